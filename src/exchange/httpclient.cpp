@@ -1,0 +1,187 @@
+#include "httpclient.h"
+
+#include <QElapsedTimer>
+
+#include <curl/curl.h>
+
+#include <cerrno>
+#include <mutex>
+
+namespace {
+
+void ensureCurlInitialised() {
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+struct Collected {
+    QByteArray body;
+    QByteArray statusLine;
+    QByteArray contentType;
+};
+
+size_t onBody(char* data, size_t size, size_t count, void* user) {
+    static_cast<Collected*>(user)->body.append(data, qsizetype(size * count));
+    return size * count;
+}
+
+size_t onHeader(char* data, size_t size, size_t count, void* user) {
+    auto* c = static_cast<Collected*>(user);
+    const QByteArray line = QByteArray(data, qsizetype(size * count)).trimmed();
+    if (line.startsWith("HTTP/")) {
+        c->statusLine = line; // the last status line wins (after 100 Continue)
+        c->contentType.clear();
+    } else if (line.toLower().startsWith("content-type:")) {
+        c->contentType = line.mid(13).trimmed();
+    }
+    return size * count;
+}
+
+// The host's socket error numbers and texts, as the middleware's users know them.
+[[noreturn]] void raiseConnectionError(CURLcode code, long osErrno, const char* detail) {
+    struct Known {
+        long err;
+        int code;
+        const char* text;
+    };
+    static constexpr Known known[] = {
+        {ECONNREFUSED, 10061, "Connection refused."},
+        {ETIMEDOUT, 10060, "Connection timed out."},
+        {ECONNRESET, 10054, "Connection reset by peer."},
+        {EHOSTUNREACH, 10065, "No route to host."},
+        {ENETUNREACH, 10051, "Network is unreachable."},
+        {ECONNABORTED, 10053, "Software caused connection abort."},
+    };
+    for (const Known& k : known)
+        if (k.err == osErrno)
+            throw ESocketError(k.code, QString::fromLatin1(k.text));
+    switch (code) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+        throw ESocketError(11001, QStringLiteral("Host not found."));
+    case CURLE_RECV_ERROR:
+    case CURLE_PARTIAL_FILE:
+    case CURLE_GOT_NOTHING:
+        throw ESocketError(10054, QStringLiteral("Connection reset by peer."));
+    case CURLE_OPERATION_TIMEDOUT:
+        throw ESocketError(10060, QStringLiteral("Connection timed out."));
+    default:
+        throw Exception(QStringLiteral("Erro de comunicação: %1")
+                            .arg(QString::fromUtf8(detail && *detail ? detail
+                                                                    : curl_easy_strerror(code))));
+    }
+}
+
+} // namespace
+
+EHttpStatusError::EHttpStatusError(HttpAnswer answer)
+    : Exception(answer.statusLine.isEmpty() ? QStringLiteral("HTTP %1").arg(answer.status)
+                                            : answer.statusLine),
+      m_answer(std::move(answer)) {}
+
+ESocketError::ESocketError(int code, const QString& text)
+    : Exception(QStringLiteral("Socket Error # %1\r\n%2").arg(code).arg(text)), m_code(code) {}
+
+struct MiddlewareHttpClient::Impl {
+    CURL* curl = nullptr;
+    curl_slist* headers = nullptr;
+    QByteArray user;
+    QByteArray password;
+    ~Impl() {
+        curl_slist_free_all(headers);
+        if (curl)
+            curl_easy_cleanup(curl);
+    }
+};
+
+MiddlewareHttpClient::MiddlewareHttpClient(std::optional<HttpCredentials> credentials)
+    : m_impl(std::make_unique<Impl>()) {
+    ensureCurlInitialised();
+    m_impl->curl = curl_easy_init();
+    if (!m_impl->curl)
+        throw Exception(QStringLiteral("Não foi possível criar o cliente HTTP"));
+    m_impl->headers = curl_slist_append(m_impl->headers,
+                                        QByteArray("Content-Type: ") + kContentType);
+    // Large bodies go at once, without waiting for a 100 Continue.
+    m_impl->headers = curl_slist_append(m_impl->headers, "Expect:");
+    if (credentials) {
+        m_impl->user = credentials->user.toUtf8();
+        m_impl->password = credentials->password.toUtf8();
+    }
+}
+
+MiddlewareHttpClient::~MiddlewareHttpClient() = default;
+
+HttpAnswer MiddlewareHttpClient::perform(const QString& url, const QByteArray* body) {
+    const QString trimmedUrl = url.trimmed();
+    const QString lower = trimmedUrl.toLower();
+    if (!lower.startsWith(QStringLiteral("http://")) && !lower.startsWith(QStringLiteral("https://")))
+        throw EInvalidUrl(
+            QStringLiteral("Endereço inválido: '%1'. Informe o protocolo (http:// ou https://).")
+                .arg(trimmedUrl));
+    CURL* c = m_impl->curl;
+    curl_easy_reset(c);
+    Collected collected;
+    char errorBuffer[CURL_ERROR_SIZE] = {};
+    const QByteArray urlBytes = trimmedUrl.toUtf8();
+    curl_easy_setopt(c, CURLOPT_URL, urlBytes.constData());
+    curl_easy_setopt(c, CURLOPT_HTTPHEADER, m_impl->headers);
+    curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &onBody);
+    curl_easy_setopt(c, CURLOPT_WRITEDATA, &collected);
+    curl_easy_setopt(c, CURLOPT_HEADERFUNCTION, &onHeader);
+    curl_easy_setopt(c, CURLOPT_HEADERDATA, &collected);
+    curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorBuffer);
+    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(c, CURLOPT_TIMEOUT, 0L);
+    curl_easy_setopt(c, CURLOPT_PROXY, ""); // the middleware is always reached directly
+    if (!m_impl->user.isEmpty()) {
+        curl_easy_setopt(c, CURLOPT_HTTPAUTH, long(CURLAUTH_BASIC));
+        curl_easy_setopt(c, CURLOPT_USERNAME, m_impl->user.constData());
+        curl_easy_setopt(c, CURLOPT_PASSWORD, m_impl->password.constData());
+    }
+    if (body) {
+        curl_easy_setopt(c, CURLOPT_POST, 1L);
+        curl_easy_setopt(c, CURLOPT_POSTFIELDS, body->constData());
+        curl_easy_setopt(c, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(body->size()));
+    } else {
+        curl_easy_setopt(c, CURLOPT_HTTPGET, 1L);
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const CURLcode rc = curl_easy_perform(c);
+    HttpAnswer answer;
+    answer.elapsedMs = double(timer.nsecsElapsed()) / 1e6;
+    if (rc != CURLE_OK) {
+        long osErrno = 0;
+        curl_easy_getinfo(c, CURLINFO_OS_ERRNO, &osErrno);
+        raiseConnectionError(rc, osErrno, errorBuffer);
+    }
+    long status = 0;
+    curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
+    answer.status = int(status);
+    answer.statusLine = QString::fromLatin1(collected.statusLine);
+    answer.contentType = std::move(collected.contentType);
+    answer.body = std::move(collected.body);
+    return answer;
+}
+
+HttpAnswer MiddlewareHttpClient::postRaw(const QString& url, const QByteArray& body) {
+    return perform(url, &body);
+}
+
+HttpAnswer MiddlewareHttpClient::getRaw(const QString& url) { return perform(url, nullptr); }
+
+HttpAnswer MiddlewareHttpClient::post(const QString& url, const QByteArray& body) {
+    HttpAnswer a = postRaw(url, body);
+    if (a.status < 200 || a.status > 299)
+        throw EHttpStatusError(std::move(a));
+    return a;
+}
+
+HttpAnswer MiddlewareHttpClient::get(const QString& url) {
+    HttpAnswer a = getRaw(url);
+    if (a.status < 200 || a.status > 299)
+        throw EHttpStatusError(std::move(a));
+    return a;
+}
+
+QString serviceUrl(const QString& base, const QString& path) { return base.trimmed() + path; }

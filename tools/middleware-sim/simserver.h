@@ -1,0 +1,96 @@
+#pragma once
+
+#include "jsonvalue.h"
+
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace sim {
+
+// One request as the stand-in received it.
+struct Request {
+    std::string method;
+    std::string path; // the service path after the base, e.g. "TConexaoAPI/Sobre"
+    std::string body;
+    std::string contentType;
+    std::string authUser;
+    std::string authPassword;
+};
+
+// One answer to send.
+struct Answer {
+    int status = 200;
+    std::string body;
+    std::string contentType = "application/json; charset=utf-8";
+};
+
+// Builds the answer of a service from its request; `dados` is the request's "Dados" (or the
+// whole body for services that take a plain object), absent when the body is not JSON.
+using ServiceHandler = std::function<Answer(const Request&, const json::JsonValue* dados)>;
+
+// A stand-in middleware on loopback: opens sessions in both answer forms, checks basic
+// credentials and envelope signatures with the company keys, echoes the communication test
+// and answers every other service from its table (a generic success by default). Tests can
+// script the next answers of a path and read back what it received.
+class MiddlewareSim {
+public:
+    static constexpr const char* kBasePath = "/datasnap/rest/";
+
+    MiddlewareSim();
+    ~MiddlewareSim();
+    MiddlewareSim(const MiddlewareSim&) = delete;
+    MiddlewareSim& operator=(const MiddlewareSim&) = delete;
+
+    // Listens on 127.0.0.1; port 0 takes a free one. Returns the port. Raises on failure.
+    int start(int port = 0);
+    void stop();
+    int port() const { return m_port; }
+    // "http://127.0.0.1:<port>/datasnap/rest/"
+    QString baseUrl() const;
+
+    // Writes one line per request to standard error.
+    void setLogging(bool on) { m_logging = on; }
+    // Replaces the answer of a service path for every later request.
+    void setHandler(const std::string& path, ServiceHandler handler);
+    // Queues an answer for the next request to a path (before any checks).
+    void enqueue(const std::string& path, Answer answer);
+    std::vector<Request> received() const;
+    void clearReceived();
+    // The company code a session was opened for, when the session is known.
+    std::optional<int> sessionCompany(long long sessionId) const;
+
+private:
+    Answer handle(const Request& request);
+    Answer handleConecta(const Request& request, const json::JsonValue& body);
+    std::optional<std::string> checkSignature(const Request& request, const json::JsonValue& body);
+    void log(const Request& request, const Answer& answer, double ms) const;
+
+    struct Server;
+    std::unique_ptr<Server> m_server;
+    std::thread m_thread;
+    int m_port = 0;
+    bool m_logging = false;
+
+    mutable std::mutex m_mutex;
+    std::vector<Request> m_received;
+    std::map<std::string, std::deque<Answer>> m_queued;
+    std::map<std::string, ServiceHandler> m_handlers;
+    std::map<long long, int> m_sessions;
+    long long m_nextSessionId = 1001;
+};
+
+// A result envelope answer {"result":{"controle":…,"conteudo":…}}.
+Answer resultEnvelope(bool err, const std::string& cod, const QString& msg,
+                      std::optional<json::JsonValue> livre = std::nullopt,
+                      const QString& str = QString());
+
+} // namespace sim

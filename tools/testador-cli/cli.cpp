@@ -1,0 +1,171 @@
+#include "cli.h"
+
+#include "companykeys.h"
+#include "envelope.h"
+#include "exception.h"
+#include "httpclient.h"
+#include "session.h"
+#include "utf8step.h"
+
+#include <QFile>
+
+#include <optional>
+
+namespace {
+
+const char* const kUsage =
+    "uso:\n"
+    "  testador-cli sign [--empresa N] [--id ID] [--keys ARQUIVO] [ARQUIVO|-]\n"
+    "      imprime o envelope assinado (texto enviado) para os Dados em JSON (UTF-8);\n"
+    "      sem ARQUIVO, lê a entrada padrão\n"
+    "  testador-cli call [--url BASE] [--empresa N] [--id ID|--conecta] [--plain]\n"
+    "                    [--keys ARQUIVO] SERVICO [ARQUIVO|-]\n"
+    "      envia os Dados (sem ARQUIVO: texto vazio \"\") a BASE + SERVICO;\n"
+    "      --conecta abre uma sessão antes; --plain envia os Dados sem envelope;\n"
+    "      a resposta vai para a saída padrão, a linha de status e o tempo para a de erros\n"
+    "  saída: 0 sucesso, 1 status HTTP de erro, 2 uso, entrada ou falha de conexão\n";
+
+const QString kDefaultBase = QStringLiteral("http://localhost:8080/datasnap/rest/");
+
+struct UsageError {
+    QString message;
+};
+
+struct Options {
+    QString command;
+    QString url = kDefaultBase;
+    QString empresa = QStringLiteral("0");
+    QString id = QStringLiteral("0");
+    bool conecta = false;
+    bool plain = false;
+    QString keys;
+    QStringList positional;
+};
+
+Options parseOptions(const QStringList& args) {
+    if (args.isEmpty())
+        throw UsageError{QString()};
+    Options o;
+    o.command = args.first();
+    bool idGiven = false;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        auto value = [&]() -> QString {
+            if (i + 1 >= args.size())
+                throw UsageError{QStringLiteral("falta o valor de %1").arg(a)};
+            return args[++i];
+        };
+        if (a == QLatin1String("--empresa"))
+            o.empresa = value();
+        else if (a == QLatin1String("--id")) {
+            o.id = value();
+            idGiven = true;
+        } else if (a == QLatin1String("--keys"))
+            o.keys = value();
+        else if (a == QLatin1String("--url") && o.command == QLatin1String("call"))
+            o.url = value();
+        else if (a == QLatin1String("--conecta") && o.command == QLatin1String("call"))
+            o.conecta = true;
+        else if (a == QLatin1String("--plain") && o.command == QLatin1String("call"))
+            o.plain = true;
+        else if (a.startsWith(QLatin1String("--")))
+            throw UsageError{QStringLiteral("opção desconhecida: %1").arg(a)};
+        else
+            o.positional.append(a);
+    }
+    if (idGiven && o.conecta)
+        throw UsageError{QStringLiteral("use --id ou --conecta, não os dois")};
+    return o;
+}
+
+QByteArray readInput(const QString& name, const CliIo& io) {
+    if (name == QLatin1String("-"))
+        return io.readStdin();
+    QFile f(name);
+    if (!f.open(QIODevice::ReadOnly))
+        throw EFileError(QStringLiteral("Não foi possível abrir '%1': %2").arg(name, f.errorString()));
+    return f.readAll();
+}
+
+json::JsonValue parseDados(const QByteArray& bytes, const QString& source) {
+    json::ParseResult parsed = json::parse(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (!parsed.value)
+        throw UsageError{QStringLiteral("JSON inválido em %1 (posição %2): %3")
+                             .arg(source)
+                             .arg(parsed.errorOffset)
+                             .arg(QString::fromStdString(parsed.error))};
+    return std::move(*parsed.value);
+}
+
+QByteArray wireBytes(const json::JsonValue& v) { return QByteArray::fromStdString(json::toWireText(v)); }
+
+int sign(const Options& o, const CliIo& io) {
+    if (o.positional.size() > 1)
+        throw UsageError{QStringLiteral("sign aceita um só arquivo")};
+    const QString source = o.positional.value(0, QStringLiteral("-"));
+    json::JsonValue dados = parseDados(readInput(source, io), source);
+    const json::JsonValue envelope = buildEnvelope(o.id, o.empresa, std::move(dados));
+    io.out(wireBytes(envelope) + '\n');
+    return 0;
+}
+
+void reportStatus(const HttpAnswer& a, const CliIo& io) {
+    io.err(QStringLiteral("%1 (%2 ms)\n").arg(a.statusLine).arg(a.elapsedMs, 0, 'f', 1).toUtf8());
+}
+
+int call(const Options& o, const CliIo& io) {
+    if (o.positional.isEmpty() || o.positional.size() > 2)
+        throw UsageError{QStringLiteral("call precisa de SERVICO e aceita um arquivo")};
+    const QString service = o.positional[0];
+    json::JsonValue dados = json::JsonValue::string(std::string());
+    if (o.positional.size() == 2)
+        dados = parseDados(readInput(o.positional[1], io), o.positional[1]);
+
+    MiddlewareHttpClient client(credentialsForCompanyText(o.empresa));
+    QString id = o.id;
+    if (o.conecta) {
+        SessionFields fields = SessionFields::defaults();
+        fields.codigoEmpresa = o.empresa;
+        const json::JsonValue request =
+            buildSessionRequest(fields, TEnumConexaoMiddlewareTipoRetorno_Simples);
+        const HttpAnswer a =
+            client.post(serviceUrl(o.url, QString::fromLatin1(kConectaMiddlewarePath)), wireBytes(request));
+        if (a.status == 200)
+            id = sessionIdFromSimpleAnswer(answerDisplayText(a.body, a.contentType));
+        io.err(QStringLiteral("sessão: %1\n").arg(id).toUtf8());
+    }
+    const QByteArray body = o.plain ? wireBytes(dados) : wireBytes(buildEnvelope(id, o.empresa, std::move(dados)));
+    const HttpAnswer a = client.postRaw(serviceUrl(o.url, service), body);
+    io.out(a.body);
+    if (!a.body.endsWith('\n'))
+        io.out("\n");
+    reportStatus(a, io);
+    return a.status >= 200 && a.status <= 299 ? 0 : 1;
+}
+
+} // namespace
+
+int runCli(const QStringList& args, const CliIo& io) {
+    try {
+        const Options o = parseOptions(args);
+        if (!o.keys.isEmpty())
+            CompanyKeys::loadFile(o.keys);
+        if (o.command == QLatin1String("sign"))
+            return sign(o, io);
+        if (o.command == QLatin1String("call"))
+            return call(o, io);
+        throw UsageError{QStringLiteral("comando desconhecido: %1").arg(o.command)};
+    } catch (const UsageError& e) {
+        if (!e.message.isEmpty())
+            io.err("testador-cli: " + e.message.toUtf8() + '\n');
+        io.err(kUsage);
+        return 2;
+    } catch (const EHttpStatusError& e) {
+        io.out(e.answer().body);
+        reportStatus(e.answer(), io);
+        return 1;
+    } catch (const std::exception& e) {
+        io.err(QByteArray("testador-cli: ") + e.what() + '\n');
+        return 2;
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+
+#include <functional>
+
+// The command-line companion: sign a data value as the window would, or call a service.
+struct CliIo {
+    std::function<QByteArray()> readStdin;
+    std::function<void(const QByteArray&)> out;
+    std::function<void(const QByteArray&)> err;
+};
+
+// Runs one command (args without the program name); returns the exit code:
+// 0 success, 1 HTTP error status, 2 usage, input or connection error.
+int runCli(const QStringList& args, const CliIo& io);
