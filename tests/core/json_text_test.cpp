@@ -1,0 +1,111 @@
+#include "jsonvalue.h"
+
+#include <gtest/gtest.h>
+
+using json::JsonValue;
+
+namespace {
+
+JsonValue str(const char* utf8) { return JsonValue::string(std::string(utf8)); }
+
+struct TextCase {
+    const char* name;
+    JsonValue value;
+    const char* wire;
+    const char* signing;
+};
+
+} // namespace
+
+TEST(JsonText, WireAndSigningTextOfStrings) {
+    const std::vector<TextCase> cases = {
+        {"plain", str("abc"), R"("abc")", R"("abc")"},
+        {"quote", str("a\"b"), R"("a\"b")", R"("a\"b")"},
+        {"backslash", str("a\\b"), R"("a\\b")", R"("a\b")"},
+        {"solidus", str("a/b"), R"("a\/b")", R"("a/b")"},
+        {"named controls", str("\b\t\n\f\r"), R"("\b\t\n\f\r")", "\"\b\t\n\f\r\""},
+        {"other controls", str(std::string("\x01\x1f\x00z", 4).c_str()), R"("\u0001\u001F")",
+         "\"\x01\x1f\""},
+        {"DEL stays", str("\x7f"), "\"\x7f\"", "\"\x7f\""},
+        {"latin-1", str("Água é"), R"("\u00C1gua \u00E9")", "\"Água é\""},
+        {"BMP above latin-1", str("€ ©"), R"("\u20AC \u00A9")", "\"€ ©\""},
+        {"surrogate pair", str("😀"), R"("\uD83D\uDE00")", "\"😀\""},
+        {"empty", str(""), R"("")", R"("")"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(json::toWireText(c.value), c.wire) << c.name;
+        EXPECT_EQ(json::toSigningText(c.value), c.signing) << c.name;
+    }
+}
+
+TEST(JsonText, NumbersLiteralsNestingAndMemberOrder) {
+    JsonValue inner = JsonValue::array();
+    inner.append(JsonValue::integer(-7));
+    inner.append(JsonValue::decimal(12.5));
+    inner.append(JsonValue::decimal(0.1 + 0.2));
+    inner.append(JsonValue::decimal(1e20));
+    inner.append(JsonValue::decimal(1.5e-7));
+    inner.append(JsonValue::decimal(0.00001));
+    inner.append(JsonValue::decimal(123456789012345678.0));
+    inner.append(JsonValue::boolean(true));
+    inner.append(JsonValue::boolean(false));
+    inner.append(JsonValue::null());
+    JsonValue o = JsonValue::object();
+    o.add("z", JsonValue::integer(1));
+    o.add("a", std::move(inner));
+    o.add("Ç/", JsonValue::object());
+    o.add("z", JsonValue::integer(2)); // duplicates are kept, in order
+    EXPECT_EQ(json::toWireText(o),
+              R"({"z":1,"a":[-7,12.5,0.3,1E20,1.5E-7,0.00001,1.23456789012346E17,true,false,null],"\u00C7\/":{},"z":2})");
+    EXPECT_EQ(o.find("z")->text(), "1");
+}
+
+TEST(JsonParse, KeepsNumberTextDuplicatesAndOrder) {
+    const auto parsed = json::parse(R"({"b":1.50,"a":[1E3,-0],"b":"second","s":"\u00C1\/\ud83d\ude00"})");
+    ASSERT_TRUE(parsed.value);
+    const JsonValue& v = *parsed.value;
+    EXPECT_EQ(v.find("b")->text(), "1.50");
+    EXPECT_FALSE(v.find("b")->isIntegerNumber());
+    EXPECT_EQ(v.find("s")->text(), "Á/😀");
+    // Written back: parsed numbers keep their text, members their order.
+    EXPECT_EQ(json::toWireText(v),
+              R"({"b":1.50,"a":[1E3,-0],"b":"second","s":"\u00C1\/\uD83D\uDE00"})");
+}
+
+TEST(JsonParse, RefusesBadInputWithoutCrashing) {
+    for (const char* bad : {"", "{", "{\"a\":}", "[1,]", "{\"a\":1} x", "nul", "\"abc"}) {
+        const auto r = json::parse(bad);
+        EXPECT_FALSE(r.value) << bad;
+        EXPECT_FALSE(r.error.empty()) << bad;
+    }
+    const std::string deep = std::string(100000, '[') + std::string(100000, ']');
+    const auto r = json::parse(deep);
+    EXPECT_FALSE(r.value);
+    EXPECT_EQ(r.error, "nesting too deep");
+}
+
+TEST(JsonParse, BytesThatAreNotUtf8ReadAsReplacementCharacter) {
+    const auto r = json::parse("{\"a\":\"x\xff\xfey\"}");
+    ASSERT_TRUE(r.value);
+    EXPECT_EQ(r.value->find("a")->text(), "x\xEF\xBF\xBD\xEF\xBF\xBDy");
+}
+
+TEST(JsonText, StreamingWriterMatchesTextWriter) {
+    struct Collect : json::TextSink {
+        std::string text;
+        int chunks = 0;
+        void write(std::string_view c) override {
+            text.append(c);
+            ++chunks;
+        }
+    };
+    JsonValue o = JsonValue::object();
+    o.add("xml", JsonValue::string(std::string(300000, 'x') + "é\"/"));
+    o.add("n", JsonValue::integer(3));
+    Collect wire, signing;
+    json::writeWireText(o, wire);
+    json::writeSigningText(o, signing);
+    EXPECT_EQ(wire.text, json::toWireText(o));
+    EXPECT_EQ(signing.text, json::toSigningText(o));
+    EXPECT_GT(wire.chunks, 1);
+}

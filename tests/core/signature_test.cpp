@@ -1,0 +1,104 @@
+#include "companykeys.h"
+#include "envelope.h"
+#include "exception.h"
+#include "md5.h"
+#include "texthelpers.h"
+#include "tjsonutil.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+namespace {
+
+QString expectedSignature(const JsonValue& parametros, int company) {
+    const QString letters = LetrasENumeros(QString::fromStdString(json::toSigningText(parametros)));
+    return MD5(letters.toLatin1() + RetSenInt(company));
+}
+
+} // namespace
+
+TEST(Md5, KnownDigests) {
+    EXPECT_EQ(MD5(""), QStringLiteral("D41D8CD98F00B204E9800998ECF8427E"));
+    EXPECT_EQ(MD5("abc"), QStringLiteral("900150983CD24FB0D6963F7D28E17F72"));
+}
+
+TEST(CompanyKeys, KeyZeroServesCodesOutsideOneToThirteen) {
+    CompanyKeys::useDevelopmentKeys();
+    EXPECT_EQ(RetSenInt(0).size(), 64);
+    EXPECT_EQ(RetSenInt(3), QByteArray("39rnv0g*F1C4tcL?Z1Tw-Ye8BMe+Fv?-@V-jdD0c#@?gFepgW0yXyT1ZzEnGCq32"));
+    EXPECT_EQ(RetSenInt(14), RetSenInt(0));
+    EXPECT_EQ(RetSenInt(-1), RetSenInt(0));
+    EXPECT_NE(RetSenInt(13), RetSenInt(0));
+}
+
+TEST(Envelope, MembersInOrderAndSignatureOverLettersAndDigits) {
+    CompanyKeys::useDevelopmentKeys();
+    JsonValue dados = JsonValue::object();
+    dados.add("Nome", TJSONUtil::SetStr(QString::fromUtf8("Água \"x\" / y")));
+    dados.add("Valor", TJSONUtil::SetDoub(1e20));
+    const JsonValue env = buildEnvelope(QStringLiteral("15"), QStringLiteral("3"), dados);
+    const std::string wire = json::toWireText(env);
+    EXPECT_EQ(wire.rfind(R"({"Parametros":{"Id":15,"Dados":{"Nome":"\u00C1gua \"x\" \/ y","Valor":1E20}},"Assinatura":")", 0), 0u) << wire;
+
+    JsonValue parametros = JsonValue::object();
+    parametros.add("Id", JsonValue::integer(15));
+    parametros.add("Dados", dados);
+    // Only "gua", "x", "y" of the string count; the escapes of the wire text do not.
+    EXPECT_EQ(LetrasENumeros(QString::fromStdString(json::toSigningText(parametros))),
+              QStringLiteral("Id15DadosNomeguaxyValor1E20"));
+    EXPECT_EQ(env.find("Assinatura")->toQString(), expectedSignature(parametros, 3));
+    // Same data, same session and company: same signature; another company: another one.
+    EXPECT_EQ(json::toWireText(buildEnvelope(QStringLiteral("15"), QStringLiteral("3"), dados)), wire);
+    EXPECT_NE(json::toWireText(buildEnvelope(QStringLiteral("15"), QStringLiteral("4"), dados)), wire);
+}
+
+TEST(Envelope, SessionIdAndCompanyCodeConversions) {
+    const JsonValue env = buildEnvelope(QStringLiteral("abc"), QStringLiteral("0"), JsonValue::string(std::string()));
+    EXPECT_EQ(env.find("Parametros")->find("Id")->text(), "0");
+    EXPECT_EQ(json::toWireText(*env.find("Parametros")), R"({"Id":0,"Dados":""})");
+    try {
+        buildEnvelope(QStringLiteral("1"), QStringLiteral("abc"), JsonValue::object());
+        ADD_FAILURE();
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("'abc' is not a valid integer value"));
+    }
+}
+
+TEST(Envelope, LargeDataSignsLikeSmallData) {
+    JsonValue dados = JsonValue::object();
+    dados.add("XML", JsonValue::string("<a>" + std::string(3'000'000, 'z') + "ção</a>"));
+    JsonValue parametros = JsonValue::object();
+    parametros.add("Id", JsonValue::integer(1));
+    parametros.add("Dados", dados);
+    EXPECT_EQ(signParametros(parametros, 5), expectedSignature(parametros, 5));
+}
+
+TEST(CompanyKeys, KeyFileReplacesKeysAndMalformedFilesAreRefused) {
+    QTemporaryDir dir;
+    auto write = [&](const QString& name, const QByteArray& content) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        return f.fileName();
+    };
+    QByteArray good;
+    for (int i = 0; i < 14; ++i)
+        good += QByteArray(64, char('A' + i)) + "\r\n";
+    CompanyKeys::loadFile(write("good.txt", good));
+    EXPECT_FALSE(CompanyKeys::usingDevelopmentKeys());
+    EXPECT_EQ(RetSenInt(2), QByteArray(64, 'C'));
+
+    const QByteArray secretLine = QByteArray(63, 'S');
+    const QByteArray bad = good.left(66 * 3) + secretLine + "\n" + good.mid(66 * 4);
+    try {
+        CompanyKeys::loadFile(write("bad.txt", bad));
+        ADD_FAILURE();
+    } catch (const Exception& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("linha 4"))) << e.what();
+        EXPECT_FALSE(e.message().contains(QString::fromLatin1(secretLine))); // never shows a key
+    }
+    EXPECT_EQ(RetSenInt(2), QByteArray(64, 'C')); // keys in use unchanged
+    EXPECT_THROW(CompanyKeys::loadFile(write("short.txt", good.left(66 * 13))), Exception);
+    CompanyKeys::useDevelopmentKeys();
+}

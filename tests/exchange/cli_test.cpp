@@ -1,0 +1,79 @@
+#include "cli.h"
+#include "companykeys.h"
+#include "envelope.h"
+#include "simserver.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun {
+    int code;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun run(const QStringList& args, const QByteArray& input = {}) {
+    CliRun r{0, {}, {}};
+    CliIo io;
+    io.readStdin = [&] { return input; };
+    io.out = [&](const QByteArray& b) { r.out += b; };
+    io.err = [&](const QByteArray& b) { r.err += b; };
+    r.code = runCli(args, io);
+    return r;
+}
+
+} // namespace
+
+TEST(Cli, SignPrintsTheEnvelopeAsTheWindowWouldPostIt) {
+    const QByteArray dados = R"({"Texto":"Água\ttab","N":1.50})";
+    const CliRun r = run({"sign", "--empresa", "3", "--id", "12", "-"}, dados);
+    ASSERT_EQ(r.code, 0) << r.err.constData();
+    // All characters are kept (no filter) and the parsed number keeps its text.
+    EXPECT_TRUE(r.out.startsWith(R"({"Parametros":{"Id":12,"Dados":{"Texto":"\u00C1gua\ttab","N":1.50}},"Assinatura":")"))
+        << r.out.constData();
+    EXPECT_TRUE(r.out.endsWith("\"}\n"));
+    const auto parsed = json::parse(r.out.trimmed().toStdString());
+    ASSERT_TRUE(parsed.value);
+    EXPECT_EQ(parsed.value->find("Assinatura")->toQString(), signParametros(*parsed.value->find("Parametros"), 3));
+}
+
+TEST(Cli, BadInputAndUsageExitWithTwo) {
+    const CliRun invalid = run({"sign"}, "{oops");
+    EXPECT_EQ(invalid.code, 2);
+    EXPECT_TRUE(invalid.err.contains("JSON inv")) << invalid.err.constData();
+    EXPECT_TRUE(invalid.out.isEmpty());
+    EXPECT_EQ(run({"sign", "--empresa", "X"}, "{}").code, 2);
+    EXPECT_EQ(run({"frobnicate"}).code, 2);
+    EXPECT_EQ(run({"call"}).code, 2);
+    EXPECT_EQ(run({"sign", "/nonexistent/file.json"}).code, 2);
+}
+
+TEST(Cli, CallOpensSessionPostsAndReportsStatus) {
+    sim::MiddlewareSim sim;
+    sim.start();
+    const QString base = sim.baseUrl();
+    const CliRun ok = run({"call", "--url", base, "--conecta", "TConexaoAPI/Sobre"});
+    EXPECT_EQ(ok.code, 0) << ok.err.constData();
+    EXPECT_TRUE(ok.out.contains("\"err\":false")) << ok.out.constData();
+    EXPECT_TRUE(ok.err.contains("HTTP/1.1 200 OK")) << ok.err.constData();
+    const auto got = sim.received();
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(got[0].path, "TConexaoAPI/ConectaMiddleware");
+    EXPECT_EQ(got[1].body.rfind(R"({"Parametros":{"Id":1001,"Dados":""},)", 0), 0u) << got[1].body;
+
+    const CliRun plain = run({"call", "--url", base, "--plain", "TConexaoAPI/TestaComunicacao", "-"}, R"({"a":1})");
+    EXPECT_EQ(plain.code, 0);
+    EXPECT_EQ(plain.out, "{\"result\":{\"a\":1}}\n");
+
+    sim.enqueue("TNFeAPI/Falha", sim::Answer{500, "quebrou", "text/plain"});
+    const CliRun failed = run({"call", "--url", base, "TNFeAPI/Falha"});
+    EXPECT_EQ(failed.code, 1);
+    EXPECT_TRUE(failed.err.contains("HTTP/1.1 500 Internal Server Error")) << failed.err.constData();
+    EXPECT_EQ(failed.out, "quebrou\n");
+
+    sim.stop();
+    const CliRun refused = run({"call", "--url", base, "TConexaoAPI/Sobre"});
+    EXPECT_EQ(refused.code, 2);
+    EXPECT_TRUE(refused.err.contains("Connection refused")) << refused.err.constData();
+}

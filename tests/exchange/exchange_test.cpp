@@ -1,0 +1,153 @@
+#include "credentials.h"
+#include "envelope.h"
+#include "httpclient.h"
+#include "simserver.h"
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <thread>
+
+namespace {
+
+class ExchangeTest : public ::testing::Test {
+protected:
+    void SetUp() override { sim.start(); }
+    QString url(const char* path) const { return serviceUrl(sim.baseUrl(), QString::fromLatin1(path)); }
+    sim::MiddlewareSim sim;
+};
+
+// A server that accepts one connection, sends a head and part of the body, and closes.
+class HalfAnswerServer {
+public:
+    HalfAnswerServer() {
+        m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        ::listen(m_fd, 1);
+        socklen_t len = sizeof a;
+        ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&a), &len);
+        m_port = ntohs(a.sin_port);
+        m_thread = std::thread([this] {
+            const int c = ::accept(m_fd, nullptr, nullptr);
+            char buf[4096];
+            [[maybe_unused]] auto n = ::read(c, buf, sizeof buf);
+            const char head[] = "HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n{\"result\":";
+            [[maybe_unused]] auto w = ::write(c, head, sizeof head - 1);
+            ::close(c);
+        });
+    }
+    ~HalfAnswerServer() {
+        m_thread.join();
+        ::close(m_fd);
+    }
+    int port() const { return m_port; }
+
+private:
+    int m_fd;
+    int m_port;
+    std::thread m_thread;
+};
+
+} // namespace
+
+TEST_F(ExchangeTest, PostSendsBodyContentTypeAndCredentialsOfTheCompany) {
+    const struct {
+        const char* company;
+        const char* user;
+    } cases[] = {{"0", "quorva"}, {"9", "irvano"}, {"10", "tavrin"}, {"11", "kolver"}, {"12", "quorva"}, {"abc", "quorva"}};
+    for (const auto& c : cases) {
+        sim.clearReceived();
+        MiddlewareHttpClient client(credentialsForCompanyText(QString::fromLatin1(c.company)));
+        const HttpAnswer a = client.post(url("TConexaoAPI/TestaComunicacao"), R"({"x":"\u00C1"})");
+        EXPECT_EQ(a.status, 200);
+        EXPECT_EQ(a.statusLine, QStringLiteral("HTTP/1.1 200 OK"));
+        EXPECT_EQ(a.body, R"({"result":{"x":"\u00C1"}})");
+        const auto got = sim.received();
+        ASSERT_EQ(got.size(), 1u);
+        EXPECT_EQ(got[0].authUser, c.user) << c.company;
+        EXPECT_EQ(got[0].authPassword, credentialsForCompany(QString::fromLatin1(c.company).toInt()).password.toStdString());
+        EXPECT_EQ(got[0].contentType, "application/json;charset=UTF-8");
+    }
+}
+
+TEST_F(ExchangeTest, NoAuthenticationSendsNoCredentials) {
+    MiddlewareHttpClient client(std::nullopt);
+    EXPECT_THROW(client.post(url("TConexaoAPI/Sobre"), "{}"), EHttpStatusError);
+    EXPECT_EQ(sim.received().at(0).authUser, "");
+}
+
+TEST_F(ExchangeTest, ErrorStatusRaisesTheStatusLineAndKeepsTheBody) {
+    sim.enqueue("TNFeAPI/Qualquer", sim::Answer{404, "nada aqui", "text/plain"});
+    MiddlewareHttpClient client(credentialsForCompany(0));
+    try {
+        client.post(url("TNFeAPI/Qualquer"), "{}");
+        ADD_FAILURE();
+    } catch (const EHttpStatusError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("HTTP/1.1 404 Not Found"));
+        EXPECT_EQ(e.answer().body, "nada aqui");
+    }
+}
+
+TEST(Exchange, UnreachableServerAndBadUrlsGiveClearErrors) {
+    MiddlewareHttpClient client(credentialsForCompany(0));
+    // A port nobody listens on: bind one, then close it.
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    socklen_t len = sizeof a;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
+    const int port = ntohs(a.sin_port);
+    ::close(fd);
+    try {
+        client.post(QStringLiteral("http://127.0.0.1:%1/datasnap/rest/X/Y").arg(port), "{}");
+        ADD_FAILURE();
+    } catch (const ESocketError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Socket Error # 10061\r\nConnection refused."));
+    }
+    try {
+        client.post(QStringLiteral("localhost:8080/datasnap/rest/X/Y"), "{}");
+        ADD_FAILURE();
+    } catch (const EInvalidUrl& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("http://"))) << e.what();
+    }
+}
+
+TEST(Exchange, ServerClosingMidAnswerIsAnError) {
+    HalfAnswerServer server;
+    MiddlewareHttpClient client(credentialsForCompany(0));
+    try {
+        client.post(QStringLiteral("http://127.0.0.1:%1/x/y").arg(server.port()), "{}");
+        ADD_FAILURE();
+    } catch (const ESocketError& e) {
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Socket Error # 10054"))) << e.what();
+    }
+}
+
+TEST_F(ExchangeTest, LargeAnswerArrivesWhole) {
+    const std::string big = std::string(R"({"result":{"conteudo":{"str":")") + std::string(100 * 1024 * 1024, 'A') + "\"}}}";
+    sim.enqueue("TNFeAPI/Grande", sim::Answer{200, big});
+    MiddlewareHttpClient client(credentialsForCompany(0));
+    const HttpAnswer a = client.post(url("TNFeAPI/Grande"), "{}");
+    EXPECT_EQ(std::size_t(a.body.size()), big.size());
+}
+
+TEST_F(ExchangeTest, StandInChecksEnvelopeSignatures) {
+    MiddlewareHttpClient client(credentialsForCompany(0));
+    json::JsonValue env = buildEnvelope(QStringLiteral("0"), QStringLiteral("0"), json::JsonValue::object());
+    HttpAnswer ok = client.post(url("TNFeAPI/AutenticaSEFAZ"), QByteArray::fromStdString(json::toWireText(env)));
+    EXPECT_TRUE(ok.body.contains("\"err\":false")) << ok.body.constData();
+
+    env.find("Parametros")->find("Dados")->add("Extra", json::JsonValue::integer(1));
+    HttpAnswer bad = client.post(url("TNFeAPI/AutenticaSEFAZ"), QByteArray::fromStdString(json::toWireText(env)));
+    EXPECT_TRUE(bad.body.contains("\"err\":true")) << bad.body.constData();
+    EXPECT_TRUE(bad.body.contains("Assinatura inv")) << bad.body.constData();
+}
