@@ -25,20 +25,23 @@ int main() {
     const QByteArray base64 = raw.toBase64();
     raw.clear();
     raw.squeeze();
-    const QByteArray body = R"({"result":{"controle":{"err":false,"cod":"","msg":""},"conteudo":{"int":0,"str":")" + base64 +
-                            R"(","curr":0,"bool":true}}})";
+    const QByteArray body =
+        R"({"result":{"controle":{"err":false,"cod":"","msg":""},"conteudo":{"int":0,"str":")" +
+        base64 + R"(","curr":0,"bool":true}}})";
     const long before = peakKb();
     QElapsedTimer t;
     t.start();
     const auto answer = parseUtf8Answer(body);
     const double parseMs = double(t.nsecsElapsed()) / 1e6;
-    const JsonValue* conteudo = TJSONUtil::GetObj(TJSONUtil::GetObj(&*answer, QStringLiteral("result")), QStringLiteral("conteudo"));
+    const JsonValue* conteudo = TJSONUtil::GetObj(
+        TJSONUtil::GetObj(&*answer, QStringLiteral("result")), QStringLiteral("conteudo"));
     const QString str = TJSONUtil::GetStr(conteudo, QStringLiteral("str"));
     const double totalMs = double(t.nsecsElapsed()) / 1e6;
     const QByteArray decoded = QByteArray::fromBase64(str.toLatin1());
     const double decodeMs = double(t.nsecsElapsed()) / 1e6 - totalMs;
     const double mb = double(body.size()) / (1024 * 1024);
-    std::printf("answer: %.1f MB (base64 of %.1f MB)\n", mb, double(decoded.size()) / (1024 * 1024));
+    std::printf("answer: %.1f MB (base64 of %.1f MB)\n", mb,
+                double(decoded.size()) / (1024 * 1024));
     std::printf("parse: %.0f ms (%.0f MB/s)\n", parseMs, mb / (parseMs / 1000));
     std::printf("parse + GetStr: %.0f ms (%.0f MB/s)\n", totalMs, mb / (totalMs / 1000));
     std::printf("base64 decode: %.0f ms (%.0f MB/s)\n", decodeMs, mb / (decodeMs / 1000));

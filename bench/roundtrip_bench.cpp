@@ -24,7 +24,9 @@ double median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
-size_t discard(char*, size_t size, size_t count, void*) { return size * count; }
+size_t discard(char*, size_t size, size_t count, void*) {
+    return size * count;
+}
 
 } // namespace
 
@@ -33,9 +35,10 @@ int main() {
     server.start();
     const QString url = serviceUrl(server.baseUrl(), QStringLiteral("TConexaoAPI/Sobre"));
     JsonValue dados = TJSONUtil::NewJSONObjet();
-    TJSONUtil::Add(dados, QStringLiteral("CNPJ"), TJSONUtil::SetStr(QStringLiteral("11222333000181")));
-    const QByteArray body = QByteArray::fromStdString(
-        json::toWireText(buildEnvelope(QStringLiteral("0"), QStringLiteral("0"), std::move(dados))));
+    TJSONUtil::Add(dados, QStringLiteral("CNPJ"),
+                   TJSONUtil::SetStr(QStringLiteral("11222333000181")));
+    const QByteArray body = QByteArray::fromStdString(json::toWireText(
+        buildEnvelope(QStringLiteral("0"), QStringLiteral("0"), std::move(dados))));
     const int rounds = 300;
 
     // The exchange as a page uses it: a new client per request.
@@ -79,10 +82,12 @@ int main() {
         QElapsedTimer t;
         t.start();
         QProcess curlTool;
-        curlTool.start(QStringLiteral("curl"), {QStringLiteral("-s"), QStringLiteral("-o"), QStringLiteral("/dev/null"),
-                                                QStringLiteral("-u"), QStringLiteral("quorva:908070"), QStringLiteral("-H"),
-                                                QStringLiteral("Content-Type: application/json;charset=UTF-8"),
-                                                QStringLiteral("--data-binary"), QLatin1Char('@') + bodyFile.fileName(), url});
+        curlTool.start(QStringLiteral("curl"),
+                       {QStringLiteral("-s"), QStringLiteral("-o"), QStringLiteral("/dev/null"),
+                        QStringLiteral("-u"), QStringLiteral("quorva:908070"), QStringLiteral("-H"),
+                        QStringLiteral("Content-Type: application/json;charset=UTF-8"),
+                        QStringLiteral("--data-binary"), QLatin1Char('@') + bodyFile.fileName(),
+                        url});
         if (!curlTool.waitForFinished(10000)) {
             std::printf("curl tool not available\n");
             break;
@@ -90,12 +95,13 @@ int main() {
         tool.push_back(double(t.nsecsElapsed()) / 1e3);
     }
 
-    std::printf("round trip, median of %d (body %lld bytes):\n", rounds, static_cast<long long>(body.size()));
+    std::printf("round trip, median of %d (body %lld bytes):\n", rounds,
+                static_cast<long long>(body.size()));
     std::printf("  exchange (new client each time): %8.1f us\n", median(ours));
-    std::printf("  bare libcurl (new handle):       %8.1f us  ratio exchange/libcurl %.2f\n", median(bare),
-                median(ours) / median(bare));
+    std::printf("  bare libcurl (new handle):       %8.1f us  ratio exchange/libcurl %.2f\n",
+                median(bare), median(ours) / median(bare));
     if (!tool.empty())
-        std::printf("  curl tool (process per request): %8.1f us  ratio exchange/curl tool %.2f\n", median(tool),
-                    median(ours) / median(tool));
+        std::printf("  curl tool (process per request): %8.1f us  ratio exchange/curl tool %.2f\n",
+                    median(tool), median(ours) / median(tool));
     return 0;
 }

@@ -9,7 +9,8 @@
 namespace {
 
 QString sampleXml(std::size_t bytes) {
-    const QString unit = QString::fromUtf8("<det nItem=\"1\"><prod><xProd>AÇÚCAR CRISTAL 1KG</xProd><vProd>4.99</vProd></prod></det>\r\n");
+    const QString unit = QString::fromUtf8("<det nItem=\"1\"><prod><xProd>AÇÚCAR CRISTAL "
+                                           "1KG</xProd><vProd>4.99</vProd></prod></det>\r\n");
     QString xml;
     xml.reserve(qsizetype(bytes) + unit.size());
     while (std::size_t(xml.size()) < bytes)
@@ -22,13 +23,18 @@ void EnvelopeAndSignature(benchmark::State& state) {
     for (auto _ : state) {
         JsonValue dados = TJSONUtil::NewJSONObjet();
         TJSONUtil::Add(dados, QStringLiteral("XML"), TJSONUtil::SetStr(xml, true));
-        const JsonValue env = buildEnvelope(QStringLiteral("1001"), QStringLiteral("0"), std::move(dados));
+        const JsonValue env =
+            buildEnvelope(QStringLiteral("1001"), QStringLiteral("0"), std::move(dados));
         const std::string wire = json::toWireText(env);
         benchmark::DoNotOptimize(wire.data());
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * state.range(0));
 }
-BENCHMARK(EnvelopeAndSignature)->Arg(1 << 10)->Arg(1 << 20)->Arg(20 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(EnvelopeAndSignature)
+    ->Arg(1 << 10)
+    ->Arg(1 << 20)
+    ->Arg(20 << 20)
+    ->Unit(benchmark::kMillisecond);
 
 void SignatureOnly(benchmark::State& state) {
     JsonValue parametros = JsonValue::object();

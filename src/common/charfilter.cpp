@@ -30,8 +30,7 @@ struct ValidSet {
     ValidSet() {
         text = QString::fromUtf8("ÁÀÃÂÄÉÈÊËÍÌÎÏÓÒÕÔÖÚÙÛÜÝÇÑ") + u' ' +
                QString::fromUtf8("áàãâäéèêëíìîïóòõôöúùûüýçñ") + u'\'' + u'\n' + u'\r' +
-               QStringLiteral(
-                   "ABCDEFGHIJKLMNOPQRSTUVXWYZabcdefghijklmnopqrstuvxwyz1234567890-=") +
+               QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVXWYZabcdefghijklmnopqrstuvxwyz1234567890-=") +
                QString::fromUtf8("´~[],.;/") + u'\\' + u'"' + QString::fromUtf8("!@#$%¨&*()_+") +
                u'`' + QString::fromUtf8("^{}<>:?|¹²³£¢¬§ªº") + QStringLiteral("\\\\fim");
         for (const QChar c : text)
@@ -46,7 +45,9 @@ const ValidSet& validSet() {
 
 } // namespace
 
-const QString& GetCaracteresValidos() { return validSet().text; }
+const QString& GetCaracteresValidos() {
+    return validSet().text;
+}
 
 QString LimpaString(const QString& text) {
     const auto& valid = validSet().valid;
@@ -66,7 +67,8 @@ QString LimpaString(const QString& text) {
         if (c < 256) {
             if (valid[c])
                 out.append(QChar(c));
-        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(data[i + 1].unicode())) {
+        } else if (QChar::isHighSurrogate(c) && i + 1 < n &&
+                   QChar::isLowSurrogate(data[i + 1].unicode())) {
             out.append(u'?'); // one character outside the code page
             ++i;
         } else if (cp1252Byte(c) < 0) {

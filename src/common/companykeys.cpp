@@ -13,20 +13,34 @@ namespace {
 // Each development key is held as 8 rows of 8 characters.
 using KeyRows = std::array<const char*, 8>;
 constexpr std::array<KeyRows, CompanyKeys::kCount> kDevelopmentKeys = {{
-    {"lM61q+R1", "6m%2k@p*", "i&0Z1ZnO", "dM*FI3P-", "5HfM=0A+", "eNzVjdou", "$O?zAJgK", "+5-p5@H6"},
-    {"WJY5pmB6", "MJ#fwvpk", "adWOs%tU", "QgjH?X*K", "d&&5-sHB", "&T4t*VMM", "RX-UcSS-", "N&gbFd4E"},
-    {"PFI+OwQc", "u&Z-t50w", "IUoTkuM=", "DsIP+DzK", "CXIX25EJ", "LFZr6JaE", "Ab7Y5prP", "lGMX2Grs"},
-    {"39rnv0g*", "F1C4tcL?", "Z1Tw-Ye8", "BMe+Fv?-", "@V-jdD0c", "#@?gFepg", "W0yXyT1Z", "zEnGCq32"},
-    {"xsi?@mQZ", "vg6CtZO3", "HeKswN4*", "E45Bv7o&", "HqZM4-=t", "%h1ku1a?", "gCpQSon-", "-W$kpwU9"},
-    {"8nOy*@#G", "%Rcpe$wR", "EUksOoxx", "SSOrBd-%", "RUqzaY7=", "&hR1tMka", "Q6X=mya4", "pBi%OlBw"},
-    {"RW4h+77H", "0sJW1M0F", "RRn-oP+g", "eq32VYGC", "Xnfry+-y", "c1MwYpGb", "FB-=kBS@", "mmPiMd@a"},
-    {"27Z1vp*c", "eC+tZq=6", "C01Lde9A", "UUGZpSao", "okultpNz", "oVnNXm$K", "5FLTIuVU", "oZDfvZ11"},
-    {"0dj57SuF", "Ye+Vw%j6", "pSNKnlIw", "AMQInsQi", "V#CAo%b8", "pYn&8P8$", "?7&7k52&", "I?@H4jDM"},
-    {"di8dNBh=", "bk3?S7sD", "Ft#52m$-", "8$v4sfB*", "NucwIE5V", "AU%BBes8", "TMai5g+p", "xVWn?ope"},
-    {"JIKF1uiw", "a@*Y@&v8", "F4cyD?-e", "43ldhzKD", "GXMk74zh", "tj%iwr9x", "5cG+MBKg", "E=E2pd1C"},
-    {"Fd062uy=", "$MeVIY?r", "9qqVD+33", "-4E3pacu", "t96IFTS5", "NFkCv0tp", "zcVWKa3F", "xc+C94wX"},
-    {"97cL?nfS", "*943gsJg", "9TeH-pnL", "+xT&0PlW", "SjYHI%Ph", "guayat0B", "ZaUbFj72", "#Io7xETN"},
-    {"qUJiI5HB", "sD2ecclR", "BtF?*N6K", "UWvxVlWY", "CMMUbxvV", "jgxG4RI$", "YSg5eKDc", "qB+T*ow4"},
+    {"lM61q+R1", "6m%2k@p*", "i&0Z1ZnO", "dM*FI3P-", "5HfM=0A+", "eNzVjdou", "$O?zAJgK",
+     "+5-p5@H6"},
+    {"WJY5pmB6", "MJ#fwvpk", "adWOs%tU", "QgjH?X*K", "d&&5-sHB", "&T4t*VMM", "RX-UcSS-",
+     "N&gbFd4E"},
+    {"PFI+OwQc", "u&Z-t50w", "IUoTkuM=", "DsIP+DzK", "CXIX25EJ", "LFZr6JaE", "Ab7Y5prP",
+     "lGMX2Grs"},
+    {"39rnv0g*", "F1C4tcL?", "Z1Tw-Ye8", "BMe+Fv?-", "@V-jdD0c", "#@?gFepg", "W0yXyT1Z",
+     "zEnGCq32"},
+    {"xsi?@mQZ", "vg6CtZO3", "HeKswN4*", "E45Bv7o&", "HqZM4-=t", "%h1ku1a?", "gCpQSon-",
+     "-W$kpwU9"},
+    {"8nOy*@#G", "%Rcpe$wR", "EUksOoxx", "SSOrBd-%", "RUqzaY7=", "&hR1tMka", "Q6X=mya4",
+     "pBi%OlBw"},
+    {"RW4h+77H", "0sJW1M0F", "RRn-oP+g", "eq32VYGC", "Xnfry+-y", "c1MwYpGb", "FB-=kBS@",
+     "mmPiMd@a"},
+    {"27Z1vp*c", "eC+tZq=6", "C01Lde9A", "UUGZpSao", "okultpNz", "oVnNXm$K", "5FLTIuVU",
+     "oZDfvZ11"},
+    {"0dj57SuF", "Ye+Vw%j6", "pSNKnlIw", "AMQInsQi", "V#CAo%b8", "pYn&8P8$", "?7&7k52&",
+     "I?@H4jDM"},
+    {"di8dNBh=", "bk3?S7sD", "Ft#52m$-", "8$v4sfB*", "NucwIE5V", "AU%BBes8", "TMai5g+p",
+     "xVWn?ope"},
+    {"JIKF1uiw", "a@*Y@&v8", "F4cyD?-e", "43ldhzKD", "GXMk74zh", "tj%iwr9x", "5cG+MBKg",
+     "E=E2pd1C"},
+    {"Fd062uy=", "$MeVIY?r", "9qqVD+33", "-4E3pacu", "t96IFTS5", "NFkCv0tp", "zcVWKa3F",
+     "xc+C94wX"},
+    {"97cL?nfS", "*943gsJg", "9TeH-pnL", "+xT&0PlW", "SjYHI%Ph", "guayat0B", "ZaUbFj72",
+     "#Io7xETN"},
+    {"qUJiI5HB", "sD2ecclR", "BtF?*N6K", "UWvxVlWY", "CMMUbxvV", "jgxG4RI$", "YSg5eKDc",
+     "qB+T*ow4"},
 }};
 
 struct KeyTable {
@@ -63,7 +77,8 @@ void CompanyKeys::loadFile(const QString& path) {
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast(); // final line break
     if (lines.size() != kCount)
-        refuse(path, QStringLiteral("esperadas %1 linhas, encontradas %2").arg(kCount).arg(lines.size()));
+        refuse(path,
+               QStringLiteral("esperadas %1 linhas, encontradas %2").arg(kCount).arg(lines.size()));
     KeyTable loaded;
     loaded.development = false;
     for (int i = 0; i < kCount; ++i) {
@@ -92,9 +107,13 @@ bool CompanyKeys::loadBesideExecutable(const QString& applicationDir) {
     return true;
 }
 
-void CompanyKeys::useDevelopmentKeys() { table() = developmentTable(); }
+void CompanyKeys::useDevelopmentKeys() {
+    table() = developmentTable();
+}
 
-bool CompanyKeys::usingDevelopmentKeys() { return table().development; }
+bool CompanyKeys::usingDevelopmentKeys() {
+    return table().development;
+}
 
 QByteArray RetSenInt(int32_t companyCode) {
     const int index = companyCode >= 1 && companyCode <= 13 ? companyCode : 0;

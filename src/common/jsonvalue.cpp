@@ -12,7 +12,9 @@ JsonValue JsonValue::boolean(bool value) {
     return v;
 }
 
-JsonValue JsonValue::integer(int64_t value) { return numberText(std::to_string(value)); }
+JsonValue JsonValue::integer(int64_t value) {
+    return numberText(std::to_string(value));
+}
 
 JsonValue JsonValue::decimal(double value) {
     return numberText(regional::formatGeneral15(value).toStdString());
@@ -32,7 +34,9 @@ JsonValue JsonValue::string(std::string utf8) {
     return v;
 }
 
-JsonValue JsonValue::string(const QString& text) { return string(text.toStdString()); }
+JsonValue JsonValue::string(const QString& text) {
+    return string(text.toStdString());
+}
 
 JsonValue JsonValue::object() {
     JsonValue v;

@@ -71,8 +71,8 @@ public:
 
 private:
     Type m_type = Type::Null;
-    std::string m_text;             // string content or number text
-    std::vector<JsonValue> m_items; // array elements or object member values
+    std::string m_text;              // string content or number text
+    std::vector<JsonValue> m_items;  // array elements or object member values
     std::vector<std::string> m_keys; // object member names, parallel to m_items
 };
 

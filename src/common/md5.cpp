@@ -4,7 +4,9 @@
 
 #include <openssl/evp.h>
 
-void Md5Stream::Free::operator()(evp_md_ctx_st* ctx) const { EVP_MD_CTX_free(ctx); }
+void Md5Stream::Free::operator()(evp_md_ctx_st* ctx) const {
+    EVP_MD_CTX_free(ctx);
+}
 
 Md5Stream::Md5Stream() : m_ctx(EVP_MD_CTX_new()) {
     if (!m_ctx || EVP_DigestInit_ex(m_ctx.get(), EVP_md5(), nullptr) != 1)

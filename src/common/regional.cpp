@@ -53,7 +53,8 @@ template <typename T> std::optional<T> parseInteger(const QString& text) {
         return std::nullopt;
     // Accumulate as a negative number so that the minimum value fits.
     using U = std::make_unsigned_t<T>;
-    const U limit = negative ? U(std::numeric_limits<T>::max()) + 1 : U(std::numeric_limits<T>::max());
+    const U limit =
+        negative ? U(std::numeric_limits<T>::max()) + 1 : U(std::numeric_limits<T>::max());
     U value = 0;
     for (; pos < text.size(); ++pos) {
         const char16_t c = text[pos].unicode();
@@ -78,9 +79,13 @@ template <typename T> std::optional<T> parseInteger(const QString& text) {
 
 } // namespace
 
-QDateTime zeroDateTime() { return makeDateTime(1899, 12, 30); }
+QDateTime zeroDateTime() {
+    return makeDateTime(1899, 12, 30);
+}
 
-bool isZero(const QDateTime& value) { return value == zeroDateTime(); }
+bool isZero(const QDateTime& value) {
+    return value == zeroDateTime();
+}
 
 QDateTime makeDateTime(int year, int month, int day, int hour, int minute, int second, int msec) {
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second, msec), naiveZone());
@@ -219,8 +224,12 @@ QString formatDateTime(const QString& format, const QDateTime& value) {
     return out;
 }
 
-std::optional<int32_t> tryStrToInt(const QString& text) { return parseInteger<int32_t>(text); }
-std::optional<int64_t> tryStrToInt64(const QString& text) { return parseInteger<int64_t>(text); }
+std::optional<int32_t> tryStrToInt(const QString& text) {
+    return parseInteger<int32_t>(text);
+}
+std::optional<int64_t> tryStrToInt64(const QString& text) {
+    return parseInteger<int64_t>(text);
+}
 
 int32_t strToInt(const QString& text) {
     if (auto v = tryStrToInt(text))

@@ -29,7 +29,8 @@ QString dateTimeToStr(const QDateTime& value);
 // A date, optionally followed by a blank and a time; raises the date-time conversion error.
 QDateTime strToDateTime(const QString& text);
 std::optional<QDateTime> tryStrToDateTime(const QString& text);
-// Writes with a format of the letters D, M, Y, H, N, S, Z (case-insensitive), e.g. "DD/MM/YYYY HH:NN:SS".
+// Writes with a format of the letters D, M, Y, H, N, S, Z (case-insensitive), e.g. "DD/MM/YYYY
+// HH:NN:SS".
 QString formatDateTime(const QString& format, const QDateTime& value);
 
 // Decimal integers: leading blanks skipped, optional sign, "$" or "0x" for hexadecimal;

@@ -48,4 +48,6 @@ int32_t Str2IntDef(const QString& text, int32_t defaultValue) {
     return regional::strToInt(text);
 }
 
-int32_t Str2Int(const QString& text) { return Str2IntDef(text, 0); }
+int32_t Str2Int(const QString& text) {
+    return Str2IntDef(text, 0);
+}

@@ -6,7 +6,9 @@
 #include <pwd.h>
 #include <unistd.h>
 
-QString TFuncoesWindows::NomeMaquina() { return QSysInfo::machineHostName(); }
+QString TFuncoesWindows::NomeMaquina() {
+    return QSysInfo::machineHostName();
+}
 
 QString TFuncoesWindows::UsuarioWindows() {
     if (const passwd* pw = getpwuid(geteuid()); pw && pw->pw_name)

@@ -5,8 +5,8 @@
 
 #include <QMetaProperty>
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
 namespace {
 
@@ -69,15 +69,23 @@ JsonValue TJSONUtil::SetStrList(const QStringList& texts, bool lineBreaks) {
     return array;
 }
 
-JsonValue TJSONUtil::SetInt(int32_t value) { return JsonValue::integer(value); }
-JsonValue TJSONUtil::SetInt64(int64_t value) { return JsonValue::integer(value); }
-JsonValue TJSONUtil::SetDoub(double value) { return JsonValue::decimal(value); }
+JsonValue TJSONUtil::SetInt(int32_t value) {
+    return JsonValue::integer(value);
+}
+JsonValue TJSONUtil::SetInt64(int64_t value) {
+    return JsonValue::integer(value);
+}
+JsonValue TJSONUtil::SetDoub(double value) {
+    return JsonValue::decimal(value);
+}
 
 JsonValue TJSONUtil::SetCurr(regional::Currency value) {
     return JsonValue::numberText(value.toJsonText().toStdString());
 }
 
-JsonValue TJSONUtil::SetBool(bool value) { return JsonValue::boolean(value); }
+JsonValue TJSONUtil::SetBool(bool value) {
+    return JsonValue::boolean(value);
+}
 
 JsonValue TJSONUtil::SetDateTime(const QDateTime& value, const QString& format, bool treatZero) {
     if (treatZero && regional::isZero(value))
@@ -85,7 +93,9 @@ JsonValue TJSONUtil::SetDateTime(const QDateTime& value, const QString& format, 
     return SetStr(regional::formatDateTime(format, value));
 }
 
-JsonValue TJSONUtil::SetObj(const JsonValue& value) { return value; }
+JsonValue TJSONUtil::SetObj(const JsonValue& value) {
+    return value;
+}
 
 QString TJSONUtil::GetStr(const JsonValue* obj, const QString& key, const QString& defaultValue,
                           bool lineBreaks) {
@@ -174,9 +184,13 @@ const JsonValue* TJSONUtil::GetValue(const JsonValue& obj, const QString& key) {
     return lookup(&obj, key, [](const JsonValue&) { return true; });
 }
 
-QString TJSONUtil::LimpaString(const QString& text) { return ::LimpaString(text); }
+QString TJSONUtil::LimpaString(const QString& text) {
+    return ::LimpaString(text);
+}
 
-const QString& TJSONUtil::GetCaracteresValidos() { return ::GetCaracteresValidos(); }
+const QString& TJSONUtil::GetCaracteresValidos() {
+    return ::GetCaracteresValidos();
+}
 
 std::optional<JsonValue> TJSONUtil::ParseJSONValue(const QString& text) {
     const QByteArray ascii = toAscii(text);
@@ -195,7 +209,9 @@ void TJSONUtil::Add(JsonValue& obj, const QString& key, JsonValue value) {
     obj.add(key.toStdString(), std::move(value));
 }
 
-void TJSONUtil::Add(JsonValue& array, JsonValue value) { array.append(std::move(value)); }
+void TJSONUtil::Add(JsonValue& array, JsonValue value) {
+    array.append(std::move(value));
+}
 
 JsonValue TJSONUtil::ToJSONObject(const QMetaObject& type, const void* instance) {
     JsonValue obj = JsonValue::object();

@@ -4,8 +4,8 @@
 #include "texthelpers.h"
 
 TSobreCommerce::TSobreCommerce()
-    : m_sistemaVersao(regional::formatGeneral15(6) + u'G'), m_bancoVersao(Str2Int(QStringLiteral("237"))),
-      m_preparacaoMinima(230004) {}
+    : m_sistemaVersao(regional::formatGeneral15(6) + u'G'),
+      m_bancoVersao(Str2Int(QStringLiteral("237"))), m_preparacaoMinima(230004) {}
 
 TSobreCommerce& TSobreCommerce::GetInstance() {
     static TSobreCommerce instance;

@@ -27,7 +27,9 @@ private:
 
 } // namespace
 
-int32_t sessionIdFromText(const QString& idText) { return regional::strToIntDef(idText, 0); }
+int32_t sessionIdFromText(const QString& idText) {
+    return regional::strToIntDef(idText, 0);
+}
 
 QString signParametros(const json::JsonValue& parametros, int32_t companyCode) {
     LettersAndDigitsMd5 sink;

@@ -65,9 +65,9 @@ size_t onHeader(char* data, size_t size, size_t count, void* user) {
     case CURLE_OPERATION_TIMEDOUT:
         throw ESocketError(10060, QStringLiteral("Connection timed out."));
     default:
-        throw Exception(QStringLiteral("Erro de comunicação: %1")
-                            .arg(QString::fromUtf8(detail && *detail ? detail
-                                                                    : curl_easy_strerror(code))));
+        throw Exception(
+            QStringLiteral("Erro de comunicação: %1")
+                .arg(QString::fromUtf8(detail && *detail ? detail : curl_easy_strerror(code))));
     }
 }
 
@@ -99,8 +99,8 @@ MiddlewareHttpClient::MiddlewareHttpClient(std::optional<HttpCredentials> creden
     m_impl->curl = curl_easy_init();
     if (!m_impl->curl)
         throw Exception(QStringLiteral("Não foi possível criar o cliente HTTP"));
-    m_impl->headers = curl_slist_append(m_impl->headers,
-                                        QByteArray("Content-Type: ") + kContentType);
+    m_impl->headers =
+        curl_slist_append(m_impl->headers, QByteArray("Content-Type: ") + kContentType);
     // Large bodies go at once, without waiting for a 100 Continue.
     m_impl->headers = curl_slist_append(m_impl->headers, "Expect:");
     if (credentials) {
@@ -114,7 +114,8 @@ MiddlewareHttpClient::~MiddlewareHttpClient() = default;
 HttpAnswer MiddlewareHttpClient::perform(const QString& url, const QByteArray* body) {
     const QString trimmedUrl = url.trimmed();
     const QString lower = trimmedUrl.toLower();
-    if (!lower.startsWith(QStringLiteral("http://")) && !lower.startsWith(QStringLiteral("https://")))
+    if (!lower.startsWith(QStringLiteral("http://")) &&
+        !lower.startsWith(QStringLiteral("https://")))
         throw EInvalidUrl(
             QStringLiteral("Endereço inválido: '%1'. Informe o protocolo (http:// ou https://).")
                 .arg(trimmedUrl));
@@ -168,7 +169,9 @@ HttpAnswer MiddlewareHttpClient::postRaw(const QString& url, const QByteArray& b
     return perform(url, &body);
 }
 
-HttpAnswer MiddlewareHttpClient::getRaw(const QString& url) { return perform(url, nullptr); }
+HttpAnswer MiddlewareHttpClient::getRaw(const QString& url) {
+    return perform(url, nullptr);
+}
 
 HttpAnswer MiddlewareHttpClient::post(const QString& url, const QByteArray& body) {
     HttpAnswer a = postRaw(url, body);
@@ -184,4 +187,6 @@ HttpAnswer MiddlewareHttpClient::get(const QString& url) {
     return a;
 }
 
-QString serviceUrl(const QString& base, const QString& path) { return base.trimmed() + path; }
+QString serviceUrl(const QString& base, const QString& path) {
+    return base.trimmed() + path;
+}

@@ -12,8 +12,8 @@
 // What came back from the middleware.
 struct HttpAnswer {
     int status = 0;
-    QString statusLine;      // as the server sent it, e.g. "HTTP/1.1 200 OK"
-    QByteArray contentType;  // the Content-Type header, empty when absent
+    QString statusLine;     // as the server sent it, e.g. "HTTP/1.1 200 OK"
+    QByteArray contentType; // the Content-Type header, empty when absent
     QByteArray body;
     double elapsedMs = 0;
 };

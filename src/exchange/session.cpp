@@ -16,7 +16,8 @@ SessionFields SessionFields::defaults() {
     return f;
 }
 
-json::JsonValue buildSessionRequest(const SessionFields& f, TEnumConexaoMiddlewareTipoRetorno form) {
+json::JsonValue buildSessionRequest(const SessionFields& f,
+                                    TEnumConexaoMiddlewareTipoRetorno form) {
     using U = TJSONUtil;
     json::JsonValue o = json::JsonValue::object();
     o.add("VersaoLayout", U::SetInt(regional::strToInt(f.versaoLayout)));
@@ -28,12 +29,13 @@ json::JsonValue buildSessionRequest(const SessionFields& f, TEnumConexaoMiddlewa
     o.add("VersaoBase", U::SetInt(regional::strToInt(f.versaoBase)));
     o.add("NomeSistema", U::SetStr(f.nomeSistema));
     o.add("VersaoSistema", U::SetStr(f.versaoSistema));
-    o.add("TipoRetorno", U::SetStr(form == TEnumConexaoMiddlewareTipoRetorno_Completo
-                                       ? QStringLiteral("C")
-                                       : QStringLiteral("S")));
+    o.add("TipoRetorno",
+          U::SetStr(form == TEnumConexaoMiddlewareTipoRetorno_Completo ? QStringLiteral("C")
+                                                                       : QStringLiteral("S")));
     o.add("CNPJ", U::SetStr(f.cnpj));
     o.add("IPMiddlewareServidor", U::SetStr(f.ipMiddlewareServidor));
-    o.add("PortaMiddlewareServidor", U::SetInt(regional::strToIntDef(f.portaMiddlewareServidor, 0)));
+    o.add("PortaMiddlewareServidor",
+          U::SetInt(regional::strToIntDef(f.portaMiddlewareServidor, 0)));
     if (!f.filialUsuario.trimmed().isEmpty() && !f.codigoUsuario.trimmed().isEmpty()) {
         o.add("FilialUsuario", U::SetStr(LPad(f.filialUsuario.trimmed(), u'0', 3)));
         o.add("CodigoUsuario", U::SetStr(LPad(f.codigoUsuario.trimmed(), u' ', 3)));
@@ -48,7 +50,8 @@ QString sessionIdFromSimpleAnswer(const QString& answerText) {
     text.replace(u'\r', u'\n');
     if (text.endsWith(u'\n'))
         text.chop(1);
-    text = text.isEmpty() ? QString() : text.replace(u'\n', QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    text = text.isEmpty() ? QString()
+                          : text.replace(u'\n', QStringLiteral("\r\n")) + QStringLiteral("\r\n");
     const QString head = QStringLiteral("{\"result\":{\"SessaoID\":");
     if (const qsizetype at = text.indexOf(head); at >= 0)
         text.remove(at, head.size());

@@ -1,6 +1,8 @@
 #include "utf8step.h"
 
-QString utf8Step(const QByteArray& body) { return QString::fromUtf8(body); }
+QString utf8Step(const QByteArray& body) {
+    return QString::fromUtf8(body);
+}
 
 std::optional<json::JsonValue> parseUtf8Answer(const QByteArray& body) {
     return json::parse(std::string_view(body.constData(), std::size_t(body.size()))).value;

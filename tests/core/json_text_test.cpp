@@ -6,7 +6,9 @@ using json::JsonValue;
 
 namespace {
 
-JsonValue str(const char* utf8) { return JsonValue::string(std::string(utf8)); }
+JsonValue str(const char* utf8) {
+    return JsonValue::string(std::string(utf8));
+}
 
 struct TextCase {
     const char* name;
@@ -55,13 +57,15 @@ TEST(JsonText, NumbersLiteralsNestingAndMemberOrder) {
     o.add("a", std::move(inner));
     o.add("Ç/", JsonValue::object());
     o.add("z", JsonValue::integer(2)); // duplicates are kept, in order
-    EXPECT_EQ(json::toWireText(o),
-              R"({"z":1,"a":[-7,12.5,0.3,1E20,1.5E-7,0.00001,1.23456789012346E17,true,false,null],"\u00C7\/":{},"z":2})");
+    EXPECT_EQ(
+        json::toWireText(o),
+        R"({"z":1,"a":[-7,12.5,0.3,1E20,1.5E-7,0.00001,1.23456789012346E17,true,false,null],"\u00C7\/":{},"z":2})");
     EXPECT_EQ(o.find("z")->text(), "1");
 }
 
 TEST(JsonParse, KeepsNumberTextDuplicatesAndOrder) {
-    const auto parsed = json::parse(R"({"b":1.50,"a":[1E3,-0],"b":"second","s":"\u00C1\/\ud83d\ude00"})");
+    const auto parsed =
+        json::parse(R"({"b":1.50,"a":[1E3,-0],"b":"second","s":"\u00C1\/\ud83d\ude00"})");
     ASSERT_TRUE(parsed.value);
     const JsonValue& v = *parsed.value;
     EXPECT_EQ(v.find("b")->text(), "1.50");

@@ -31,9 +31,11 @@ TEST(Regional, ReadsDatesWithOptionalTime) {
 }
 
 TEST(Regional, WritesDateTimeLeavingOutMidnight) {
-    EXPECT_EQ(dateTimeToStr(makeDateTime(2024, 3, 25, 14, 7, 9)), QStringLiteral("25/03/2024 14:07:09"));
+    EXPECT_EQ(dateTimeToStr(makeDateTime(2024, 3, 25, 14, 7, 9)),
+              QStringLiteral("25/03/2024 14:07:09"));
     EXPECT_EQ(dateTimeToStr(makeDateTime(2024, 3, 25)), QStringLiteral("25/03/2024"));
-    EXPECT_EQ(dateTimeToStr(makeDateTime(2024, 3, 25, 0, 0, 1)), QStringLiteral("25/03/2024 00:00:01"));
+    EXPECT_EQ(dateTimeToStr(makeDateTime(2024, 3, 25, 0, 0, 1)),
+              QStringLiteral("25/03/2024 00:00:01"));
 }
 
 TEST(Regional, IntegerConversions) {
@@ -41,9 +43,17 @@ TEST(Regional, IntegerConversions) {
         const char* text;
         std::optional<int32_t> expected;
     } cases[] = {
-        {"42", 42}, {" 5", 5}, {"5 ", std::nullopt}, {"-2147483648", INT32_MIN},
-        {"2147483648", std::nullopt}, {"$1F", 31}, {"0x10", 16}, {"+7", 7},
-        {"", std::nullopt}, {"1.5", std::nullopt}, {"abc", std::nullopt},
+        {"42", 42},
+        {" 5", 5},
+        {"5 ", std::nullopt},
+        {"-2147483648", INT32_MIN},
+        {"2147483648", std::nullopt},
+        {"$1F", 31},
+        {"0x10", 16},
+        {"+7", 7},
+        {"", std::nullopt},
+        {"1.5", std::nullopt},
+        {"abc", std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(tryStrToInt(QString::fromUtf8(c.text)), c.expected) << c.text;
@@ -71,8 +81,15 @@ TEST(Regional, GeneralNumberFormat) {
         double value;
         const char* text;
     } cases[] = {
-        {0, "0"}, {-1.5, "-1.5"}, {100, "100"}, {1e14, "100000000000000"}, {1e15, "1E15"},
-        {0.0001, "0.0001"}, {0.00001, "0.00001"}, {0.000001, "1E-6"}, {1.0 / 3, "0.333333333333333"},
+        {0, "0"},
+        {-1.5, "-1.5"},
+        {100, "100"},
+        {1e14, "100000000000000"},
+        {1e15, "1E15"},
+        {0.0001, "0.0001"},
+        {0.00001, "0.00001"},
+        {0.000001, "1E-6"},
+        {1.0 / 3, "0.333333333333333"},
         {-2.5e-10, "-2.5E-10"},
     };
     for (const auto& c : cases)
@@ -80,8 +97,10 @@ TEST(Regional, GeneralNumberFormat) {
 }
 
 TEST(TextHelpers, LettersAndDigitsAndPadding) {
-    EXPECT_EQ(LetrasENumeros(QString::fromUtf8("{\"Água\":1.5E3,\"ç\":true}")), QStringLiteral("gua15E3true"));
+    EXPECT_EQ(LetrasENumeros(QString::fromUtf8("{\"Água\":1.5E3,\"ç\":true}")),
+              QStringLiteral("gua15E3true"));
     EXPECT_EQ(LPad(QStringLiteral(" 7 "), u' ', 3), QStringLiteral("  7"));
     EXPECT_EQ(LPad(QStringLiteral("12345"), u'0', 3), QStringLiteral("12345"));
-    EXPECT_EQ(TrazSomenteNumeros(QStringLiteral("11.222.333/0001-81")), QStringLiteral("11222333000181"));
+    EXPECT_EQ(TrazSomenteNumeros(QStringLiteral("11.222.333/0001-81")),
+              QStringLiteral("11222333000181"));
 }

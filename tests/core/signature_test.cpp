@@ -26,7 +26,8 @@ TEST(Md5, KnownDigests) {
 TEST(CompanyKeys, KeyZeroServesCodesOutsideOneToThirteen) {
     CompanyKeys::useDevelopmentKeys();
     EXPECT_EQ(RetSenInt(0).size(), 64);
-    EXPECT_EQ(RetSenInt(3), QByteArray("39rnv0g*F1C4tcL?Z1Tw-Ye8BMe+Fv?-@V-jdD0c#@?gFepgW0yXyT1ZzEnGCq32"));
+    EXPECT_EQ(RetSenInt(3),
+              QByteArray("39rnv0g*F1C4tcL?Z1Tw-Ye8BMe+Fv?-@V-jdD0c#@?gFepgW0yXyT1ZzEnGCq32"));
     EXPECT_EQ(RetSenInt(14), RetSenInt(0));
     EXPECT_EQ(RetSenInt(-1), RetSenInt(0));
     EXPECT_NE(RetSenInt(13), RetSenInt(0));
@@ -39,7 +40,12 @@ TEST(Envelope, MembersInOrderAndSignatureOverLettersAndDigits) {
     dados.add("Valor", TJSONUtil::SetDoub(1e20));
     const JsonValue env = buildEnvelope(QStringLiteral("15"), QStringLiteral("3"), dados);
     const std::string wire = json::toWireText(env);
-    EXPECT_EQ(wire.rfind(R"({"Parametros":{"Id":15,"Dados":{"Nome":"\u00C1gua \"x\" \/ y","Valor":1E20}},"Assinatura":")", 0), 0u) << wire;
+    EXPECT_EQ(
+        wire.rfind(
+            R"({"Parametros":{"Id":15,"Dados":{"Nome":"\u00C1gua \"x\" \/ y","Valor":1E20}},"Assinatura":")",
+            0),
+        0u)
+        << wire;
 
     JsonValue parametros = JsonValue::object();
     parametros.add("Id", JsonValue::integer(15));
@@ -49,12 +55,15 @@ TEST(Envelope, MembersInOrderAndSignatureOverLettersAndDigits) {
               QStringLiteral("Id15DadosNomeguaxyValor1E20"));
     EXPECT_EQ(env.find("Assinatura")->toQString(), expectedSignature(parametros, 3));
     // Same data, same session and company: same signature; another company: another one.
-    EXPECT_EQ(json::toWireText(buildEnvelope(QStringLiteral("15"), QStringLiteral("3"), dados)), wire);
-    EXPECT_NE(json::toWireText(buildEnvelope(QStringLiteral("15"), QStringLiteral("4"), dados)), wire);
+    EXPECT_EQ(json::toWireText(buildEnvelope(QStringLiteral("15"), QStringLiteral("3"), dados)),
+              wire);
+    EXPECT_NE(json::toWireText(buildEnvelope(QStringLiteral("15"), QStringLiteral("4"), dados)),
+              wire);
 }
 
 TEST(Envelope, SessionIdAndCompanyCodeConversions) {
-    const JsonValue env = buildEnvelope(QStringLiteral("abc"), QStringLiteral("0"), JsonValue::string(std::string()));
+    const JsonValue env =
+        buildEnvelope(QStringLiteral("abc"), QStringLiteral("0"), JsonValue::string(std::string()));
     EXPECT_EQ(env.find("Parametros")->find("Id")->text(), "0");
     EXPECT_EQ(json::toWireText(*env.find("Parametros")), R"({"Id":0,"Dados":""})");
     try {

@@ -14,7 +14,9 @@ JsonValue parsed(const char* text) {
     return r.value ? std::move(*r.value) : JsonValue();
 }
 
-QString u(const char* utf8) { return QString::fromUtf8(utf8); }
+QString u(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 } // namespace
 
@@ -30,13 +32,13 @@ TEST(ValidCharacterFilter, KeepsDropsOrReplaces) {
         const char* in;
         const char* out;
     } cases[] = {
-        {"a\tb°c é", "abc é"},                 // tab and degree sign dropped, accent kept
-        {"Привет", "??????"},                  // outside the code page: one "?" each
-        {"“x” – € ™ … ©", "x     "},           // in the code page, outside the set: dropped
+        {"a\tb°c é", "abc é"},       // tab and degree sign dropped, accent kept
+        {"Привет", "??????"},        // outside the code page: one "?" each
+        {"“x” – € ™ … ©", "x     "}, // in the code page, outside the set: dropped
         {"linha1\r\nlinha2\n", "linha1\r\nlinha2\n"},
         {"¹²³£¢¬§ªº´¨~^`", "¹²³£¢¬§ªº´¨~^`"},
         {"ÅÆØßåæøÿ\u00A0", ""},
-        {"😀", "?"},                            // one character outside the plane: one "?"
+        {"😀", "?"}, // one character outside the plane: one "?"
     };
     for (const auto& c : cases)
         EXPECT_EQ(LimpaString(u(c.in)), u(c.out)) << c.in;
@@ -54,7 +56,8 @@ TEST(ValidCharacterFilter, SettersAndGettersFilterAndTreatLineBreaks) {
 }
 
 TEST(KeyLookup, AsGivenThenLowerThenUpper) {
-    const JsonValue o = parsed(R"({"nome":"lower","NoMe":"mixed","IDADE":"upper","Cod":7,"cod":"text"})");
+    const JsonValue o =
+        parsed(R"({"nome":"lower","NoMe":"mixed","IDADE":"upper","Cod":7,"cod":"text"})");
     EXPECT_EQ(TJSONUtil::GetStr(&o, u("Nome")), u("lower"));
     EXPECT_EQ(TJSONUtil::GetStr(&o, u("NOME")), u("lower"));
     EXPECT_EQ(TJSONUtil::GetStr(&o, u("Idade")), u("upper"));
@@ -86,7 +89,8 @@ TEST(KeyLookup, GetBoolLooksForTrueInAllFormsFirst) {
 }
 
 TEST(NumberGetters, IntegersCurrencyAndErrors) {
-    const JsonValue o = parsed(R"({"i":42,"f":12.5,"e":1E3,"big":99999999999,"c1":1.23456,"c2":7,"c3":1.03125,"c4":1.09375})");
+    const JsonValue o = parsed(
+        R"({"i":42,"f":12.5,"e":1E3,"big":99999999999,"c1":1.23456,"c2":7,"c3":1.03125,"c4":1.09375})");
     EXPECT_EQ(TJSONUtil::GetInt(&o, u("i")), 42);
     EXPECT_EQ(TJSONUtil::GetInt64(&o, u("big")), 99999999999LL);
     EXPECT_EQ(TJSONUtil::GetInt(&o, u("missing"), -1), -1);
@@ -110,12 +114,14 @@ TEST(NumberGetters, IntegersCurrencyAndErrors) {
 TEST(DateGetters, RegionalAndIsoForms) {
     const QDateTime expected = regional::makeDateTime(2024, 3, 25, 14, 7, 9);
     const QDateTime someDefault = regional::makeDateTime(2000, 1, 1);
-    const JsonValue o = parsed(R"({"br":"25/03/2024 14:07:09","iso":"2024-03-25T14:07:09.123-03:00","bad":"xx","day":"31/12/2024"})");
+    const JsonValue o = parsed(
+        R"({"br":"25/03/2024 14:07:09","iso":"2024-03-25T14:07:09.123-03:00","bad":"xx","day":"31/12/2024"})");
     EXPECT_EQ(TJSONUtil::GetDateTime(&o, u("br"), someDefault), expected);
     EXPECT_EQ(TJSONUtil::GetDateTime(&o, u("iso"), regional::zeroDateTime()), expected);
     EXPECT_EQ(TJSONUtil::GetDateTime(&o, u("iso"), someDefault), someDefault);
     EXPECT_EQ(TJSONUtil::GetDateTime(&o, u("bad"), someDefault), someDefault);
-    EXPECT_EQ(TJSONUtil::GetDateTime(&o, u("day"), someDefault), regional::makeDateTime(2024, 12, 31));
+    EXPECT_EQ(TJSONUtil::GetDateTime(&o, u("day"), someDefault),
+              regional::makeDateTime(2024, 12, 31));
     EXPECT_EQ(XMLDate2DateTime(u("2024-03-25")), regional::makeDateTime(2024, 3, 25));
     EXPECT_TRUE(regional::isZero(XMLDate2DateTime(u("  "))));
     EXPECT_THROW(XMLDate2DateTime(u("2024-0x-25")), EConvertError);

@@ -30,12 +30,14 @@ TEST(Cli, SignPrintsTheEnvelopeAsTheWindowWouldPostIt) {
     const CliRun r = run({"sign", "--empresa", "3", "--id", "12", "-"}, dados);
     ASSERT_EQ(r.code, 0) << r.err.constData();
     // All characters are kept (no filter) and the parsed number keeps its text.
-    EXPECT_TRUE(r.out.startsWith(R"({"Parametros":{"Id":12,"Dados":{"Texto":"\u00C1gua\ttab","N":1.50}},"Assinatura":")"))
+    EXPECT_TRUE(r.out.startsWith(
+        R"({"Parametros":{"Id":12,"Dados":{"Texto":"\u00C1gua\ttab","N":1.50}},"Assinatura":")"))
         << r.out.constData();
     EXPECT_TRUE(r.out.endsWith("\"}\n"));
     const auto parsed = json::parse(r.out.trimmed().toStdString());
     ASSERT_TRUE(parsed.value);
-    EXPECT_EQ(parsed.value->find("Assinatura")->toQString(), signParametros(*parsed.value->find("Parametros"), 3));
+    EXPECT_EQ(parsed.value->find("Assinatura")->toQString(),
+              signParametros(*parsed.value->find("Parametros"), 3));
 }
 
 TEST(Cli, BadInputAndUsageExitWithTwo) {
@@ -62,14 +64,16 @@ TEST(Cli, CallOpensSessionPostsAndReportsStatus) {
     EXPECT_EQ(got[0].path, "TConexaoAPI/ConectaMiddleware");
     EXPECT_EQ(got[1].body.rfind(R"({"Parametros":{"Id":1001,"Dados":""},)", 0), 0u) << got[1].body;
 
-    const CliRun plain = run({"call", "--url", base, "--plain", "TConexaoAPI/TestaComunicacao", "-"}, R"({"a":1})");
+    const CliRun plain =
+        run({"call", "--url", base, "--plain", "TConexaoAPI/TestaComunicacao", "-"}, R"({"a":1})");
     EXPECT_EQ(plain.code, 0);
     EXPECT_EQ(plain.out, "{\"result\":{\"a\":1}}\n");
 
     sim.enqueue("TNFeAPI/Falha", sim::Answer{500, "quebrou", "text/plain"});
     const CliRun failed = run({"call", "--url", base, "TNFeAPI/Falha"});
     EXPECT_EQ(failed.code, 1);
-    EXPECT_TRUE(failed.err.contains("HTTP/1.1 500 Internal Server Error")) << failed.err.constData();
+    EXPECT_TRUE(failed.err.contains("HTTP/1.1 500 Internal Server Error"))
+        << failed.err.constData();
     EXPECT_EQ(failed.out, "quebrou\n");
 
     sim.stop();

@@ -17,7 +17,9 @@ namespace {
 class ExchangeTest : public ::testing::Test {
 protected:
     void SetUp() override { sim.start(); }
-    QString url(const char* path) const { return serviceUrl(sim.baseUrl(), QString::fromLatin1(path)); }
+    QString url(const char* path) const {
+        return serviceUrl(sim.baseUrl(), QString::fromLatin1(path));
+    }
     sim::MiddlewareSim sim;
 };
 
@@ -61,7 +63,8 @@ TEST_F(ExchangeTest, PostSendsBodyContentTypeAndCredentialsOfTheCompany) {
     const struct {
         const char* company;
         const char* user;
-    } cases[] = {{"0", "quorva"}, {"9", "irvano"}, {"10", "tavrin"}, {"11", "kolver"}, {"12", "quorva"}, {"abc", "quorva"}};
+    } cases[] = {{"0", "quorva"},  {"9", "irvano"},  {"10", "tavrin"},
+                 {"11", "kolver"}, {"12", "quorva"}, {"abc", "quorva"}};
     for (const auto& c : cases) {
         sim.clearReceived();
         MiddlewareHttpClient client(credentialsForCompanyText(QString::fromLatin1(c.company)));
@@ -72,7 +75,9 @@ TEST_F(ExchangeTest, PostSendsBodyContentTypeAndCredentialsOfTheCompany) {
         const auto got = sim.received();
         ASSERT_EQ(got.size(), 1u);
         EXPECT_EQ(got[0].authUser, c.user) << c.company;
-        EXPECT_EQ(got[0].authPassword, credentialsForCompany(QString::fromLatin1(c.company).toInt()).password.toStdString());
+        EXPECT_EQ(
+            got[0].authPassword,
+            credentialsForCompany(QString::fromLatin1(c.company).toInt()).password.toStdString());
         EXPECT_EQ(got[0].contentType, "application/json;charset=UTF-8");
     }
 }
@@ -133,7 +138,8 @@ TEST(Exchange, ServerClosingMidAnswerIsAnError) {
 }
 
 TEST_F(ExchangeTest, LargeAnswerArrivesWhole) {
-    const std::string big = std::string(R"({"result":{"conteudo":{"str":")") + std::string(100 * 1024 * 1024, 'A') + "\"}}}";
+    const std::string big = std::string(R"({"result":{"conteudo":{"str":")") +
+                            std::string(100 * 1024 * 1024, 'A') + "\"}}}";
     sim.enqueue("TNFeAPI/Grande", sim::Answer{200, big});
     MiddlewareHttpClient client(credentialsForCompany(0));
     const HttpAnswer a = client.post(url("TNFeAPI/Grande"), "{}");
@@ -142,12 +148,15 @@ TEST_F(ExchangeTest, LargeAnswerArrivesWhole) {
 
 TEST_F(ExchangeTest, StandInChecksEnvelopeSignatures) {
     MiddlewareHttpClient client(credentialsForCompany(0));
-    json::JsonValue env = buildEnvelope(QStringLiteral("0"), QStringLiteral("0"), json::JsonValue::object());
-    HttpAnswer ok = client.post(url("TNFeAPI/AutenticaSEFAZ"), QByteArray::fromStdString(json::toWireText(env)));
+    json::JsonValue env =
+        buildEnvelope(QStringLiteral("0"), QStringLiteral("0"), json::JsonValue::object());
+    HttpAnswer ok = client.post(url("TNFeAPI/AutenticaSEFAZ"),
+                                QByteArray::fromStdString(json::toWireText(env)));
     EXPECT_TRUE(ok.body.contains("\"err\":false")) << ok.body.constData();
 
     env.find("Parametros")->find("Dados")->add("Extra", json::JsonValue::integer(1));
-    HttpAnswer bad = client.post(url("TNFeAPI/AutenticaSEFAZ"), QByteArray::fromStdString(json::toWireText(env)));
+    HttpAnswer bad = client.post(url("TNFeAPI/AutenticaSEFAZ"),
+                                 QByteArray::fromStdString(json::toWireText(env)));
     EXPECT_TRUE(bad.body.contains("\"err\":true")) << bad.body.constData();
     EXPECT_TRUE(bad.body.contains("Assinatura inv")) << bad.body.constData();
 }

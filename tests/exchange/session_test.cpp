@@ -28,8 +28,9 @@ std::string keysOf(const json::JsonValue& o) {
 } // namespace
 
 TEST(SessionRequest, KeysInOrderWithUserCodesOnlyWhenBothAreGiven) {
-    const std::string base = "VersaoLayout,CodigoEmpresa,UserOS,DataSolicitacao,NomeMaquina,VersaoBase,"
-                             "NomeSistema,VersaoSistema,TipoRetorno,CNPJ,IPMiddlewareServidor,PortaMiddlewareServidor";
+    const std::string base =
+        "VersaoLayout,CodigoEmpresa,UserOS,DataSolicitacao,NomeMaquina,VersaoBase,"
+        "NomeSistema,VersaoSistema,TipoRetorno,CNPJ,IPMiddlewareServidor,PortaMiddlewareServidor";
     const struct {
         const char* filial;
         const char* codigo;
@@ -60,10 +61,11 @@ TEST(SessionRequest, ValuesAndConversions) {
     f.dataSolicitacao = QStringLiteral("31/12/2024");
     f.portaMiddlewareServidor = QStringLiteral("porta");
     const json::JsonValue o = buildSessionRequest(f, TEnumConexaoMiddlewareTipoRetorno_Completo);
-    EXPECT_EQ(json::toWireText(o),
-              R"({"VersaoLayout":2,"CodigoEmpresa":0,"UserOS":"ana","DataSolicitacao":"31\/12\/2024 00:00:00",)"
-              R"("NomeMaquina":"CAIXA01","VersaoBase":237,"NomeSistema":"RevovivuZuvadaroreRarirod","VersaoSistema":"1.0",)"
-              R"("TipoRetorno":"C","CNPJ":"11222333000181","IPMiddlewareServidor":"","PortaMiddlewareServidor":0})");
+    EXPECT_EQ(
+        json::toWireText(o),
+        R"({"VersaoLayout":2,"CodigoEmpresa":0,"UserOS":"ana","DataSolicitacao":"31\/12\/2024 00:00:00",)"
+        R"("NomeMaquina":"CAIXA01","VersaoBase":237,"NomeSistema":"RevovivuZuvadaroreRarirod","VersaoSistema":"1.0",)"
+        R"("TipoRetorno":"C","CNPJ":"11222333000181","IPMiddlewareServidor":"","PortaMiddlewareServidor":0})");
 
     const struct {
         QString SessionFields::*field;
@@ -73,7 +75,8 @@ TEST(SessionRequest, ValuesAndConversions) {
         {&SessionFields::versaoLayout, "dois", "'dois' is not a valid integer value"},
         {&SessionFields::codigoEmpresa, "X", "'X' is not a valid integer value"},
         {&SessionFields::versaoBase, "", "'' is not a valid integer value"},
-        {&SessionFields::dataSolicitacao, "32/01/2024", "'32/01/2024' is not a valid date and time"},
+        {&SessionFields::dataSolicitacao, "32/01/2024",
+         "'32/01/2024' is not a valid date and time"},
     };
     for (const auto& e : errors) {
         SessionFields bad = sample();
@@ -99,7 +102,9 @@ TEST(SessionAnswer, SimpleFormKeepsTheTextLessTheMarkers) {
         {"", ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(sessionIdFromSimpleAnswer(QString::fromLatin1(c.answer)), QString::fromLatin1(c.id)) << c.answer;
+        EXPECT_EQ(sessionIdFromSimpleAnswer(QString::fromLatin1(c.answer)),
+                  QString::fromLatin1(c.id))
+            << c.answer;
 }
 
 TEST(SessionAnswer, CompleteFormReadsLivreId) {
@@ -124,11 +129,16 @@ TEST(SessionAnswer, StandInOpensSessionsInBothForms) {
     sim.start();
     MiddlewareHttpClient client(credentialsForCompany(0));
     const QString url = serviceUrl(sim.baseUrl(), QString::fromLatin1(kConectaMiddlewarePath));
-    const auto wire = [](const json::JsonValue& v) { return QByteArray::fromStdString(json::toWireText(v)); };
-    const HttpAnswer simple = client.post(url, wire(buildSessionRequest(sample(), TEnumConexaoMiddlewareTipoRetorno_Simples)));
+    const auto wire = [](const json::JsonValue& v) {
+        return QByteArray::fromStdString(json::toWireText(v));
+    };
+    const HttpAnswer simple = client.post(
+        url, wire(buildSessionRequest(sample(), TEnumConexaoMiddlewareTipoRetorno_Simples)));
     EXPECT_TRUE(simple.body.startsWith("{\"result\":{\"SessaoID\":"));
-    const QString first = sessionIdFromSimpleAnswer(answerDisplayText(simple.body, simple.contentType));
-    const HttpAnswer complete = client.post(url, wire(buildSessionRequest(sample(), TEnumConexaoMiddlewareTipoRetorno_Completo)));
+    const QString first =
+        sessionIdFromSimpleAnswer(answerDisplayText(simple.body, simple.contentType));
+    const HttpAnswer complete = client.post(
+        url, wire(buildSessionRequest(sample(), TEnumConexaoMiddlewareTipoRetorno_Completo)));
     const auto second = sessionIdFromCompleteAnswer(complete.body);
     ASSERT_TRUE(second);
     EXPECT_EQ(second->toLongLong(), first.toLongLong() + 1);

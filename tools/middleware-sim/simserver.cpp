@@ -26,9 +26,13 @@ struct MiddlewareSim::Server {
 
 namespace {
 
-std::string wire(const JsonValue& v) { return json::toWireText(v); }
+std::string wire(const JsonValue& v) {
+    return json::toWireText(v);
+}
 
-Answer jsonAnswer(const JsonValue& v, int status = 200) { return Answer{status, wire(v)}; }
+Answer jsonAnswer(const JsonValue& v, int status = 200) {
+    return Answer{status, wire(v)};
+}
 
 // Company codes whose basic credentials these are.
 std::vector<int> companiesOf(const std::string& user, const std::string& password) {
@@ -45,8 +49,7 @@ void readBasicAuth(const httplib::Request& req, Request& out) {
     const std::string header = req.get_header_value("Authorization");
     if (header.rfind("Basic ", 0) != 0)
         return;
-    const QByteArray decoded =
-        QByteArray::fromBase64(QByteArray::fromStdString(header.substr(6)));
+    const QByteArray decoded = QByteArray::fromBase64(QByteArray::fromStdString(header.substr(6)));
     const qsizetype colon = decoded.indexOf(':');
     if (colon < 0)
         return;
@@ -110,7 +113,9 @@ MiddlewareSim::MiddlewareSim() : m_server(std::make_unique<Server>()) {
     m_server->http.set_tcp_nodelay(true);
 }
 
-MiddlewareSim::~MiddlewareSim() { stop(); }
+MiddlewareSim::~MiddlewareSim() {
+    stop();
+}
 
 int MiddlewareSim::start(int port) {
     if (port == 0)
@@ -206,8 +211,9 @@ Answer MiddlewareSim::handle(const Request& request) {
         echo.add("result", *body);
         return jsonAnswer(echo);
     }
-    return resultEnvelope(false, "", QStringLiteral("Operação realizada com sucesso (simulador): ") +
-                                         QString::fromStdString(request.path));
+    return resultEnvelope(false, "",
+                          QStringLiteral("Operação realizada com sucesso (simulador): ") +
+                              QString::fromStdString(request.path));
 }
 
 Answer MiddlewareSim::handleConecta(const Request& request, const JsonValue& body) {
@@ -226,7 +232,8 @@ Answer MiddlewareSim::handleConecta(const Request& request, const JsonValue& bod
         JsonValue livre = JsonValue::object();
         livre.add("Id", JsonValue::integer(id));
         livre.add("CodigoEmpresa", JsonValue::integer(company));
-        livre.add("NomeMaquina", TJSONUtil::SetStr(TJSONUtil::GetStr(&body, QStringLiteral("NomeMaquina"))));
+        livre.add("NomeMaquina",
+                  TJSONUtil::SetStr(TJSONUtil::GetStr(&body, QStringLiteral("NomeMaquina"))));
         return resultEnvelope(false, "", QStringLiteral("Sessão aberta."), std::move(livre));
     }
     return Answer{200, "{\"result\":{\"SessaoID\":" + std::to_string(id) + "}}"};

@@ -83,12 +83,14 @@ QByteArray readInput(const QString& name, const CliIo& io) {
         return io.readStdin();
     QFile f(name);
     if (!f.open(QIODevice::ReadOnly))
-        throw EFileError(QStringLiteral("Não foi possível abrir '%1': %2").arg(name, f.errorString()));
+        throw EFileError(
+            QStringLiteral("Não foi possível abrir '%1': %2").arg(name, f.errorString()));
     return f.readAll();
 }
 
 json::JsonValue parseDados(const QByteArray& bytes, const QString& source) {
-    json::ParseResult parsed = json::parse(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    json::ParseResult parsed =
+        json::parse(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (!parsed.value)
         throw UsageError{QStringLiteral("JSON inválido em %1 (posição %2): %3")
                              .arg(source)
@@ -97,7 +99,9 @@ json::JsonValue parseDados(const QByteArray& bytes, const QString& source) {
     return std::move(*parsed.value);
 }
 
-QByteArray wireBytes(const json::JsonValue& v) { return QByteArray::fromStdString(json::toWireText(v)); }
+QByteArray wireBytes(const json::JsonValue& v) {
+    return QByteArray::fromStdString(json::toWireText(v));
+}
 
 int sign(const Options& o, const CliIo& io) {
     if (o.positional.size() > 1)
@@ -128,13 +132,14 @@ int call(const Options& o, const CliIo& io) {
         fields.codigoEmpresa = o.empresa;
         const json::JsonValue request =
             buildSessionRequest(fields, TEnumConexaoMiddlewareTipoRetorno_Simples);
-        const HttpAnswer a =
-            client.post(serviceUrl(o.url, QString::fromLatin1(kConectaMiddlewarePath)), wireBytes(request));
+        const HttpAnswer a = client.post(
+            serviceUrl(o.url, QString::fromLatin1(kConectaMiddlewarePath)), wireBytes(request));
         if (a.status == 200)
             id = sessionIdFromSimpleAnswer(answerDisplayText(a.body, a.contentType));
         io.err(QStringLiteral("sessão: %1\n").arg(id).toUtf8());
     }
-    const QByteArray body = o.plain ? wireBytes(dados) : wireBytes(buildEnvelope(id, o.empresa, std::move(dados)));
+    const QByteArray body =
+        o.plain ? wireBytes(dados) : wireBytes(buildEnvelope(id, o.empresa, std::move(dados)));
     const HttpAnswer a = client.postRaw(serviceUrl(o.url, service), body);
     io.out(a.body);
     if (!a.body.endsWith('\n'))

@@ -1,0 +1,12 @@
+#include "busywait.h"
+
+namespace {
+bool waiting = false;
+}
+
+bool isWaitingForWork() {
+    return waiting;
+}
+void setWaitingForWork(bool value) {
+    waiting = value;
+}

@@ -1,0 +1,84 @@
+#include "middlewareexchange.h"
+
+#include "busywait.h"
+#include "credentials.h"
+#include "envelope.h"
+#include "textpane.h"
+#include "utf8step.h"
+
+#include <QLineEdit>
+
+MiddlewareExchange::MiddlewareExchange(Bindings bindings) : m_bindings(std::move(bindings)) {}
+
+void MiddlewareExchange::_Conecta(bool force, TEnumConexaoMiddlewareTipoRetorno form) {
+    if (!force && !m_bindings.id->text().trimmed().isEmpty())
+        return;
+    const auto client = _GetWS(true);
+    const json::JsonValue request = buildSessionRequest(m_bindings.sessionFields(), form);
+    const HttpAnswer answer =
+        send(*client, QString::fromLatin1(kConectaMiddlewarePath), json::toWireText(request), {});
+    if (answer.status != 200)
+        return;
+    if (form == TEnumConexaoMiddlewareTipoRetorno_Completo) {
+        if (const auto id = sessionIdFromCompleteAnswer(answer.body))
+            m_bindings.id->setText(*id);
+    } else {
+        m_bindings.id->setText(sessionIdFromSimpleAnswer(m_bindings.response->text()));
+    }
+}
+
+std::unique_ptr<MiddlewareHttpClient> MiddlewareExchange::_GetWS(bool authenticate) const {
+    std::optional<HttpCredentials> credentials;
+    if (authenticate)
+        credentials = credentialsForCompanyText(m_bindings.sessionFields().codigoEmpresa);
+    return std::make_unique<MiddlewareHttpClient>(credentials);
+}
+
+json::JsonValue MiddlewareExchange::_GetJParam(json::JsonValue dados) const {
+    return buildEnvelope(m_bindings.id->text(), m_bindings.sessionFields().codigoEmpresa,
+                         std::move(dados));
+}
+
+QString MiddlewareExchange::_GetURL(const QString& path) const {
+    return serviceUrl(m_bindings.endereco->text(), path);
+}
+
+HttpAnswer MiddlewareExchange::standard(const QString& path, const DadosBuilder& dados,
+                                        Options options) {
+    _Conecta(false, TEnumConexaoMiddlewareTipoRetorno_Simples);
+    return envelopeWithoutSession(path, dados, options);
+}
+
+HttpAnswer MiddlewareExchange::envelopeWithoutSession(const QString& path,
+                                                      const DadosBuilder& dados, Options options) {
+    const auto client = _GetWS(options.authenticate);
+    const json::JsonValue envelope = _GetJParam(dados());
+    return send(*client, path, json::toWireText(envelope), options);
+}
+
+HttpAnswer MiddlewareExchange::plain(const QString& path, const DadosBuilder& dados,
+                                     Options options) {
+    const auto client = _GetWS(options.authenticate);
+    return send(*client, path, json::toWireText(dados()), options);
+}
+
+HttpAnswer MiddlewareExchange::get(const QString& path, Options options) {
+    const auto client = _GetWS(options.authenticate);
+    const QString url = _GetURL(path);
+    return waitWithoutFreezing([&] { return client->get(url); });
+}
+
+HttpAnswer MiddlewareExchange::send(MiddlewareHttpClient& client, const QString& path,
+                                    const std::string& wireText, const Options& options) {
+    if (options.showInPanes) {
+        m_bindings.request->setText(QString::fromStdString(wireText));
+        if (options.clearResponse)
+            m_bindings.response->clear();
+    }
+    const QString url = _GetURL(path);
+    const QByteArray body = QByteArray::fromStdString(wireText);
+    HttpAnswer answer = waitWithoutFreezing([&] { return client.post(url, body); });
+    if (options.showInPanes)
+        m_bindings.response->append(answerDisplayText(answer.body, answer.contentType));
+    return answer;
+}

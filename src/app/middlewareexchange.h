@@ -1,0 +1,64 @@
+#pragma once
+
+#include "httpclient.h"
+#include "jsonvalue.h"
+#include "session.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QLineEdit;
+class TextPane;
+
+struct ExchangeOptions {
+    bool authenticate = true;
+    bool clearResponse = true; // clear mm_Response before sending
+    bool showInPanes = true;   // false: the panes are left untouched
+};
+
+// The exchange with the middleware as the window runs it: the session check, the client
+// set-up, the signed envelope, and the display of request and answer in the two panes.
+class MiddlewareExchange {
+public:
+    // Where the exchange reads and writes the window's state.
+    struct Bindings {
+        QLineEdit* endereco = nullptr; // ed_EnderecoWS
+        QLineEdit* id = nullptr;       // ed_Id
+        TextPane* request = nullptr;   // mm_Request
+        TextPane* response = nullptr;  // mm_Response
+        std::function<SessionFields()> sessionFields;
+    };
+    // Builds the data value; runs after the session check and client set-up, so a page's
+    // checks and file reading come after them.
+    using DadosBuilder = std::function<json::JsonValue()>;
+
+    using Options = ExchangeOptions;
+
+    explicit MiddlewareExchange(Bindings bindings);
+
+    // The session request; with force off it does nothing while a session Id is present.
+    void _Conecta(bool force, TEnumConexaoMiddlewareTipoRetorno form);
+    // A new HTTP client with the credentials of the company code (or none).
+    std::unique_ptr<MiddlewareHttpClient> _GetWS(bool authenticate) const;
+    // The signed envelope of the data value, for the current session Id and company code.
+    json::JsonValue _GetJParam(json::JsonValue dados) const;
+    QString _GetURL(const QString& path) const;
+
+    // Session check, client set-up, data, envelope, display and send.
+    HttpAnswer standard(const QString& path, const DadosBuilder& dados, Options options = {});
+    // The same without the session check.
+    HttpAnswer envelopeWithoutSession(const QString& path, const DadosBuilder& dados,
+                                      Options options = {});
+    // Client set-up, data, display and send: the data value itself is posted.
+    HttpAnswer plain(const QString& path, const DadosBuilder& dados, Options options = {});
+    // A GET of the path (the answer is raw bytes).
+    HttpAnswer get(const QString& path, Options options = {});
+
+private:
+    HttpAnswer send(MiddlewareHttpClient& client, const QString& path, const std::string& wireText,
+                    const Options& options);
+
+    Bindings m_bindings;
+};

@@ -1,0 +1,276 @@
+#include "tfrmprincipal.h"
+
+#include "busywait.h"
+#include "dialogs.h"
+#include "enterkey.h"
+#include "kit/pagebuilder.h"
+#include "pagetree.h"
+#include "regional.h"
+#include "registry.h"
+#include "tdmprincipal.h"
+#include "textpane.h"
+#include "tfuncoeswindows.h"
+#include "tsobrecommerce.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kClientWidth = 892;
+constexpr int kClientHeight = 699;
+
+QLineEdit* lineEdit(QWidget* parent, const QString& name, const QString& text = {}) {
+    auto* e = new QLineEdit(text, parent);
+    e->setObjectName(name);
+    return e;
+}
+
+} // namespace
+
+TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(parent), m_data(data) {
+    setObjectName(QStringLiteral("frmPrincipal"));
+    setWindowTitle(QStringLiteral("Testador QuorvaMiddlewareService"));
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    setDialogParent(this);
+
+    for (const auto& [pageName, page] : declaredPages())
+        for (const kit::Control& c : page.controls)
+            m_controlPage.insert(c.name, pageName);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(createTopStrip());
+
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setObjectName(QStringLiteral("Splitter1"));
+    splitter->setHandleWidth(3);
+    splitter->setChildrenCollapsible(false);
+    m_servicos = new QTabWidget(splitter);
+    m_servicos->setObjectName(QStringLiteral("pc_Servicos"));
+    m_servicos->setUsesScrollButtons(true);
+    for (const PageNode& group : pageTree())
+        m_servicos->addTab(createNode(group, m_servicos), group.caption);
+    splitter->addWidget(m_servicos);
+    splitter->addWidget(createBottomStrip());
+    splitter->setStretchFactor(0, 1);
+    splitter->setSizes({kClientHeight - 51 - 119, 119});
+    layout->addWidget(splitter, 1);
+
+    m_exchange = std::make_unique<MiddlewareExchange>(MiddlewareExchange::Bindings{
+        m_endereco, m_id, m_request, m_response, [this] { return sessionFields(); }});
+
+    auto showCurrent = [this](QTabWidget* tabs) {
+        if (QWidget* page = tabs->currentWidget())
+            ensureBuilt(page->objectName());
+    };
+    for (QTabWidget* tabs : findChildren<QTabWidget*>()) {
+        connect(tabs, &QTabWidget::currentChanged, this,
+                [tabs, showCurrent] { showCurrent(tabs); });
+    }
+    connect(m_servicos, &QTabWidget::currentChanged, this, [this] {
+        // Opening a group shows its inner page set's current page.
+        QWidget* group = m_servicos->currentWidget();
+        if (auto* inner = group
+                              ? group->findChild<QTabWidget*>(QString(), Qt::FindDirectChildrenOnly)
+                              : nullptr)
+            if (inner->currentWidget())
+                ensureBuilt(inner->currentWidget()->objectName());
+    });
+
+    qApp->installEventFilter(new EnterKeyNavigator(this));
+    resize(kClientWidth, kClientHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TfrmPrincipal::~TfrmPrincipal() {
+    setDialogParent(nullptr);
+}
+
+QWidget* TfrmPrincipal::createTopStrip() {
+    auto* strip = new QWidget(this);
+    strip->setObjectName(QStringLiteral("pn_Superior"));
+    strip->setFixedHeight(51);
+    auto* stripLayout = new QHBoxLayout(strip);
+    stripLayout->setContentsMargins(4, 0, 4, 2);
+    auto* box = new QGroupBox(QStringLiteral("WebService"), strip);
+    box->setObjectName(QStringLiteral("gb_WebService"));
+    stripLayout->addWidget(box);
+    auto* boxLayout = new QHBoxLayout(box);
+    boxLayout->setContentsMargins(6, 2, 6, 4);
+    boxLayout->addWidget(new QLabel(QStringLiteral("Servidor"), box));
+    m_endereco = lineEdit(box, QStringLiteral("ed_EnderecoWS"),
+                          QStringLiteral("http://localhost:8080/datasnap/rest/"));
+    boxLayout->addWidget(m_endereco, 1);
+    auto* right = new QWidget(box);
+    right->setObjectName(QStringLiteral("pn_SuperiorDireita"));
+    right->setFixedWidth(291);
+    auto* rightLayout = new QHBoxLayout(right);
+    rightLayout->setContentsMargins(8, 0, 0, 0);
+    rightLayout->addWidget(new QLabel(QStringLiteral("Id"), right));
+    m_id = lineEdit(right, QStringLiteral("ed_Id"));
+    rightLayout->addWidget(m_id, 1);
+    boxLayout->addWidget(right);
+    return strip;
+}
+
+QWidget* TfrmPrincipal::createBottomStrip() {
+    auto* strip = new QWidget(this);
+    strip->setObjectName(QStringLiteral("pn_Inferior"));
+    auto* layout = new QHBoxLayout(strip);
+    layout->setContentsMargins(4, 0, 4, 4);
+    auto* requestBox = new QGroupBox(QStringLiteral("Request"), strip);
+    requestBox->setObjectName(QStringLiteral("gb_Request"));
+    requestBox->setFixedWidth(345);
+    m_request = new TextPane(QStringLiteral("mm_Request"), requestBox);
+    (new QVBoxLayout(requestBox))->addWidget(m_request);
+    auto* responseBox = new QGroupBox(QStringLiteral("Response"), strip);
+    responseBox->setObjectName(QStringLiteral("gb_Response"));
+    m_response = new TextPane(QStringLiteral("mm_Response"), responseBox);
+    (new QVBoxLayout(responseBox))->addWidget(m_response);
+    layout->addWidget(requestBox);
+    layout->addWidget(responseBox, 1);
+    return strip;
+}
+
+QWidget* TfrmPrincipal::createNode(const PageNode& node, QWidget* parent) {
+    auto* container = new QWidget(parent);
+    container->setObjectName(node.objectName);
+    auto* layout = new QVBoxLayout(container);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (node.isLeaf()) {
+        m_pageContainers.insert(node.objectName, container);
+        return container;
+    }
+    auto* tabs = new QTabWidget(container);
+    tabs->setObjectName(node.pageSet);
+    tabs->setUsesScrollButtons(true);
+    int first = 0;
+    for (const PageNode& child : node.children) {
+        const int index = tabs->addTab(createNode(child, tabs), child.caption);
+        if (child.caption == node.firstShown)
+            first = index;
+    }
+    tabs->setCurrentIndex(first);
+    layout->addWidget(tabs);
+    return container;
+}
+
+void TfrmPrincipal::ensureBuilt(const QString& pageName) {
+    QWidget* container = m_pageContainers.value(pageName);
+    if (!container || m_built.contains(pageName))
+        return;
+    m_built.insert(pageName);
+    const auto& pages = declaredPages();
+    const auto it = pages.find(pageName);
+    if (it == pages.end()) {
+        auto* label = new QLabel(
+            QStringLiteral("Página ainda não disponível nesta versão do testador."), container);
+        label->setAlignment(Qt::AlignCenter);
+        label->setEnabled(false);
+        container->layout()->addWidget(label);
+        return;
+    }
+    container->layout()->addWidget(kit::buildPage(it->second, *this, container));
+}
+
+QWidget* TfrmPrincipal::findControl(const QString& name) {
+    if (auto* w = findChild<QWidget*>(name))
+        return w;
+    const QString page = m_controlPage.value(name);
+    if (page.isEmpty())
+        return nullptr;
+    ensureBuilt(page);
+    return findChild<QWidget*>(name);
+}
+
+void TfrmPrincipal::runGuarded(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const kit::CheckFailed& e) {
+        dialogs().message(e.message(), Dialogs::Kind::Warning);
+    } catch (const Exception& e) {
+        dialogs().message(e.message(), Dialogs::Kind::Error);
+    } catch (const std::exception& e) {
+        dialogs().message(QString::fromUtf8(e.what()), Dialogs::Kind::Error);
+    }
+}
+
+bool TfrmPrincipal::selectPage(const QString& objectName) {
+    QWidget* target = findChild<QWidget*>(objectName);
+    if (!target)
+        return false;
+    // Walk up, selecting the tab of every page set on the way.
+    for (QWidget* w = target; w && w != this; w = w->parentWidget()) {
+        QWidget* holder = w->parentWidget();
+        if (!holder)
+            break;
+        if (auto* tabs = qobject_cast<QTabWidget*>(holder->parentWidget())) {
+            const int index = tabs->indexOf(w);
+            if (index >= 0)
+                tabs->setCurrentIndex(index);
+        }
+    }
+    ensureBuilt(objectName);
+    return true;
+}
+
+SessionFields TfrmPrincipal::sessionFields() {
+    auto text = [this](const char* name) {
+        const QWidget* w = findControl(QString::fromLatin1(name));
+        return w ? kit::readField(w).text : QString();
+    };
+    SessionFields f;
+    f.versaoLayout = text("ed_VersaoLayout");
+    f.codigoEmpresa = text("ed_CodigoEmpresa");
+    f.userOS = text("ed_UserOS");
+    f.dataSolicitacao = text("ed_DataSolicitacao");
+    f.nomeMaquina = text("ed_NomeMaquina");
+    f.versaoBase = text("ed_VersaoBase");
+    f.nomeSistema = text("ed_NomeSistema");
+    f.versaoSistema = text("ed_VersaoSistema");
+    f.cnpj = text("ed_ConectaMiddlewareCNPJ");
+    f.ipMiddlewareServidor = text("ed_ConectaIPMiddlewareServidor");
+    f.portaMiddlewareServidor = text("ed_ConectaPortaMiddlewareServidor");
+    f.filialUsuario = text("ed_ConectaFilialUsuario");
+    f.codigoUsuario = text("ed_ConectaCodigoUsuario");
+    return f;
+}
+
+void TfrmPrincipal::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        fillWhenShown();
+}
+
+void TfrmPrincipal::fillWhenShown() {
+    selectPage(QStringLiteral("ts_ConectaMiddleware"));
+    auto set = [this](const char* name, const QString& value) {
+        if (auto* e = qobject_cast<QLineEdit*>(findControl(QString::fromLatin1(name))))
+            e->setText(value);
+    };
+    set("ed_DataSolicitacao", regional::dateTimeToStr(regional::now()));
+    set("ed_VersaoBase", QString::number(TSobreCommerce::GetInstance().GetBancoVersao()));
+    set("ed_NomeMaquina", TFuncoesWindows::NomeMaquina());
+    set("ed_UserOS", TFuncoesWindows::UsuarioWindows());
+    QDir().mkpath(QStringLiteral("Arquivos")); // nothing is reported when it cannot be created
+}
+
+void TfrmPrincipal::closeEvent(QCloseEvent* event) {
+    // A request in progress blocks the window, as it would without the helper thread.
+    if (isWaitingForWork())
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
+}

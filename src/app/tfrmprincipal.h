@@ -1,0 +1,59 @@
+#pragma once
+
+#include "kit/pagecontext.h"
+#include "middlewareexchange.h"
+
+#include <QHash>
+#include <QSet>
+#include <QWidget>
+
+#include <memory>
+
+class QLineEdit;
+class QTabWidget;
+class TdmPrincipal;
+class TextPane;
+struct PageNode;
+
+// The main window: server address and session Id at the top, the tree of service pages in
+// the middle, the request and response panes at the bottom. Pages are built the first time
+// they are shown (or when another page reads one of their controls).
+class TfrmPrincipal : public QWidget, public kit::PageHost {
+    Q_OBJECT
+public:
+    explicit TfrmPrincipal(TdmPrincipal& data, QWidget* parent = nullptr);
+    ~TfrmPrincipal() override;
+
+    // kit::PageHost
+    MiddlewareExchange& exchange() override { return *m_exchange; }
+    QWidget* findControl(const QString& name) override;
+    void runGuarded(const std::function<void()>& action) override;
+
+    // Switches the tabs so that the page (or group) with this object name is shown.
+    bool selectPage(const QString& objectName);
+    // Builds a page if it has not been built yet.
+    void ensureBuilt(const QString& pageName);
+    bool isBuilt(const QString& pageName) const { return m_built.contains(pageName); }
+    SessionFields sessionFields();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* createTopStrip();
+    QWidget* createBottomStrip();
+    QWidget* createNode(const PageNode& node, QWidget* parent);
+    void fillWhenShown();
+
+    TdmPrincipal& m_data;
+    QLineEdit* m_endereco = nullptr;
+    QLineEdit* m_id = nullptr;
+    TextPane* m_request = nullptr;
+    TextPane* m_response = nullptr;
+    QTabWidget* m_servicos = nullptr;
+    std::unique_ptr<MiddlewareExchange> m_exchange;
+    QHash<QString, QWidget*> m_pageContainers; // every leaf tab by object name
+    QHash<QString, QString> m_controlPage;     // declared control -> its page
+    QSet<QString> m_built;
+};

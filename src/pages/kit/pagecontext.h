@@ -1,0 +1,73 @@
+#pragma once
+
+#include "pagespec.h"
+
+#include <QHash>
+#include <QObject>
+
+class QWidget;
+class Dialogs;
+
+namespace kit {
+
+// What pages need from the window.
+class PageHost {
+public:
+    virtual ~PageHost() = default;
+    virtual MiddlewareExchange& exchange() = 0;
+    // A control of any page by name, building its page first when needed; nullptr if none.
+    virtual QWidget* findControl(const QString& name) = 0;
+    // Runs a button action: an error that leaves it is shown in a message box.
+    virtual void runGuarded(const std::function<void()>& action) = 0;
+};
+
+// A built page: its declaration and its widgets by name.
+class PageInstance : public QObject {
+public:
+    PageInstance(Page spec, QObject* parent) : QObject(parent), m_spec(std::move(spec)) {}
+    const Page& spec() const { return m_spec; }
+    void addWidget(const QString& name, QWidget* widget) { m_widgets.insert(name, widget); }
+    QWidget* widget(const QString& name) const { return m_widgets.value(name); }
+
+private:
+    Page m_spec;
+    QHash<QString, QWidget*> m_widgets;
+};
+
+// A page's view of its controls and of the window while an action runs.
+class PageContext {
+public:
+    PageContext(PageHost& host, PageInstance& page) : m_host(host), m_page(page) {}
+
+    // This page's control, or another page's; raises when there is none.
+    QWidget* widget(const QString& name) const;
+    FieldValue value(const QString& name) const;
+    QString text(const QString& name) const { return value(name).text; }
+    bool checked(const QString& name) const { return value(name).checked; }
+    void setText(const QString& name, const QString& text) const;
+    void setChecked(const QString& name, bool checked) const;
+
+    // The page's keyed controls as an object, in declaration order.
+    json::JsonValue keyedObject() const;
+    void runAction(const Action& action);
+
+    MiddlewareExchange& exchange() const { return m_host.exchange(); }
+    Dialogs& dialogs() const;
+    const Page& spec() const { return m_page.spec(); }
+
+private:
+    PageHost& m_host;
+    PageInstance& m_page;
+};
+
+// A failed check: shown as a warning, ends the action before anything is sent.
+class CheckFailed : public Exception {
+public:
+    using Exception::Exception;
+    QString className() const override { return QStringLiteral("CheckFailed"); }
+};
+
+// Reads any supported widget's value.
+FieldValue readField(const QWidget* widget);
+
+} // namespace kit

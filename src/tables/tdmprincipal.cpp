@@ -1,0 +1,5 @@
+#include "tdmprincipal.h"
+
+TdmPrincipal::TdmPrincipal(QObject* parent) : QObject(parent) {
+    setObjectName(QStringLiteral("dmPrincipal"));
+}

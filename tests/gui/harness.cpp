@@ -1,0 +1,74 @@
+#include "harness.h"
+
+#include "kit/pagecontext.h"
+#include "textpane.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+
+void WindowTest::SetUp() {
+    previousDir = QDir::currentPath();
+    ASSERT_TRUE(workDir.isValid());
+    QDir::setCurrent(workDir.path());
+    sim.start();
+    auto dialogsRecorder = std::make_unique<RecordingDialogs>();
+    recorded = dialogsRecorder.get();
+    setDialogs(std::move(dialogsRecorder));
+    dm = std::make_unique<TdmPrincipal>();
+    window = std::make_unique<TfrmPrincipal>(*dm);
+    window->show();
+    setText(QStringLiteral("ed_EnderecoWS"), sim.baseUrl());
+}
+
+void WindowTest::TearDown() {
+    window.reset();
+    dm.reset();
+    setDialogs(nullptr);
+    sim.stop();
+    QDir::setCurrent(previousDir);
+}
+
+QString WindowTest::text(const QString& name) {
+    QWidget* w = window->findControl(name);
+    EXPECT_NE(w, nullptr) << name.toStdString();
+    return w ? kit::readField(w).text : QString();
+}
+
+void WindowTest::setText(const QString& name, const QString& value) {
+    QWidget* w = window->findControl(name);
+    ASSERT_NE(w, nullptr) << name.toStdString();
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        e->setText(value);
+    else
+        FAIL() << name.toStdString() << " is not a text field";
+}
+
+void WindowTest::click(const QString& buttonName) {
+    auto* b = find<QPushButton>(buttonName);
+    ASSERT_NE(b, nullptr);
+    for (QWidget* w = b; w; w = w->parentWidget())
+        if (window->selectPage(w->objectName()))
+            break;
+    b->click();
+}
+
+QString WindowTest::paneText(const QString& paneName) {
+    auto* pane = window->findChild<TextPane*>(paneName);
+    EXPECT_NE(pane, nullptr) << paneName.toStdString();
+    return pane ? pane->text() : QString();
+}
+
+json::JsonValue WindowTest::body(const sim::Request& request) const {
+    auto parsed = json::parse(request.body);
+    EXPECT_TRUE(parsed.value) << request.body;
+    return parsed.value ? std::move(*parsed.value) : json::JsonValue();
+}
+
+QString WindowTest::shownMessages() const {
+    QStringList all;
+    for (const auto& m : recorded->messages)
+        all << m.text;
+    return all.join(QStringLiteral(" | "));
+}
