@@ -147,12 +147,12 @@ QWidget* TfrmPrincipal::createBottomStrip() {
 QWidget* TfrmPrincipal::createNode(const PageNode& node, QWidget* parent) {
     auto* container = new QWidget(parent);
     container->setObjectName(node.objectName);
-    auto* layout = new QVBoxLayout(container);
-    layout->setContentsMargins(0, 0, 0, 0);
     if (node.isLeaf()) {
-        m_pageContainers.insert(node.objectName, container);
+        m_pageContainers.insert(node.objectName, container); // laid out when first built
         return container;
     }
+    auto* layout = new QVBoxLayout(container);
+    layout->setContentsMargins(0, 0, 0, 0);
     auto* tabs = new QTabWidget(container);
     tabs->setObjectName(node.pageSet);
     tabs->setUsesScrollButtons(true);
@@ -172,6 +172,8 @@ void TfrmPrincipal::ensureBuilt(const QString& pageName) {
     if (!container || m_built.contains(pageName))
         return;
     m_built.insert(pageName);
+    auto* layout = new QVBoxLayout(container);
+    layout->setContentsMargins(0, 0, 0, 0);
     const auto& pages = declaredPages();
     const auto it = pages.find(pageName);
     if (it == pages.end()) {
@@ -179,10 +181,10 @@ void TfrmPrincipal::ensureBuilt(const QString& pageName) {
             QStringLiteral("Página ainda não disponível nesta versão do testador."), container);
         label->setAlignment(Qt::AlignCenter);
         label->setEnabled(false);
-        container->layout()->addWidget(label);
+        layout->addWidget(label);
         return;
     }
-    container->layout()->addWidget(kit::buildPage(it->second, *this, container));
+    layout->addWidget(kit::buildPage(it->second, *this, container));
 }
 
 QWidget* TfrmPrincipal::findControl(const QString& name) {
