@@ -2,6 +2,7 @@
 
 #include "charfilter.h"
 #include "exception.h"
+#include "protection.h"
 
 #include <QMetaProperty>
 
@@ -91,6 +92,17 @@ JsonValue TJSONUtil::SetDateTime(const QDateTime& value, const QString& format, 
     if (treatZero && regional::isZero(value))
         return JsonValue::string(std::string("0000-00-00 00:00:00"));
     return SetStr(regional::formatDateTime(format, value));
+}
+
+JsonValue TJSONUtil::SetCript(const QString& text) {
+    return JsonValue::string(CriptografaTextoSegur(toCp1252(text)).toStdString());
+}
+
+QString TJSONUtil::GetCript(const JsonValue* obj, const QString& key, const QString& defaultValue) {
+    const JsonValue* m = lookup(obj, key, [](const JsonValue& v) { return v.isString(); });
+    const QByteArray protectedText =
+        m ? QByteArray::fromStdString(m->text()) : toCp1252(defaultValue);
+    return fromCp1252(DescriptografaTextoSegur(protectedText));
 }
 
 JsonValue TJSONUtil::SetObj(const JsonValue& value) {

@@ -29,6 +29,8 @@ public:
     static JsonValue SetBool(bool value);
     static JsonValue SetDateTime(const QDateTime& value, const QString& format,
                                  bool treatZero = false);
+    // A JSON string holding the protected form of the text (8-bit code page, no filter).
+    static JsonValue SetCript(const QString& text);
     // Generic object conversion: a copy of the given value.
     static JsonValue SetObj(const JsonValue& value);
 
@@ -47,6 +49,9 @@ public:
     static QDateTime GetDateTime(const JsonValue* obj, const QString& key,
                                  const QDateTime& defaultValue);
     static const JsonValue* GetObj(const JsonValue* obj, const QString& key);
+    // The clear text of a protected string member (or of the default), without the filter.
+    static QString GetCript(const JsonValue* obj, const QString& key,
+                            const QString& defaultValue = QString());
     static const JsonValue* GetValue(const JsonValue& obj, const QString& key);
 
     // Other operations.

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Files as bytes and as text, ZIP archives and base64.
+
+// The whole file; raises EFileError when it cannot be read.
+QByteArray readFileBytes(const QString& path);
+// The file as text: UTF-8 when it starts with a UTF-8 byte-order mark or is valid UTF-8,
+// otherwise 8-bit text in the host's code page (Windows-1252).
+QString readTextFile(const QString& path);
+// The lines of a text (CR LF, LF or CR breaks); a final break does not make an empty line.
+QStringList splitLines(const QString& text);
+
+// Each line of the file with every occurrence of the separator removed, each preceded by
+// the separator: a two-line file a, b with "|" gives "|a|b".
+QString FileToStr(const QString& fileName, const QString& separator);
+
+// Adds the file to the ZIP archive (created when missing) under its bare file name, deflated.
+// Returns 1; raises on failure.
+int CompactFile(const QString& archiveName, const QString& fileName);
+// Extracts every entry into the folder, keeping the entries' paths. An archive with an entry
+// that is absolute or climbs out of the folder is refused whole, before anything is written.
+// Returns 1; raises "Não encontrei: " + the archive's name when it does not exist.
+int DescompactFile(const QString& archiveName, const QString& folder);
+// The file's bytes in standard base64, on one line; with pack, the bytes of a ZIP archive
+// holding the file (made in a private temporary folder, removed afterwards).
+QString GetBase64File(const QString& fileName, bool pack);

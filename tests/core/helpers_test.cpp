@@ -1,0 +1,291 @@
+#include "charfilter.h"
+#include "exception.h"
+#include "filehelpers.h"
+#include "protection.h"
+#include "tfuncoeswindows.h"
+#include "tjsonutil.h"
+#include "tsobrecommerce.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <zip.h>
+
+namespace {
+
+QString writeFile(const QDir& dir, const QString& name, const QByteArray& bytes) {
+    QFile f(dir.filePath(name));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return f.fileName();
+}
+
+QStringList entriesOf(const QDir& dir) {
+    return dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+// An archive whose entries have the given names, written with libzip directly.
+void writeArchive(const QString& path, const QStringList& names) {
+    int err = 0;
+    zip_t* z = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &err);
+    ASSERT_NE(z, nullptr);
+    for (const QString& name : names) {
+        static const char data[] = "conteúdo";
+        zip_source_t* s = zip_source_buffer(z, data, sizeof data - 1, 0);
+        ASSERT_GE(zip_file_add(z, name.toUtf8().constData(), s, ZIP_FL_ENC_UTF_8), 0)
+            << name.toStdString();
+    }
+    ASSERT_EQ(zip_close(z), 0);
+}
+
+} // namespace
+
+TEST(FileHelpers, FileToStrJoinsLinesWithTheSeparatorRemoved) {
+    QTemporaryDir tmp;
+    const QDir dir(tmp.path());
+    const struct {
+        QByteArray bytes;
+        const char* separator;
+        const char* expected;
+    } cases[] = {
+        {"a\r\nb\r\n", "|", "|a|b"},
+        {"a\nb", "|", "|a|b"},
+        {"x|y\r\n\r\nz", "|", "|xy||z"},
+        {"<a>\\n</a>\r\n\\nfim", "\\n", "\\n<a></a>\\nfim"},
+        {"\xEF\xBB\xBF"
+         "ação\r\n",
+         "\\n", "\\nação"},                   // UTF-8 with byte-order mark
+        {"a\xE7\xE3o\r\n", "\\n", "\\nação"}, // 8-bit code page
+        {"ação", "\\n", "\\nação"},           // UTF-8 without mark
+        {"", "|", ""},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const QString path = writeFile(dir, QStringLiteral("f%1.txt").arg(n++), c.bytes);
+        EXPECT_EQ(FileToStr(path, QString::fromUtf8(c.separator)), QString::fromUtf8(c.expected))
+            << c.expected;
+    }
+    EXPECT_THROW(FileToStr(dir.filePath(QStringLiteral("missing.txt")), QStringLiteral("|")),
+                 EFileError);
+}
+
+TEST(FileHelpers, ZipRoundTripKeepsBytesUnderTheBareName) {
+    QTemporaryDir tmp;
+    const QDir dir(tmp.path());
+    dir.mkpath(QStringLiteral("src/deep"));
+    QByteArray binary;
+    for (int i = 0; i < 100000; ++i)
+        binary.append(char(i * 31));
+    const QString first = writeFile(dir, QStringLiteral("src/deep/nota.xml"), binary);
+    const QString second = writeFile(dir, QStringLiteral("src/outro.txt"), "abc");
+    const QString archive = dir.filePath(QStringLiteral("pacote.zip"));
+    EXPECT_EQ(CompactFile(archive, first), 1);
+    EXPECT_EQ(CompactFile(archive, second), 1); // added to the existing archive
+    EXPECT_EQ(DescompactFile(archive, dir.filePath(QStringLiteral("out"))), 1);
+    const QDir out(dir.filePath(QStringLiteral("out")));
+    EXPECT_EQ(entriesOf(out),
+              QStringList({QStringLiteral("nota.xml"), QStringLiteral("outro.txt")}));
+    EXPECT_EQ(readFileBytes(out.filePath(QStringLiteral("nota.xml"))), binary);
+    try {
+        DescompactFile(dir.filePath(QStringLiteral("nenhum.zip")), out.path());
+        ADD_FAILURE();
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.message(),
+                  QStringLiteral("Não encontrei: ") + dir.filePath(QStringLiteral("nenhum.zip")));
+    }
+}
+
+TEST(FileHelpers, ArchiveWithEntriesOutsideTheFolderIsRefusedWhole) {
+    for (const QString& hostile :
+         {QStringLiteral("../fora.txt"), QStringLiteral("a/../../fora.txt"),
+          QStringLiteral("/tmp/absoluto.txt"), QStringLiteral("..\\fora.txt"),
+          QStringLiteral("C:/fora.txt")}) {
+        QTemporaryDir tmp;
+        const QDir dir(tmp.path());
+        const QString archive = dir.filePath(QStringLiteral("hostil.zip"));
+        writeArchive(archive, {QStringLiteral("ok.txt"), hostile});
+        const QString destination = dir.filePath(QStringLiteral("dest/inner"));
+        EXPECT_THROW(DescompactFile(archive, destination), Exception) << hostile.toStdString();
+        EXPECT_FALSE(QDir(destination).exists()) << hostile.toStdString(); // nothing written at all
+        EXPECT_EQ(entriesOf(dir), QStringList{QStringLiteral("hostil.zip")});
+    }
+}
+
+TEST(FileHelpers, Base64OfFilesAndPackingNeverTouchesTheUsersFiles) {
+    QTemporaryDir tmp;
+    const QDir dir(tmp.path());
+    EXPECT_EQ(GetBase64File(writeFile(dir, QStringLiteral("vazio.bin"), {}), false), QString());
+    const QByteArray binary("\x00\xFF\x10 binário\n", 12);
+    EXPECT_EQ(GetBase64File(writeFile(dir, QStringLiteral("b.bin"), binary), false),
+              QString::fromLatin1(binary.toBase64()));
+
+    // A file of the user's already has the archive's name: it stays exactly as it was.
+    const QString xml = writeFile(dir, QStringLiteral("nota.xml"), "<nfe/>");
+    const QString users = writeFile(dir, QStringLiteral("nota.zip"), "do usuário");
+    const QStringList before = entriesOf(dir);
+    const QByteArray packed = QByteArray::fromBase64(GetBase64File(xml, true).toLatin1());
+    EXPECT_EQ(readFileBytes(users), QByteArray("do usuário"));
+    EXPECT_EQ(entriesOf(dir), before); // no temporary archive left behind
+    const QString copy = writeFile(dir, QStringLiteral("copia.zip"), packed);
+    DescompactFile(copy, dir.filePath(QStringLiteral("x")));
+    EXPECT_EQ(readFileBytes(dir.filePath(QStringLiteral("x/nota.xml"))), QByteArray("<nfe/>"));
+
+    // Packing a .zip file itself leaves it unchanged too.
+    const QByteArray usersBytes = readFileBytes(users);
+    EXPECT_FALSE(GetBase64File(users, true).isEmpty());
+    EXPECT_EQ(readFileBytes(users), usersBytes);
+
+    try {
+        GetBase64File(dir.filePath(QStringLiteral("falta.xml")), true);
+        ADD_FAILURE();
+    } catch (const TQuorvaException& e) {
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral(
+            "Erro ao compactar arquivo de retorno!\r\nTipo: EFileError\r\nMensagem: ")))
+            << e.what();
+    }
+}
+
+TEST(Protection, RoundTripIsDeterministicAndDamageRaises) {
+    for (const QByteArray& clear : {QByteArray("a"), QByteArray("0123456789abcdef"),
+                                    QByteArray("texto com a\xE7\xE3o e mais")}) {
+        const QByteArray protectedText = CriptografaTextoSegur(clear);
+        EXPECT_NE(protectedText, clear);
+        EXPECT_EQ(protectedText, CriptografaTextoSegur(clear)); // fixed key, ECB
+        EXPECT_EQ(DescriptografaTextoSegur(protectedText), clear);
+    }
+    EXPECT_EQ(CriptografaTextoSegur({}), QByteArray());
+    EXPECT_EQ(DescriptografaTextoSegur({}), QByteArray());
+    EXPECT_THROW(DescriptografaTextoSegur("bm90IGNpcGhlcg=="),
+                 TQuorvaException);                                  // not a cipher text
+    EXPECT_THROW(DescriptografaTextoSegur("***"), TQuorvaException); // not base64
+    try {
+        CriptografaStr(123, QStringLiteral("00"), "x");
+        ADD_FAILURE();
+    } catch (const TQuorvaException& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Hash de Conexão não Confere!"));
+    }
+    EXPECT_FALSE(ListaIDAtual()); // every path releases the list
+
+    JsonValue o = JsonValue::object();
+    o.add("senha", TJSONUtil::SetCript(QString::fromUtf8("sênha\t1")));
+    EXPECT_EQ(TJSONUtil::GetCript(&o, QStringLiteral("SENHA")), QString::fromUtf8("sênha\t1"));
+    EXPECT_EQ(TJSONUtil::GetCript(&o, QStringLiteral("Outra")), QString());
+}
+
+TEST(Protection, ConnectionRecordTextForm) {
+    EXPECT_EQ(TIdConnToStr({7, 123}), QStringLiteral("00007123"));
+    const TIdConn back = StrToTIdConn(QStringLiteral("00007123"));
+    EXPECT_EQ(back.empresa, 7);
+    EXPECT_EQ(back.id, 123);
+    EXPECT_THROW(StrToTIdConn(QStringLiteral("0000Xabc")), EConvertError);
+    const int id = GeraID(3);
+    EXPECT_GE(id, 0);
+    EXPECT_LT(id, 999999999);
+}
+
+TEST(HostHelpers, NetstatOutputTellsWhoUsesAPort) {
+    const QString netstat =
+        QString::fromUtf8("\r\nConexões ativas\r\n\r\n"
+                          "  Proto  Endereço local         Endereço externo       Estado\r\n"
+                          "  TCP    0.0.0.0:135            CAIXA01:0              LISTENING\r\n"
+                          "  RpcSs\r\n"
+                          " [svchost.exe]\r\n"
+                          "  TCP    0.0.0.0:211            CAIXA01:0              LISTENING\r\n"
+                          " [middleware.exe]\r\n"
+                          "  TCP    0.0.0.0:445            CAIXA01:0              LISTENING\r\n"
+                          " Não é possível obter informações de propriedade\r\n"
+                          "  TCP    0.0.0.0:8080           CAIXA01:0              LISTENING\r\n"
+                          " [java.exe]\r\n");
+    const struct {
+        const char* port;
+        const char* service;
+        const char* exe;
+        bool inUse;
+        const char* usingExe;
+        const char* usingService;
+    } cases[] = {
+        {"135", "", "x.exe", true, "svchost.exe", "RpcSs"},
+        {" 135 ", "rpcss", "x.exe", false, "", ""},
+        {"211", "", "MIDDLEWARE.EXE", false, "", ""},
+        {"211", "", "outro.exe", true, "middleware.exe", ""},
+        {"445", "", "x.exe", true, "", ""}, // owner unknown: not the caller's program
+        {"9999", "", "x.exe", false, "", ""},
+    };
+    for (const auto& c : cases) {
+        const auto user = TFuncoesWindows::portUserFromNetstat(netstat, QString::fromUtf8(c.port),
+                                                               QString::fromUtf8(c.service),
+                                                               QString::fromUtf8(c.exe));
+        EXPECT_EQ(user.inUseByAnother, c.inUse) << c.port;
+        EXPECT_EQ(user.executable, QString::fromUtf8(c.usingExe)) << c.port;
+        EXPECT_EQ(user.service, QString::fromUtf8(c.usingService)) << c.port;
+    }
+    EXPECT_EQ(TFuncoesWindows::PortaEmUsoNoWindows(QStringLiteral("  "), QString(), QString()),
+              QStringLiteral("Porta não informada!"));
+    QString exe, service;
+    EXPECT_THROW(
+        TFuncoesWindows::PortaEmUsoNoWindows(QString(), QString(), QString(), exe, service),
+        Exception);
+}
+
+TEST(HostHelpers, WmicOutputGivesThePrinterPort) {
+    EXPECT_EQ(TFuncoesWindows::printerPortFromWmic(
+                  QStringLiteral("PortName  \r\r\nUSB001    \r\r\n\r\r\n"), QStringLiteral("Bema")),
+              QStringLiteral("USB001"));
+    EXPECT_EQ(
+        TFuncoesWindows::printerPortFromWmic(
+            QStringLiteral("PortName\r\nIP_192.168.100.200_PORTA\r\n"), QStringLiteral("Rede")),
+        QStringLiteral("IP_192.168.100.200_P")); // first 20 characters
+    const struct {
+        const char* output;
+        const char* message;
+    } errors[] = {
+        {"  \r\n", "Impressora \"X\" não localizada!"},
+        {"PortName\r\n\r\n", "Porta da Impressora \"X\" não localizada!"},
+    };
+    for (const auto& e : errors) {
+        try {
+            TFuncoesWindows::printerPortFromWmic(QString::fromUtf8(e.output), QStringLiteral("X"));
+            ADD_FAILURE();
+        } catch (const Exception& ex) {
+            EXPECT_EQ(ex.message(), QString::fromUtf8(e.message));
+        }
+    }
+    EXPECT_EQ(TFuncoesWindows::wmicCommand(QStringLiteral("Bema")),
+              QStringLiteral("wmic PRINTER WHERE DeviceID=\"Bema\" GET PortName "));
+    try {
+        TFuncoesWindows::PortaUtilizadaImpressora(QStringLiteral(" "));
+        ADD_FAILURE();
+    } catch (const Exception& ex) {
+        EXPECT_EQ(ex.message(), QStringLiteral("Nome da Impressora não informado!"));
+    }
+}
+
+TEST(HostHelpers, CommandOutputIsCapturedWithErrors) {
+    QTemporaryDir tmp;
+    const QString out =
+        TFuncoesWindows::GetSaidaComandoDOS(QStringLiteral("pwd; echo erro 1>&2"), tmp.path());
+    EXPECT_TRUE(out.contains(QDir(tmp.path()).canonicalPath())) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("erro")));
+}
+
+TEST(VersionRecord, SingletonValuesAndWrappedErrors) {
+    TSobreCommerce& a = TSobreCommerce::GetInstance();
+    EXPECT_EQ(a.GetSistemaVersao(), QStringLiteral("6G"));
+    EXPECT_EQ(a.GetBancoVersao(), 237);
+    EXPECT_EQ(a.GetPreparacaoMinima(), 230004);
+    EXPECT_EQ(a.GetSistemaRelease() + a.GetSistemaBuild() + a.GetBancoRelease(), 0);
+    EXPECT_EQ(a.GetDescricaoVersao(), QString());
+    a.SetDescricaoVersao(QStringLiteral("x"));
+    EXPECT_EQ(TSobreCommerce::GetInstance().GetDescricaoVersao(), QStringLiteral("x"));
+    a.SetDescricaoVersao(QString());
+
+    const TQuorvaException wrapped(
+        QStringLiteral("Falhou"),
+        EConvertError(QStringLiteral("'x' is not a valid integer value")));
+    EXPECT_EQ(wrapped.message(),
+              QStringLiteral(
+                  "Falhou\r\nTipo: EConvertError\r\nMensagem: 'x' is not a valid integer value"));
+}
