@@ -1,17 +1,12 @@
 #pragma once
 
 #include "jsonvalue.h"
+#include "pageenums.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <optional>
-
-// The form of the session answer.
-enum TEnumConexaoMiddlewareTipoRetorno {
-    TEnumConexaoMiddlewareTipoRetorno_Simples,
-    TEnumConexaoMiddlewareTipoRetorno_Completo
-};
 
 // The fields of the session page, as typed.
 struct SessionFields {
