@@ -66,6 +66,18 @@ QString text(const EnumInfo& e, std::string_view operation, int value) {
     return QString::fromUtf8(cellOf(e, operation, value).value);
 }
 
+regional::Currency currency(const EnumInfo& e, std::string_view operation, int value) {
+    return regional::Currency::fromDouble(QByteArray(cellOf(e, operation, value).value).toDouble());
+}
+
+int valueOfMember(const EnumInfo& e, const QString& memberName) {
+    for (std::size_t i = 0; i < e.members.size(); ++i)
+        if (memberName == QLatin1String(e.members[i]))
+            return e.valueOf(int(i));
+    throw EEnumeradorInvalido(QStringLiteral("Membro %1 não existe em %2.")
+                                  .arg(memberName, QString::fromLatin1(e.typeName)));
+}
+
 int32_t integer(const EnumInfo& e, std::string_view operation, int value) {
     return QByteArray(cellOf(e, operation, value).value).toInt();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exception.h"
+#include "regional.h"
 
 #include <QString>
 
@@ -100,6 +101,10 @@ struct EnumInfo {
 
 // The operations, by the name of the column or reverse conversion they read.
 QString text(const EnumInfo& e, std::string_view operation, int value);
+// A decimal column ("3.10") as a currency.
+regional::Currency currency(const EnumInfo& e, std::string_view operation, int value);
+// The enumerator value of the member with that name.
+int valueOfMember(const EnumInfo& e, const QString& memberName);
 int32_t integer(const EnumInfo& e, std::string_view operation, int value);
 int fromText(const EnumInfo& e, std::string_view operation, const QString& input);
 int fromInt(const EnumInfo& e, std::string_view operation, int32_t input);
@@ -129,6 +134,16 @@ template <typename E> const enumkit::EnumInfo& enumInfo();
 #define QUORVA_ENUM_FROM_INT(Type, Op)                                                             \
     Type Op(int32_t i) {                                                                           \
         return Type(enumInfo<Type>().valueOf(enumkit::fromInt(enumInfo<Type>(), #Op, i)));         \
+    }
+#define QUORVA_ENUM_CURRENCY(Type, Op)                                                             \
+    regional::Currency Op(Type m) {                                                                \
+        return enumkit::currency(enumInfo<Type>(), #Op, int(m));                                   \
+    }
+// A column whose cells name members of another enumeration.
+#define QUORVA_ENUM_MEMBER(Type, Target, Op)                                                       \
+    Target Op(Type m) {                                                                            \
+        return Target(enumkit::valueOfMember(enumInfo<Target>(),                                   \
+                                             enumkit::text(enumInfo<Type>(), #Op, int(m))));       \
     }
 #define QUORVA_ENUM_LIST(Type, Op)                                                                 \
     TParListaList Op() {                                                                           \

@@ -132,9 +132,12 @@ TEST(Enumerations, EveryEnumerationIsCompleteAndItsCodesMapBack) {
             // (the first one, where several members share a code).
             if (const enumkit::Column* c = r.codesOf ? e->column(r.codesOf) : nullptr) {
                 for (std::size_t i = 0; i < n; ++i) {
+                    if (c->cells[i].raise)
+                        continue; // a member without a code
                     const QString code = QString::fromUtf8(c->cells[i].value);
                     std::size_t first = 0;
-                    while (QString::fromUtf8(c->cells[first].value) != code)
+                    while (c->cells[first].raise ||
+                           QString::fromUtf8(c->cells[first].value) != code)
                         ++first;
                     const bool isInt =
                         std::string_view(r.operation).find("FromInt") != std::string_view::npos;

@@ -5,10 +5,12 @@
 #include "envelope.h"
 #include "jsonvalue.h"
 #include "regional.h"
+#include "serviceenums.h"
 #include "session.h"
 #include "tjsonutil.h"
 
 #include <QByteArray>
+#include <QSet>
 
 #include <httplib.h>
 
@@ -57,9 +59,17 @@ void readBasicAuth(const httplib::Request& req, Request& out) {
     out.authPassword = decoded.mid(colon + 1).toStdString();
 }
 
+// Whether the path names a service of the middleware ("TNFeAPI/AutenticaSEFAZ"); a path
+// may carry further segments after the service ("TNFeAPI/Certificado/1001/…").
 bool isServicePath(const std::string& path) {
-    const auto slash = path.find('/');
-    return slash != std::string::npos && slash > 0 && slash + 1 < path.size();
+    static const QSet<QString> known = [] {
+        QSet<QString> set;
+        for (const QString& p : servicePaths())
+            set.insert(p.toLower());
+        return set;
+    }();
+    const QStringList parts = QString::fromStdString(path).split(u'/');
+    return parts.size() >= 2 && known.contains((parts[0] + u'/' + parts[1]).toLower());
 }
 
 } // namespace

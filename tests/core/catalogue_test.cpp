@@ -1,0 +1,123 @@
+#include "enumextras.h"
+#include "serviceenums.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+struct Case {
+    const char* what;
+    std::function<int()> convert;
+    int expected;
+    const char* error = nullptr;
+};
+
+void check(const std::vector<Case>& cases) {
+    for (const auto& c : cases) {
+        try {
+            const int got = c.convert();
+            EXPECT_EQ(c.error, nullptr) << c.what << " should raise";
+            EXPECT_EQ(got, c.expected) << c.what;
+        } catch (const EEnumeradorInvalido& e) {
+            ASSERT_NE(c.error, nullptr) << c.what << " raised " << e.what();
+            EXPECT_EQ(e.message(), QString::fromUtf8(c.error)) << c.what;
+        }
+    }
+}
+
+} // namespace
+
+// One sample per kind of rule: exact and case-insensitive comparison, default members, each
+// form of error message, integer codes with gaps and negative codes, empty codes, explicit
+// ordinals, extra operations and conversions of their own.
+TEST(Catalogue, ReverseConversionRules) {
+    check({
+        {"regime P", [] { return int(TEnum::RegimeTributarioFromStr("P")); }, rtPresumido},
+        {"regime empty", [] { return int(TEnum::RegimeTributarioFromStr("")); }, rtPresumido},
+        {"regime TRX9 10", [] { return int(TEnum::RegimeTributarioFromStrTRX9("10")); },
+         rtSimplesComExcesso},
+        {"ambiente codigo 9", [] { return int(TEnum::AmbienteSEFAZFromCodigo(9)); }, amProducao},
+        {"ambiente int 9", [] { return int(TEnum::AmbienteSEFAZFromInt(9)); }, 0,
+         "Opção inválida para TEnumAmbienteSEFAZ."},
+        {"finalidade 5", [] { return int(TEnum::FinalidadeNfeFromInt(5)); }, 0,
+         "Finalidade de NF-e inválida"},
+        {"tipo DI 01", [] { return int(TEnum::TipoDIFromStr("01")); },
+         tpDeclaracaoImportacaoSimplificada},
+        {"tipo DI 1", [] { return int(TEnum::TipoDIFromStr("1")); },
+         tpDeclaracaoImportacaoSimplificada},
+        {"exigibilidade TRX9 1", [] { return int(TEnum::ExigibilidadeISSFromStrTRX9("1")); },
+         TEnumExigibilidadeISS_Isencao},
+        {"exigibilidade 1", [] { return int(TEnum::ExigibilidadeISSFromStr("1")); },
+         TEnumExigibilidadeISS_NaoIncidencia},
+        {"UF 34", [] { return int(TEnum::UFFromCodigoIbge(34)); }, 0,
+         "Valor de enumerador \"34\" inválido para TEnumUF."},
+        {"UF 35", [] { return int(TEnum::UFFromCodigoIbge(35)); }, ufSaoPaulo},
+        {"banco -1", [] { return int(TEnum::BancoDadosFromInt(-1)); }, bdVazio},
+        {"banco 255", [] { return int(TEnum::BancoDadosFromInt(255)); }, bdVazio},
+        {"banco Oracle", [] { return int(TEnum::BancoDadosFromStr("Oracle")); }, bdOracle},
+        {"acao V", [] { return int(TEnum::AcaoTituloBancarioFromStr("V")); },
+         TEnumAcaoTituloBancario_AlterarValores},
+        {"arquivo BD N", [] { return int(TEnum::ArquivoBDTipoFromStr("N")); }, 0,
+         "Valor de enumerador \"N\" inválido para TEnumArquivoBDTipo."},
+        {"serial stop 1/2", [] { return int(TEnum::SerialStopFromStr("1/2")); }, TEnumSerialStop_1},
+        {"layout remessa 0", [] { return int(TEnum::LayoutRemessaFromInt(0)); },
+         TEnumLayoutRemessa_400},
+        {"importacao 3", [] { return int(TEnum::StatusImportacaoFromInt(3)); }, 0,
+         "Opção inválida para TEnumStatusImportacao."},
+        {"servico pafapi lower",
+         [] { return int(TEnum::ServicosPAFAPIFromStr("registrospafecf")); },
+         TPAFAPI_RegistrosPAFECF},
+        {"servico pafapi empty", [] { return int(TEnum::ServicosPAFAPIFromStr("")); },
+         TPAFAPI_NaoEncontrado},
+        {"servico mdfe online", [] { return int(TEnum::ServicosMDFeAPIFromStr("MDFeOnline")); },
+         TMDFeAPI_MDFeOnline},
+        {"versao mdfe prefix", [] { return int(TEnum::VersaoMDFeFromStr("3.00a")); }, vm300},
+        {"versao nfe 4",
+         [] { return int(TEnum::VersaoNfeFromFloat(regional::Currency::fromScaled(40000))); },
+         vn400},
+        {"bandeira", [] { return int(TEnum::BandeiraCartaoFromStr("CARTAO AMERICAN X")); },
+         bcAmericanExpress},
+        {"bandeira none", [] { return int(TEnum::BandeiraCartaoFromStr("")); }, bcOutros},
+        {"skyhub", [] { return int(TEnum::RecebimentoFromSkyhub("boleto pagseguro")); },
+         TEnumRecebimentoOrc_Boleto},
+        {"log DAV x", [] { return int(TEnum::TipoLogDAVFromStr("x")); }, 0,
+         "Valor de enumerador \"x\" inválido para TEnumTipoLogDAV."},
+        {"orientacao 180", [] { return int(TEnum::OrientacaoEtiquetaFromInt(180)); },
+         TEnumOrientacaoEtiqueta_180},
+        {"prazo CFe XX", [] { return TEnum::PrazoCancelamentoFromModeloUF(mdCFeSAT, "XX"); }, 24},
+        {"prazo NFe RS", [] { return TEnum::PrazoCancelamentoFromModeloUF(mdNFe, "RS"); }, 168},
+        {"prazo CFe RS", [] { return TEnum::PrazoCancelamentoFromModeloUF(mdCFeSAT, "RS"); }, 0,
+         "Prazo não definido para Modelo informado."},
+        {"contingencia NFe BA",
+         [] { return int(TEnum::TipoEmissaoContingenciaFromModeloUF(mdNFe, "BA")); },
+         TEnumTipoEmissao_SVCRS},
+    });
+}
+
+TEST(Catalogue, ForwardConversionsAndLists) {
+    EXPECT_EQ(TEnum::RegimeTributarioToStrTRX9(rtReal), QStringLiteral("7"));
+    EXPECT_EQ(TEnum::AmbienteSEFAZToCodigo(amHomologacao), 2);
+    EXPECT_EQ(TEnum::BancoDadosToInt(bdVazio), -1);
+    EXPECT_EQ(TEnum::AcaoTituloBancarioToStr(TEnumAcaoTituloBancario_AlterarValor),
+              QStringLiteral("V"));
+    EXPECT_EQ(TEnum::VersaoNfeToFloat(vn310).scaled(), 31000);
+    EXPECT_EQ(TEnum::TipoPagamentoFromTipoMeio(tmCheque), tfCheque);
+    EXPECT_EQ(TEnum::TipoTributacaoPAFECFToStr(TEnumRegraTipoTributacao_Tributado, tiServicos),
+              QStringLiteral("S"));
+    EXPECT_EQ(TEnum::ServicosMDFeAPIToStr(TMDFeAPI_MDFeOnline), QStringLiteral("MDFeOnLine"));
+    EXPECT_THROW(TEnum::FinalidadeNfeToInt(fnNaoDefinido), EEnumeradorInvalido);
+    const TParListaList ambiente = TEnum::AmbienteSEFAZGetList();
+    ASSERT_EQ(ambiente.size(), 2u);
+    EXPECT_EQ(ambiente[1].Valor, QStringLiteral("1"));
+    const TParListaList bancos = TEnum::BancoDadosGetList();
+    EXPECT_EQ(bancos.front().Valor, QStringLiteral("-1"));
+    EXPECT_EQ(bancos.back().Descricao, QStringLiteral("SQLServer"));
+    EXPECT_EQ(TEnum::PortaVirtualImpressoraGetList().size(), 6u);
+    EXPECT_EQ(enumkit::all().size(), 208u);
+    const QStringList paths = servicePaths();
+    EXPECT_TRUE(paths.contains(QStringLiteral("TNFeAPI/AutenticaSEFAZ")));
+    EXPECT_TRUE(paths.contains(QStringLiteral("TMDFeAPI/MDFeOnLine")));
+    EXPECT_FALSE(paths.contains(QStringLiteral("TNFeAPI/")));
+}
