@@ -11,8 +11,14 @@ template <> const EnumInfo& enumInfo<EnumRegimeTributario>() {
         {},
         {{"RegimeTributarioToStr", {"S", "P", "R", "E"}},
          {"RegimeTributarioToStrTRX9", {"", "8", "7", "10"}}},
-        {{"RegimeTributarioFromStr", false, {{"S", 0}, {"R", 2}, {"E", 3}}, O::defaultTo(1)},
-         {"RegimeTributarioFromStrTRX9", false, {{"7", 2}, {"10", 3}}, O::defaultTo(1)}},
+        {{"RegimeTributarioFromStr",
+          false,
+          {{"S", rtSimples}, {"R", rtReal}, {"E", rtSimplesComExcesso}},
+          O::defaultTo(rtPresumido)},
+         {"RegimeTributarioFromStrTRX9",
+          false,
+          {{"7", rtReal}, {"10", rtSimplesComExcesso}},
+          O::defaultTo(rtPresumido)}},
     };
     return e;
 }
@@ -25,7 +31,7 @@ template <> const EnumInfo& enumInfo<TEnumAmbienteSEFAZ>() {
         {{"AmbienteSEFAZ", {"Produção", "Homologação"}},
          {"AmbienteSEFAZToCodigo", {"1", "2"}},
          {"AmbienteSEFAZToInt", {"0", "1"}}},
-        {{"AmbienteSEFAZFromCodigo", false, {}, O::defaultTo(0), "AmbienteSEFAZToCodigo"},
+        {{"AmbienteSEFAZFromCodigo", false, {}, O::defaultTo(amProducao), "AmbienteSEFAZToCodigo"},
          {"AmbienteSEFAZFromInt",
           false,
           {},
@@ -45,7 +51,11 @@ template <> const EnumInfo& enumInfo<TEnumAplicacaoRedAliq>() {
          "TEnumAplicacaoRedAliq_SomenteContribuintes", "TEnumAplicacaoRedAliq_SomenteRevendas"},
         {},
         {{"AplicacaoRedAliqToStr", {"J", "E", "C", "R"}}},
-        {{"AplicacaoRedAliqFromStr", false, {}, O::defaultTo(2), "AplicacaoRedAliqToStr"}},
+        {{"AplicacaoRedAliqFromStr",
+          false,
+          {},
+          O::defaultTo(TEnumAplicacaoRedAliq_SomenteContribuintes),
+          "AplicacaoRedAliqToStr"}},
     };
     return e;
 }
@@ -62,7 +72,7 @@ template <> const EnumInfo& enumInfo<TEnumAplicacaoRedICMSConsumidorFinal>() {
         {{"AplicacaoRedICMSConsumidorFinalFromStr",
           false,
           {},
-          O::defaultTo(3),
+          O::defaultTo(TEnumAplicacaoRedICMSConsumidorFinal_Todos),
           "AplicacaoRedICMSConsumidorFinalToStr"}},
     };
     return e;
@@ -74,7 +84,7 @@ template <> const EnumInfo& enumInfo<TEnumCadastroDI>() {
         {"caIncompleto", "caCompleto"},
         {},
         {{"CadastroDI", {"I - Incompleto", "C - Completo"}}, {"CadastroDIToStr", {"I", "C"}}},
-        {{"CadastroDIFromStr", false, {}, O::defaultTo(0), "CadastroDIToStr"}},
+        {{"CadastroDIFromStr", false, {}, O::defaultTo(caIncompleto), "CadastroDIToStr"}},
     };
     return e;
 }
@@ -85,7 +95,7 @@ template <> const EnumInfo& enumInfo<TEnumCalcSub>() {
         {"TEnumCalcSub_Retem", "TEnumCalcSub_Destaca"},
         {},
         {{"CalcSubToStr", {"R", "D"}}},
-        {{"CalcSubFromStr", false, {}, O::defaultTo(0), "CalcSubToStr"}},
+        {{"CalcSubFromStr", false, {}, O::defaultTo(TEnumCalcSub_Retem), "CalcSubToStr"}},
     };
     return e;
 }
@@ -98,7 +108,11 @@ template <> const EnumInfo& enumInfo<TEnumCancelamentoSefaz>() {
         {{"CancelamentoSefaz",
           {"0 - Não se aplica", "A - Autenticado", "N - Não autenticado", "D - Dúvida"}},
          {"CancelamentoSefazToStr", {"0", "A", "N", "D"}}},
-        {{"CancelamentoSefazFromStr", false, {}, O::defaultTo(0), "CancelamentoSefazToStr"}},
+        {{"CancelamentoSefazFromStr",
+          false,
+          {},
+          O::defaultTo(csNaoSeAplica),
+          "CancelamentoSefazToStr"}},
     };
     return e;
 }
@@ -126,7 +140,11 @@ template <> const EnumInfo& enumInfo<TEnumCodigoOperacaoBlocoX>() {
           {"Não Definido", "OK", "XML inválido", "Recibo não encontrado",
            "Não possui permissão de acesso ao recibo", "Ocorreu um erro inesperado"}},
          {"CodigoOperacaoBlocoXToInt", {"-1", "0", "1", "2", "3", "9999"}}},
-        {{"CodigoOperacaoBlocoXFromInt", false, {}, O::defaultTo(0), "CodigoOperacaoBlocoXToInt"}},
+        {{"CodigoOperacaoBlocoXFromInt",
+          false,
+          {},
+          O::defaultTo(TEnumCodigoOperacaoBlocoX_NaoDefinido),
+          "CodigoOperacaoBlocoXToInt"}},
     };
     return e;
 }
@@ -144,7 +162,7 @@ template <> const EnumInfo& enumInfo<TEnumCodigoProcessamentoBlocoX>() {
         {{"CodigoProcessamentoBlocoXFromInt",
           false,
           {},
-          O::defaultTo(0),
+          O::defaultTo(TEnumCodigoProcessamentoBlocoX_NaoDefinido),
           "CodigoProcessamentoBlocoXToInt"}},
     };
     return e;
@@ -166,21 +184,28 @@ template <> const EnumInfo& enumInfo<TEnumExigibilidadeISS>() {
          {"ExigibilidadeISSToStr", {"", "0", "1", "2", "3", "4", "5", "6", "7"}}},
         {{"ExigibilidadeISSFromStr",
           false,
-          {{"", 0},
-           {"-1", 0},
-           {"9", 0},
-           {"0", 1},
-           {"1", 2},
-           {"2", 3},
-           {"3", 4},
-           {"4", 5},
-           {"5", 6},
-           {"6", 7},
-           {"7", 8}},
+          {{"", TEnumExigibilidadeISS_Nulo},
+           {"-1", TEnumExigibilidadeISS_Nulo},
+           {"9", TEnumExigibilidadeISS_Nulo},
+           {"0", TEnumExigibilidadeISS_Exigivel},
+           {"1", TEnumExigibilidadeISS_NaoIncidencia},
+           {"2", TEnumExigibilidadeISS_Isencao},
+           {"3", TEnumExigibilidadeISS_Exportacao},
+           {"4", TEnumExigibilidadeISS_Imunidade},
+           {"5", TEnumExigibilidadeISS_SuspensaDecisaoJudicial},
+           {"6", TEnumExigibilidadeISS_SuspensaProcessoAdministrativo},
+           {"7", TEnumExigibilidadeISS_ISSFixo}},
           O::rejection()},
          {"ExigibilidadeISSFromStrTRX9",
           false,
-          {{"", 0}, {"-1", 0}, {"9", 0}, {"3", 2}, {"1", 3}, {"2", 5}, {"5", 6}, {"6", 7}},
+          {{"", TEnumExigibilidadeISS_Nulo},
+           {"-1", TEnumExigibilidadeISS_Nulo},
+           {"9", TEnumExigibilidadeISS_Nulo},
+           {"3", TEnumExigibilidadeISS_NaoIncidencia},
+           {"1", TEnumExigibilidadeISS_Isencao},
+           {"2", TEnumExigibilidadeISS_Imunidade},
+           {"5", TEnumExigibilidadeISS_SuspensaDecisaoJudicial},
+           {"6", TEnumExigibilidadeISS_SuspensaProcessoAdministrativo}},
           O::rejection()}},
     };
     return e;
@@ -215,7 +240,7 @@ template <> const EnumInfo& enumInfo<TEnumFlagNfe>() {
           {"0 - Não Enviada", "1 - Autorizada", "2 - Rejeitada", "3 - Cancelada", "4 - Inutilizada",
            "5 - Enviando ao Sefaz", "6 - Denegada", "8 - Erro de Importação", ""}},
          {"FlagNfeToStr", {"0", "1", "2", "3", "4", "5", "6", "8", ""}}},
-        {{"FlagNfeFromStr", false, {}, O::defaultTo(8), "FlagNfeToStr"}},
+        {{"FlagNfeFromStr", false, {}, O::defaultTo(fnNulo), "FlagNfeToStr"}},
     };
     return e;
 }
@@ -255,7 +280,12 @@ template <> const EnumInfo& enumInfo<TEnumIndicadorPagamento>() {
         {{"IndicadorPagamento",
           {"Não informado", "0 - Pagamento à Vista", "1 - Pagamento à Prazo"}},
          {"IndicadorPagamentoToStr", {"", "0", "1"}}},
-        {{"IndicadorPagamentoFromStr", false, {{"", 0}, {"0", 1}, {"1", 2}}, O::rejection()}},
+        {{"IndicadorPagamentoFromStr",
+          false,
+          {{"", TEnumIndicadorPagamento_NaoInformado},
+           {"0", TEnumIndicadorPagamento_AVista},
+           {"1", TEnumIndicadorPagamento_APrazo}},
+          O::rejection()}},
     };
     return e;
 }
@@ -274,7 +304,11 @@ template <> const EnumInfo& enumInfo<TEnumIndicadorPresenca>() {
            "5 – operação presencial fora do estabelecimento",
            "9 – operação não presencial (outros)"}},
          {"IndicadorPresencaToInt", {"-1", "0", "1", "2", "3", "4", "5", "9"}}},
-        {{"IndicadorPresencaFromInt", false, {}, O::defaultTo(0), "IndicadorPresencaToInt"}},
+        {{"IndicadorPresencaFromInt",
+          false,
+          {},
+          O::defaultTo(ipNaoInformado),
+          "IndicadorPresencaToInt"}},
     };
     return e;
 }
@@ -352,7 +386,11 @@ template <> const EnumInfo& enumInfo<TEnumModeloFiscalNFRef>() {
         {},
         {{"ModeloFiscalNFRef", {"1 - Nota Fiscal modelo 1/1-A"}},
          {"ModeloFiscalNFRefToInt", {"1"}}},
-        {{"ModeloFiscalNFRefFromInt", false, {}, O::defaultTo(0), "ModeloFiscalNFRefToInt"}},
+        {{"ModeloFiscalNFRefFromInt",
+          false,
+          {},
+          O::defaultTo(NFRefModelo11A),
+          "ModeloFiscalNFRefToInt"}},
     };
     return e;
 }
@@ -394,7 +432,11 @@ template <> const EnumInfo& enumInfo<TEnumMotivoDesoneracao>() {
            "11 - DEFICIENT_NAO_CONDUTOR", "12 - ORGAO_FOMENTO"}},
          {"MotivoDesoneracaoToInt",
           {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}}},
-        {{"MotivoDesoneracaoFromInt", false, {}, O::defaultTo(0), "MotivoDesoneracaoToInt"}},
+        {{"MotivoDesoneracaoFromInt",
+          false,
+          {},
+          O::defaultTo(TEnumMotivoDesoneracao_NaoDefinido),
+          "MotivoDesoneracaoToInt"}},
     };
     return e;
 }
@@ -424,7 +466,7 @@ template <> const EnumInfo& enumInfo<TEnumNatCredPISCOFINS>() {
          {"NatCredPISCOFINSToStr",
           {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11", "12", "13", "14", "15",
            "16", "17", "18", ""}}},
-        {{"NatCredPISCOFINSFromStr", false, {}, O::defaultTo(18), "NatCredPISCOFINSToStr"}},
+        {{"NatCredPISCOFINSFromStr", false, {}, O::defaultTo(ncNulo), "NatCredPISCOFINSToStr"}},
     };
     return e;
 }
@@ -444,7 +486,13 @@ template <> const EnumInfo& enumInfo<TEnumNaturezaOuOperacaoDaNFSe>() {
          {"NaturezaOuOperacaoDaNFSeToStr", {"", "0", "1", "2", "3", "4"}}},
         {{"NaturezaOuOperacaoDaNFSeFromStr",
           false,
-          {{"", 0}, {"999", 0}, {"0", 1}, {"1", 2}, {"2", 3}, {"3", 4}, {"4", 5}},
+          {{"", TEnumNaturezaOuOperacaoDaNFSe_Nulo},
+           {"999", TEnumNaturezaOuOperacaoDaNFSe_Nulo},
+           {"0", TEnumNaturezaOuOperacaoDaNFSe_SemDeducao},
+           {"1", TEnumNaturezaOuOperacaoDaNFSe_ComDeducaoMateriais},
+           {"2", TEnumNaturezaOuOperacaoDaNFSe_ImuneIsenta},
+           {"3", TEnumNaturezaOuOperacaoDaNFSe_DevolucaoSimplesRemessa},
+           {"4", TEnumNaturezaOuOperacaoDaNFSe_Intermediacao}},
           O::rejection()}},
     };
     return e;
@@ -456,7 +504,7 @@ template <> const EnumInfo& enumInfo<TEnumOperacaoGuarda>() {
         {"ogNaoDefinido", "ogOutros", "ogVenda", "ogCancelamento"},
         {},
         {{"OperacaoGuardaToStr", {"N", "O", "V", "C"}}},
-        {{"OperacaoGuardaFromStr", false, {}, O::defaultTo(1), "OperacaoGuardaToStr"}},
+        {{"OperacaoGuardaFromStr", false, {}, O::defaultTo(ogOutros), "OperacaoGuardaToStr"}},
     };
     return e;
 }
@@ -476,7 +524,11 @@ template <> const EnumInfo& enumInfo<TEnumOrigemProduto>() {
            "5 - Nacional (inferior 40%)", "6 - Estrangeira I.D. s/Similar",
            "7 - Estrangeira M.I. s/Similar", "8 - Nacional, Import. > a 70%"}},
          {"OrigemProdutoToInt", {"0", "1", "2", "3", "4", "5", "6", "7", "8"}}},
-        {{"OrigemProdutoFromInt", false, {}, O::defaultTo(0), "OrigemProdutoToInt"}},
+        {{"OrigemProdutoFromInt",
+          false,
+          {},
+          O::defaultTo(TEnumOrigemProduto_0_Nacional),
+          "OrigemProdutoToInt"}},
     };
     return e;
 }
@@ -487,7 +539,7 @@ template <> const EnumInfo& enumInfo<TEnumPerfil>() {
         {"pPerfil_NaoDefinido", "pPerfil_T", "pPerfil_V", "pPerfil_W"},
         {},
         {{"PerfilToStr", {"", "T", "V", "W"}}},
-        {{"PerfilFromStr", false, {}, O::defaultTo(0), "PerfilToStr"}},
+        {{"PerfilFromStr", false, {}, O::defaultTo(pPerfil_NaoDefinido), "PerfilToStr"}},
     };
     return e;
 }
@@ -500,7 +552,11 @@ template <> const EnumInfo& enumInfo<TEnumPosicaoReciboDacte>() {
         {},
         {{"PosicaoReciboDacte", {"0 - Cabeçalho", "1 - Rodapé", "2 - Esquerda"}},
          {"PosicaoReciboDacteToInt", {"0", "1", "2"}}},
-        {{"PosicaoReciboDacteFromInt", false, {}, O::defaultTo(0), "PosicaoReciboDacteToInt"}},
+        {{"PosicaoReciboDacteFromInt",
+          false,
+          {},
+          O::defaultTo(TEnumPosicaoReciboDacte_Cabecalho),
+          "PosicaoReciboDacteToInt"}},
         "PosicaoReciboDacteToInt",
         "PosicaoReciboDacte",
     };
@@ -515,7 +571,11 @@ template <> const EnumInfo& enumInfo<TEnumPosicaoReciboDamdfe>() {
         {},
         {{"PosicaoReciboDamdfe", {"0 - Cabeçalho", "1 - Rodapé", "2 - Esquerda"}},
          {"PosicaoReciboDamdfeToInt", {"0", "1", "2"}}},
-        {{"PosicaoReciboDamdfeFromInt", false, {}, O::defaultTo(0), "PosicaoReciboDamdfeToInt"}},
+        {{"PosicaoReciboDamdfeFromInt",
+          false,
+          {},
+          O::defaultTo(TEnumPosicaoReciboDamdfe_Cabecalho),
+          "PosicaoReciboDamdfeToInt"}},
         "PosicaoReciboDamdfeToInt",
         "PosicaoReciboDamdfe",
     };
@@ -530,7 +590,11 @@ template <> const EnumInfo& enumInfo<TEnumPosicaoReciboDanfe>() {
         {},
         {{"PosicaoReciboDanfe", {"0 - Cabeçalho", "1 - Rodapé", "2 - Esquerda"}},
          {"PosicaoReciboDanfeToInt", {"0", "1", "2"}}},
-        {{"PosicaoReciboDanfeFromInt", false, {}, O::defaultTo(0), "PosicaoReciboDanfeToInt"}},
+        {{"PosicaoReciboDanfeFromInt",
+          false,
+          {},
+          O::defaultTo(TEnumPosicaoReciboDanfe_Cabecalho),
+          "PosicaoReciboDanfeToInt"}},
         "PosicaoReciboDanfeToInt",
         "PosicaoReciboDanfe",
     };
@@ -554,7 +618,7 @@ template <> const EnumInfo& enumInfo<TEnumRegimeUF>() {
         {"TEnumRegimeUF_Normal", "TEnumRegimeUF_Especial"},
         {},
         {{"RegimeUFToInt", {"0", "1"}}},
-        {{"RegimeUFFromInt", false, {}, O::defaultTo(0), "RegimeUFToInt"}},
+        {{"RegimeUFFromInt", false, {}, O::defaultTo(TEnumRegimeUF_Normal), "RegimeUFToInt"}},
     };
     return e;
 }
@@ -569,7 +633,7 @@ template <> const EnumInfo& enumInfo<TEnumRegraTipoSubstituicao>() {
         {{"RegraTipoSubstituicaoFromInt",
           false,
           {},
-          O::defaultTo(0),
+          O::defaultTo(TEnumRegraTipoSubstituicao_Tributa),
           "RegraTipoSubstituicaoToInt"}},
     };
     return e;
@@ -586,7 +650,11 @@ template <> const EnumInfo& enumInfo<TEnumRegraTipoTributacao>() {
           {"", "0 - Tributado", "1 - Não Tributado", "2 - Isento", "3 - Substituído",
            "4 - Isento no Estado"}},
          {"TipoTributacaoToStr", {"", "0", "1", "2", "3", "4"}}},
-        {{"TipoTributacaoFromStr", false, {}, O::defaultTo(0), "TipoTributacaoToStr"}},
+        {{"TipoTributacaoFromStr",
+          false,
+          {},
+          O::defaultTo(TEnumRegraTipoTributacao_NaoInformado),
+          "TipoTributacaoToStr"}},
     };
     return e;
 }
@@ -620,7 +688,7 @@ template <> const EnumInfo& enumInfo<TEnumRequisitoPerfil>() {
          "rpNaoDefinido", "rpNaoExistenteER"},
         {},
         {{"RequisitoPerfilToStr", {"", "E", "EUF", "NE", "A", "NAC", "ND", "?"}}},
-        {{"RequisitoPerfilFromStr", false, {}, O::defaultTo(0), "RequisitoPerfilToStr"}},
+        {{"RequisitoPerfilFromStr", false, {}, O::defaultTo(rpNulo), "RequisitoPerfilToStr"}},
     };
     return e;
 }
@@ -633,7 +701,11 @@ template <> const EnumInfo& enumInfo<TEnumSitTributISSQN>() {
         {},
         {{"SitTributISSQN", {"I - Isenta", "N - Normal", "R - Retida", "S - Substituta", ""}},
          {"SitTributISSQNToStr", {"I", "N", "R", "S", ""}}},
-        {{"SitTributISSQNFromStr", false, {}, O::defaultTo(4), "SitTributISSQNToStr"}},
+        {{"SitTributISSQNFromStr",
+          false,
+          {},
+          O::defaultTo(TEnumSitTributISSQN_Nula),
+          "SitTributISSQNToStr"}},
     };
     return e;
 }
@@ -661,7 +733,7 @@ template <> const EnumInfo& enumInfo<TEnumSituacaoGuarda>() {
          {"SituacaoGuardaToStr",
           {"", "N", "0", "1", "2", "9", "I", "V", "E", "D", "C", "Z", "Y", "X", "R", "M", "F",
            "P"}}},
-        {{"SituacaoGuardaFromStr", false, {}, O::defaultTo(0), "SituacaoGuardaToStr"}},
+        {{"SituacaoGuardaFromStr", false, {}, O::defaultTo(sgNulo), "SituacaoGuardaToStr"}},
     };
     return e;
 }
@@ -677,7 +749,7 @@ template <> const EnumInfo& enumInfo<TEnumSituacaoTransitoImportacao>() {
         {{"SituacaoTransitoImportacaoFromStr",
           false,
           {},
-          O::defaultTo(2),
+          O::defaultTo(tiTransitoImportacaoNulo),
           "SituacaoTransitoImportacaoToStr"}},
     };
     return e;
@@ -700,29 +772,29 @@ template <> const EnumInfo& enumInfo<TEnumTipoDeTributacaoServico>() {
          {"TipoDeTributacaoServicoToStr", {"", "0", "1", "2", "3", "4", "5", "6", "7", "8"}}},
         {{"TipoDeTributacaoServicoFromStr",
           false,
-          {{"", 0},
-           {"99", 0},
-           {"0", 1},
-           {"1", 2},
-           {"2", 3},
-           {"3", 4},
-           {"4", 5},
-           {"5", 6},
-           {"6", 7},
-           {"7", 8},
-           {"8", 9}},
+          {{"", TEnumTipoDeTributacaoServico_Nulo},
+           {"99", TEnumTipoDeTributacaoServico_Nulo},
+           {"0", TEnumTipoDeTributacaoServico_IsentaISS},
+           {"1", TEnumTipoDeTributacaoServico_NaoIncidencianoMunic},
+           {"2", TEnumTipoDeTributacaoServico_Imune},
+           {"3", TEnumTipoDeTributacaoServico_ExigibilidadeSusp},
+           {"4", TEnumTipoDeTributacaoServico_NaoTributavel},
+           {"5", TEnumTipoDeTributacaoServico_Tributavel},
+           {"6", TEnumTipoDeTributacaoServico_TributavelFixo},
+           {"7", TEnumTipoDeTributacaoServico_TributavelSN},
+           {"8", TEnumTipoDeTributacaoServico_MEI}},
           O::rejection()},
          {"TipoDeTributacaoServicoFromStrTRX9",
           false,
-          {{"", 0},
-           {"99", 0},
-           {"1", 1},
-           {"3", 2},
-           {"2", 3},
-           {"6", 4},
-           {"7", 4},
-           {"4", 5},
-           {"8", 9}},
+          {{"", TEnumTipoDeTributacaoServico_Nulo},
+           {"99", TEnumTipoDeTributacaoServico_Nulo},
+           {"1", TEnumTipoDeTributacaoServico_IsentaISS},
+           {"3", TEnumTipoDeTributacaoServico_NaoIncidencianoMunic},
+           {"2", TEnumTipoDeTributacaoServico_Imune},
+           {"6", TEnumTipoDeTributacaoServico_ExigibilidadeSusp},
+           {"7", TEnumTipoDeTributacaoServico_ExigibilidadeSusp},
+           {"4", TEnumTipoDeTributacaoServico_NaoTributavel},
+           {"8", TEnumTipoDeTributacaoServico_MEI}},
           O::rejection()}},
     };
     return e;
@@ -734,7 +806,13 @@ template <> const EnumInfo& enumInfo<TEnumTipoDI>() {
         {"tpDeclaracaoImportacao", "tpDeclaracaoImportacaoSimplificada"},
         {},
         {{"TipoDIToStr", {"0", "1"}}},
-        {{"TipoDIFromStr", false, {{"0", 0}, {"00", 0}, {"01", 1}, {"1", 1}}, O::rejection()}},
+        {{"TipoDIFromStr",
+          false,
+          {{"0", tpDeclaracaoImportacao},
+           {"00", tpDeclaracaoImportacao},
+           {"01", tpDeclaracaoImportacaoSimplificada},
+           {"1", tpDeclaracaoImportacaoSimplificada}},
+          O::rejection()}},
     };
     return e;
 }
@@ -745,7 +823,11 @@ template <> const EnumInfo& enumInfo<TEnumTipoDocumento>() {
         {"TEnumTipoDocumento_RG", "TEnumTipoDocumento_IE"},
         {},
         {{"TipoDocumentoToStr", {"RG", "IE"}}},
-        {{"TipoDocumentoFromStr", false, {}, O::defaultTo(0), "TipoDocumentoToStr"}},
+        {{"TipoDocumentoFromStr",
+          false,
+          {},
+          O::defaultTo(TEnumTipoDocumento_RG),
+          "TipoDocumentoToStr"}},
     };
     return e;
 }
@@ -757,8 +839,12 @@ template <> const EnumInfo& enumInfo<TEnumTipoDocumentoFiscal>() {
         {},
         {{"TipoDocumentoFiscal", {"", "0 - Entrada", "1 - Saída"}},
          {"TipoDocumentoFiscalToInt", {"-1", "0", "1"}}},
-        {{"TipoDocumentoFiscalFromInt", false, {}, O::defaultTo(0), "TipoDocumentoFiscalToInt"},
-         {"TipoDocumentoFiscalFromStr", false, {{"+", 1}, {"-", 2}}, O::rejection()}},
+        {{"TipoDocumentoFiscalFromInt",
+          false,
+          {},
+          O::defaultTo(tpNaoInformado),
+          "TipoDocumentoFiscalToInt"},
+         {"TipoDocumentoFiscalFromStr", false, {{"+", tpEntrada}, {"-", tpSaida}}, O::rejection()}},
     };
     return e;
 }
@@ -775,7 +861,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoDocumentoImportacao>() {
         {{"TipoDocumentoImportacaoFromStr",
           false,
           {},
-          O::defaultTo(2),
+          O::defaultTo(tiDeclaracaoImportacaoNulo),
           "TipoDocumentoImportacaoToStr"}},
     };
     return e;
@@ -809,7 +895,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoMPBem>() {
          "TEnumTipoMPBem_Tablet", "TEnumTipoMPBem_Teclado", "TEnumTipoMPBem_AllinOne"},
         {},
         {{"TipoMPBemToStr", {"", "C", "U", "D", "M", "O", "N", "R", "S", "T", "E", "A"}}},
-        {{"TipoMPBemFromStr", false, {}, O::defaultTo(0), "TipoMPBemToStr"}},
+        {{"TipoMPBemFromStr", false, {}, O::defaultTo(TEnumTipoMPBem_Vazio), "TipoMPBemToStr"}},
     };
     return e;
 }
@@ -834,7 +920,11 @@ template <> const EnumInfo& enumInfo<TEnumTipoNatureza>() {
            "I - Importação", ""}},
          {"TipoNaturezaToStr",
           {"P", "C", "D", "M", "E", "N", "A", "F", "S", "V", "R", "J", "B", "O", "I", ""}}},
-        {{"TipoNaturezaFromStr", false, {}, O::defaultTo(15), "TipoNaturezaToStr"}},
+        {{"TipoNaturezaFromStr",
+          false,
+          {},
+          O::defaultTo(TEnumTipoNatureza_NaoInformado),
+          "TipoNaturezaToStr"}},
     };
     return e;
 }
@@ -846,7 +936,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoNFEspecial>() {
         {},
         {{"TipoNfEspecial", {"A - Avulsa", "I - Importada", ""}},
          {"TipoNfEspecialToStr", {"A", "I", ""}}},
-        {{"TipoNfEspecialFromStr", false, {}, O::defaultTo(2), "TipoNfEspecialToStr"}},
+        {{"TipoNfEspecialFromStr", false, {}, O::defaultTo(tneNulo), "TipoNfEspecialToStr"}},
     };
     return e;
 }
@@ -857,7 +947,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoNota>() {
         {"tnAmbas", "tnFatura", "tnNotaFiscal"},
         {},
         {{"TipoNotaToStr", {"A", "F", "N"}}},
-        {{"TipoNotaFromStr", false, {}, O::defaultTo(0), "TipoNotaToStr"}},
+        {{"TipoNotaFromStr", false, {}, O::defaultTo(tnAmbas), "TipoNotaToStr"}},
     };
     return e;
 }
@@ -883,7 +973,11 @@ template <> const EnumInfo& enumInfo<TEnumTipoTribSimples>() {
           {"", "N - Não tributado", "O - Tributação original",
            "S - Não trib. exceto substituídos"}},
          {"TipoTribSimplesToStr", {"", "N", "O", "S"}}},
-        {{"TipoTribSimplesFromStr", false, {}, O::defaultTo(0), "TipoTribSimplesToStr"}},
+        {{"TipoTribSimplesFromStr",
+          false,
+          {},
+          O::defaultTo(ttsNaoSeAplica),
+          "TipoTribSimplesToStr"}},
     };
     return e;
 }
@@ -904,10 +998,33 @@ template <> const EnumInfo& enumInfo<TEnumUF>() {
            "PB", "PE", "PI", "PR", "RJ", "RN", "RO", "RR", "RS", "SC", "SE", "SP", "TO"}}},
         {{"UFFromCodigoIbge",
           false,
-          {{"12", 0},  {"27", 1},  {"13", 2},  {"16", 3},  {"29", 4},  {"23", 5},  {"53", 6},
-           {"32", 7},  {"52", 8},  {"21", 9},  {"31", 10}, {"50", 11}, {"51", 12}, {"15", 13},
-           {"25", 14}, {"26", 15}, {"22", 16}, {"41", 17}, {"33", 18}, {"24", 19}, {"11", 20},
-           {"14", 21}, {"43", 22}, {"42", 23}, {"28", 24}, {"35", 25}, {"17", 26}},
+          {{"12", ufAcre},
+           {"27", ufAlagoas},
+           {"13", ufAmazonas},
+           {"16", ufAmapa},
+           {"29", ufBahia},
+           {"23", ufCeara},
+           {"53", ufDistritoFederal},
+           {"32", ufEspiritoSanto},
+           {"52", ufGoias},
+           {"21", ufMaranhao},
+           {"31", ufMinasGerais},
+           {"50", ufMatoGrossoDoSul},
+           {"51", ufMatoGrosso},
+           {"15", ufPara},
+           {"25", ufParaiba},
+           {"26", ufPernambuco},
+           {"22", ufPiaui},
+           {"41", ufParana},
+           {"33", ufRioDeJaneiro},
+           {"24", ufRioGrandeDoNorte},
+           {"11", ufRondonia},
+           {"14", ufRoraima},
+           {"43", ufRioGrandeDoSul},
+           {"42", ufSantaCatarina},
+           {"28", ufSergipe},
+           {"35", ufSaoPaulo},
+           {"17", ufTocantins}},
           O::rejection()}},
     };
     return e;
@@ -932,7 +1049,7 @@ template <> const EnumInfo& enumInfo<TEnumVersaoNfe>() {
         {{"VersaoNfe", {"Versão 3.1", "Versão 4.0", ""}},
          {"VersaoNfeToFloat", {"3.10", "4.00", "0"}},
          {"VersaoNfeToStr", {"3.10", "4.00", ""}}},
-        {{"VersaoNfeFromStr", false, {}, O::defaultTo(2), "VersaoNfeToStr"}},
+        {{"VersaoNfeFromStr", false, {}, O::defaultTo(vnNaoDefinido), "VersaoNfeToStr"}},
     };
     return e;
 }

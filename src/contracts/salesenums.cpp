@@ -14,7 +14,10 @@ template <> const EnumInfo& enumInfo<TEnumAprovacaoOrcPeloCliente>() {
          {"AprovacaoOrcPeloClienteToStr", {"A", "2", "1"}}},
         {{"AprovacaoOrcPeloClienteFromStr",
           false,
-          {{"A", 0}, {"2", 1}, {"", 2}, {"1", 2}},
+          {{"A", TEnumAprovacaoOrcPeloCliente_EmAberto},
+           {"2", TEnumAprovacaoOrcPeloCliente_Reprovado},
+           {"", TEnumAprovacaoOrcPeloCliente_Aprovado},
+           {"1", TEnumAprovacaoOrcPeloCliente_Aprovado}},
           O::rejection()}},
     };
     return e;
@@ -46,7 +49,7 @@ template <> const EnumInfo& enumInfo<TEnumCaixaOrigem>() {
            "6 - Retirada", "7 - Recebimento de devolução", "8 - Devolução de vendas",
            "9 - Diferença", "T - Recebimento de terceiro"}},
          {"CaixaOrigemToStr", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "T"}}},
-        {{"CaixaOrigemFromStr", false, {}, O::defaultTo(0), "CaixaOrigemToStr"}},
+        {{"CaixaOrigemFromStr", false, {}, O::defaultTo(coVenda), "CaixaOrigemToStr"}},
     };
     return e;
 }
@@ -62,7 +65,7 @@ template <> const EnumInfo& enumInfo<TEnumCanalDeAplicacaoCampanha>() {
         {{"CanalDeAplicacaoCampanhaFromStr",
           false,
           {},
-          O::defaultTo(0),
+          O::defaultTo(TEnumCanalDeAplicacaoCampanha_Todos),
           "CanalDeAplicacaoCampanhaToStr"}},
     };
     return e;
@@ -76,7 +79,7 @@ template <> const EnumInfo& enumInfo<TEnumComissaoSobre>() {
          "tfAReceberDataCompensacaoCheque", "tfSobreMarkup", "tfMarkupNoMomentoDaVenda"},
         {},
         {{"ComisaoSobreToInt", {"0", "1", "2", "3", "4", "5", "6", "7", "8"}}},
-        {{"ComisaoSobrefromInt", false, {}, O::defaultTo(0), "ComisaoSobreToInt"}},
+        {{"ComisaoSobrefromInt", false, {}, O::defaultTo(tfLiquidoAoVender), "ComisaoSobreToInt"}},
     };
     return e;
 }
@@ -89,7 +92,11 @@ template <> const EnumInfo& enumInfo<TEnumContaCorrenteStatus>() {
         {{"ContaCorrenteStatus",
           {"A - Aberto", "F - Faturamento", "P - Pagamento", "S - Suspensos"}},
          {"ContaCorrenteStatusToStr", {"A", "F", "P", "S"}}},
-        {{"ContaCorrenteStatusFromStr", false, {}, O::defaultTo(0), "ContaCorrenteStatusToStr"}},
+        {{"ContaCorrenteStatusFromStr",
+          false,
+          {},
+          O::defaultTo(ccsAberto),
+          "ContaCorrenteStatusToStr"}},
     };
     return e;
 }
@@ -157,7 +164,7 @@ template <> const EnumInfo& enumInfo<TEnumContaCorrenteTipoLanc>() {
         {{"ContaCorrenteTipoLancFromStr",
           false,
           {},
-          O::defaultTo(25),
+          O::defaultTo(tlNulo),
           "ContaCorrenteTipoLancToStr"}},
     };
     return e;
@@ -172,7 +179,7 @@ template <> const EnumInfo& enumInfo<TEnumDetTipoParceiro>() {
           {"E - Governo Estadual", "F - Governo Federal", "M - Governo Municipal", "O - Outros",
            ""}},
          {"DetTipoParceiroToStr", {"E", "F", "M", "O", ""}}},
-        {{"DetTipoParceiroFromStr", false, {}, O::defaultTo(4), "DetTipoParceiroToStr"}},
+        {{"DetTipoParceiroFromStr", false, {}, O::defaultTo(dtpNulo), "DetTipoParceiroToStr"}},
     };
     return e;
 }
@@ -184,7 +191,7 @@ template <> const EnumInfo& enumInfo<TEnumEntregaFutura>() {
         {},
         {{"EntregaFutura", {"A - Aberto", "E - Encomenda", "P - Processado", ""}},
          {"EntregaFuturaToStr", {"A", "E", "P", ""}}},
-        {{"EntregaFuturaFromStr", false, {}, O::defaultTo(3), "EntregaFuturaToStr"}},
+        {{"EntregaFuturaFromStr", false, {}, O::defaultTo(efNulo), "EntregaFuturaToStr"}},
     };
     return e;
 }
@@ -199,7 +206,7 @@ template <> const EnumInfo& enumInfo<TEnumEstadoCivil>() {
           {"0 - Indefinido", "1 - Solteiro", "2 - Casado", "3 - Viúvo", "4 - Divorciado",
            "5 - União estável", "6 - Separado"}},
          {"EstadoCivilToInt", {"0", "1", "2", "3", "4", "5", "6"}}},
-        {{"EstadoCivilFromInt", false, {}, O::defaultTo(0), "EstadoCivilToInt"}},
+        {{"EstadoCivilFromInt", false, {}, O::defaultTo(ecIndefinido), "EstadoCivilToInt"}},
     };
     return e;
 }
@@ -213,7 +220,11 @@ template <> const EnumInfo& enumInfo<TEnumFlagFinanceiro>() {
           {"R - Reforço Confirmado", "A - Reforço em Aberto(Positivo)",
            "I - Reforço Sangria(Negativo)", "S - Simples(Não Identificada)"}},
          {"FlagFinanceiroToStr", {"R", "A", "I", "S"}}},
-        {{"FlagFinanceiroFromStr", false, {}, O::defaultTo(0), "FlagFinanceiroToStr"}},
+        {{"FlagFinanceiroFromStr",
+          false,
+          {},
+          O::defaultTo(tfReforcoConfirmado),
+          "FlagFinanceiroToStr"}},
     };
     return e;
 }
@@ -229,7 +240,7 @@ template <> const EnumInfo& enumInfo<TEnumFormadorPreco>() {
            "F - Promoção de Fechamento", "I - Informado", "K - Kit", "N - NF", "P - Promoção",
            "S - Fórmula SQL", "T - Tabela", ""}},
          {"FormadorPrecoToStr", {"2", "A", "C", "D", "F", "I", "K", "N", "P", "S", "T", ""}}},
-        {{"FormadorPrecoFromStr", false, {}, O::defaultTo(11), "FormadorPrecoToStr"}},
+        {{"FormadorPrecoFromStr", false, {}, O::defaultTo(fpNulo), "FormadorPrecoToStr"}},
     };
     return e;
 }
@@ -257,7 +268,7 @@ template <> const EnumInfo& enumInfo<TEnumLancaEstoque>() {
         {"leBaixa", "leConfirmaReserva", "leNao", "leReserva"},
         {},
         {{"LancaEstoqueToStr", {"S", "C", "N", "R"}}},
-        {{"LancaEstoqueFromStr", false, {}, O::defaultTo(0), "LancaEstoqueToStr"}},
+        {{"LancaEstoqueFromStr", false, {}, O::defaultTo(leBaixa), "LancaEstoqueToStr"}},
     };
     return e;
 }
@@ -270,7 +281,7 @@ template <> const EnumInfo& enumInfo<TEnumMontagemItemOrc>() {
         {{"MontagemItemOrc",
           {"I - Montagem Interna", "T - Montagem na Entrega", "F - Sem Montagem"}},
          {"MontagemItemOrcToStr", {"I", "T", "F"}}},
-        {{"MontagemItemOrcFromStr", false, {}, O::defaultTo(2), "MontagemItemOrcToStr"}},
+        {{"MontagemItemOrcFromStr", false, {}, O::defaultTo(moNenhuma), "MontagemItemOrcToStr"}},
     };
     return e;
 }
@@ -285,7 +296,10 @@ template <> const EnumInfo& enumInfo<TEnumOrcamentoTipoPagamento>() {
         {{"OrcamentoTipoPagamento", {"N", "B", "C", "P"}},
          {"OrcamentoTipoPagamentoToStr",
           {"Não Definido", "Boleto", "Conta Corrente", "Parcela Em Aberto"}}},
-        {{"OrcamentoTipoPagamentoFromStr", false, {}, O::defaultTo(0)}},
+        {{"OrcamentoTipoPagamentoFromStr",
+          false,
+          {},
+          O::defaultTo(TEnumOrcamentoTipoPagamento_NaoDefinido)}},
     };
     return e;
 }
@@ -297,7 +311,7 @@ template <> const EnumInfo& enumInfo<TEnumOrigemCancelamento>() {
         {},
         {{"OrigemCancelamento", {"1 - Checkout", "2 - Backoffice", ""}},
          {"OrigemCancelamentoToStr", {"1", "2", ""}}},
-        {{"OrigemCancelamentoFromStr", false, {}, O::defaultTo(2), "OrigemCancelamentoToStr"}},
+        {{"OrigemCancelamentoFromStr", false, {}, O::defaultTo(ocNulo), "OrigemCancelamentoToStr"}},
     };
     return e;
 }
@@ -326,7 +340,7 @@ template <> const EnumInfo& enumInfo<TEnumOrigemLancamento>() {
         {},
         {{"OrigemLancamento", {"B - Backoffice", "C - Checkout", "I - Scripts Internos", ""}},
          {"OrigemLancamentoToStr", {"B", "C", "I", ""}}},
-        {{"OrigemLancamentoFromStr", false, {}, O::defaultTo(3), "OrigemLancamentoToStr"}},
+        {{"OrigemLancamentoFromStr", false, {}, O::defaultTo(olNulo), "OrigemLancamentoToStr"}},
     };
     return e;
 }
@@ -356,7 +370,11 @@ template <> const EnumInfo& enumInfo<TEnumParceiroDenegado>() {
         {},
         {{"ParceiroDenegado", {"1 - Não", "2 - Sim", "3 - Sim. Permitir Vendas"}},
          {"ParceiroDenegadoToInt", {"1", "2", "3"}}},
-        {{"ParceiroDenegadoFromInt", false, {}, O::defaultTo(0), "ParceiroDenegadoToInt"}},
+        {{"ParceiroDenegadoFromInt",
+          false,
+          {},
+          O::defaultTo(TEnumParceiroDenegado_Nao),
+          "ParceiroDenegadoToInt"}},
     };
     return e;
 }
@@ -367,7 +385,7 @@ template <> const EnumInfo& enumInfo<TEnumPenAtu>() {
         {"pnAProcessar", "pnProcessando", "pnNulo"},
         {},
         {{"PenAtu", {"T - A processar", "P - Processando", ""}}, {"PenAtuToStr", {"T", "P", ""}}},
-        {{"PenAtuFromStr", false, {}, O::defaultTo(2), "PenAtuToStr"}},
+        {{"PenAtuFromStr", false, {}, O::defaultTo(pnNulo), "PenAtuToStr"}},
     };
     return e;
 }
@@ -379,7 +397,7 @@ template <> const EnumInfo& enumInfo<TEnumPeriodoEntrega>() {
         {},
         {{"PeriodoEntrega", {"M - Manhã", "T - Tarde", "N - Noite", ""}},
          {"PeriodoEntregaToStr", {"M", "T", "N", ""}}},
-        {{"PeriodoEntregaFromStr", false, {}, O::defaultTo(3), "PeriodoEntregaToStr"}},
+        {{"PeriodoEntregaFromStr", false, {}, O::defaultTo(peNulo), "PeriodoEntregaToStr"}},
     };
     return e;
 }
@@ -392,7 +410,7 @@ template <> const EnumInfo& enumInfo<TEnumPromocaoItemOrc>() {
         {{"PromocaoItemOrc",
           {"N - Não Promocional no Plano", "E - Promocional no Plano", "Q - Qualquer Plano", ""}},
          {"PromocaoItemOrcToStr", {"N", "E", "Q", ""}}},
-        {{"PromocaoItemOrcFromStr", false, {}, O::defaultTo(3), "PromocaoItemOrcToStr"}},
+        {{"PromocaoItemOrcFromStr", false, {}, O::defaultTo(poNulo), "PromocaoItemOrcToStr"}},
     };
     return e;
 }
@@ -457,7 +475,11 @@ template <> const EnumInfo& enumInfo<TEnumRecebimentoOrc>() {
            "bcVisa",      "bcVazio",           "bcVazio", "bcVazio", "bcVazio",      "bcVazio"}},
          {"RecebimentoOrcToStr", {"",  "1", "2", "3", "4", "5", "9", "A", "B", "C", "D", "E",
                                   "H", "M", "O", "P", "S", "U", "V", "W", "",  "X", "Y", ""}}},
-        {{"RecebimentoOrcFromStr", false, {}, O::defaultTo(0), "RecebimentoOrcToStr"}},
+        {{"RecebimentoOrcFromStr",
+          false,
+          {},
+          O::defaultTo(TEnumRecebimentoOrc_NaoDefinido),
+          "RecebimentoOrcToStr"}},
     };
     return e;
 }
@@ -469,7 +491,12 @@ template <> const EnumInfo& enumInfo<TEnumRegraAbcXyz>() {
          "TEnumRegraAbcXyz_NumeroVendas"},
         {},
         {},
-        {{"RegraAbcXyzFromInt", false, {{"0", 0}, {"1", 1}, {"2", 2}}, O::rejection()}},
+        {{"RegraAbcXyzFromInt",
+          false,
+          {{"0", TEnumRegraAbcXyz_NaoUsa},
+           {"1", TEnumRegraAbcXyz_CustoxQuantidade},
+           {"2", TEnumRegraAbcXyz_NumeroVendas}},
+          O::rejection()}},
     };
     return e;
 }
@@ -502,7 +529,7 @@ template <> const EnumInfo& enumInfo<TEnumRelacaoParceiro>() {
            "N - Técnico Interno", "O - Motorista", "R - Representante", "T - Transportador",
            "X - Técnico Externo"}},
          {"RelacaoParceiroToStr", {"0", "1", "A", "C", "F", "I", "M", "N", "O", "R", "T", "X"}}},
-        {{"RelacaoParceiroFromStr", false, {}, O::defaultTo(0), "RelacaoParceiroToStr"}},
+        {{"RelacaoParceiroFromStr", false, {}, O::defaultTo(rpCliente), "RelacaoParceiroToStr"}},
     };
     return e;
 }
@@ -514,7 +541,7 @@ template <> const EnumInfo& enumInfo<TEnumSexo>() {
         {},
         {{"Sexo", {"0 - Não conhecido", "1 - Masculino", "2 - Feminino"}},
          {"SexoToInt", {"0", "1", "2"}}},
-        {{"SexoFromInt", false, {}, O::defaultTo(0), "SexoToInt"}},
+        {{"SexoFromInt", false, {}, O::defaultTo(sxNaoConhecido), "SexoToInt"}},
     };
     return e;
 }
@@ -526,7 +553,11 @@ template <> const EnumInfo& enumInfo<TEnumSitImpressaoEstorno>() {
         {},
         {{"SitImpressaoEstorno", {"I - Impressa", "P - Pendente para Impressão", ""}},
          {"SitImpressaoEstornoToStr", {"I", "P", ""}}},
-        {{"SitImpressaoEstornoFromStr", false, {}, O::defaultTo(2), "SitImpressaoEstornoToStr"}},
+        {{"SitImpressaoEstornoFromStr",
+          false,
+          {},
+          O::defaultTo(sieNulo),
+          "SitImpressaoEstornoToStr"}},
     };
     return e;
 }
@@ -538,7 +569,7 @@ template <> const EnumInfo& enumInfo<TEnumSitKit>() {
         {},
         {{"SitKit", {"1 - Header", "2 - Normal", "3 - Item kit"}},
          {"SitKitToStr", {"1", "2", "3"}}},
-        {{"SitKitFromStr", false, {}, O::defaultTo(0), "SitKitToStr"}},
+        {{"SitKitFromStr", false, {}, O::defaultTo(skHeader), "SitKitToStr"}},
     };
     return e;
 }
@@ -572,7 +603,10 @@ template <> const EnumInfo& enumInfo<TEnumSituacaoAprovacaoCredito>() {
          {"SituacaoAprovacaoCreditoToStr", {"E", "R", "A"}}},
         {{"SituacaoAprovacaoCreditoFromStr",
           false,
-          {{"", 0}, {"E", 0}, {"R", 1}, {"A", 2}},
+          {{"", TEnumAprovacaoCredito_EmAprovacao},
+           {"E", TEnumAprovacaoCredito_EmAprovacao},
+           {"R", TEnumAprovacaoCredito_Reprovado},
+           {"A", TEnumAprovacaoCredito_Aprovado}},
           O::rejection()}},
     };
     return e;
@@ -587,7 +621,11 @@ template <> const EnumInfo& enumInfo<TEnumSituacaoCancelamento>() {
           {"C - Venda Cancelada no ECF", "D - Devolução", "T - Transação Cancelada", "O - Outros",
            "E - Estornado"}},
          {"SituacaoCancelamentoToStr", {"C", "D", "T", "O", "E"}}},
-        {{"SituacaoCancelamentoFromStr", false, {}, O::defaultTo(4), "SituacaoCancelamentoToStr"}},
+        {{"SituacaoCancelamentoFromStr",
+          false,
+          {},
+          O::defaultTo(scEstornado),
+          "SituacaoCancelamentoToStr"}},
     };
     return e;
 }
@@ -601,7 +639,10 @@ template <> const EnumInfo& enumInfo<TEnumSituacaoCotacao>() {
         {{"SituacaoCotacaoToStr", {"A", "C", "E", "F"}}},
         {{"SituacaoCotacao",
           false,
-          {{"A", 0}, {"C", 1}, {"E", 2}, {"F", 3}},
+          {{"A", TEnumSituacaoCotacao_Aberta},
+           {"C", TEnumSituacaoCotacao_Cancelada},
+           {"E", TEnumSituacaoCotacao_EnviadaFornecedor},
+           {"F", TEnumSituacaoCotacao_Finalizada}},
           O::raises("Opção de enumerador não implementada para TEnumSituacaoCotacao.")}},
     };
     return e;
@@ -616,7 +657,10 @@ template <> const EnumInfo& enumInfo<TEnumSituacaoCotacaoFornecedor>() {
         {{"SituacaoCotacaoFornecedorToStr", {"A", "C", "E", "R"}}},
         {{"SituacaoCotacaoFornecedor",
           false,
-          {{"A", 0}, {"C", 1}, {"E", 2}, {"R", 3}},
+          {{"A", TEnumSituacaoCotacaoFornecedor_Aberta},
+           {"C", TEnumSituacaoCotacaoFornecedor_Cancelada},
+           {"E", TEnumSituacaoCotacaoFornecedor_Enviada},
+           {"R", TEnumSituacaoCotacaoFornecedor_Recebida}},
           O::raises("Opção de enumerador não implementada para TEnumSituacaoCotacaoFornecedor.")}},
     };
     return e;
@@ -628,7 +672,10 @@ template <> const EnumInfo& enumInfo<TEnumSituacaoDocEmitido>() {
         {"tfCancelada", "tfAberta", "tfQuitada"},
         {},
         {{"SituacaoDocEmitido", {"C", "A", "Q"}}},
-        {{"SituacaoDocEmitidoFromStr", false, {{"A", 1}, {"Q", 2}}, O::defaultTo(0)}},
+        {{"SituacaoDocEmitidoFromStr",
+          false,
+          {{"A", tfAberta}, {"Q", tfQuitada}},
+          O::defaultTo(tfCancelada)}},
     };
     return e;
 }
@@ -649,16 +696,16 @@ template <> const EnumInfo& enumInfo<TEnumSituacaoEcommerce>() {
          {"SituacaoEcommerceToStr", {"", "T", "R", "P", "F", "E", "N", "C", "O", "V"}}},
         {{"SituacaoEcommerceFromStr",
           false,
-          {{"", 0},
-           {"T", 1},
-           {"R", 2},
-           {"P", 3},
-           {"F", 4},
-           {"E", 5},
-           {"N", 6},
-           {"C", 7},
-           {"O", 8},
-           {"V", 9}},
+          {{"", TEnumSituacaoEcommerce_Nulo},
+           {"T", TEnumSituacaoEcommerce_PagamentoEmAnalise},
+           {"R", TEnumSituacaoEcommerce_PendentePagamento},
+           {"P", TEnumSituacaoEcommerce_PagamentoAprovado},
+           {"F", TEnumSituacaoEcommerce_PagamentoEfetivado},
+           {"E", TEnumSituacaoEcommerce_ProdutoEnviado},
+           {"N", TEnumSituacaoEcommerce_ProdutoEntregue},
+           {"C", TEnumSituacaoEcommerce_PagamentoCancelado},
+           {"O", TEnumSituacaoEcommerce_ProblemaNaEntrega},
+           {"V", TEnumSituacaoEcommerce_Faturado}},
           O::rejection()}},
     };
     return e;
@@ -670,7 +717,7 @@ template <> const EnumInfo& enumInfo<TEnumSituacaoItem>() {
         {"tfNormal", "tfCancelado"},
         {},
         {{"SituacaoItem", {"Normal", "Cancelado"}}, {"SituacaoItemToStr", {"N", "C"}}},
-        {{"SituacaoItemFromStr", false, {}, O::defaultTo(1), "SituacaoItemToStr"}},
+        {{"SituacaoItemFromStr", false, {}, O::defaultTo(tfCancelado), "SituacaoItemToStr"}},
     };
     return e;
 }
@@ -684,7 +731,9 @@ template <> const EnumInfo& enumInfo<TEnumSituacaoItemCotacao>() {
         {{"SituacaoItemCotacaoToStr", {"A", "C", "F"}}},
         {{"SituacaoItemCotacao",
           false,
-          {{"A", 0}, {"C", 1}, {"F", 2}},
+          {{"A", TEnumSituacaoItemCotacao_Aberta},
+           {"C", TEnumSituacaoItemCotacao_Cancelada},
+           {"F", TEnumSituacaoItemCotacao_Finalizada}},
           O::raises("Opção de enumerador não implementada para TEnumSituacaoItemCotacao.")}},
     };
     return e;
@@ -699,7 +748,9 @@ template <> const EnumInfo& enumInfo<TEnumSituacaoItemFornecedor>() {
         {{"SituacaoItemFornecedorToStr", {"A", "C", "R"}}},
         {{"SituacaoItemFornecedor",
           false,
-          {{"A", 0}, {"C", 1}, {"R", 2}},
+          {{"A", TEnumSituacaoItemFornecedor_Aberta},
+           {"C", TEnumSituacaoItemFornecedor_Cancelada},
+           {"R", TEnumSituacaoItemFornecedor_Recebida}},
           O::raises("Opção de enumerador não implementada para TEnumSituacaoItemFornecedor.")}},
     };
     return e;
@@ -713,7 +764,8 @@ template <> const EnumInfo& enumInfo<TEnumSituacaoItemFornecedorVencedor>() {
         {{"SituacaoItemFornecedorVencedorToStr", {"T", "F"}}},
         {{"SituacaoItemFornecedorVencedor",
           false,
-          {{"T", 0}, {"F", 1}},
+          {{"T", TEnumSituacaoItemFornecedorVencedor_True},
+           {"F", TEnumSituacaoItemFornecedorVencedor_False}},
           O::raises(
               "Opção de enumerador não implementada para TEnumSituacaoItemFornecedorVencedor.")}},
     };
@@ -732,7 +784,7 @@ template <> const EnumInfo& enumInfo<TEnumSituacaoItemOrc>() {
         {{"SituacaoItemOrcamentoFromStr",
           false,
           {},
-          O::defaultTo(2),
+          O::defaultTo(soEmAberto),
           "SituacaoItemOrcamentoToStr"}},
     };
     return e;
@@ -775,7 +827,11 @@ template <> const EnumInfo& enumInfo<TEnumSituacaoOrigemIVO>() {
         {},
         {{"OrigemIVO", {"P - Pedido de Reposição", "O - Orçamento", "V - Venda"}},
          {"OrigemIVOToStr", {"P", "O", "V"}}},
-        {{"OrigemIVOFromStr", false, {}, O::defaultTo(0), "OrigemIVOToStr"}},
+        {{"OrigemIVOFromStr",
+          false,
+          {},
+          O::defaultTo(TEnumSituacaoOrigemIVO_PedidoReposicao),
+          "OrigemIVOToStr"}},
     };
     return e;
 }
@@ -854,7 +910,7 @@ template <> const EnumInfo& enumInfo<TEnumSituacaoSeparacao>() {
           {"A - Aberto", "C - Cancelado", "D - Devolver", "F - Em Falta", "O - Encomendado",
            "E - Entregue", "N - Não Separar", "P - Separado"}},
          {"SituacaoSeparacaoToStr", {"A", "C", "D", "F", "O", "E", "N", "P"}}},
-        {{"SituacaoSeparacaoFromStr", false, {}, O::defaultTo(0), "SituacaoSeparacaoToStr"}},
+        {{"SituacaoSeparacaoFromStr", false, {}, O::defaultTo(ssAberto), "SituacaoSeparacaoToStr"}},
     };
     return e;
 }
@@ -866,7 +922,11 @@ template <> const EnumInfo& enumInfo<TEnumSituacaoSeparacaoOrc>() {
         {},
         {{"SituacaoSeparacaoOrc", {"A - Aberto", "P - Processado", ""}},
          {"SituacaoSeparacaoOrcToStr", {"A", "P", ""}}},
-        {{"SituacaoSeparacaoOrcFromStr", false, {}, O::defaultTo(2), "SituacaoSeparacaoOrcToStr"}},
+        {{"SituacaoSeparacaoOrcFromStr",
+          false,
+          {},
+          O::defaultTo(ssNulo),
+          "SituacaoSeparacaoOrcToStr"}},
     };
     return e;
 }
@@ -882,7 +942,7 @@ template <> const EnumInfo& enumInfo<TEnumSituacaoServicoAdicional>() {
         {{"SituacaoServicoAdicionalFromStr",
           false,
           {},
-          O::defaultTo(0),
+          O::defaultTo(saAberto),
           "SituacaoServicoAdicionalToStr"}},
     };
     return e;
@@ -896,7 +956,7 @@ template <> const EnumInfo& enumInfo<TEnumSituacaoTEF>() {
         {{"SituacaoTEF",
           {"C - Cancelado", "S - Sucesso", "M - Impressão Ok", "E - Erro na Impressão"}},
          {"SituacaoTEFToStr", {"C", "S", "M", "E"}}},
-        {{"SituacaoTEFFromStr", false, {}, O::defaultTo(0), "SituacaoTEFToStr"}},
+        {{"SituacaoTEFFromStr", false, {}, O::defaultTo(stCancelado), "SituacaoTEFToStr"}},
     };
     return e;
 }
@@ -960,7 +1020,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoAplicacaoCampanha>() {
         {{"TipoAplicacaoCampanhaFromStr",
           false,
           {},
-          O::defaultTo(0),
+          O::defaultTo(TEnumTipoAplicacaoCampanha_Livre),
           "TipoAplicacaoCampanhaToStr"}},
     };
     return e;
@@ -975,7 +1035,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoBonus>() {
           {"C - Bônus concedido como cliente", "I - Bônus concedido como indicador",
            "V - Bônus concedido como vendedor", "X - Bônus referente à vendas", "O - Outros"}},
          {"TipoBonusToStr", {"C", "I", "V", "X", "O"}}},
-        {{"TipoBonusFromStr", false, {}, O::defaultTo(4), "TipoBonusToStr"}},
+        {{"TipoBonusFromStr", false, {}, O::defaultTo(tbBonusOutros), "TipoBonusToStr"}},
     };
     return e;
 }
@@ -1008,7 +1068,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoCodigoImpressoCupomDeDesconto>() {
         {{"TipoCodigoImpressoCupomDeDescontoFromStr",
           false,
           {},
-          O::defaultTo(1),
+          O::defaultTo(TEnumTipoCodigoImpressoCupomDeDesconto_QRCode),
           "TipoCodigoImpressoCupomDeDescontoToStr"}},
     };
     return e;
@@ -1021,7 +1081,11 @@ template <> const EnumInfo& enumInfo<TEnumTipoComercio>() {
         {},
         {{"TipoComercio", {"V - Varejo", "A - Atacado/Equiparado a Indústria"}},
          {"TipoComercioToStr", {"V", "A"}}},
-        {{"TipoComercioFromStr", false, {}, O::defaultTo(0), "TipoComercioToStr"}},
+        {{"TipoComercioFromStr",
+          false,
+          {},
+          O::defaultTo(TEnumTipoComercio_Varejo),
+          "TipoComercioToStr"}},
     };
     return e;
 }
@@ -1033,7 +1097,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoConta>() {
         {},
         {{"TipoConta", {"G - Gerencial", "N - Numerária", "M - Transferência", ""}},
          {"TipoContaToStr", {"G", "N", "M", ""}}},
-        {{"TipoContaFromStr", false, {}, O::defaultTo(3), "TipoContaToStr"}},
+        {{"TipoContaFromStr", false, {}, O::defaultTo(ttfNulo), "TipoContaToStr"}},
     };
     return e;
 }
@@ -1048,7 +1112,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoDeGatilhoCampanha>() {
         {{"TipoDeGatilhoCampanhaFromStr",
           false,
           {},
-          O::defaultTo(0),
+          O::defaultTo(TEnumTipoDeGatilhoCampanha_OpAtual),
           "TipoDeGatilhoCampanhaToStr"}},
     };
     return e;
@@ -1066,7 +1130,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoDescontoAplicadoCampanha>() {
         {{"TipoDescontoAplicadoCampanhaFromStr",
           false,
           {},
-          O::defaultTo(0),
+          O::defaultTo(TEnumTipoDescontoAplicadoCampanha_PrecoFixo),
           "TipoDescontoAplicadoCampanhaToStr"}},
     };
     return e;
@@ -1079,7 +1143,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoDetalheItemOrc>() {
         {},
         {{"TipoDetalheItemOrc", {"K - Kit", "T - Tinta", ""}},
          {"TipoDetalheItemOrcToStr", {"K", "T", ""}}},
-        {{"TipoDetalheItemOrcFromStr", false, {}, O::defaultTo(2), "TipoDetalheItemOrcToStr"}},
+        {{"TipoDetalheItemOrcFromStr", false, {}, O::defaultTo(tdNulo), "TipoDetalheItemOrcToStr"}},
     };
     return e;
 }
@@ -1098,7 +1162,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoEntrega>() {
           {"teClienteLeva", "teDepositoEntrega", "teLojaEntrega", "teRetiraDeposito",
            "teEmOutraLoja", "teEntregaFutura", "teApenasOrcamento", "teVendaSobEncomenda"}},
          {"TipoEntregaToStr", {"0", "1", "2", "3", "4", "5", "6", "7"}}},
-        {{"TipoEntregaFromStr", false, {}, O::defaultTo(0), "TipoEntregaToStr"}},
+        {{"TipoEntregaFromStr", false, {}, O::defaultTo(tfClienteLeva), "TipoEntregaToStr"}},
     };
     return e;
 }
@@ -1114,7 +1178,11 @@ template <> const EnumInfo& enumInfo<TEnumTipoEntregaItemOrc>() {
            "4 - Em Outra Loja", "5 - Entrega Futura", "6 - Apenas Orçamento",
            "7 - Venda Sob Encomenda"}},
          {"TipoEntregaItemOrcToStr", {"0", "1", "2", "3", "4", "5", "6", "7"}}},
-        {{"TipoEntregaItemOrcFromStr", false, {}, O::defaultTo(0), "TipoEntregaItemOrcToStr"}},
+        {{"TipoEntregaItemOrcFromStr",
+          false,
+          {},
+          O::defaultTo(teClienteLeva),
+          "TipoEntregaItemOrcToStr"}},
     };
     return e;
 }
@@ -1127,7 +1195,8 @@ template <> const EnumInfo& enumInfo<TEnumTipoExportacaoCotacaoFornecedor>() {
         {{"TipoExportacaoCotacaoFornecedorToStr", {"J", "E"}}},
         {{"TipoExportacaoCotacaoFornecedor",
           false,
-          {{"J", 0}, {"E", 1}},
+          {{"J", TEnumTipoExportacaoCotacaoFornecedor_JSON},
+           {"E", TEnumTipoExportacaoCotacaoFornecedor_Excel}},
           O::raises(
               "Opção de enumerador não implementada para TEnumTipoExportacaoCotacaoFornecedor.")}},
     };
@@ -1156,7 +1225,10 @@ template <> const EnumInfo& enumInfo<TEnumTipoLogDAV>() {
         {},
         {{"TipoLogDAV", {"I", "A", "E"}},
          {"TipoLogDAVToStr", {"I - Inclusão", "A - Alteração", "E - Exclusao"}}},
-        {{"TipoLogDAVFromStr", false, {{"I", 0}, {"A", 1}, {"E", 2}}, O::rejection()}},
+        {{"TipoLogDAVFromStr",
+          false,
+          {{"I", tlDAVInclusao}, {"A", tlDAVAlteracao}, {"E", tlDAVExclusao}},
+          O::rejection()}},
     };
     return e;
 }
@@ -1201,7 +1273,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoObrigatoriedadeGatilhoCampanha>() 
         {{"TipoObrigatoriedadeGatilhoCampanhaFromStr",
           false,
           {},
-          O::defaultTo(0),
+          O::defaultTo(TEnumTipoObrigatoriedadeGatilhoCampanha_ApenasUm),
           "TipoObrigatoriedadeGatilhoCampanhaToStr"}},
     };
     return e;
@@ -1214,8 +1286,11 @@ template <> const EnumInfo& enumInfo<TEnumTipoOperacaoTEF>() {
         {},
         {{"TipoOperacaoTEF", {"C - Crédito", "D - Débito", "P - Vale Presente", ""}},
          {"TipoOperacaoTEFToStr", {"C", "D", "P", ""}}},
-        {{"TipoOperacaoTEFFromStr", false, {}, O::defaultTo(3), "TipoOperacaoTEFToStr"},
-         {"TipoOperacaoTEFFromStrPosControle", false, {{"02", 0}, {"01", 1}}, O::defaultTo(3)}},
+        {{"TipoOperacaoTEFFromStr", false, {}, O::defaultTo(toNulo), "TipoOperacaoTEFToStr"},
+         {"TipoOperacaoTEFFromStrPosControle",
+          false,
+          {{"02", toCredito}, {"01", toDebito}},
+          O::defaultTo(toNulo)}},
     };
     return e;
 }
@@ -1229,7 +1304,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoPagamento>() {
         {},
         {{"TipoPagamentoToStr",
           {"01", "02", "03", "04", "05", "10", "11", "12", "13", "15", "90", "99"}}},
-        {{"TipoPagamentoFromStr", false, {}, O::defaultTo(11), "TipoPagamentoToStr"}},
+        {{"TipoPagamentoFromStr", false, {}, O::defaultTo(tfOutros), "TipoPagamentoToStr"}},
     };
     return e;
 }
@@ -1241,7 +1316,11 @@ template <> const EnumInfo& enumInfo<TEnumTipoPagamentoItemOrc>() {
         {},
         {{"TipoPagamentoItemOrc", {"C - Contrato", "F - Faturamento", ""}},
          {"TipoPagamentoItemOrcToStr", {"C", "F", ""}}},
-        {{"TipoPagamentoItemOrcFromStr", false, {}, O::defaultTo(2), "TipoPagamentoItemOrcToStr"}},
+        {{"TipoPagamentoItemOrcFromStr",
+          false,
+          {},
+          O::defaultTo(tpNulo),
+          "TipoPagamentoItemOrcToStr"}},
     };
     return e;
 }
@@ -1255,7 +1334,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoPortador>() {
           {"B - Bancos", "C - Cartões de Crédito", "E - ECFs", "L - Limites C/C", "O - Outros",
            "P - Portadores"}},
          {"TipoPortadorToStr", {"B", "C", "E", "L", "O", "P"}}},
-        {{"TipoPortadorFromStr", false, {}, O::defaultTo(0), "TipoPortadorToStr"}},
+        {{"TipoPortadorFromStr", false, {}, O::defaultTo(tpBancos), "TipoPortadorToStr"}},
     };
     return e;
 }
@@ -1267,7 +1346,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoProduto>() {
         {},
         {{"TipoProduto", {"0 - Material", "1 - Serviço", "2 - Terceirizado"}},
          {"TipoProdutoToStr", {"0", "1", "2"}}},
-        {{"TipoProdutoFromStr", false, {}, O::defaultTo(0), "TipoProdutoToStr"}},
+        {{"TipoProdutoFromStr", false, {}, O::defaultTo(tfMaterial), "TipoProdutoToStr"}},
     };
     return e;
 }
@@ -1279,7 +1358,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoProduto001>() {
         {},
         {{"TipoProduto001", {"M - Material", "S - Serviço", ""}},
          {"TipoProduto001ToStr", {"M", "S", ""}}},
-        {{"TipoProduto001FromStr", false, {}, O::defaultTo(2), "TipoProduto001ToStr"}},
+        {{"TipoProduto001FromStr", false, {}, O::defaultTo(tp001Nulo), "TipoProduto001ToStr"}},
     };
     return e;
 }
@@ -1291,7 +1370,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoTecnicoItemOrc>() {
         {},
         {{"TipoTecnicoItemOrc", {"F - Compra", "T - Frete", ""}},
          {"TipoTecnicoItemOrcToStr", {"F", "T", ""}}},
-        {{"TipoTecnicoItemOrcFromStr", false, {}, O::defaultTo(2), "TipoTecnicoItemOrcToStr"}},
+        {{"TipoTecnicoItemOrcFromStr", false, {}, O::defaultTo(ttNulo), "TipoTecnicoItemOrcToStr"}},
     };
     return e;
 }
@@ -1491,7 +1570,11 @@ template <> const EnumInfo& enumInfo<TEnumTipoValorProduto>() {
           {"V - Preço de venda", "R - Custo de reposição", "C - Preço de compra",
            "M - Custo Médio Fiscal", "G - Custo Médio Gerencial", "S - Preço Simulado"}},
          {"TipoValorProdutoToStr", {"V", "R", "C", "M", "G", "S"}}},
-        {{"TipoValorProdutoFromStr", false, {}, O::defaultTo(0), "TipoValorProdutoToStr"}},
+        {{"TipoValorProdutoFromStr",
+          false,
+          {},
+          O::defaultTo(TEnumTipoValorProduto_Venda),
+          "TipoValorProdutoToStr"}},
     };
     return e;
 }
@@ -1503,7 +1586,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoVenda>() {
         {},
         {{"TipoVenda", {"A - Ambas", "- - Devolucação", "+ - Venda", ""}},
          {"TipoVendaToStr", {"A", "-", "+", ""}}},
-        {{"TipoVendaFromStr", false, {}, O::defaultTo(3), "TipoVendaToStr"}},
+        {{"TipoVendaFromStr", false, {}, O::defaultTo(tvNulo), "TipoVendaToStr"}},
     };
     return e;
 }
@@ -1543,7 +1626,7 @@ template <> const EnumInfo& enumInfo<TEnumVinculoItem>() {
         {},
         {{"VinculoItem", {"A - Aberto", "C - Completo", "N - Não é vínculo"}},
          {"VinculoItemToStr", {"A", "C", "N"}}},
-        {{"VinculoItemFromStr", false, {}, O::defaultTo(2), "VinculoItemToStr"}},
+        {{"VinculoItemFromStr", false, {}, O::defaultTo(viNao), "VinculoItemToStr"}},
     };
     return e;
 }

@@ -19,7 +19,12 @@ template <> const EnumInfo& enumInfo<TEnumAcaoTituloBancario>() {
          {"AcaoTituloBancarioToStr", {"A", "C", "P", "I", "V", "D", "V"}}},
         {{"AcaoTituloBancarioFromStr",
           false,
-          {{"A", 0}, {"C", 1}, {"P", 2}, {"I", 3}, {"V", 4}, {"D", 5}},
+          {{"A", TEnumAcaoTituloBancario_Incluir},
+           {"C", TEnumAcaoTituloBancario_Cancelar},
+           {"P", TEnumAcaoTituloBancario_PagarEmCarteira},
+           {"I", TEnumAcaoTituloBancario_Consistir},
+           {"V", TEnumAcaoTituloBancario_AlterarValores},
+           {"D", TEnumAcaoTituloBancario_AlterarData}},
           O::rejection()}},
     };
     return e;
@@ -31,7 +36,7 @@ template <> const EnumInfo& enumInfo<TEnumAcessoDLL>() {
         {"adNenhum", "adCdecl", "adStdcall"},
         {},
         {{"AcessoDLL", {"Nenhum", "CDECL", "STDCALL"}}, {"AcessoDLLToInt", {"0", "1", "2"}}},
-        {{"AcessoDLLFromInt", false, {}, O::defaultTo(0), "AcessoDLLToInt"}},
+        {{"AcessoDLLFromInt", false, {}, O::defaultTo(adNenhum), "AcessoDLLToInt"}},
         "AcessoDLLToInt",
         "AcessoDLL",
     };
@@ -45,7 +50,7 @@ template <> const EnumInfo& enumInfo<TEnumArquivoBDTipo>() {
         {},
         {{"ArquivoBDTipo", {"N - Não definido", "R - Remessa CNAB"}},
          {"ArquivoBDTipoToStr", {"N", "R"}}},
-        {{"ArquivoBDTipoFromStr", false, {{"R", 1}}, O::rejection()}},
+        {{"ArquivoBDTipoFromStr", false, {{"R", TEnumArquivoBDTipo_RemessaCNAB}}, O::rejection()}},
     };
     return e;
 }
@@ -91,7 +96,7 @@ template <> const EnumInfo& enumInfo<TEnumCaracteristicaCarteira>() {
         {{"CaracteristicaCarteiraFromStr",
           true,
           {},
-          O::defaultTo(0),
+          O::defaultTo(TEnumCaracteristicaCarteira_Simples),
           "CaracteristicaCarteiraToStr"}},
     };
     return e;
@@ -141,7 +146,10 @@ template <> const EnumInfo& enumInfo<TEnumDistribuicaoBoleto>() {
          {"DistribuicaoBoletoToStr", {"", "1", "2", "3"}}},
         {{"DistribuicaoBoletoFromStr",
           false,
-          {{"", 0}, {"1", 1}, {"2", 2}, {"3", 3}},
+          {{"", TEnumDistribuicaoBoleto_NaoInformado},
+           {"1", TEnumDistribuicaoBoleto_BancoDistribui},
+           {"2", TEnumDistribuicaoBoleto_ClienteDistribui},
+           {"3", TEnumDistribuicaoBoleto_BancoEnviaPorEmail}},
           O::rejection()}},
     };
     return e;
@@ -180,7 +188,7 @@ template <> const EnumInfo& enumInfo<TEnumEnvioEmail>() {
         {"eeNaoEnvia", "eeEnviaManual", "eeEnviaAutomatico"},
         {},
         {{"EnvioEmailToInt", {"0", "1", "2"}}},
-        {{"EnvioEmailFromInt", false, {}, O::defaultTo(0), "EnvioEmailToInt"}},
+        {{"EnvioEmailFromInt", false, {}, O::defaultTo(eeNaoEnvia), "EnvioEmailToInt"}},
     };
     return e;
 }
@@ -196,7 +204,7 @@ template <> const EnumInfo& enumInfo<TEnumExibeCodigoBarraEtiqueta>() {
         {{"ExibeCodigoBarraEtiquetaFromStr",
           false,
           {},
-          O::defaultTo(0),
+          O::defaultTo(TEnumExibeCodigoBarraEtiqueta_Padrao),
           "ExibeCodigoBarraEtiquetaToStr"}},
     };
     return e;
@@ -210,7 +218,7 @@ template <> const EnumInfo& enumInfo<TEnumHandShake>() {
         {},
         {{"HandShake", {"Nenhum", "XON/XOFF", "RTS/CTS", "DTR/DSR"}},
          {"HandShakeToStr", {"N", "X", "R", "D"}}},
-        {{"HandShakeFromStr", true, {}, O::defaultTo(0), "HandShakeToStr"}},
+        {{"HandShakeFromStr", true, {}, O::defaultTo(TEnumHandShake_Nenhum), "HandShakeToStr"}},
     };
     return e;
 }
@@ -224,7 +232,11 @@ template <> const EnumInfo& enumInfo<TEnumInstrucaoBaixaTitulo>() {
         {{"InstrucaoBaixaTitulo",
           {"0 - Sem Instruções", "1 - Baixar / Devolver", "2 - Não Baixar / Não Devolver"}},
          {"InstrucaoBaixaTituloToInt", {"0", "1", "2"}}},
-        {{"InstrucaoBaixaTituloFromInt", false, {}, O::defaultTo(0), "InstrucaoBaixaTituloToInt"}},
+        {{"InstrucaoBaixaTituloFromInt",
+          false,
+          {},
+          O::defaultTo(TEnumInstrucaoBaixaTitulo_SemInstrucoes),
+          "InstrucaoBaixaTituloToInt"}},
     };
     return e;
 }
@@ -245,7 +257,11 @@ template <> const EnumInfo& enumInfo<TEnumLayoutRemessa>() {
         {},
         {{"LayoutRemessa", {"240 - Posições", "400 - Posições"}},
          {"LayoutRemessaToInt", {"240", "400"}}},
-        {{"LayoutRemessaFromInt", false, {}, O::defaultTo(1), "LayoutRemessaToInt"}},
+        {{"LayoutRemessaFromInt",
+          false,
+          {},
+          O::defaultTo(TEnumLayoutRemessa_400),
+          "LayoutRemessaToInt"}},
     };
     return e;
 }
@@ -261,8 +277,11 @@ template <> const EnumInfo& enumInfo<TEnumOrientacaoEtiqueta>() {
          {"OrientacaoEtiquetaToInt", {"0", "100", "270", "180", "90"}}},
         {{"OrientacaoEtiquetaFromInt",
           false,
-          {{"100", 1}, {"270", 2}, {"180", 3}, {"90", 4}},
-          O::defaultTo(0)}},
+          {{"100", TEnumOrientacaoEtiqueta_Normal},
+           {"270", TEnumOrientacaoEtiqueta_270},
+           {"180", TEnumOrientacaoEtiqueta_180},
+           {"90", TEnumOrientacaoEtiqueta_90}},
+          O::defaultTo(TEnumOrientacaoEtiqueta_Nulo)}},
     };
     return e;
 }
@@ -274,7 +293,11 @@ template <> const EnumInfo& enumInfo<TEnumOrigemLogMiddleware>() {
         {},
         {{"OrigemLogMiddleware", {"0 - Middleware", "1 - Integração TRX9"}},
          {"OrigemLogMiddlewareToInt", {"0", "1"}}},
-        {{"OrigemLogMiddlewareFromInt", false, {}, O::defaultTo(0), "OrigemLogMiddlewareToInt"}},
+        {{"OrigemLogMiddlewareFromInt",
+          false,
+          {},
+          O::defaultTo(TEnumOrigemLogMiddleware_Middleware),
+          "OrigemLogMiddlewareToInt"}},
     };
     return e;
 }
@@ -291,7 +314,7 @@ template <> const EnumInfo& enumInfo<TEnumOrigemRequisicaoExterna>() {
         {{"OrigemRequisicaoExternaFromStr",
           false,
           {},
-          O::defaultTo(0),
+          O::defaultTo(TEnumOrigemRequisicaoExterna_NaoDefinido),
           "OrigemRequisicaoExternaToStr"}},
     };
     return e;
@@ -308,7 +331,11 @@ template <> const EnumInfo& enumInfo<TEnumParamCfgSistemaTipo>() {
           {"Não informado", "T - Texto", "N - Numérico", "I - Inteiro", "B - Booleano",
            "D - Data"}},
          {"ParamCfgSistemaTipoToStr", {"", "T", "N", "I", "B", "D"}}},
-        {{"ParamCfgSistemaTipoFromStr", false, {}, O::defaultTo(0), "ParamCfgSistemaTipoToStr"}},
+        {{"ParamCfgSistemaTipoFromStr",
+          false,
+          {},
+          O::defaultTo(TEnumParamCfgSistemaTipo_NaoInformado),
+          "ParamCfgSistemaTipoToStr"}},
     };
     return e;
 }
@@ -321,7 +348,11 @@ template <> const EnumInfo& enumInfo<TEnumSerialParity>() {
         {},
         {{"SerialParity", {"None", "Odd", "Even", "Mark", "Space"}},
          {"SerialParityToStr", {"N", "O", "E", "M", "S"}}},
-        {{"SerialParityFromStr", true, {}, O::defaultTo(0), "SerialParityToStr"}},
+        {{"SerialParityFromStr",
+          true,
+          {},
+          O::defaultTo(TEnumSerialParity_None),
+          "SerialParityToStr"}},
     };
     return e;
 }
@@ -332,7 +363,7 @@ template <> const EnumInfo& enumInfo<TEnumSerialStop>() {
         {"TEnumSerialStop_1", "TEnumSerialStop_1eMeio", "TEnumSerialStop_2"},
         {},
         {{"SerialStop", {"1", "1/2", "2"}}, {"SerialStopToStr", {"1", "1.5", "2"}}},
-        {{"SerialStopFromStr", true, {}, O::defaultTo(0), "SerialStopToStr"}},
+        {{"SerialStopFromStr", true, {}, O::defaultTo(TEnumSerialStop_1), "SerialStopToStr"}},
     };
     return e;
 }
@@ -363,7 +394,10 @@ template <> const EnumInfo& enumInfo<TEnumStatusRequisicaoExterna>() {
          {"StatusRequisicaoExternaToStr", {"", "R", "A", "D"}}},
         {{"StatusRequisicaoExternaFromStr",
           false,
-          {{"", 0}, {"R", 1}, {"A", 2}, {"D", 3}},
+          {{"", TEnumStatusRequisicaoExterna_NaoDefinido},
+           {"R", TEnumStatusRequisicaoExterna_Recebida},
+           {"A", TEnumStatusRequisicaoExterna_Atendida},
+           {"D", TEnumStatusRequisicaoExterna_Denegada}},
           O::rejection()}},
     };
     return e;
@@ -386,7 +420,7 @@ template <> const EnumInfo& enumInfo<TEnumTipoCodBarraImpressora>() {
         {{"TipoCodBarraImpressoraFromStr",
           false,
           {},
-          O::defaultTo(2),
+          O::defaultTo(TEnumTipoCodBarraImpressora_STANDARD),
           "TipoCodBarraImpressoraToStr"}},
     };
     return e;
@@ -414,7 +448,11 @@ template <> const EnumInfo& enumInfo<TEnumTipoDeJurosMora>() {
           {"1 - Valor Dia", "2 - Taxa Mensal", "3 - Isento", "4 - Valor Mensal",
            "5 - Taxa Diária"}},
          {"TipoDeJurosMoraToInt", {"1", "2", "3", "4", "5"}}},
-        {{"TipoDeJurosMoraFromInt", false, {}, O::defaultTo(0), "TipoDeJurosMoraToInt"}},
+        {{"TipoDeJurosMoraFromInt",
+          false,
+          {},
+          O::defaultTo(TEnumTipoDeJurosMora_ValorDia),
+          "TipoDeJurosMoraToInt"}},
     };
     return e;
 }
@@ -428,7 +466,11 @@ template <> const EnumInfo& enumInfo<TEnumTipoDeMulta>() {
         {{"TipoDeMulta",
           {"# - Percentual Corrigido", "$ - Valor", "% - Percentual", "@ - Valor Corrigido"}},
          {"TipoDeMultaToStr", {"#", "$", "%", "@"}}},
-        {{"TipoDeMultaFromStr", false, {}, O::defaultTo(2), "TipoDeMultaToStr"}},
+        {{"TipoDeMultaFromStr",
+          false,
+          {},
+          O::defaultTo(TEnumTipoDeMulta_Percentual),
+          "TipoDeMultaToStr"}},
     };
     return e;
 }
@@ -443,7 +485,11 @@ template <> const EnumInfo& enumInfo<TEnumTipoDiasProtesto>() {
           {"0 - Sem Instruções", "1 - Protestar (Dias Corridos)", "2 - Protestar (Dias Úteis)",
            "3 - Não Protestar"}},
          {"TipoDiasProtestoToInt", {"0", "1", "2", "3"}}},
-        {{"TipoDiasProtestoFromInt", false, {}, O::defaultTo(0), "TipoDiasProtestoToInt"}},
+        {{"TipoDiasProtestoFromInt",
+          false,
+          {},
+          O::defaultTo(TEnumTipoDiasProtesto_SemInstrucoes),
+          "TipoDiasProtestoToInt"}},
     };
     return e;
 }
@@ -467,7 +513,11 @@ template <> const EnumInfo& enumInfo<TEnumTipoLogMiddleware>() {
         {},
         {{"TipoLogMiddleware", {"0 - Operação", "1 - Aviso", "2 - Erro"}},
          {"TipoLogMiddlewareToInt", {"0", "1", "2"}}},
-        {{"TipoLogMiddlewareFromInt", false, {}, O::defaultTo(0), "TipoLogMiddlewareToInt"}},
+        {{"TipoLogMiddlewareFromInt",
+          false,
+          {},
+          O::defaultTo(TEnumTipoLogMiddleware_Operacao),
+          "TipoLogMiddlewareToInt"}},
     };
     return e;
 }
