@@ -1,0 +1,69 @@
+#include "dbgrid.h"
+
+#include "memtablemodel.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+DbGrid::DbGrid(const QString& objectName, MemTable& table, QWidget* parent)
+    : QTableView(parent), m_table(table), m_model(new MemTableModel(table, this)) {
+    setObjectName(objectName);
+    setModel(m_model);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    horizontalHeader()->setDefaultSectionSize(110);
+    verticalHeader()->setDefaultSectionSize(22);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid() && current.row() != m_table.recNo())
+                    m_table.moveTo(current.row());
+            });
+    connect(m_model, &QAbstractItemModel::modelReset, this, &DbGrid::syncCurrentFromTable);
+    connect(qApp, &QApplication::focusChanged, this, &DbGrid::onFocusChanged);
+}
+
+void DbGrid::syncCurrentFromTable() {
+    const int row = m_table.recNo();
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+    const QSignalBlocker block(selectionModel());
+    setCurrentIndex(m_model->index(row, column));
+}
+
+void DbGrid::onFocusChanged(QWidget* old, QWidget* now) {
+    // Leaving the grid (not for one of its own cell editors) stores the pending row.
+    const bool wasInside = old && (old == this || isAncestorOf(old));
+    const bool isInside = now && (now == this || isAncestorOf(now));
+    if (wasInside && !isInside && m_table.isOpen())
+        m_table.postIfEditing();
+}
+
+DbNavigator::DbNavigator(const QString& objectName, DbGrid& grid, QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(objectName);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    auto* insert = new QToolButton(this);
+    insert->setObjectName(objectName + QStringLiteral("_inserir"));
+    insert->setText(QStringLiteral("+"));
+    insert->setToolTip(QStringLiteral("Inserir registro"));
+    auto* remove = new QToolButton(this);
+    remove->setObjectName(objectName + QStringLiteral("_excluir"));
+    remove->setText(QStringLiteral("−"));
+    remove->setToolTip(QStringLiteral("Excluir registro"));
+    layout->addWidget(insert);
+    layout->addWidget(remove);
+    layout->addStretch(1);
+    MemTable& table = grid.table();
+    connect(insert, &QToolButton::clicked, this, [&grid, &table] {
+        table.append();
+        grid.setFocus();
+        grid.setCurrentIndex(grid.tableModel()->index(table.recNo(), 0));
+    });
+    connect(remove, &QToolButton::clicked, this, [&table] { table.remove(); });
+}

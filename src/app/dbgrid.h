@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QTableView>
+#include <QWidget>
+
+class MemTable;
+class MemTableModel;
+
+// A grid bound to an in-memory table: the table's current row follows the grid's, and leaving
+// the grid stores the pending row. Enter keeps its ordinary meaning inside it.
+class DbGrid : public QTableView {
+    Q_OBJECT
+public:
+    DbGrid(const QString& objectName, MemTable& table, QWidget* parent = nullptr);
+    MemTable& table() const { return m_table; }
+    MemTableModel* tableModel() const { return m_model; }
+
+private:
+    void syncCurrentFromTable();
+    void onFocusChanged(QWidget* old, QWidget* now);
+
+    MemTable& m_table;
+    MemTableModel* m_model;
+};
+
+// The vertical navigator beside a grid: insert and delete only.
+class DbNavigator : public QWidget {
+    Q_OBJECT
+public:
+    DbNavigator(const QString& objectName, DbGrid& grid, QWidget* parent = nullptr);
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "memtable.h"
+
+#include <QAbstractTableModel>
+#include <QPointer>
+
+// Shows and edits a table through a grid: one column per field that is not hidden, one row per
+// row the table shows. Editing a cell of another row stores the pending one first, as moving
+// to another row of a grid does.
+class MemTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit MemTableModel(MemTable& table, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    MemTable& table() const { return m_table; }
+    int fieldOfColumn(int column) const { return m_columns[std::size_t(column)]; }
+
+private:
+    MemTable& m_table;
+    std::vector<int> m_columns; // field indices of the shown fields
+};

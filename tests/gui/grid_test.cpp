@@ -1,0 +1,54 @@
+#include "harness.h"
+
+#include "dbgrid.h"
+#include "memtablemodel.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TEST_F(WindowTest, GridInsertTypeLeaveStoresTheRow) {
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->selectPage(QStringLiteral("ts_GenericAPI"));
+    QWidget* page = window->findChild<QWidget*>(QStringLiteral("ts_GenericAPI"));
+    MemTable& docs = dm->table(QStringLiteral("vt_ListaDocEmitidos"));
+    auto* grid = new DbGrid(QStringLiteral("gd_Teste"), docs, page);
+    auto* navigator = new DbNavigator(QStringLiteral("nv_Teste"), *grid, page);
+    auto* after = new QLineEdit(page);
+    page->layout()->addWidget(grid);
+    page->layout()->addWidget(navigator);
+    page->layout()->addWidget(after);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(),
+              QStringLiteral("Número ECF"));
+    QTest::mouseClick(navigator->findChild<QToolButton*>(QStringLiteral("nv_Teste_inserir")),
+                      Qt::LeftButton);
+    ASSERT_EQ(docs.state(), MemTable::State::Insert);
+    ASSERT_EQ(grid->model()->rowCount(), 1);
+
+    // Type into the "Série" cell, Enter commits the cell (its ordinary meaning in a grid).
+    grid->setCurrentIndex(grid->model()->index(0, 2));
+    QTest::keyClicks(grid->viewport()->focusWidget() ? grid->viewport()->focusWidget() : grid,
+                     QStringLiteral("7"));
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(docs.state(), MemTable::State::Insert); // still pending while inside the grid
+    after->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(docs.state(), MemTable::State::Browse);
+    ASSERT_EQ(docs.recordCount(), 1);
+    EXPECT_EQ(docs.asString(QStringLiteral("Serie")), QStringLiteral("7"));
+
+    // A second row left blank disappears when the grid is left.
+    QTest::mouseClick(navigator->findChild<QToolButton*>(QStringLiteral("nv_Teste_inserir")),
+                      Qt::LeftButton);
+    EXPECT_EQ(docs.recordCount(), 2);
+    after->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(docs.recordCount(), 1);
+}
