@@ -44,8 +44,11 @@ TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(pare
     setDialogParent(this);
 
     for (const auto& [pageName, page] : declaredPages())
-        for (const kit::Control& c : page.controls)
+        kit::forEachControl(page.controls, [&](const kit::Control& c) {
             m_controlPage.insert(c.name, pageName);
+            if (!c.buddyButton.isEmpty())
+                m_controlPage.insert(c.buddyButton, pageName);
+        });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -200,6 +203,7 @@ QWidget* TfrmPrincipal::findControl(const QString& name) {
 void TfrmPrincipal::runGuarded(const std::function<void()>& action) {
     try {
         action();
+    } catch (const kit::ActionDeclined&) {
     } catch (const kit::CheckFailed& e) {
         dialogs().message(e.message(), Dialogs::Kind::Warning);
     } catch (const Exception& e) {

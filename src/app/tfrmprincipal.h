@@ -26,6 +26,7 @@ public:
 
     // kit::PageHost
     MiddlewareExchange& exchange() override { return *m_exchange; }
+    TdmPrincipal& data() override { return m_data; }
     QWidget* findControl(const QString& name) override;
     void runGuarded(const std::function<void()>& action) override;
 

@@ -1,60 +1,286 @@
 #include "pagebuilder.h"
 
+#include "dbgrid.h"
+#include "regional.h"
+#include "tcombo.h"
+#include "tdmprincipal.h"
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace kit {
 
 namespace {
 
-QWidget* createWidget(const Control& c, QWidget* parent) {
-    switch (c.widget) {
-    case WidgetKind::Line:
-    case WidgetKind::Password: {
-        auto* e = new QLineEdit(c.text, parent);
-        if (c.maxLength > 0)
-            e->setMaxLength(c.maxLength);
-        if (c.widget == WidgetKind::Password)
-            e->setEchoMode(QLineEdit::Password);
-        e->setReadOnly(c.readOnly);
-        return e;
+// A drop-down list as a combo fills it: the caption shown, the code kept as the entry's data.
+class QComboTarget : public ComboTarget {
+public:
+    explicit QComboTarget(QComboBox& combo) : m_combo(combo) {}
+    void clearLines() override { m_combo.clear(); }
+    void setUpChooseOnly(bool) override { m_combo.setEditable(false); }
+    void addLine(const QString& line) override {
+        const qsizetype tab = line.lastIndexOf(u'\t');
+        m_combo.addItem(line.left(tab), line.mid(tab + 1));
     }
-    case WidgetKind::Memo: {
-        auto* m = new QPlainTextEdit(c.text, parent);
-        m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        m->setTabChangesFocus(true);
-        m->setReadOnly(c.readOnly);
-        return m;
+
+private:
+    QComboBox& m_combo;
+};
+
+class Builder {
+public:
+    Builder(PageHost& host, PageInstance& instance, QWidget* root)
+        : m_host(host), m_instance(instance), m_root(root) {}
+
+    void addAll(const std::vector<Control>& controls, QWidget* holder, QGridLayout* grid) {
+        for (const Control& c : controls)
+            add(c, holder, grid);
     }
-    case WidgetKind::ComboList:
-    case WidgetKind::ComboEditable: {
-        auto* combo = new QComboBox(parent);
-        combo->setEditable(c.widget == WidgetKind::ComboEditable);
-        for (qsizetype i = 0; i < c.items.size(); ++i)
-            combo->addItem(c.items[i], i < c.itemData.size() ? c.itemData[i] : QVariant());
-        combo->setCurrentIndex(c.selected);
-        if (combo->isEditable())
-            combo->setCurrentText(c.text);
-        return combo;
+
+private:
+    void wireAction(QAbstractButton* button, const Action& action) {
+        PageHost& host = m_host;
+        PageInstance* instance = &m_instance;
+        QObject::connect(button, &QAbstractButton::clicked, m_root, [&host, instance, action] {
+            host.runGuarded([&] {
+                PageContext ctx(host, *instance);
+                try {
+                    ctx.runAction(action);
+                } catch (const ActionDeclined&) {
+                }
+            });
+        });
     }
-    case WidgetKind::Check: {
-        auto* b = new QCheckBox(c.text, parent);
-        b->setChecked(c.checked);
-        return b;
+
+    void wireChanged(QWidget* w, const Control& c) {
+        const bool needsReselect = c.reselectFirst;
+        if (!c.onChanged && !needsReselect)
+            return;
+        PageHost& host = m_host;
+        PageInstance* instance = &m_instance;
+        const auto onChanged = c.onChanged;
+        auto run = [&host, instance, onChanged] {
+            if (onChanged)
+                host.runGuarded([&] {
+                    PageContext ctx(host, *instance);
+                    onChanged(ctx);
+                });
+        };
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            QObject::connect(e, &QLineEdit::textChanged, m_root, run);
+        else if (auto* b = qobject_cast<QAbstractButton*>(w))
+            QObject::connect(b, &QAbstractButton::toggled, m_root, run);
+        else if (auto* combo = qobject_cast<QComboBox*>(w))
+            QObject::connect(combo, &QComboBox::currentIndexChanged, m_root,
+                             [combo, run, needsReselect](int index) {
+                                 // A list never keeps a value that is not one of its entries.
+                                 if (needsReselect && index < 0 && combo->count() > 0) {
+                                     combo->setCurrentIndex(0);
+                                     return;
+                                 }
+                                 run();
+                             });
+        else if (auto* g = qobject_cast<QGroupBox*>(w))
+            for (QRadioButton* r :
+                 g->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly))
+                QObject::connect(r, &QRadioButton::toggled, m_root, [run](bool on) {
+                    if (on)
+                        run();
+                });
     }
-    case WidgetKind::Button:
-        return new QPushButton(c.text, parent);
+
+    QWidget* create(const Control& c, QWidget* parent) {
+        switch (c.widget) {
+        case WidgetKind::Line:
+        case WidgetKind::Password: {
+            auto* e = new QLineEdit(c.text, parent);
+            if (c.maxLength > 0)
+                e->setMaxLength(c.maxLength);
+            if (c.widget == WidgetKind::Password)
+                e->setEchoMode(QLineEdit::Password);
+            e->setReadOnly(c.readOnly);
+            return e;
+        }
+        case WidgetKind::Memo: {
+            auto* m = new QPlainTextEdit(c.text, parent);
+            m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            m->setReadOnly(c.readOnly);
+            m->setMinimumHeight(80);
+            return m;
+        }
+        case WidgetKind::ComboList:
+        case WidgetKind::ComboEditable: {
+            auto* combo = new QComboBox(parent);
+            combo->setEditable(c.widget == WidgetKind::ComboEditable);
+            for (qsizetype i = 0; i < c.items.size(); ++i)
+                combo->addItem(c.items[i], i < c.itemData.size() ? c.itemData[i] : QVariant());
+            combo->setCurrentIndex(c.selected);
+            if (combo->isEditable())
+                combo->setCurrentText(c.text);
+            return combo;
+        }
+        case WidgetKind::EnumCombo: {
+            auto* combo = new QComboBox(parent);
+            QComboTarget target(*combo);
+            const std::unique_ptr<TCombo> filler = c.combo();
+            filler->SetTarget(&target);
+            filler->PreencheCombo();
+            combo->setCurrentIndex(c.selected);
+            return combo;
+        }
+        case WidgetKind::Check: {
+            auto* b = new QCheckBox(c.text, parent);
+            b->setChecked(c.checked);
+            return b;
+        }
+        case WidgetKind::Radio: {
+            auto* b = new QRadioButton(c.text, parent);
+            b->setChecked(c.checked);
+            return b;
+        }
+        case WidgetKind::RadioGroup: {
+            auto* g = new QGroupBox(c.text, parent);
+            auto* layout = new QHBoxLayout(g);
+            for (qsizetype i = 0; i < c.items.size(); ++i) {
+                auto* r = new QRadioButton(c.items[i], g);
+                r->setObjectName(c.name + QStringLiteral("_%1").arg(i));
+                r->setChecked(i == c.selected);
+                layout->addWidget(r);
+            }
+            layout->addStretch(1);
+            return g;
+        }
+        case WidgetKind::Spin: {
+            auto* s = new QSpinBox(parent);
+            s->setRange(c.minimum,
+                        c.maximum > c.minimum ? c.maximum : std::numeric_limits<int>::max());
+            s->setValue(c.text.toInt());
+            return s;
+        }
+        case WidgetKind::Date:
+        case WidgetKind::DateTime: {
+            auto* d = new QDateTimeEdit(regional::now(), parent);
+            d->setTimeSpec(Qt::UTC);
+            d->setDisplayFormat(c.widget == WidgetKind::Date
+                                    ? QStringLiteral("dd/MM/yyyy")
+                                    : QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+            d->setCalendarPopup(true);
+            return d;
+        }
+        case WidgetKind::ListBox:
+            return new QListWidget(parent);
+        case WidgetKind::Image: {
+            auto* l = new QLabel(parent);
+            l->setMinimumSize(120, 50);
+            l->setFrameShape(QFrame::StyledPanel);
+            return l;
+        }
+        case WidgetKind::Grid:
+            return new DbGrid(c.name, m_host.data().table(c.table), parent);
+        case WidgetKind::Label: {
+            auto* l = new QLabel(c.text, parent);
+            l->setWordWrap(true);
+            return l;
+        }
+        case WidgetKind::Button:
+            return new QPushButton(c.text, parent);
+        case WidgetKind::Group:
+            return new QGroupBox(c.text, parent);
+        case WidgetKind::Tabs:
+            return new QTabWidget(parent);
+        case WidgetKind::Tab:
+            return new QWidget(parent);
+        }
+        return nullptr;
     }
-    return nullptr;
-}
+
+    void add(const Control& c, QWidget* holder, QGridLayout* grid) {
+        QWidget* w = create(c, holder);
+        w->setObjectName(c.name);
+        m_instance.addWidget(c.name, w);
+        const int row = grid->rowCount();
+        if (c.widget == WidgetKind::Group || c.widget == WidgetKind::Tab) {
+            auto* inner = new QGridLayout(w);
+            inner->setColumnStretch(1, 1);
+            addAll(c.children, w, inner);
+        } else if (c.widget == WidgetKind::Tabs) {
+            auto* tabsWidget = static_cast<QTabWidget*>(w);
+            for (const Control& t : c.children) {
+                QWidget* page = create(t, tabsWidget);
+                page->setObjectName(t.name);
+                m_instance.addWidget(t.name, page);
+                auto* inner = new QGridLayout(page);
+                inner->setColumnStretch(1, 1);
+                addAll(t.children, page, inner);
+                inner->setRowStretch(inner->rowCount(), 1);
+                tabsWidget->addTab(page, t.text);
+            }
+        }
+        if (!c.label.isEmpty()) {
+            auto* label = new QLabel(c.label, holder);
+            label->setObjectName(QStringLiteral("lb_") + c.name);
+            label->setBuddy(w);
+            const bool tall = c.widget == WidgetKind::Memo || c.widget == WidgetKind::ListBox;
+            grid->addWidget(label, row, 0, tall ? Qt::AlignTop : Qt::AlignVCenter);
+        }
+        QWidget* cell = w;
+        if (!c.buddyButton.isEmpty() || c.widget == WidgetKind::Grid) {
+            // The field with its "..." button, or the grid with its navigator, side by side.
+            cell = new QWidget(holder);
+            auto* pair = new QHBoxLayout(cell);
+            pair->setContentsMargins(0, 0, 0, 0);
+            w->setParent(cell);
+            pair->addWidget(w, 1);
+            if (!c.buddyButton.isEmpty()) {
+                auto* b = new QPushButton(
+                    c.widget == WidgetKind::Line ? QStringLiteral("...") : c.buddyButton, cell);
+                b->setObjectName(c.buddyButton);
+                b->setMaximumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 24);
+                m_instance.addWidget(c.buddyButton, b);
+                pair->addWidget(b);
+                wireAction(b, *c.buddyAction);
+            } else {
+                auto* navigator = new DbNavigator(c.navigator, *static_cast<DbGrid*>(w), cell);
+                m_instance.addWidget(c.navigator, navigator);
+                pair->insertWidget(0, navigator);
+            }
+        }
+        const bool fullWidth =
+            c.label.isEmpty() && (c.widget == WidgetKind::Group || c.widget == WidgetKind::Tabs ||
+                                  c.widget == WidgetKind::Grid || c.widget == WidgetKind::Label ||
+                                  c.widget == WidgetKind::RadioGroup);
+        if (fullWidth)
+            grid->addWidget(cell, row, 0, 1, 2);
+        else if (c.widget == WidgetKind::Button)
+            grid->addWidget(cell, row, 1, Qt::AlignLeft);
+        else
+            grid->addWidget(cell, row, 1);
+        if (c.widget == WidgetKind::Memo || c.widget == WidgetKind::Grid ||
+            c.widget == WidgetKind::Tabs)
+            grid->setRowStretch(row, 1);
+        if (c.action)
+            wireAction(static_cast<QAbstractButton*>(w), *c.action);
+        wireChanged(w, c);
+    }
+
+    PageHost& m_host;
+    PageInstance& m_instance;
+    QWidget* m_root;
+};
 
 } // namespace
 
@@ -74,50 +300,23 @@ QWidget* buildPage(const Page& page, PageHost& host, QWidget* parent) {
     contentLayout->setContentsMargins(0, 0, 0, 0);
 
     QWidget* holder = content;
+    auto* grid = new QGridLayout;
+    grid->setColumnStretch(1, 1);
     if (!page.groupBox.isEmpty()) {
         auto* box = new QGroupBox(page.groupTitle, content);
         box->setObjectName(page.groupBox);
         contentLayout->addWidget(box);
+        box->setLayout(grid);
         holder = box;
-    }
-    auto* grid = new QGridLayout;
-    grid->setColumnStretch(1, 1);
-    if (holder == content)
+    } else {
         contentLayout->addLayout(grid);
-    else
-        holder->setLayout(grid);
-    contentLayout->addStretch(1);
-
-    int row = 0;
-    for (const Control& c : page.controls) {
-        QWidget* w = createWidget(c, holder);
-        w->setObjectName(c.name);
-        instance->addWidget(c.name, w);
-        if (!c.label.isEmpty()) {
-            auto* label = new QLabel(c.label, holder);
-            label->setObjectName(QStringLiteral("lb_") + c.name);
-            label->setBuddy(w);
-            grid->addWidget(label, row, 0,
-                            c.widget == WidgetKind::Memo ? Qt::AlignTop : Qt::AlignVCenter);
-        }
-        if (c.widget == WidgetKind::Button)
-            grid->addWidget(w, row, 1, Qt::AlignLeft);
-        else
-            grid->addWidget(w, row, 1);
-        if (c.widget == WidgetKind::Memo)
-            grid->setRowStretch(row, 1);
-        ++row;
-        if (c.action) {
-            auto* btn = static_cast<QPushButton*>(w);
-            const Action action = *c.action;
-            QObject::connect(btn, &QPushButton::clicked, root, [&host, instance, action] {
-                host.runGuarded([&] {
-                    PageContext ctx(host, *instance);
-                    ctx.runAction(action);
-                });
-            });
-        }
     }
+    Builder(host, *instance, root).addAll(page.controls, holder, grid);
+    bool stretches = false;
+    for (int r = 0; r < grid->rowCount(); ++r)
+        stretches = stretches || grid->rowStretch(r) > 0;
+    if (!stretches)
+        contentLayout->addStretch(1);
     if (page.onBuilt) {
         PageContext ctx(host, *instance);
         page.onBuilt(ctx);

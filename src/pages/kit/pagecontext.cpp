@@ -1,11 +1,20 @@
 #include "pagecontext.h"
 
 #include "dialogs.h"
+#include "regional.h"
+#include "tdmprincipal.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTimeEdit>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimeZone>
 
 namespace kit {
 
@@ -25,9 +34,26 @@ FieldValue readField(const QWidget* w) {
             v.index = -1;
         if (v.index >= 0)
             v.data = c->itemData(v.index);
-    } else if (const auto* b = qobject_cast<const QCheckBox*>(w)) {
+    } else if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
         v.checked = b->isChecked();
         v.text = b->text();
+    } else if (const auto* s = qobject_cast<const QSpinBox*>(w)) {
+        v.text = QString::number(s->value());
+    } else if (const auto* d = qobject_cast<const QDateTimeEdit*>(w)) {
+        const QDateTime dt(d->date(), d->time(), QTimeZone::utc());
+        v.data = dt;
+        v.text = regional::dateTimeToStr(dt);
+    } else if (const auto* l = qobject_cast<const QListWidget*>(w)) {
+        v.index = l->currentRow();
+        v.text = l->currentItem() ? l->currentItem()->text() : QString();
+    } else if (const auto* g = qobject_cast<const QGroupBox*>(w)) {
+        // A radio group: the position of the chosen button.
+        const auto buttons = g->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly);
+        for (qsizetype i = 0; i < buttons.size(); ++i)
+            if (buttons[i]->isChecked()) {
+                v.index = int(i);
+                v.text = buttons[i]->text();
+            }
     }
     return v;
 }
@@ -41,7 +67,9 @@ QWidget* PageContext::widget(const QString& name) const {
 }
 
 FieldValue PageContext::value(const QString& name) const {
-    return readField(widget(name));
+    FieldValue v = readField(widget(name));
+    v.page = this;
+    return v;
 }
 
 void PageContext::setText(const QString& name, const QString& text) const {
@@ -52,20 +80,39 @@ void PageContext::setText(const QString& name, const QString& text) const {
         m->setPlainText(text);
     else if (auto* c = qobject_cast<QComboBox*>(w))
         c->setCurrentText(text);
-    else if (auto* b = qobject_cast<QCheckBox*>(w))
+    else if (auto* b = qobject_cast<QAbstractButton*>(w))
         b->setText(text);
+    else if (auto* d = qobject_cast<QDateTimeEdit*>(w))
+        d->setDateTime(regional::strToDateTime(text));
 }
 
 void PageContext::setChecked(const QString& name, bool checked) const {
-    if (auto* b = qobject_cast<QCheckBox*>(widget(name)))
+    if (auto* b = qobject_cast<QAbstractButton*>(widget(name)))
         b->setChecked(checked);
+}
+
+void PageContext::setVisible(const QString& name, bool visible) const {
+    widget(name)->setVisible(visible);
+}
+
+void PageContext::setEnabled(const QString& name, bool enabled) const {
+    widget(name)->setEnabled(enabled);
+}
+
+MemTable& PageContext::table(const QString& name) const {
+    return m_host.data().table(name);
 }
 
 json::JsonValue PageContext::keyedObject() const {
     json::JsonValue o = json::JsonValue::object();
-    for (const Control& c : m_page.spec().controls)
-        if (!c.key.isEmpty())
-            o.add(c.key.toStdString(), c.kind(value(c.name)));
+    forEachControl(m_page.spec().controls, [&](const Control& c) {
+        if (c.key.isEmpty())
+            return;
+        const FieldValue v = value(c.name);
+        if (c.omitWhenBlank && v.text.trimmed().isEmpty())
+            return;
+        o.add(c.key.toStdString(), c.kind(v));
+    });
     return o;
 }
 
@@ -74,30 +121,41 @@ Dialogs& PageContext::dialogs() const {
 }
 
 void PageContext::runAction(const Action& action) {
+    if (action.exchange == Exchange::Custom) {
+        action.custom(*this);
+        return;
+    }
     auto build = [&]() {
+        // Pending grid edits are stored before any table is read.
+        for (MemTable* t : m_host.data().tables())
+            if (t->isOpen())
+                t->postIfEditing();
         for (const Check& check : action.checks)
             if (auto message = check(*this))
                 throw CheckFailed(*message);
         return action.dados ? action.dados(*this) : keyedObject();
     };
+    const QString path = action.pathFn ? action.pathFn(*this) : action.path;
     auto options = action.options;
     HttpAnswer answer;
     switch (action.exchange) {
-    case Exchange::Custom:
-        action.custom(*this);
-        return;
     case Exchange::Standard:
-        answer = exchange().standard(action.path, build, options);
+        answer = exchange().standard(path, build, options);
         break;
     case Exchange::EnvelopeWithoutSession:
-        answer = exchange().envelopeWithoutSession(action.path, build, options);
+        answer = exchange().envelopeWithoutSession(path, build, options);
         break;
     case Exchange::Plain:
-        answer = exchange().plain(action.path, build, options);
+        answer = exchange().plain(path, build, options);
         break;
     case Exchange::PlainWithoutAuth:
         options.authenticate = false;
-        answer = exchange().plain(action.path, build, options);
+        answer = exchange().plain(path, build, options);
+        break;
+    case Exchange::Get:
+        answer = exchange().get(path, options);
+        break;
+    case Exchange::Custom:
         break;
     }
     if (action.reading)

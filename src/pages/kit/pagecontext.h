@@ -7,6 +7,8 @@
 
 class QWidget;
 class Dialogs;
+class MemTable;
+class TdmPrincipal;
 
 namespace kit {
 
@@ -15,6 +17,7 @@ class PageHost {
 public:
     virtual ~PageHost() = default;
     virtual MiddlewareExchange& exchange() = 0;
+    virtual TdmPrincipal& data() = 0;
     // A control of any page by name, building its page first when needed; nullptr if none.
     virtual QWidget* findControl(const QString& name) = 0;
     // Runs a button action: an error that leaves it is shown in a message box.
@@ -41,11 +44,19 @@ public:
 
     // This page's control, or another page's; raises when there is none.
     QWidget* widget(const QString& name) const;
+    template <typename W> W& as(const QString& name) const {
+        if (auto* w = qobject_cast<W*>(widget(name)))
+            return *w;
+        throw Exception(QStringLiteral("Controle %1 não é do tipo esperado").arg(name));
+    }
     FieldValue value(const QString& name) const;
     QString text(const QString& name) const { return value(name).text; }
     bool checked(const QString& name) const { return value(name).checked; }
     void setText(const QString& name, const QString& text) const;
     void setChecked(const QString& name, bool checked) const;
+    void setVisible(const QString& name, bool visible) const;
+    void setEnabled(const QString& name, bool enabled) const;
+    MemTable& table(const QString& name) const;
 
     // The page's keyed controls as an object, in declaration order.
     json::JsonValue keyedObject() const;
@@ -65,6 +76,13 @@ class CheckFailed : public Exception {
 public:
     using Exception::Exception;
     QString className() const override { return QStringLiteral("CheckFailed"); }
+};
+
+// The user answered "no" to a confirmation: the action ends quietly.
+class ActionDeclined : public Exception {
+public:
+    ActionDeclined() : Exception(QString()) {}
+    QString className() const override { return QStringLiteral("ActionDeclined"); }
 };
 
 // Reads any supported widget's value.

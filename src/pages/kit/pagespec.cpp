@@ -1,7 +1,15 @@
 #include "pagespec.h"
 
+#include "dialogs.h"
 #include "pagecontext.h"
-#include "tjsonutil.h"
+#include "pageroutines.h"
+#include "regional.h"
+#include "tdmprincipal.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 
 namespace kit {
 
@@ -13,14 +21,60 @@ Check notBlank(const QString& control, const QString& message) {
     };
 }
 
-namespace dados {
-DadosFn emptyString() {
-    return [](PageContext&) { return json::JsonValue::string(std::string()); };
+Check tableNotEmpty(const QString& table, const QString& message) {
+    return [table, message](PageContext& page) -> std::optional<QString> {
+        if (page.table(table).recordCount() == 0)
+            return message;
+        return std::nullopt;
+    };
 }
-DadosFn emptyObject() {
-    return [](PageContext&) { return TJSONUtil::NewJSONObjet(); };
+
+Check confirmed(const QString& question) {
+    return [question](PageContext& page) -> std::optional<QString> {
+        if (!page.dialogs().confirm(question))
+            throw ActionDeclined();
+        return std::nullopt;
+    };
 }
-} // namespace dados
+
+Action pickFile(const QString& field) {
+    Action a;
+    a.exchange = Exchange::Custom;
+    a.custom = [field](PageContext& page) { page.setText(field, _GetFile(page.text(field))); };
+    return a;
+}
+
+Action pickFolder(const QString& field) {
+    Action a;
+    a.exchange = Exchange::Custom;
+    a.custom = [field](PageContext& page) { page.setText(field, _GetDir(page.text(field))); };
+    return a;
+}
+
+Action setNow(const QString& field) {
+    Action a;
+    a.exchange = Exchange::Custom;
+    a.custom = [field](PageContext& page) {
+        page.setText(field, regional::dateTimeToStr(regional::now()));
+    };
+    return a;
+}
+
+Action clearField(const QString& field) {
+    Action a;
+    a.exchange = Exchange::Custom;
+    a.custom = [field](PageContext& page) { page.setText(field, QString()); };
+    return a;
+}
+
+Action copyToClipboard(const QString& field) {
+    Action a;
+    a.exchange = Exchange::Custom;
+    a.custom = [field](PageContext& page) {
+        QGuiApplication::clipboard()->setText(page.text(field));
+    };
+    return a;
+}
 
 namespace {
 Control make(const QString& name, WidgetKind widget, const QString& label, const QString& text) {
@@ -60,16 +114,99 @@ Control comboEditable(const QString& name, const QString& label, const QStringLi
     return c;
 }
 
+Control enumCombo(const QString& name, const QString& label,
+                  std::function<std::unique_ptr<TCombo>()> filler, int selected) {
+    Control c = make(name, WidgetKind::EnumCombo, label, {});
+    c.combo = std::move(filler);
+    c.selected = selected;
+    c.reselectFirst = true;
+    return c;
+}
+
 Control check(const QString& name, const QString& caption, bool checked) {
     Control c = make(name, WidgetKind::Check, {}, caption);
     c.checked = checked;
     return c;
 }
 
+Control radio(const QString& name, const QString& caption, bool checked) {
+    Control c = make(name, WidgetKind::Radio, {}, caption);
+    c.checked = checked;
+    return c;
+}
+
+Control radioGroup(const QString& name, const QString& caption, const QStringList& items,
+                   int selected) {
+    Control c = make(name, WidgetKind::RadioGroup, {}, caption);
+    c.items = items;
+    c.selected = selected;
+    return c;
+}
+
+Control spin(const QString& name, const QString& label, int value, int minimum, int maximum) {
+    Control c = make(name, WidgetKind::Spin, label, QString::number(value));
+    c.minimum = minimum;
+    c.maximum = maximum;
+    return c;
+}
+
+Control datePicker(const QString& name, const QString& label) {
+    return make(name, WidgetKind::Date, label, {});
+}
+
+Control dateTimePicker(const QString& name, const QString& label) {
+    return make(name, WidgetKind::DateTime, label, {});
+}
+
+Control listBox(const QString& name, const QString& label) {
+    return make(name, WidgetKind::ListBox, label, {});
+}
+
+Control image(const QString& name, const QString& label) {
+    return make(name, WidgetKind::Image, label, {});
+}
+
+Control grid(const QString& name, const QString& table, const QString& navigator) {
+    Control c = make(name, WidgetKind::Grid, {}, {});
+    c.table = table;
+    c.navigator = navigator;
+    return c;
+}
+
+Control hint(const QString& name, const QString& text) {
+    return make(name, WidgetKind::Label, {}, text);
+}
+
 Control button(const QString& name, const QString& caption, Action action) {
     Control c = make(name, WidgetKind::Button, {}, caption);
     c.action = std::move(action);
     return c;
+}
+
+Control group(const QString& name, const QString& caption, std::vector<Control> children) {
+    Control c = make(name, WidgetKind::Group, {}, caption);
+    c.children = std::move(children);
+    return c;
+}
+
+Control tabs(const QString& name, std::vector<Control> tabPages) {
+    Control c = make(name, WidgetKind::Tabs, {}, {});
+    c.children = std::move(tabPages);
+    return c;
+}
+
+Control tab(const QString& name, const QString& caption, std::vector<Control> children) {
+    Control c = make(name, WidgetKind::Tab, {}, caption);
+    c.children = std::move(children);
+    return c;
+}
+
+void forEachControl(const std::vector<Control>& controls,
+                    const std::function<void(const Control&)>& f) {
+    for (const Control& c : controls) {
+        f(c);
+        forEachControl(c.children, f);
+    }
 }
 
 } // namespace kit

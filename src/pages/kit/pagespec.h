@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+class TCombo;
+
 // The page kit: a page is declared as its controls in tab order (name, widget, label,
 // default, JSON key and value kind) with its action buttons among them; the kit builds the
 // widgets, the data value and runs the action through the exchange.
@@ -18,16 +20,40 @@ namespace kit {
 
 class PageContext;
 
-enum class WidgetKind { Line, Password, Memo, ComboList, ComboEditable, Check, Button };
+enum class WidgetKind {
+    Line,
+    Password,
+    Memo,
+    ComboList,     // choose from the entries only
+    ComboEditable, // entries or typed text
+    EnumCombo,     // entries of an enumeration: captions shown, the code is the value
+    Check,
+    Radio,      // a free radio button
+    RadioGroup, // a group box of radio buttons; its value is the chosen position
+    Spin,
+    Date, // a date picker that keeps the time of its preset value
+    DateTime,
+    ListBox,
+    Image,
+    Grid,  // a grid bound to an input table, with its navigator
+    Label, // a hint text
+    Button,
+    Group, // a group box holding child controls
+    Tabs,  // an inner tab set; its children are Tab controls
+    Tab,
+};
 
 // A check before sending: the message to show when it fails, nothing when it passes.
 using Check = std::function<std::optional<QString>(PageContext&)>;
 // Fails with the message when the control's text is blank after trimming.
 Check notBlank(const QString& control, const QString& message);
+// Fails with the message when the input table shows no row.
+Check tableNotEmpty(const QString& table, const QString& message);
+// Asks a "Confirmação" yes/no question; "no" ends the action quietly.
+Check confirmed(const QString& question);
 
 // Reads the answer of an action (after it was shown in the panes).
 using Reading = std::function<void(PageContext&, const HttpAnswer&)>;
-using DadosFn = std::function<json::JsonValue(PageContext&)>;
 using ActionFn = std::function<void(PageContext&)>;
 
 enum class Exchange {
@@ -35,39 +61,52 @@ enum class Exchange {
     EnvelopeWithoutSession, // envelope without the session check
     Plain,                  // the data value itself, with authentication
     PlainWithoutAuth,       // the data value itself, without authentication
+    Get,                    // a GET of the path (pathFn may build it)
     Custom,                 // the action's own code
 };
 
 struct Action {
-    QString path; // API class "/" service name
+    QString path;                                // API class "/" service name
+    std::function<QString(PageContext&)> pathFn; // a path built from fields
     Exchange exchange = Exchange::Standard;
     std::vector<Check> checks;
     DadosFn dados;   // default: an object of the page's keyed controls, in order
     Reading reading; // default: the answer is only shown
     ActionFn custom; // Exchange::Custom
-    MiddlewareExchange::Options options;
+    ExchangeOptions options;
 };
 
-// Data value kinds that are not built from the controls.
-namespace dados {
-DadosFn emptyString(); // "Dados":""
-DadosFn emptyObject(); // "Dados":{}
-} // namespace dados
+// A button that fills a field: "..." file picker, folder picker, "Atualiza data", "Limpar".
+Action pickFile(const QString& field);
+Action pickFolder(const QString& field);
+Action setNow(const QString& field);
+Action clearField(const QString& field);
+Action copyToClipboard(const QString& field);
 
 struct Control {
     QString name;
     WidgetKind widget = WidgetKind::Line;
     QString label;
-    QString text; // default text (or caption of a check box or button)
+    QString text; // default text (caption of a check box, button, radio or group)
     bool checked = false;
     int maxLength = 0;
     QStringList items;
     QVariantList itemData;
     int selected = -1;
+    int minimum = 0, maximum = 0; // spin
     bool readOnly = false;
-    QString key;                  // JSON key; empty when the control is not sent
-    ValueKind kind;               // how the value is sent
-    std::optional<Action> action; // buttons
+    bool reselectFirst = false; // a list left with nothing selected selects its first entry
+    std::function<std::unique_ptr<TCombo>()> combo; // EnumCombo: the filler of its entries
+    QString table;                                  // Grid: the input table's name
+    QString navigator;                              // Grid: the navigator's name
+    QString key;                                    // JSON key; empty when the control is not sent
+    ValueKind kind;                                 // how the value is sent
+    bool omitWhenBlank = false;                     // the key is left out when the text is blank
+    QString buddyButton;                            // a "..." button shown beside the field
+    std::optional<Action> buddyAction;
+    std::optional<Action> action;                // buttons
+    std::function<void(PageContext&)> onChanged; // text, check or selection changed
+    std::vector<Control> children;               // Group, Tabs, Tab
 
     Control& sends(const QString& jsonKey, ValueKind valueKind) {
         key = jsonKey;
@@ -82,6 +121,25 @@ struct Control {
         readOnly = true;
         return *this;
     }
+    Control& optional() {
+        omitWhenBlank = true;
+        return *this;
+    }
+    // A "..." button beside the field that picks a file into it.
+    Control& withFilePicker(const QString& buttonName) {
+        buddyButton = buttonName;
+        buddyAction = pickFile(name);
+        return *this;
+    }
+    Control& withButton(const QString& buttonName, Action a) {
+        buddyButton = buttonName;
+        buddyAction = std::move(a);
+        return *this;
+    }
+    Control& whenChanged(std::function<void(PageContext&)> f) {
+        onChanged = std::move(f);
+        return *this;
+    }
 };
 
 Control line(const QString& name, const QString& label, const QString& defaultText = {});
@@ -91,8 +149,23 @@ Control comboList(const QString& name, const QString& label, const QStringList& 
                   int selected = -1);
 Control comboEditable(const QString& name, const QString& label, const QStringList& items,
                       const QString& defaultText = {});
+Control enumCombo(const QString& name, const QString& label,
+                  std::function<std::unique_ptr<TCombo>()> filler, int selected = -1);
 Control check(const QString& name, const QString& caption, bool checked = false);
+Control radio(const QString& name, const QString& caption, bool checked = false);
+Control radioGroup(const QString& name, const QString& caption, const QStringList& items,
+                   int selected = 0);
+Control spin(const QString& name, const QString& label, int value, int minimum, int maximum);
+Control datePicker(const QString& name, const QString& label);
+Control dateTimePicker(const QString& name, const QString& label);
+Control listBox(const QString& name, const QString& label);
+Control image(const QString& name, const QString& label);
+Control grid(const QString& name, const QString& table, const QString& navigator);
+Control hint(const QString& name, const QString& text);
 Control button(const QString& name, const QString& caption, Action action);
+Control group(const QString& name, const QString& caption, std::vector<Control> children);
+Control tabs(const QString& name, std::vector<Control> tabPages);
+Control tab(const QString& name, const QString& caption, std::vector<Control> children);
 
 struct Page {
     QString name;     // the tab's object name
@@ -101,5 +174,9 @@ struct Page {
     std::vector<Control> controls;
     std::function<void(PageContext&)> onBuilt;
 };
+
+// Every control of a page, containers' children included, in tab order.
+void forEachControl(const std::vector<Control>& controls,
+                    const std::function<void(const Control&)>& f);
 
 } // namespace kit

@@ -1,9 +1,36 @@
 #include "valuekinds.h"
 
+#include "charfilter.h"
+#include "exception.h"
+#include "filehelpers.h"
+#include "pagecontext.h"
 #include "regional.h"
+#include "texthelpers.h"
 #include "tjsonutil.h"
 
-namespace kit::kinds {
+#include <QFileInfo>
+
+namespace kit {
+
+namespace {
+
+// Reads a file unless the path is empty; then the policy decides.
+std::optional<json::JsonValue> emptyPathValue(const FieldValue& v, EmptyPath policy) {
+    if (!v.text.trimmed().isEmpty())
+        return std::nullopt;
+    switch (policy) {
+    case EmptyPath::Error:
+        throw EFileError(QStringLiteral("Informe o arquivo (%1).").arg(v.name));
+    case EmptyPath::EmptyText:
+    case EmptyPath::Omit:
+        break;
+    }
+    return TJSONUtil::SetStr(QString());
+}
+
+} // namespace
+
+namespace kinds {
 
 ValueKind text() {
     return [](const FieldValue& v) { return TJSONUtil::SetStr(v.text); };
@@ -17,6 +44,31 @@ ValueKind textWithLineBreaks() {
     return [](const FieldValue& v) { return TJSONUtil::SetStr(v.text, true); };
 }
 
+ValueKind padded(int width, QChar pad) {
+    return
+        [width, pad](const FieldValue& v) { return TJSONUtil::SetStr(LPad(v.text, pad, width)); };
+}
+
+ValueKind paddedZerosOrBlanks(int width) {
+    return [width](const FieldValue& v) {
+        return TJSONUtil::SetStr(v.text.trimmed().isEmpty() ? QString(width, u' ')
+                                                            : LPad(v.text, u'0', width));
+    };
+}
+
+ValueKind firstChars(int count) {
+    return [count](const FieldValue& v) { return TJSONUtil::SetStr(v.text.left(count)); };
+}
+
+ValueKind firstTwoCharsAsInteger() {
+    return
+        [](const FieldValue& v) { return TJSONUtil::SetInt(regional::strToInt(v.text.left(2))); };
+}
+
+ValueKind digitsOnly() {
+    return [](const FieldValue& v) { return TJSONUtil::SetStr(TrazSomenteNumeros(v.text)); };
+}
+
 ValueKind integer() {
     return [](const FieldValue& v) { return TJSONUtil::SetInt(regional::strToInt(v.text)); };
 }
@@ -27,13 +79,35 @@ ValueKind integerElse(int32_t fallback) {
     };
 }
 
+ValueKind integerEmptyZero() {
+    return [](const FieldValue& v) { return TJSONUtil::SetInt(Str2Int(v.text)); };
+}
+
 ValueKind integer64() {
     return [](const FieldValue& v) { return TJSONUtil::SetInt64(regional::strToInt64(v.text)); };
 }
 
-ValueKind money() {
+ValueKind integerAsText() {
     return [](const FieldValue& v) {
-        return TJSONUtil::SetCurr(regional::Currency::fromText(v.text));
+        return TJSONUtil::SetStr(QString::number(regional::strToInt(v.text)));
+    };
+}
+
+ValueKind money(bool acceptThousands) {
+    return [acceptThousands](const FieldValue& v) {
+        QString t = v.text;
+        if (acceptThousands)
+            t.remove(regional::kThousandSeparator);
+        if (const auto c = regional::Currency::tryFromText(t))
+            return TJSONUtil::SetCurr(*c);
+        throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(v.text));
+    };
+}
+
+ValueKind moneyElseZero() {
+    return [](const FieldValue& v) {
+        return TJSONUtil::SetCurr(
+            regional::Currency::tryFromText(v.text).value_or(regional::Currency()));
     };
 }
 
@@ -48,6 +122,12 @@ ValueKind dateTime() {
     };
 }
 
+ValueKind pickerDateTime() {
+    return [](const FieldValue& v) {
+        return TJSONUtil::SetDateTime(v.data.toDateTime(), QStringLiteral("DD/MM/YYYY HH:NN:SS"));
+    };
+}
+
 ValueKind position() {
     return [](const FieldValue& v) { return TJSONUtil::SetInt(v.index); };
 }
@@ -58,4 +138,115 @@ ValueKind code() {
     };
 }
 
-} // namespace kit::kinds
+ValueKind codeOfPosition(const QStringList& codes) {
+    return [codes](const FieldValue& v) { return TJSONUtil::SetStr(codes.value(v.index)); };
+}
+
+ValueKind codeWhenChecked(const QString& checkedCode, const QString& uncheckedCode) {
+    return [=](const FieldValue& v) {
+        return TJSONUtil::SetStr(v.checked ? checkedCode : uncheckedCode);
+    };
+}
+
+ValueKind codeOfExtension(const std::map<QString, QString>& codes, const QString& otherwise) {
+    return [=](const FieldValue& v) {
+        const auto it = codes.find(QFileInfo(v.text).suffix().toLower());
+        return TJSONUtil::SetStr(it == codes.end() ? otherwise : it->second);
+    };
+}
+
+ValueKind joinedFileText(EmptyPath policy) {
+    return [policy](const FieldValue& v) {
+        if (auto empty = emptyPathValue(v, policy))
+            return *empty;
+        return TJSONUtil::SetStr(splitLines(fromCp1252(readFileBytes(v.text))).join(QString()));
+    };
+}
+
+ValueKind fileText(EmptyPath policy) {
+    return [policy](const FieldValue& v) {
+        if (auto empty = emptyPathValue(v, policy))
+            return *empty;
+        QString text;
+        for (const QString& line : splitLines(readTextFile(v.text)))
+            text += line + QStringLiteral("\r\n");
+        return TJSONUtil::SetStr(text);
+    };
+}
+
+ValueKind markedFileText(const QString& markerControl, EmptyPath policy) {
+    return [markerControl, policy](const FieldValue& v) {
+        if (auto empty = emptyPathValue(v, policy))
+            return *empty;
+        QString marker = v.page ? v.page->text(markerControl) : QString();
+        if (marker.isEmpty())
+            marker = QStringLiteral("\\n");
+        return TJSONUtil::SetStr(FileToStr(v.text, marker));
+    };
+}
+
+ValueKind rawFileText(EmptyPath policy) {
+    return [policy](const FieldValue& v) {
+        if (auto empty = emptyPathValue(v, policy))
+            return *empty;
+        return TJSONUtil::SetStr(fromCp1252(readFileBytes(v.text)));
+    };
+}
+
+ValueKind fileBase64(bool pack, EmptyPath policy) {
+    return [pack, policy](const FieldValue& v) {
+        if (auto empty = emptyPathValue(v, policy))
+            return *empty;
+        return TJSONUtil::SetStr(GetBase64File(v.text, pack));
+    };
+}
+
+ValueKind linesAsObjects(const QString& key) {
+    return [key](const FieldValue& v) {
+        json::JsonValue array = json::JsonValue::array();
+        for (const QString& line : splitLines(v.text)) {
+            json::JsonValue o = json::JsonValue::object();
+            o.add(key.toStdString(), TJSONUtil::SetStr(line));
+            array.append(std::move(o));
+        }
+        return array;
+    };
+}
+
+ValueKind constant(const json::JsonValue& value) {
+    return [value](const FieldValue&) { return value; };
+}
+
+} // namespace kinds
+
+namespace dados {
+
+DadosFn emptyString() {
+    return [](PageContext&) { return json::JsonValue::string(std::string()); };
+}
+
+DadosFn emptyObject() {
+    return [](PageContext&) { return json::JsonValue::object(); };
+}
+
+DadosFn bareString(const QString& control) {
+    return [control](PageContext& page) { return json::JsonValue::string(page.text(control)); };
+}
+
+DadosFn freeJson(const QString& control, bool asciiFirst) {
+    return [control, asciiFirst](PageContext& page) {
+        const QString text = page.text(control).trimmed();
+        const QByteArray bytes = asciiFirst ? toAscii(text) : text.toUtf8();
+        json::ParseResult parsed =
+            json::parse(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        if (!parsed.value)
+            throw Exception(QStringLiteral("JSON inválido (posição %1): %2. Nada foi enviado.")
+                                .arg(parsed.errorOffset)
+                                .arg(QString::fromStdString(parsed.error)));
+        return std::move(*parsed.value);
+    };
+}
+
+} // namespace dados
+
+} // namespace kit

@@ -2,24 +2,33 @@
 
 #include "jsonvalue.h"
 
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <functional>
+#include <map>
 
 namespace kit {
+
+class PageContext;
 
 // What a control holds when an action reads it.
 struct FieldValue {
     QString name; // the control's objectName
-    QString text; // line, memo, combo text, or a path
+    QString text; // line, memo (lines joined with CR LF), combo text, or a path
     bool checked = false;
-    int index = -1; // selected position of a list, -1 for none or typed text
-    QVariant data;  // data attached to the selected entry (a code)
+    int index = -1; // selected position of a list or radio group, -1 for none or typed text
+    QVariant data;  // data of the selected entry (a code), or a picker's date-time
+    const PageContext* page = nullptr; // for kinds that read other controls
 };
 
 // A value kind turns a control's value into the JSON value sent under its key.
 using ValueKind = std::function<json::JsonValue(const FieldValue&)>;
+
+// What a file-reading kind does with an empty path.
+enum class EmptyPath { Error, EmptyText, Omit };
 
 namespace kinds {
 // Text as typed, through the valid-character filter.
@@ -28,22 +37,72 @@ ValueKind text();
 ValueKind rawText();
 // Multi-line text with the line-break treatment (CR LF as \n) and the filter.
 ValueKind textWithLineBreaks();
+// Trimmed text left-padded with the pad character to the width (never cut).
+ValueKind padded(int width, QChar pad);
+// Zeros to the width, or that many blanks when the field is empty.
+ValueKind paddedZerosOrBlanks(int width);
+// The first character, or the first two characters, of the text.
+ValueKind firstChars(int count);
+// The first two characters read as an integer, strictly.
+ValueKind firstTwoCharsAsInteger();
+// The decimal digits of the text.
+ValueKind digitsOnly();
 // 32-bit integer; text that is not an integer raises the conversion error.
 ValueKind integer();
 // 32-bit integer, or the fallback when the text is not an integer.
 ValueKind integerElse(int32_t fallback);
+// Empty text as 0, anything else strictly.
+ValueKind integerEmptyZero();
 // 64-bit integer, strict.
 ValueKind integer64();
-// Money typed with "," (four decimals), strict.
-ValueKind money();
+// The integer written as decimal text.
+ValueKind integerAsText();
+// Money typed with "," (four decimals), strict; with thousands, "." separators are accepted.
+ValueKind money(bool acceptThousands = false);
+// Money, or 0 when the text is not a number.
+ValueKind moneyElseZero();
 // A check box's state.
 ValueKind boolean();
 // A date-time typed as text, written "DD/MM/YYYY HH:NN:SS"; strict.
 ValueKind dateTime();
-// The position of the selected entry (-1 for none).
+// A date-time picker's value, written "DD/MM/YYYY HH:NN:SS".
+ValueKind pickerDateTime();
+// The position of the selected entry (-1 for none or typed text).
 ValueKind position();
 // The code attached to the selected entry, "" when none is selected.
 ValueKind code();
+// A fixed code per position of the selected entry.
+ValueKind codeOfPosition(const QStringList& codes);
+// A code when the check box or radio button is checked, another when it is not.
+ValueKind codeWhenChecked(const QString& checkedCode, const QString& uncheckedCode);
+// A code chosen by the extension of the path (lower case, without the dot).
+ValueKind codeOfExtension(const std::map<QString, QString>& codes, const QString& otherwise);
+// The file's lines in the host's 8-bit code page, joined with nothing.
+ValueKind joinedFileText(EmptyPath policy);
+// The file as text (byte-order mark detection), CR LF after every line.
+ValueKind fileText(EmptyPath policy);
+// The file's lines, each preceded by the marker typed in another control (default "\n").
+ValueKind markedFileText(const QString& markerControl, EmptyPath policy);
+// The whole file as raw 8-bit text, through the filter.
+ValueKind rawFileText(EmptyPath policy);
+// The file's bytes in base64; packed in a ZIP archive first when asked.
+ValueKind fileBase64(bool pack, EmptyPath policy);
+// Memo lines as an array of one-key objects.
+ValueKind linesAsObjects(const QString& key);
+// A fixed value.
+ValueKind constant(const json::JsonValue& value);
 } // namespace kinds
+
+// Data value builders that are not built from the controls' keys.
+using DadosFn = std::function<json::JsonValue(PageContext&)>;
+namespace dados {
+DadosFn emptyString(); // "Dados":""
+DadosFn emptyObject(); // "Dados":{}
+// The control's text itself, unfiltered, as the data value.
+DadosFn bareString(const QString& control);
+// The control's text parsed as JSON (UTF-8, or reduced to ASCII first); invalid JSON raises
+// with the parser's message and nothing is sent.
+DadosFn freeJson(const QString& control, bool asciiFirst);
+} // namespace dados
 
 } // namespace kit

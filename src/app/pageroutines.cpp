@@ -1,0 +1,115 @@
+#include "pageroutines.h"
+
+#include "dialogs.h"
+#include "exception.h"
+#include "middlewareexchange.h"
+#include "tapiresult.h"
+#include "tarquivo.h"
+#include "timpressora.h"
+#include "tjsonutil.h"
+#include "utf8step.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+QString writeOutput(const QString& fileName, const QByteArray& bytes) {
+    QDir().mkpath(outputFolder());
+    const QString path = QDir(outputFolder()).filePath(fileName);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw EFileError(
+            QStringLiteral("Não foi possível gravar \"%1\": %2").arg(path, file.errorString()));
+    return path;
+}
+
+} // namespace
+
+QString outputFolder() {
+    return QStringLiteral("Arquivos");
+}
+
+QString ResultDecodeBase64(const QString& method, const QString& extension,
+                           const QByteArray& responseBody) {
+    const auto answer = parseUtf8Answer(responseBody);
+    if (!answer)
+        return QString();
+    const auto result = TAPIResultHelper::fromJSON(*answer, true);
+    if (result->Controle().Err || result->Conteudo().Str.trimmed().isEmpty())
+        return QString();
+    return writeOutput(method + u'.' + extension, decodeBase64Strict(result->Conteudo().Str));
+}
+
+QString ResultDecodeBase64(const QString&, const QByteArray& responseBody) {
+    const auto answer = parseUtf8Answer(responseBody);
+    if (!answer)
+        return QString();
+    const auto result = TAPIResultHelper::fromJSON(*answer, true);
+    if (result->Controle().Err)
+        return QString();
+    const json::JsonValue* livre = result->Conteudo().Livre;
+    if (!livre)
+        return QString();
+    const auto arquivo = TArquivoHelper::fromJSON(livre);
+    if (arquivo->Base64.trimmed().isEmpty() || arquivo->Nome.trimmed().isEmpty())
+        return QString();
+    const QString& name = arquivo->Nome;
+    const bool bare = !name.contains(u'/') && !name.contains(u'\\') && !name.contains(u':') &&
+                      name.trimmed() != QLatin1String("..") && name.trimmed() != QLatin1String(".");
+    if (!bare)
+        throw Exception(
+            QStringLiteral(
+                "Nome de arquivo recusado: \"%1\". O arquivo recebido só pode ser gravado na pasta "
+                "Arquivos, com um nome sem pastas.")
+                .arg(name));
+    return writeOutput(name, decodeBase64Strict(arquivo->Base64));
+}
+
+void TConexaoAPIConsultaImpressoras(MiddlewareExchange& exchange, QComboBox& list,
+                                    const QString& tipoComunicacao) {
+    list.clear();
+    const HttpAnswer answer =
+        exchange.standard(QStringLiteral("TConexaoAPI/ConsultaImpressora"), [&] {
+            json::JsonValue dados = json::JsonValue::object();
+            dados.add("TipoComunicacaoImpressora", TJSONUtil::SetStr(tipoComunicacao));
+            return dados;
+        });
+    const auto parsed = parseUtf8Answer(answer.body);
+    const json::JsonValue* result = parsed && parsed->isObject() ? parsed->find("result") : nullptr;
+    const json::JsonValue* conteudo =
+        result && result->isObject() ? result->find("conteudo") : nullptr;
+    const json::JsonValue* livre =
+        conteudo && conteudo->isObject() ? conteudo->find("livre") : nullptr;
+    if (!livre || !livre->isArray())
+        return;
+    for (std::size_t i = 0; i < livre->size(); ++i)
+        if (livre->at(i).isObject())
+            list.addItem(TImpressoraHelper::fromJSON(&livre->at(i))->Nome);
+}
+
+QString _GetFile(const QString& currentPath) {
+    const QString chosen =
+        dialogs().openFile(QStringLiteral("Selecione o arquivo"), QStringLiteral("Todos (*.*)"),
+                           QFileInfo(currentPath).path());
+    return chosen.isEmpty() ? currentPath : chosen;
+}
+
+QString _GetDir(const QString& currentFolder) {
+    const QString start =
+        currentFolder.trimmed().isEmpty() ? QCoreApplication::applicationDirPath() : currentFolder;
+    const QString chosen = dialogs().folder(QStringLiteral("Selecione a pasta"), start);
+    if (chosen.isEmpty())
+        return currentFolder;
+    if (!QDir(chosen).exists()) {
+        if (!dialogs().confirm(
+                QStringLiteral("A pasta \"%1\" não existe. Deseja criá-la?").arg(chosen)))
+            return currentFolder;
+        if (!QDir().mkpath(chosen))
+            throw EFileError(QStringLiteral("Não foi possível criar a pasta \"%1\"").arg(chosen));
+    }
+    return chosen;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class QComboBox;
+class MiddlewareExchange;
+
+// Routines many pages share beside the exchange. Answers are read from their bytes with the
+// UTF-8 step.
+
+// Form A: saves the base64 of "conteudo"."str" as Arquivos/<method>.<extension> when the
+// answer reports no error and the text is not blank. Returns the path written, or nothing.
+QString ResultDecodeBase64(const QString& method, const QString& extension,
+                           const QByteArray& responseBody);
+// Form B: saves the file record of "conteudo"."livre" under its own name in Arquivos when the
+// answer reports no error. The name must be a bare file name: a name with folders, a drive or
+// ".." is refused with a clear error and nothing is written.
+QString ResultDecodeBase64(const QString& method, const QByteArray& responseBody);
+
+// The printer-list lookup: empties the list, asks "TConexaoAPI/ConsultaImpressora" for the
+// communication type and adds every printer's name in the order received.
+void TConexaoAPIConsultaImpressoras(MiddlewareExchange& exchange, QComboBox& list,
+                                    const QString& tipoComunicacao);
+
+// File picker: the chosen existing file, or the current path when cancelled.
+QString _GetFile(const QString& currentPath);
+// Folder picker: the chosen folder (created after confirmation when it does not exist), or the
+// current text when cancelled.
+QString _GetDir(const QString& currentFolder);
+
+// The output folder for decoded files.
+QString outputFolder();
