@@ -230,6 +230,7 @@ std::vector<PageNode> buildTree() {
     // Tabs whose object name differs from their caption.
     renameTab(groups, QStringLiteral("ts_AutenticaCFeSATArqNF"),
               QStringLiteral("ts_AutenticaArqNFSAT"));
+    renameTab(groups, QStringLiteral("ts_GenericAPI"), QStringLiteral("tsGenericAPI"));
     return groups;
 }
 

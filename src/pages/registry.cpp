@@ -3,7 +3,8 @@
 const std::map<QString, kit::Page>& declaredPages() {
     static const std::map<QString, kit::Page> pages = [] {
         std::map<QString, kit::Page> all;
-        for (auto&& source : {conexaoPages()})
+        for (auto&& source : {conexaoPages(), middlewarePages(), sslPages(), sslLocalPages(),
+                              nfeLocalPages(), genericPages()})
             for (const kit::Page& p : source)
                 all.emplace(p.name, p);
         return all;

@@ -9,6 +9,11 @@
 
 // The declared pages of each API class.
 std::vector<kit::Page> conexaoPages();
+std::vector<kit::Page> middlewarePages();
+std::vector<kit::Page> sslPages();
+std::vector<kit::Page> sslLocalPages();
+std::vector<kit::Page> nfeLocalPages();
+std::vector<kit::Page> genericPages();
 
 // Every declared page by its tab's object name.
 const std::map<QString, kit::Page>& declaredPages();

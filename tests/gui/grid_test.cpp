@@ -12,8 +12,8 @@
 TEST_F(WindowTest, GridInsertTypeLeaveStoresTheRow) {
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    window->selectPage(QStringLiteral("ts_GenericAPI"));
-    QWidget* page = window->findChild<QWidget*>(QStringLiteral("ts_GenericAPI"));
+    window->selectPage(QStringLiteral("tsGenericAPI"));
+    QWidget* page = window->findChild<QWidget*>(QStringLiteral("tsGenericAPI"));
     MemTable& docs = dm->table(QStringLiteral("vt_ListaDocEmitidos"));
     auto* grid = new DbGrid(QStringLiteral("gd_Teste"), docs, page);
     auto* navigator = new DbNavigator(QStringLiteral("nv_Teste"), *grid, page);

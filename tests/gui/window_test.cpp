@@ -47,9 +47,8 @@ TEST_F(WindowTest, TreeHasEveryGroupAndServiceTabInOrder) {
     EXPECT_EQ(window->findChild<QTabWidget*>(QStringLiteral("pc_TNFeAPI"))->count(), 43);
     EXPECT_EQ(window->findChild<QTabWidget*>(QStringLiteral("pc_TPAFBlocoX"))->count(), 16);
     EXPECT_NE(window->findChild<QWidget*>(QStringLiteral("ts_AutenticaArqNFSAT")), nullptr);
-    EXPECT_EQ(
-        window->findChild<QWidget*>(QStringLiteral("ts_GenericAPI"))->findChild<QTabWidget*>(),
-        nullptr);
+    EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("tsGenericAPI"))->findChild<QTabWidget*>(),
+              nullptr);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Testador QuorvaMiddlewareService"));
     EXPECT_EQ(window->size(), QSize(892, 699));
 }
@@ -173,8 +172,8 @@ TEST_F(WindowTest, EnterMovesFocusInFieldsAndMemosButNotInGrids) {
     EXPECT_EQ(QApplication::focusWidget(), find<QLineEdit>(QStringLiteral("ed_CodigoEmpresa")));
 
     // A multi-line field and a grid placed on a page of the window.
-    QWidget* page = window->findChild<QWidget*>(QStringLiteral("ts_GenericAPI"));
-    window->selectPage(QStringLiteral("ts_GenericAPI"));
+    QWidget* page = window->findChild<QWidget*>(QStringLiteral("tsGenericAPI"));
+    window->selectPage(QStringLiteral("tsGenericAPI"));
     auto* memo = new QPlainTextEdit(page);
     auto* after = new QLineEdit(page);
     auto* grid = new QTableWidget(2, 2, page);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "pagespec.h"
+
+// Named answer readings and lookups that pages pick from. Each reads the answer's bytes with
+// the UTF-8 step; an answer of an unexpected shape changes nothing unless the reading says so.
+namespace kit::readings {
+
+// Saves "conteudo"."str" (base64) as Arquivos/<method>.<extension> when the answer reports no
+// error; only when the condition holds, if one is given.
+Reading saveContentFile(const QString& method, const QString& extension,
+                        std::function<bool(PageContext&)> condition = {});
+// Saves the file record of "conteudo"."livre" under its own (bare) name in Arquivos.
+Reading saveFileRecord(const QString& method);
+// "conteudo"."livre"."<array>" file records: their names become the list's entries.
+Reading fileRecordNamesInto(const QString& listControl, const QString& arrayName);
+// The members of the "result" object into fields (key -> control), emptied when missing.
+Reading resultMembersIntoFields(const std::vector<std::pair<QString, QString>>& keysToControls);
+// The bare "result" value into a field; the panes are left as they were.
+Reading resultIntoField(const QString& control);
+// The answer in a message box.
+Reading answerInMessageBox();
+
+// The printer-list lookup: fills the list with the printers of the communication type.
+Action printerLookup(const QString& listControl,
+                     std::function<QString(PageContext&)> tipoComunicacao);
+// The code of the communication type chosen in a list (empty when none is chosen).
+std::function<QString(PageContext&)> codeOf(const QString& listControl);
+std::function<QString(PageContext&)> fixedText(const QString& text);
+
+} // namespace kit::readings

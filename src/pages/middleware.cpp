@@ -1,0 +1,21 @@
+// The middleware API page.
+#include "kit/pagecontext.h"
+#include "registry.h"
+
+using namespace kit;
+
+std::vector<Page> middlewarePages() {
+    Action testar;
+    testar.path = QStringLiteral("TMiddlewareAPI/CSRT");
+    testar.exchange = Exchange::EnvelopeWithoutSession;
+    return {Page{QStringLiteral("ts_CSRT"),
+                 {},
+                 {},
+                 {
+                     line(QStringLiteral("ed_CSRTUF"), QStringLiteral("UF"))
+                         .sends(QStringLiteral("UF"), kinds::text()),
+                     hint(QStringLiteral("lb_CSRTUFOpcional"), QStringLiteral("(opcional)")),
+                     button(QStringLiteral("bt_CSRTUF"), QStringLiteral("Testar"), testar),
+                 },
+                 {}}};
+}
