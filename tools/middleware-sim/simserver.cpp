@@ -1,5 +1,7 @@
 #include "simserver.h"
 
+#include "simanswers.h"
+
 #include "companykeys.h"
 #include "credentials.h"
 #include "envelope.h"
@@ -98,6 +100,7 @@ Answer resultEnvelope(bool err, const std::string& cod, const QString& msg,
 }
 
 MiddlewareSim::MiddlewareSim() : m_server(std::make_unique<Server>()) {
+    installDefaultAnswers(*this);
     auto serve = [this](const httplib::Request& req, httplib::Response& res) {
         const auto started = std::chrono::steady_clock::now();
         Request r;
