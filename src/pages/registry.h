@@ -14,6 +14,7 @@ std::vector<kit::Page> sslPages();
 std::vector<kit::Page> sslLocalPages();
 std::vector<kit::Page> nfeLocalPages();
 std::vector<kit::Page> genericPages();
+std::vector<kit::Page> nfePages();
 
 // Every declared page by its tab's object name.
 const std::map<QString, kit::Page>& declaredPages();

@@ -75,9 +75,97 @@ Answer assinarXml(const Request&, const JsonValue* dados) {
     return resultEnvelope(false, "", QStringLiteral("XML assinado."), std::nullopt, str);
 }
 
+Answer wrapped(JsonValue result) {
+    JsonValue answer = JsonValue::object();
+    answer.add("result", std::move(result));
+    return Answer{200, json::toWireText(answer)};
+}
+
+JsonValue satRecord(bool cancelamento) {
+    JsonValue r = JsonValue::object();
+    r.add("RETORNO", TJSONUtil::SetStr(cancelamento ? QStringLiteral("07000|CFe cancelado")
+                                                    : QStringLiteral("06000|Emitido com sucesso")));
+    r.add("XMLIMP",
+          TJSONUtil::SetStr(QStringLiteral(
+              "<CFe><infCFe Id=\"CFe35150611111111111111591234567890001234567890\"/></CFe>")));
+    if (cancelamento)
+        r.add("XMLVEN",
+              TJSONUtil::SetStr(QStringLiteral(
+                  "<CFe><infCFe Id=\"CFe35150611111111111111591234567890001234567880\"/></CFe>")));
+    r.add("NUMSAT", JsonValue::integer(900001234));
+    r.add("NUMCFE", JsonValue::integer(123));
+    r.add("CODRET", JsonValue::integer(cancelamento ? 7000 : 6000));
+    r.add("MSGRET", TJSONUtil::SetStr(QStringLiteral("Operação realizada")));
+    r.add("CODERR", JsonValue::integer(0));
+    r.add("MSGERR", TJSONUtil::SetStr(QString()));
+    r.add("MSGSIS", TJSONUtil::SetStr(QStringLiteral("SAT simulado")));
+    return r;
+}
+
+JsonValue eventRecord() {
+    JsonValue r = JsonValue::object();
+    r.add("XMLEVENTO",
+          TJSONUtil::SetStr(QStringLiteral("<procEventoNFe><evento><infEvento><tpEvento>110111</"
+                                           "tpEvento></infEvento></evento></procEventoNFe>")));
+    r.add("XMLNOTA", TJSONUtil::SetStr(QStringLiteral(
+                         "<nfeProc><NFe><infNFe "
+                         "Id=\"NFe1\"/></NFe><protNFe><cStat>101</cStat></protNFe></nfeProc>")));
+    return r;
+}
+
+const QString kAuthorisedXml =
+    QStringLiteral("<nfeProc versao=\"4.00\"><NFe/><protNFe><infProt><cStat>100</cStat>"
+                   "<xMotivo>Autorizado o uso da NF-e</xMotivo></infProt></protNFe></nfeProc>");
+
+// Asking for branch "999" makes the services answer with a rejection, so the error paths of
+// the pages can be seen.
+bool asksForError(const JsonValue* dados) {
+    for (const char* key : {"CODFIL", "FILIAL", "Filial"})
+        if (TJSONUtil::GetStr(dados, QString::fromLatin1(key)) == QLatin1String("999"))
+            return true;
+    return false;
+}
+
+ServiceHandler orError(ServiceHandler handler) {
+    return [handler](const Request& request, const JsonValue* dados) {
+        if (asksForError(dados))
+            return resultEnvelope(true, "6", QStringLiteral("Rejeição simulada: filial 999."));
+        return handler(request, dados);
+    };
+}
+
 } // namespace
 
 void installDefaultAnswers(MiddlewareSim& server) {
+    server.setHandler("TNFeAPI/AutenticaCFeSAT", orError([](const Request&, const JsonValue*) {
+                          return wrapped(satRecord(false));
+                      }));
+    server.setHandler("TNFeAPI/AutenticaCFeSATArqNF", orError([](const Request&, const JsonValue*) {
+                          return wrapped(satRecord(false));
+                      }));
+    server.setHandler("TNFeAPI/CancelaCFeSAT", orError([](const Request&, const JsonValue*) {
+                          return wrapped(satRecord(true));
+                      }));
+    for (const char* path : {"TNFeAPI/AutenticaArqNF", "TNFeAPI/AutenticaSEFAZ"})
+        server.setHandler(path, orError([](const Request&, const JsonValue*) {
+                              return wrapped(TJSONUtil::SetStr(kAuthorisedXml));
+                          }));
+    server.setHandler("TNFeAPI/CancelarNFe", orError([](const Request&, const JsonValue*) {
+                          return wrapped(eventRecord());
+                      }));
+    server.setHandler("TNFeAPI/CancelarNFeSefaz", orError([](const Request&, const JsonValue*) {
+                          return resultEnvelope(
+                              false, "", QStringLiteral("Cancelamento homologado."), eventRecord());
+                      }));
+    server.setHandler("TNFeAPI/AutenticaErpNFeSefaz", orError([](const Request&, const JsonValue*) {
+                          return resultEnvelope(false, "", QStringLiteral("Autorizado."),
+                                                std::nullopt, kAuthorisedXml);
+                      }));
+    server.setHandler(
+        "TNFeAPI/AutenticaCFeSATComplementar", orError([](const Request&, const JsonValue*) {
+            return resultEnvelope(false, "", QStringLiteral("CF-e complementar emitido."),
+                                  satRecord(false));
+        }));
     server.setHandler("TConexaoAPI/Sobre", sobre);
     server.setHandler("TConexaoAPI/ConsultaImpressora", consultaImpressora);
     server.setHandler("TSSLAPI/AssinarXML", assinarXml);

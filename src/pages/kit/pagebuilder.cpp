@@ -247,7 +247,7 @@ private:
             pair->addWidget(w, 1);
             if (!c.buddyButton.isEmpty()) {
                 auto* b = new QPushButton(
-                    c.widget == WidgetKind::Line ? QStringLiteral("...") : c.buddyButton, cell);
+                    c.buddyCaption.isEmpty() ? QStringLiteral("...") : c.buddyCaption, cell);
                 b->setObjectName(c.buddyButton);
                 b->setMaximumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 24);
                 m_instance.addWidget(c.buddyButton, b);

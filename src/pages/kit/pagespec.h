@@ -102,7 +102,8 @@ struct Control {
     QString key;                                    // JSON key; empty when the control is not sent
     ValueKind kind;                                 // how the value is sent
     bool omitWhenBlank = false;                     // the key is left out when the text is blank
-    QString buddyButton;                            // a "..." button shown beside the field
+    QString buddyButton; // a button beside the field ("..." when it has no caption)
+    QString buddyCaption;
     std::optional<Action> buddyAction;
     std::optional<Action> action;                // buttons
     std::function<void(PageContext&)> onChanged; // text, check or selection changed
@@ -131,8 +132,9 @@ struct Control {
         buddyAction = pickFile(name);
         return *this;
     }
-    Control& withButton(const QString& buttonName, Action a) {
+    Control& withButton(const QString& buttonName, const QString& caption, Action a) {
         buddyButton = buttonName;
+        buddyCaption = caption;
         buddyAction = std::move(a);
         return *this;
     }

@@ -148,6 +148,12 @@ ValueKind codeWhenChecked(const QString& checkedCode, const QString& uncheckedCo
     };
 }
 
+ValueKind numberWhenChecked(int32_t checkedValue, int32_t uncheckedValue) {
+    return [=](const FieldValue& v) {
+        return TJSONUtil::SetInt(v.checked ? checkedValue : uncheckedValue);
+    };
+}
+
 ValueKind codeOfExtension(const std::map<QString, QString>& codes, const QString& otherwise) {
     return [=](const FieldValue& v) {
         const auto it = codes.find(QFileInfo(v.text).suffix().toLower());

@@ -75,6 +75,8 @@ ValueKind code();
 ValueKind codeOfPosition(const QStringList& codes);
 // A code when the check box or radio button is checked, another when it is not.
 ValueKind codeWhenChecked(const QString& checkedCode, const QString& uncheckedCode);
+// A number when the check box or radio button is checked, another when it is not.
+ValueKind numberWhenChecked(int32_t checkedValue, int32_t uncheckedValue);
 // A code chosen by the extension of the path (lower case, without the dot).
 ValueKind codeOfExtension(const std::map<QString, QString>& codes, const QString& otherwise);
 // The file's lines in the host's 8-bit code page, joined with nothing.

@@ -1,0 +1,116 @@
+#include "fiscalreadings.h"
+
+#include "pagecontext.h"
+#include "tapiresult.h"
+#include "tjsonutil.h"
+#include "utf8step.h"
+
+namespace kit::fiscal {
+
+namespace {
+
+// Answers the pages cannot read are reported, and the page's fields stay as they were.
+[[noreturn]] void unexpected(const QString& what) {
+    throw Exception(
+        QStringLiteral(
+            "Resposta inesperada do middleware: %1. Os campos da página não foram alterados.")
+            .arg(what));
+}
+
+json::JsonValue parseOrReport(const HttpAnswer& answer) {
+    auto parsed = parseUtf8Answer(answer.body);
+    if (!parsed)
+        unexpected(QStringLiteral("o texto não é JSON"));
+    if (!parsed->isObject())
+        unexpected(QStringLiteral("o JSON não é um objeto"));
+    return std::move(*parsed);
+}
+
+void fill(PageContext& page, const Record& record, const json::JsonValue* source) {
+    for (const RecordField& f : record) {
+        QString value;
+        if (source) {
+            value = f.kind == RecordField::Kind::Integer
+                        ? QString::number(TJSONUtil::GetInt(source, f.key, 0))
+                        : TJSONUtil::GetStr(source, f.key);
+        }
+        page.setText(f.control, value);
+    }
+}
+
+} // namespace
+
+Record satRecord(const std::vector<std::pair<QString, QString>>& keysToControls) {
+    Record r;
+    for (const auto& [key, control] : keysToControls) {
+        RecordField::Kind kind = RecordField::Kind::Text;
+        if (key == QLatin1String("XMLIMP") || key == QLatin1String("XMLVEN"))
+            kind = RecordField::Kind::Memo;
+        else if (key == QLatin1String("NUMSAT") || key == QLatin1String("NUMCFE") ||
+                 key == QLatin1String("CODRET") || key == QLatin1String("CODERR"))
+            kind = RecordField::Kind::Integer;
+        r.push_back({key, control, kind});
+    }
+    return r;
+}
+
+Record eventRecord(const QString& eventoMemo, const QString& notaMemo) {
+    return {{QStringLiteral("XMLEVENTO"), eventoMemo, RecordField::Kind::Memo},
+            {QStringLiteral("XMLNOTA"), notaMemo, RecordField::Kind::Memo}};
+}
+
+Reading resultText(const QString& control) {
+    return [control](PageContext& page, const HttpAnswer& answer) {
+        const json::JsonValue parsed = parseOrReport(answer);
+        const json::JsonValue* result = parsed.find("result");
+        if (!result)
+            unexpected(QStringLiteral("sem \"result\""));
+        QString text;
+        if (result->isString())
+            text = u'"' + result->toQString().replace(u'"', QStringLiteral("\\\"")) + u'"';
+        else
+            text = QString::fromStdString(json::toSigningText(*result));
+        page.setText(control, text);
+    };
+}
+
+Reading recordReading(Record record) {
+    return [record](PageContext& page, const HttpAnswer& answer) {
+        const json::JsonValue parsed = parseOrReport(answer);
+        const json::JsonValue* result = parsed.find("result");
+        if (!result) {
+            fill(page, record, nullptr);
+            return;
+        }
+        if (!result->isObject())
+            unexpected(QStringLiteral("\"result\" não é um objeto"));
+        const auto again = json::parse(json::toWireText(*result)).value;
+        fill(page, record, &*again);
+    };
+}
+
+Reading eventReading(Record record) {
+    return [record](PageContext& page, const HttpAnswer& answer) {
+        const json::JsonValue parsed = parseOrReport(answer);
+        const json::JsonValue* result = parsed.find("result");
+        const json::JsonValue* conteudo =
+            result && result->isObject() ? result->find("conteudo") : nullptr;
+        if (!conteudo)
+            return;
+        const json::JsonValue* livre = conteudo->isObject() ? conteudo->find("livre") : nullptr;
+        if (livre && !livre->isObject())
+            unexpected(QStringLiteral("\"livre\" não é um objeto"));
+        fill(page, record, livre);
+    };
+}
+
+Reading contentText(const QString& control) {
+    return [control](PageContext& page, const HttpAnswer& answer) {
+        const json::JsonValue parsed = parseOrReport(answer);
+        const auto result = TAPIResultHelper::fromJSON(parsed, true);
+        page.setText(control, QString());
+        page.setText(control, result->Conteudo().Str);
+    };
+}
+
+} // namespace kit::fiscal
