@@ -62,6 +62,12 @@ HttpAnswer MiddlewareExchange::plain(const QString& path, const DadosBuilder& da
     return send(*client, path, json::toWireText(dados()), options);
 }
 
+HttpAnswer MiddlewareExchange::postWire(const QString& path, const std::string& wireText,
+                                        Options options) {
+    const auto client = _GetWS(options.authenticate);
+    return send(*client, path, wireText, options);
+}
+
 HttpAnswer MiddlewareExchange::get(const QString& path, Options options) {
     const auto client = _GetWS(options.authenticate);
     const QString url = _GetURL(path);

@@ -53,6 +53,8 @@ public:
                                       Options options = {});
     // Client set-up, data, display and send: the data value itself is posted.
     HttpAnswer plain(const QString& path, const DadosBuilder& dados, Options options = {});
+    // Client set-up and send of a text already built (an envelope), without the session check.
+    HttpAnswer postWire(const QString& path, const std::string& wireText, Options options = {});
     // A GET of the path (the answer is raw bytes).
     HttpAnswer get(const QString& path, Options options = {});
 

@@ -1,6 +1,8 @@
 #include "nfecommon.h"
 
 #include "kit/readings.h"
+#include "memtable.h"
+#include "texthelpers.h"
 
 using namespace kit;
 
@@ -89,6 +91,37 @@ Control satOutputs(const char* groupName, const SatControls& c) {
     add(c.msgErr, "Mensagem de Erro", false);
     add(c.msgSis, "Mensagem Sistema", false);
     return group(s(groupName), QStringLiteral("Retorno"), std::move(fields));
+}
+
+// A range per line, "first;last": the line is trimmed before it is split.
+void importRangeLine(const QString& line, MemTable& row) {
+    const QString trimmed = line.trimmed();
+    const qsizetype p = trimmed.indexOf(u';');
+    const QString first = p >= 0 ? trimmed.left(p).trimmed() : QString();
+    const QString last = p >= 0 ? trimmed.mid(p + 1).trimmed() : trimmed;
+    if (!first.isEmpty())
+        row.setValue(QStringLiteral("NumeroInicial"), Str2Int(first));
+    if (!last.isEmpty())
+        row.setValue(QStringLiteral("NumeroFinal"), Str2Int(last));
+}
+
+BatchRun disablementRun(const char* table, const char* path, const QStringList& singleControls) {
+    BatchRun b;
+    b.modeItems = {QStringLiteral("Faixa Única"), QStringLiteral("Várias Faixas")};
+    b.groupCaption = QStringLiteral("Faixas");
+    b.table = QString::fromLatin1(table);
+    b.path = QString::fromLatin1(path);
+    b.singleControls = singleControls;
+    b.tableEmptyMessage = QStringLiteral("Informe pelo menos uma faixa para inutilizar");
+    b.rowCheck = rangeRowCheck;
+    b.runConfirmation =
+        QStringLiteral("Deseja realmente inutilizar todas essas faixas de numeração?");
+    b.importConfirmation = QStringLiteral(
+        "As faixas já informadas no grid serão eliminadas. Deseja realmente importar o arquivo?");
+    b.clearConfirmation =
+        QStringLiteral("Deseja realmente limpar o grid com as faixas de numeração?");
+    b.importLine = importRangeLine;
+    return b;
 }
 
 } // namespace nfe

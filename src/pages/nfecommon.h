@@ -1,6 +1,7 @@
 #pragma once
 
 // The pieces every fiscal-document page is declared with (NF-e, CT-e, MDF-e).
+#include "kit/batchrun.h"
 #include "kit/fiscalreadings.h"
 #include "kit/pagespec.h"
 
@@ -46,5 +47,12 @@ struct SatControls {
 };
 kit::fiscal::Record satRecord(const SatControls& c);
 kit::Control satOutputs(const char* groupName, const SatControls& c);
+
+// The batch run of a range-disablement page (NF-e and CT-e): its texts, checks and import; the
+// page sets the names of its own controls and the data value of a row.
+kit::BatchRun disablementRun(const char* table, const char* path,
+                             const QStringList& singleControls);
+// One imported line "first;last", trimmed before it is split.
+void importRangeLine(const QString& line, MemTable& row);
 
 } // namespace nfe

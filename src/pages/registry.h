@@ -15,6 +15,7 @@ std::vector<kit::Page> sslLocalPages();
 std::vector<kit::Page> nfeLocalPages();
 std::vector<kit::Page> genericPages();
 std::vector<kit::Page> nfePages();
+std::vector<kit::Page> nfeNumeracaoPages();
 
 // Every declared page by its tab's object name.
 const std::map<QString, kit::Page>& declaredPages();

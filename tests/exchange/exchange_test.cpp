@@ -150,13 +150,13 @@ TEST_F(ExchangeTest, StandInChecksEnvelopeSignatures) {
     MiddlewareHttpClient client(credentialsForCompany(0));
     json::JsonValue env =
         buildEnvelope(QStringLiteral("0"), QStringLiteral("0"), json::JsonValue::object());
-    HttpAnswer ok = client.post(url("TNFeAPI/SefazOnLine"),
-                                QByteArray::fromStdString(json::toWireText(env)));
+    HttpAnswer ok =
+        client.post(url("TNFeAPI/SefazOnLine"), QByteArray::fromStdString(json::toWireText(env)));
     EXPECT_TRUE(ok.body.contains("\"err\":false")) << ok.body.constData();
 
     env.find("Parametros")->find("Dados")->add("Extra", json::JsonValue::integer(1));
-    HttpAnswer bad = client.post(url("TNFeAPI/SefazOnLine"),
-                                 QByteArray::fromStdString(json::toWireText(env)));
+    HttpAnswer bad =
+        client.post(url("TNFeAPI/SefazOnLine"), QByteArray::fromStdString(json::toWireText(env)));
     EXPECT_TRUE(bad.body.contains("\"err\":true")) << bad.body.constData();
     EXPECT_TRUE(bad.body.contains("Assinatura inv")) << bad.body.constData();
 }

@@ -136,7 +136,32 @@ ServiceHandler orError(ServiceHandler handler) {
 
 } // namespace
 
+// A certificate file: the bytes of a small PKCS #12 look-alike, binary on purpose.
+Answer certificado(const Request& request, const JsonValue*) {
+    std::string bytes("0\x82\x01\x00\x02\x01\x03\x00\xff\xfe", 10);
+    bytes += "CERTIFICADO-SIMULADO:" + request.path;
+    return Answer{200, bytes, "application/octet-stream"};
+}
+
+// Ranges wider than 1000 numbers are rejected, so a batch shows both outcomes.
+Answer inutiliza(const Request&, const JsonValue* dados) {
+    const int first = TJSONUtil::GetInt(dados, QStringLiteral("NumeroInicial"), 0);
+    const int last = TJSONUtil::GetInt(dados, QStringLiteral("NumeroFinal"), 0);
+    if (last - first > 1000)
+        return resultEnvelope(
+            true, "6",
+            QStringLiteral("Rejeição simulada: faixa de %1 a %2 maior que 1000 números.")
+                .arg(first)
+                .arg(last));
+    return resultEnvelope(
+        false, "",
+        QStringLiteral("Inutilização de número homologada: %1 a %2.").arg(first).arg(last));
+}
+
 void installDefaultAnswers(MiddlewareSim& server) {
+    server.setHandler("TNFeAPI/Certificado", certificado);
+    server.setHandler("TNFeAPI/InutilizaSEFAZ", inutiliza);
+    server.setHandler("TCTeAPI/InutilizaCTe", inutiliza);
     server.setHandler("TNFeAPI/AutenticaCFeSAT", orError([](const Request&, const JsonValue*) {
                           return wrapped(satRecord(false));
                       }));

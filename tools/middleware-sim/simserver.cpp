@@ -61,6 +61,15 @@ void readBasicAuth(const httplib::Request& req, Request& out) {
     out.authPassword = decoded.mid(colon + 1).toStdString();
 }
 
+// "API/Service" of a path that may carry further segments.
+std::string serviceOf(const std::string& path) {
+    const auto first = path.find('/');
+    if (first == std::string::npos)
+        return path;
+    const auto second = path.find('/', first + 1);
+    return second == std::string::npos ? path : path.substr(0, second);
+}
+
 // Whether the path names a service of the middleware ("TNFeAPI/AutenticaSEFAZ"); a path
 // may carry further segments after the service ("TNFeAPI/Certificado/1001/…").
 bool isServicePath(const std::string& path) {
@@ -194,7 +203,9 @@ Answer MiddlewareSim::handle(const Request& request) {
             queued->second.pop_front();
             return a;
         }
-        if (auto h = m_handlers.find(request.path); h != m_handlers.end())
+        // Handlers answer a service whatever further segments its path carries.
+        const std::string service = serviceOf(request.path);
+        if (auto h = m_handlers.find(service); h != m_handlers.end())
             handler = h->second;
     }
     if (!isServicePath(request.path))

@@ -1,0 +1,199 @@
+#include "batchrun.h"
+
+#include "dialogs.h"
+#include "envelope.h"
+#include "filehelpers.h"
+#include "memtable.h"
+#include "pagecontext.h"
+#include "pageroutines.h"
+#include "textpane.h"
+#include "utf8step.h"
+
+namespace kit {
+
+namespace {
+const QStringList kOutcome = {QStringLiteral("Situacao"), QStringLiteral("Request"),
+                              QStringLiteral("Response")};
+
+void setOutcomeWritable(MemTable& t, bool writable) {
+    for (const QString& f : kOutcome)
+        t.setReadOnly(f, !writable);
+}
+} // namespace
+
+std::optional<QString> rangeRowCheck(MemTable& row) {
+    const int first = row.asInteger(QStringLiteral("NumeroInicial"));
+    const int last = row.asInteger(QStringLiteral("NumeroFinal"));
+    if (last < first)
+        return QStringLiteral(
+                   "Número Inicial [%1]  não pode ser maior que o Número Final [%2] . Verifique!")
+            .arg(first)
+            .arg(last);
+    if (first == 0 || last == 0)
+        return QStringLiteral("Número da faixa não pode ser zero. Verifique!");
+    return std::nullopt;
+}
+
+std::vector<Control> BatchRun::controls() const {
+    const BatchRun self = *this;
+    Action importAction;
+    importAction.exchange = Exchange::Custom;
+    importAction.custom = [self](PageContext& page) { self.importFile(page); };
+    Action clearAction;
+    clearAction.exchange = Exchange::Custom;
+    clearAction.custom = [self](PageContext& page) { self.clear(page); };
+    return {
+        radioGroup(modeGroup, QStringLiteral("Tipo"), modeItems, 0)
+            .whenChanged([self](PageContext& page) { self.applyMode(page); }),
+        group(groupBox, groupCaption,
+              {
+                  kit::grid(grid, table, navigator),
+                  button(importButton, QStringLiteral("Importar arquivo"), importAction),
+                  button(clearButton, QStringLiteral("Limpar grid"), clearAction),
+              }),
+    };
+}
+
+bool BatchRun::batchMode(PageContext& page) const {
+    return page.value(modeGroup).index == 1;
+}
+
+void BatchRun::applyMode(PageContext& page) const {
+    const bool batch = batchMode(page);
+    page.setVisible(groupBox, batch);
+    for (const QString& c : singleControls) {
+        if (disableInsteadOfHide) {
+            page.setEnabled(c, !batch);
+        } else {
+            page.setVisible(c, !batch);
+            if (QWidget* label =
+                    page.widget(c)->parentWidget()->findChild<QWidget*>(QStringLiteral("lb_") + c))
+                label->setVisible(!batch);
+        }
+    }
+}
+
+Action BatchRun::action(std::vector<Check> pageChecks, std::vector<Check> singleChecks,
+                        Action single) const {
+    const BatchRun self = *this;
+    Action a;
+    a.exchange = Exchange::Custom;
+    a.custom = [self, pageChecks, singleChecks, single](PageContext& page) {
+        page.exchange()._Conecta(false, TEnumConexaoMiddlewareTipoRetorno_Simples);
+        for (const Check& check : pageChecks)
+            if (auto message = check(page))
+                throw CheckFailed(*message);
+        if (self.batchMode(page)) {
+            self.run(page);
+            return;
+        }
+        Action s = single;
+        s.checks.insert(s.checks.begin(), singleChecks.begin(), singleChecks.end());
+        page.runAction(s);
+    };
+    return a;
+}
+
+void BatchRun::run(PageContext& page) const {
+    MemTable& t = page.table(table);
+    t.postIfEditing();
+    if (t.recordCount() == 0)
+        throw CheckFailed(tableEmptyMessage);
+    for (t.first(); !t.eof(); t.next())
+        if (auto message = rowCheck(t))
+            throw CheckFailed(*message);
+    if (!page.dialogs().confirm(runConfirmation))
+        return;
+    auto& request = page.as<TextPane>(QStringLiteral("mm_Request"));
+    auto& response = page.as<TextPane>(QStringLiteral("mm_Response"));
+    request.clear();
+    response.clear();
+    // Outcomes of an earlier run never stand beside this run's.
+    setOutcomeWritable(t, true);
+    for (t.first(); !t.eof(); t.next())
+        for (const QString& f : kOutcome)
+            t.setValue(f, QString());
+    t.post();
+    int failed = 0;
+    for (t.first(); !t.eof(); t.next()) {
+        QString envelopeText;
+        QString answerText;
+        QString outcome;
+        try {
+            json::JsonValue dados = rowDados(page, t);
+            const json::JsonValue envelope = page.exchange()._GetJParam(std::move(dados));
+            envelopeText = QString::fromStdString(json::toWireText(envelope));
+            ExchangeOptions quiet;
+            quiet.showInPanes = false;
+            const HttpAnswer answer =
+                page.exchange().postWire(path, envelopeText.toStdString(), quiet);
+            answerText = answerDisplayText(answer.body, answer.contentType);
+            outcome = answerText.contains(QStringLiteral("\"err\":false")) ? QStringLiteral("OK")
+                                                                           : QStringLiteral("ERRO");
+        } catch (const EConvertError&) {
+            // A value of the page that does not convert stops the run before the row is sent.
+            setOutcomeWritable(t, false);
+            throw;
+        } catch (const Exception& e) {
+            answerText = e.message();
+            outcome = QStringLiteral("ERRO");
+        }
+        if (outcome != QLatin1String("OK"))
+            ++failed;
+        t.setValue(QStringLiteral("Request"), envelopeText);
+        t.setValue(QStringLiteral("Response"), answerText);
+        t.setValue(QStringLiteral("Situacao"), outcome);
+        t.post();
+    }
+    setOutcomeWritable(t, false);
+    request.setText(QStringLiteral("*** VERIFIQUE NO GRID ***"));
+    response.setText(QStringLiteral("*** VERIFIQUE NO GRID ***"));
+    if (failed > 0)
+        page.dialogs().message(
+            QStringLiteral("%1 de %2 registro(s) terminaram com ERRO. Verifique no grid.")
+                .arg(failed)
+                .arg(t.recordCount()),
+            Dialogs::Kind::Warning);
+}
+
+void BatchRun::importFile(PageContext& page) const {
+    const QString path = _GetFile(QString());
+    if (path.isEmpty())
+        return;
+    MemTable& t = page.table(table);
+    QStringList lines;
+    try {
+        lines = splitLines(readTextFile(path));
+    } catch (const Exception& e) {
+        throw Exception(QStringLiteral("Ocorreu um erro na leitura do arquivo: ") + e.message());
+    }
+    if (lines.isEmpty())
+        return;
+    t.postIfEditing();
+    if (t.recordCount() > 0 && !page.dialogs().confirm(importConfirmation))
+        return;
+    while (t.recordCount() > 0)
+        t.remove();
+    for (const QString& line : lines) {
+        try {
+            t.append();
+            importLine(line, t);
+            t.post();
+        } catch (const Exception& e) {
+            t.cancel();
+            throw Exception(QStringLiteral("Ocorreu um erro na leitura do arquivo: ") +
+                            e.message());
+        }
+    }
+}
+
+void BatchRun::clear(PageContext& page) const {
+    MemTable& t = page.table(table);
+    t.postIfEditing();
+    if (t.recordCount() == 0 || !page.dialogs().confirm(clearConfirmation))
+        return;
+    while (t.recordCount() > 0)
+        t.remove();
+}
+
+} // namespace kit
