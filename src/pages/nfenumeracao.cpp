@@ -205,7 +205,7 @@ Page sefazOnLine() {
             comboEditable(
                 QStringLiteral("cb_TipoEmissaoSefazOnline"), QStringLiteral("Contingência"),
                 {QStringLiteral("Normal"), QStringLiteral("SVCAN"), QStringLiteral("SVCRS")},
-                QStringLiteral("Normal"))
+                QStringLiteral("Normal"), 0)
                 .sends(QStringLiteral("TIPOEMISSAO"), kinds::position()),
             comboEditable(QStringLiteral("cb_ModeloNotaSefazOnline"),
                           QStringLiteral("Modelo da Nota"),

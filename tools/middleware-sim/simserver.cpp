@@ -116,6 +116,7 @@ MiddlewareSim::MiddlewareSim() : m_server(std::make_unique<Server>()) {
         r.method = req.method;
         r.path = req.matches.size() > 1 ? req.matches[1].str() : std::string();
         r.body = req.body;
+        r.target = req.target;
         r.contentType = req.get_header_value("Content-Type");
         readBasicAuth(req, r);
         const Answer a = handle(r);

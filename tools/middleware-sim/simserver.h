@@ -19,7 +19,8 @@ namespace sim {
 // One request as the stand-in received it.
 struct Request {
     std::string method;
-    std::string path; // the service path after the base, e.g. "TConexaoAPI/Sobre"
+    std::string path;   // the service path after the base, e.g. "TConexaoAPI/Sobre"
+    std::string target; // the request target as sent, percent-encoding included
     std::string body;
     std::string contentType;
     std::string authUser;

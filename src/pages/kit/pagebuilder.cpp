@@ -129,8 +129,8 @@ private:
             for (qsizetype i = 0; i < c.items.size(); ++i)
                 combo->addItem(c.items[i], i < c.itemData.size() ? c.itemData[i] : QVariant());
             combo->setCurrentIndex(c.selected);
-            if (combo->isEditable())
-                combo->setCurrentText(c.text);
+            if (combo->isEditable() && c.selected < 0)
+                combo->setEditText(c.text);
             return combo;
         }
         case WidgetKind::EnumCombo: {

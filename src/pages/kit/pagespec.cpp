@@ -108,9 +108,10 @@ Control comboList(const QString& name, const QString& label, const QStringList& 
 }
 
 Control comboEditable(const QString& name, const QString& label, const QStringList& items,
-                      const QString& defaultText) {
+                      const QString& defaultText, int selected) {
     Control c = make(name, WidgetKind::ComboEditable, label, defaultText);
     c.items = items;
+    c.selected = selected;
     return c;
 }
 

@@ -149,8 +149,9 @@ Control password(const QString& name, const QString& label, const QString& defau
 Control memo(const QString& name, const QString& label, const QString& defaultText = {});
 Control comboList(const QString& name, const QString& label, const QStringList& items,
                   int selected = -1);
+// An editable list whose default text is typed over it; selected chooses an entry first.
 Control comboEditable(const QString& name, const QString& label, const QStringList& items,
-                      const QString& defaultText = {});
+                      const QString& defaultText = {}, int selected = -1);
 Control enumCombo(const QString& name, const QString& label,
                   std::function<std::unique_ptr<TCombo>()> filler, int selected = -1);
 Control check(const QString& name, const QString& caption, bool checked = false);
