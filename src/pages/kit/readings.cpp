@@ -8,7 +8,14 @@
 #include "tjsonutil.h"
 #include "utf8step.h"
 
+#include "filehelpers.h"
+#include "memtable.h"
+
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPixmap>
 
 namespace kit::readings {
 
@@ -71,6 +78,103 @@ Reading resultIntoField(const QString& control) {
 Reading answerInMessageBox() {
     return [](PageContext& page, const HttpAnswer& answer) {
         page.dialogs().message(utf8Step(answer.body), Dialogs::Kind::Information);
+    };
+}
+
+Reading bankSlipFiles(std::function<bool(PageContext&)> packed) {
+    return [=](PageContext& page, const HttpAnswer& answer) {
+        const auto parsed = parseUtf8Answer(answer.body);
+        const json::JsonValue* livre =
+            member(member(member(parsed ? &*parsed : nullptr, "result"), "conteudo"), "livre");
+        if (!livre || !livre->isArray())
+            return;
+        const QString extension = packed(page) ? QStringLiteral(".zip") : QStringLiteral(".pdf");
+        QDir().mkpath(outputFolder());
+        for (std::size_t n = 0; n < livre->size(); ++n) {
+            const auto boleto = TBoletoHelper::fromJSON(&livre->at(n));
+            QFile out(QDir(outputFolder()).filePath(QString::number(n) + extension));
+            if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+                out.write(boleto->Boleto) != boleto->Boleto.size())
+                throw EFileError(QStringLiteral("Não foi possível gravar \"%1\": %2")
+                                     .arg(out.fileName(), out.errorString()));
+        }
+    };
+}
+
+Reading captcha(const QString& method, const QString& packedCheck, const QString& image,
+                const QString& captchaField) {
+    return [=](PageContext& page, const HttpAnswer& answer) {
+        const bool packed = page.checked(packedCheck);
+        ResultDecodeBase64(method, packed ? QStringLiteral("zip") : QStringLiteral("png"),
+                           answer.body);
+        const QDir out(outputFolder());
+        if (packed)
+            DescompactFile(out.filePath(method + QStringLiteral(".zip")), out.path());
+        const QString png = out.filePath(method + QStringLiteral(".png"));
+        if (!QFile::exists(png))
+            return;
+        page.setText(captchaField, QString());
+        QPixmap picture;
+        if (!picture.load(png, "PNG"))
+            throw Exception(QStringLiteral("A imagem \"%1\" não é um PNG válido.").arg(png));
+        page.as<QLabel>(image).setPixmap(picture);
+    };
+}
+
+Reading resultArrayIntoTable(const QString& table,
+                             const std::vector<std::pair<QString, QString>>& keysToFields) {
+    return [=](PageContext& page, const HttpAnswer& answer) {
+        const auto parsed = parseUtf8Answer(answer.body);
+        const json::JsonValue* result = member(parsed ? &*parsed : nullptr, "result");
+        if (!result || !result->isArray())
+            throw Exception(QStringLiteral(
+                "Resposta inesperada: \"result\" não é uma lista. A tabela não foi alterada."));
+        MemTable& t = page.table(table);
+        t.close();
+        t.open();
+        std::vector<std::pair<QString, bool>> readOnly;
+        for (const auto& [key, field] : keysToFields) {
+            readOnly.emplace_back(field, t.field(field).readOnly);
+            t.setReadOnly(field, false);
+        }
+        for (std::size_t i = 0; i < result->size(); ++i) {
+            const json::JsonValue& row = result->at(i);
+            t.append();
+            for (const auto& [key, field] : keysToFields) {
+                const json::JsonValue* v = TJSONUtil::GetValue(row, key);
+                if (v && (v->isString() || v->isNumber()))
+                    t.setValue(field, v->isNumber() ? QVariant(v->toQString().toDouble())
+                                                    : QVariant(v->toQString()));
+                else if (v && v->isBool())
+                    t.setValue(field, v->isTrue());
+            }
+            t.post();
+        }
+        for (const auto& [field, was] : readOnly)
+            t.setReadOnly(field, was);
+        t.first();
+    };
+}
+
+Reading contentTextWithLineBreaks(const QString& control) {
+    return [=](PageContext& page, const HttpAnswer& answer) {
+        const auto parsed = parseUtf8Answer(answer.body);
+        if (!parsed || !parsed->isObject())
+            throw Exception(QStringLiteral("Resposta inesperada: o texto não é um objeto JSON."));
+        const auto result = TAPIResultHelper::fromJSON(*parsed, true);
+        if (!result->Controle().Err)
+            page.setText(control, result->Conteudo().Str.replace(QStringLiteral("/n"),
+                                                                 QStringLiteral("\r\n")));
+    };
+}
+
+Reading storedXml(const QString& memo) {
+    return [=](PageContext& page, const HttpAnswer& answer) {
+        const auto parsed = parseUtf8Answer(answer.body);
+        if (!parsed || !parsed->isObject())
+            throw Exception(QStringLiteral(
+                "Resposta inesperada: o texto não é um objeto JSON. O campo não foi alterado."));
+        page.setText(memo, TJSONUtil::GetStr(&*parsed, QStringLiteral("result")));
     };
 }
 

@@ -21,6 +21,20 @@ Reading resultIntoField(const QString& control);
 // The answer in a message box.
 Reading answerInMessageBox();
 
+// Bank-slip records of "livre": record n saved as Arquivos/<n>.pdf (or .zip when packed).
+Reading bankSlipFiles(std::function<bool(PageContext&)> packed);
+// The captcha: saved as Arquivos/<method>.zip or .png, unpacked when packed, then the picture
+// shown in the image and the captcha field emptied.
+Reading captcha(const QString& method, const QString& packedCheck, const QString& image,
+                const QString& captchaField);
+// The "result" array into an input table, one row per object (key -> field).
+Reading resultArrayIntoTable(const QString& table,
+                             const std::vector<std::pair<QString, QString>>& keysToFields);
+// When the answer reports no error, "conteudo"."str" into the field, each "/n" as a line break.
+Reading contentTextWithLineBreaks(const QString& control);
+// The stored XML: a "result" string into the memo (UTF-8, accents kept); anything else empties it.
+Reading storedXml(const QString& memo);
+
 // The printer-list lookup: fills the list with the printers of the communication type.
 Action printerLookup(const QString& listControl,
                      std::function<QString(PageContext&)> tipoComunicacao);

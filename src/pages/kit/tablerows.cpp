@@ -24,6 +24,17 @@ json::JsonValue cellValue(const MemTable& table, const Column& c) {
     return {};
 }
 
+std::optional<json::JsonValue> nonBlankStrings(MemTable& table, const QString& field) {
+    table.postIfEditing();
+    if (table.recordCount() == 0)
+        return std::nullopt;
+    json::JsonValue list = json::JsonValue::array();
+    for (table.first(); !table.eof(); table.next())
+        if (!table.asString(field).trimmed().isEmpty())
+            list.append(TJSONUtil::SetStr(table.asString(field)));
+    return list;
+}
+
 json::JsonValue tableRows(MemTable& table, const std::vector<Column>& columns) {
     json::JsonValue rows = json::JsonValue::array();
     table.postIfEditing();

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 #include <vector>
 
 class MemTable;
@@ -21,6 +23,8 @@ struct Column {
 
 // One object per row the table shows, first row to last; the table is left on its last row.
 json::JsonValue tableRows(MemTable& table, const std::vector<Column>& columns);
+// The non-blank texts of a field, in table order; nothing when the table has no rows.
+std::optional<json::JsonValue> nonBlankStrings(MemTable& table, const QString& field);
 json::JsonValue cellValue(const MemTable& table, const Column& column);
 
 } // namespace kit

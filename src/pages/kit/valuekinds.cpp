@@ -9,6 +9,7 @@
 #include "tjsonutil.h"
 
 #include <QFileInfo>
+#include <QListWidget>
 
 namespace kit {
 
@@ -216,6 +217,47 @@ ValueKind linesAsObjects(const QString& key) {
             array.append(std::move(o));
         }
         return array;
+    };
+}
+
+ValueKind itemList(const QString& codfilControl, const QString& sequenControl) {
+    return [=](const FieldValue& v) {
+        json::JsonValue items = json::JsonValue::array();
+        const QString text = v.text.trimmed();
+        if (text.isEmpty())
+            return items;
+        for (QString piece : text.split(u';')) {
+            piece.remove(piece.indexOf(u'{'), piece.contains(u'{') ? 1 : 0);
+            piece.remove(piece.indexOf(u'}'), piece.contains(u'}') ? 1 : 0);
+            const QStringList parts = piece.split(u'|');
+            if (parts.size() < 2)
+                throw Exception(
+                    QStringLiteral("Item inválido: \"%1\". Use o formato {item|quantidade}.")
+                        .arg(piece));
+            json::JsonValue item = json::JsonValue::object();
+            item.add("Codfil", TJSONUtil::SetStr(v.page->text(codfilControl)));
+            item.add("Sequen", TJSONUtil::SetStr(v.page->text(sequenControl)));
+            item.add("Numite", TJSONUtil::SetInt(regional::strToInt(parts[0])));
+            item.add("Qtdmov", TJSONUtil::SetCurr(regional::Currency::fromText(parts[1])));
+            items.append(std::move(item));
+        }
+        return items;
+    };
+}
+
+ValueKind attachments() {
+    return [](const FieldValue& v) {
+        json::JsonValue list = json::JsonValue::array();
+        const auto* box = qobject_cast<const QListWidget*>(v.page->widget(v.name));
+        for (int i = 0; box && i < box->count(); ++i) {
+            json::JsonValue anexo = json::JsonValue::object();
+            anexo.add("Conteudo", TJSONUtil::SetStr(box->item(i)->data(Qt::UserRole).toString()));
+            anexo.add("NomeArquivo", TJSONUtil::SetStr(QFileInfo(box->item(i)->text()).fileName()));
+            json::JsonValue entry = json::JsonValue::object();
+            entry.add("Anexo", std::move(anexo));
+            list.append(std::move(entry));
+        }
+        return list;
     };
 }
 

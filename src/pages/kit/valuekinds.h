@@ -91,6 +91,12 @@ ValueKind rawFileText(EmptyPath policy);
 ValueKind fileBase64(bool pack, EmptyPath policy);
 // Memo lines as an array of one-key objects.
 ValueKind linesAsObjects(const QString& key);
+// The item list "{1|50,0000};{2|1}": one object per piece with the two controls' texts under
+// "Codfil" and "Sequen", the item ("Numite", strict integer) and the quantity ("Qtdmov", money).
+ValueKind itemList(const QString& codfilControl, const QString& sequenControl);
+// A list of attachments: [{"Anexo":{"Conteudo":<base64 kept with the
+// entry>,"NomeArquivo":<name>}}].
+ValueKind attachments();
 // A fixed value.
 ValueKind constant(const json::JsonValue& value);
 } // namespace kinds
