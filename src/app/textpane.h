@@ -13,7 +13,7 @@ class QPushButton;
 class TextPane : public QWidget {
     Q_OBJECT
 public:
-    static constexpr qsizetype kShownLimit = 100'000;
+    static constexpr qsizetype kShownLimit = 32'000;
 
     explicit TextPane(const QString& objectName, QWidget* parent = nullptr);
 
