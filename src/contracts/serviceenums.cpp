@@ -508,176 +508,23 @@ QUORVA_ENUM_TEXT(TEnumServicos_TSSLLocalAPI, ServicosSSLLocalAPIToStr)
 } // namespace TEnum
 
 QStringList servicePaths() {
+    // Each service enumeration's codes after its "_NaoEncontrado" member, under its class.
+    const std::vector<const EnumInfo*> families = {
+        &enumInfo<TEnumServicos_TCommerceAPI>(), &enumInfo<TEnumServicos_TCommerceLocalAPI>(),
+        &enumInfo<TEnumServicos_TConexaoAPI>(),  &enumInfo<TEnumServicos_TConexaoLocalAPI>(),
+        &enumInfo<TEnumServicos_TCTeAPI>(),      &enumInfo<TEnumServicos_TImpressoraNaoFiscalAPI>(),
+        &enumInfo<TEnumServicos_TMDFeAPI>(),     &enumInfo<TEnumServicos_TMiddlewareAPI>(),
+        &enumInfo<TEnumServicos_TNFeAPI>(),      &enumInfo<TEnumServicos_TNFeLocalAPI>(),
+        &enumInfo<TEnumServicos_TPAFAPI>(),      &enumInfo<TEnumServicos_TPafLocalAPI>(),
+        &enumInfo<TEnumServicos_TSSLAPI>(),      &enumInfo<TEnumServicos_TSSLLocalAPI>(),
+    };
     QStringList paths;
-    for (const char* name : {"ConsultaRetaguarda",
-                             "ExecutaGravaTransacoes",
-                             "Separar",
-                             "ParametrosMiddleware",
-                             "ConsultaDevolucoes",
-                             "DadosDevolucao",
-                             "ProcessaDevolucao",
-                             "ImprimirCancSeguro",
-                             "ReceberMercadoriaImportacao",
-                             "ProcessaXMLDI",
-                             "ProcessaNotaImportacao",
-                             "BloqueiaOrigem",
-                             "DesbloqueiaOrigem",
-                             "ProximoCodigo",
-                             "ProcessaNFSobreRecibo",
-                             "ListaNossoNumero",
-                             "AtualizaStatusECF",
-                             "PersistePDV",
-                             "ReinicializaPoS",
-                             "ReimpressaoCupomEmNotaFiscal",
-                             "ProcessaNFSesAutomatico",
-                             "GeraXMLTransacoesPendentes",
-                             "ConsultaTitulosBancarios",
-                             "ArquivoRemessaCNAB",
-                             "ProcessaArquivoRetornoCNAB",
-                             "ProcessaNotaDeTransferencia",
-                             "ProcessaNotaCreditoICMS",
-                             "ImportaXMLNFe",
-                             "PersisteParceiro",
-                             "PersisteDAV",
-                             "GeraNotaDAVPreVenda",
-                             "ConsultaModeloOrdemDeSeparacaoDAV",
-                             "ImprimeOrdemDeSeparacaoDAV",
-                             "SincronizaSkyhub",
-                             "Get_OrderSkyHub",
-                             "CancelaOrcamento",
-                             "GerarNFESeparacaoDAV",
-                             "SetStatusEcommerce",
-                             "EnviaEmailCotacaoFornecedor",
-                             "ProcessaCotacaoFornecedor",
-                             "AprovarCotacaoFornecedor",
-                             "DefineVencedoresCotacaoFornecedor",
-                             "ProcessaCFeSATComplementar",
-                             "AtualizaStatusDFe",
-                             "CancelaDocumentoEmitido",
-                             "IntegracaoInventarioEstoqueRI4",
-                             "MarcaExportacaoECommerce",
-                             "ConsultaDadosRetaguarda",
-                             "CalculaDescontoDaCampanha"})
-        paths << QStringLiteral("TCommerceAPI/") + QLatin1String(name);
-    for (const char* name : {"GeraBoletoPDF", "GeraBoleto", "EnviaEmail", "ConsultaCNPJCaptcha",
-                             "ConsultaCNPJ", "ConsultaCPFCaptcha", "ConsultaCPF",
-                             "ConsultaModelosDAV", "ImprimeDAV", "CalculaDescontoDaCampanha"})
-        paths << QStringLiteral("TCommerceLocalAPI/") + QLatin1String(name);
-    for (const char* name : {"ConectaMiddleware", "TestaComunicacao", "Sobre", "MiddlewareOnline",
-                             "ConsultaImpressora", "CadastrarAlterarEmpresa", "CadastraXML"})
-        paths << QStringLiteral("TConexaoAPI/") + QLatin1String(name);
-    for (const char* name : {"Sobre", "TestaComunicacao"})
-        paths << QStringLiteral("TConexaoLocalAPI/") + QLatin1String(name);
-    for (const char* name :
-         {"AutenticaCTe", "CancelarCTeSefaz", "ConsultarCTe", "InutilizaCTe", "CTeOnLine",
-          "ImprimeCTeDACTE", "ImprimeEventoCTe", "ImprimeCTeDACTEPeloXML", "GeraCTePDFPeloXML",
-          "ConsultaPeloUltimoNSU", "ManifestarCTe", "CartaCorrecao", "GeraCTePreviaPDFPeloXML",
-          "GeraPDFEventoCTe"})
-        paths << QStringLiteral("TCTeAPI/") + QLatin1String(name);
-    for (const char* name :
-         {"InicializaImpressoraNaoFiscal", "Ativar", "Desativar", "imprimeTextoNaoFiscal",
-          "imprimeDANFENFCe", "imprimeEvento", "CortarPapel", "getAtivo", "SetvTroco",
-          "ImprimirExtratoCFeSAT", "ImprimirExtratoResumidoCFeSAT", "ImprimirExtratoCancelamento",
-          "AbrirGaveta", "SetUsaCodigoEanImpressao", "ImprimirCupomDeDesconto"})
-        paths << QStringLiteral("TImpressoraNaoFiscalAPI/") + QLatin1String(name);
-    for (const char* name : {"AutenticaMDFe", "CancelarMDFeSefaz", "ConsultarMDFe", "MDFeOnLine",
-                             "ImprimeMDFeDAMDFE", "ImprimeEventoMDFe", "ImprimeMDFeDAMDFEPeloXML",
-                             "GeraMDFePDFPeloXML", "EncerrarMDFe", "GeraMDFePreviaPDFPeloXML"})
-        paths << QStringLiteral("TMDFeAPI/") + QLatin1String(name);
-    for (const char* name : {"CSRT"})
-        paths << QStringLiteral("TMiddlewareAPI/") + QLatin1String(name);
-    for (const char* name : {"AutenticaSEFAZ",
-                             "ProcessaXMLs",
-                             "HoraSefazOnline",
-                             "CancelarNFeSEFAZ",
-                             "CancelarNFe",
-                             "CancelarNFCe",
-                             "CancelaCFeSAT",
-                             "Token",
-                             "TokenID",
-                             "Certificado",
-                             "SenhaCertificado",
-                             "AutenticaCFeSAT",
-                             "ConverteArqNF",
-                             "ValidaArqNF",
-                             "AutenticaArqNF",
-                             "AutenticaCFeSATArqNF",
-                             "ConsultaXMLAutenticado",
-                             "SATAtivo",
-                             "InutilizaSEFAZ",
-                             "ReplicaDadosGuarda",
-                             "GetProximaNota",
-                             "SetProximaNota",
-                             "ZerarNumeroNota",
-                             "EnviaEmailGuarda",
-                             "CartaCorrecao",
-                             "SefazOnLine",
-                             "ImprimeDANFE",
-                             "ConsultaNF",
-                             "GetUltimaNota",
-                             "AutenticaNFSeAssinc",
-                             "ImprimeDANFEPeloXML",
-                             "ImprimeEventoNFe",
-                             "EnviaRPSsParaPrefeitura",
-                             "ConsultaRPSsNaPrefeitura",
-                             "SituacaoGuarda",
-                             "SituacaoGuardaParaNFSe",
-                             "AutenticaErpNFeSefaz",
-                             "ConsultaStatusOperacionalSAT",
-                             "GetGuarda",
-                             "GeraPDFPeloXML",
-                             "RegerarXMLNaGuarda",
-                             "GeraXMLDFeFromTransacaoPOS",
-                             "AutenticaCFeSATComplementar",
-                             "ConsultaPeloUltimoNSU",
-                             "ManifestarNFe",
-                             "GeraPreviaPDFPeloXML",
-                             "SetImprimirNFe",
-                             "CancelaNFSePeloRPS",
-                             "GeraPDFEventoNFe"})
-        paths << QStringLiteral("TNFeAPI/") + QLatin1String(name);
-    for (const char* name : {"ConsultaFormaEmissaoCFe"})
-        paths << QStringLiteral("TNFeLocalAPI/") + QLatin1String(name);
-    for (const char* name : {"PermiteGeracaoFiscoReducaoZ",
-                             "PermiteGeracaoFiscoEstoque",
-                             "TransmissaoFiscoReducaoZ",
-                             "TransmissaoFiscoEstoque",
-                             "InclusaoFiscoReducaoZ",
-                             "InclusaoFiscoEstoque",
-                             "MensagemPendenciasFiscoReducaoZ",
-                             "MensagemPendenciasFiscoEstoque",
-                             "PermiteGeracaoFiscoReducaoZ_2",
-                             "PermiteGeracaoFiscoEstoque_2",
-                             "TransmissaoFiscoReducaoZ_2",
-                             "TransmissaoFiscoEstoque_2",
-                             "InclusaoFiscoReducaoZ_2",
-                             "InclusaoFiscoEstoque_2",
-                             "MensagemPendenciasFiscoReducaoZ_2",
-                             "MensagemPendenciasFiscoEstoque_2",
-                             "UltimaTransmissaoFiscoReducaoZ",
-                             "UltimaTransmissaoFiscoEstoque",
-                             "UltimoRegistroFiscoReducaoZ",
-                             "UltimoRegistroFiscoEstoque",
-                             "MensagemPendenciasPublicFiscoReducaoZ",
-                             "MensagemPendenciasPublicFiscoEstoque",
-                             "ConsultarPerfilEstado",
-                             "GeraTabelaPerfilUFWiki",
-                             "VendasIdentificadas",
-                             "GeracaoFiscoReducaoZ",
-                             "GeracaoFiscoEstoque",
-                             "DAVEmitidos",
-                             "ImprimeDAV",
-                             "ParametrosConfiguracao",
-                             "TabelaIndiceTecnicoProducao",
-                             "IdentificacaoPAFECF",
-                             "RegistrosPAFECF",
-                             "GeraArquivoRequisicaoExterna"})
-        paths << QStringLiteral("TPAFAPI/") + QLatin1String(name);
-    for (const char* name : {"ArquivosPAFECF"})
-        paths << QStringLiteral("TPafLocalAPI/") + QLatin1String(name);
-    for (const char* name : {"AssinarXML", "DadosCertificado"})
-        paths << QStringLiteral("TSSLAPI/") + QLatin1String(name);
-    for (const char* name : {"DadosCertificado"})
-        paths << QStringLiteral("TSSLLocalAPI/") + QLatin1String(name);
+    for (const EnumInfo* e : families) {
+        const QString apiClass =
+            QString::fromLatin1(e->typeName).mid(int(qstrlen("TEnumServicos_")));
+        const enumkit::Column& codes = e->columns.front();
+        for (std::size_t i = 1; i < codes.cells.size(); ++i)
+            paths << apiClass + u'/' + QString::fromLatin1(codes.cells[i].value);
+    }
     return paths;
 }

@@ -41,22 +41,7 @@ QVariant MemTableModel::data(const QModelIndex& index, int role) const {
         return {};
     if (!v.isValid())
         return role == Qt::EditRole ? QVariant(QString()) : QVariant();
-    if (role == Qt::DisplayRole) {
-        switch (def.type) {
-        case FieldDef::Type::Float:
-            return regional::floatToStr(v.toDouble());
-        case FieldDef::Type::Currency:
-            return regional::Currency::fromDouble(v.toDouble()).toString();
-        case FieldDef::Type::Date:
-            return v.toDate().toString(QStringLiteral("dd/MM/yyyy"));
-        case FieldDef::Type::DateTime:
-        case FieldDef::Type::Timestamp:
-            return regional::dateTimeToStr(v.toDateTime());
-        default:
-            return v;
-        }
-    }
-    // Edited as text with the regional conventions.
+    // Shown and edited as text with the regional conventions.
     switch (def.type) {
     case FieldDef::Type::Float:
         return regional::floatToStr(v.toDouble());

@@ -1,39 +1,14 @@
+#include "conversion_cases.h"
 #include "enumextras.h"
 #include "serviceenums.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
-namespace {
-
-struct Case {
-    const char* what;
-    std::function<int()> convert;
-    int expected;
-    const char* error = nullptr;
-};
-
-void check(const std::vector<Case>& cases) {
-    for (const auto& c : cases) {
-        try {
-            const int got = c.convert();
-            EXPECT_EQ(c.error, nullptr) << c.what << " should raise";
-            EXPECT_EQ(got, c.expected) << c.what;
-        } catch (const EEnumeradorInvalido& e) {
-            ASSERT_NE(c.error, nullptr) << c.what << " raised " << e.what();
-            EXPECT_EQ(e.message(), QString::fromUtf8(c.error)) << c.what;
-        }
-    }
-}
-
-} // namespace
-
 // One sample per kind of rule: exact and case-insensitive comparison, default members, each
 // form of error message, integer codes with gaps and negative codes, empty codes, explicit
 // ordinals, extra operations and conversions of their own.
 TEST(Catalogue, ReverseConversionRules) {
-    check({
+    checkConversions({
         {"regime P", [] { return int(TEnum::RegimeTributarioFromStr("P")); }, rtPresumido},
         {"regime empty", [] { return int(TEnum::RegimeTributarioFromStr("")); }, rtPresumido},
         {"regime TRX9 10", [] { return int(TEnum::RegimeTributarioFromStrTRX9("10")); },

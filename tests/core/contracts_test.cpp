@@ -1,3 +1,4 @@
+#include "conversion_cases.h"
 #include "exception.h"
 #include "pageenums.h"
 #include "tapiresult.h"
@@ -31,7 +32,7 @@ struct ConversionCase {
 } // namespace
 
 TEST(Enumerations, ReverseConversionsDefaultsAndErrors) {
-    const ConversionCase cases[] = {
+    checkConversions({
         {"frete 9", [] { return int(TEnum::ModalidadeFreteFromStr("9")); }, tfSemFrete},
         {"frete 5", [] { return int(TEnum::ModalidadeFreteFromStr("5")); }, tfSemFrete},
         {"frete empty", [] { return int(TEnum::ModalidadeFreteFromStr("")); }, tfSemFrete},
@@ -81,18 +82,7 @@ TEST(Enumerations, ReverseConversionsDefaultsAndErrors) {
         {"funcionalidade",
          [] { return int(TEnum::FuncionalidadePAFECFFromStr("PERMITIR_TROCO_TEF")); },
          fpPermitirTrocoTEF},
-    };
-    for (const auto& c : cases) {
-        try {
-            const int got = c.convert();
-            EXPECT_EQ(c.error, nullptr) << c.what << " should raise";
-            EXPECT_EQ(got, c.expected) << c.what;
-        } catch (const EEnumeradorInvalido& e) {
-            ASSERT_NE(c.error, nullptr) << c.what << " raised " << e.what();
-            EXPECT_EQ(e.message(), QString::fromUtf8(c.error)) << c.what;
-            EXPECT_EQ(e.className(), QStringLiteral("EEnumeradorInvalido"));
-        }
-    }
+    });
 }
 
 TEST(Enumerations, ForwardConversionsAndLists) {

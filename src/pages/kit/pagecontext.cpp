@@ -105,7 +105,7 @@ MemTable& PageContext::table(const QString& name) const {
 
 json::JsonValue PageContext::keyedObject() const {
     json::JsonValue o = json::JsonValue::object();
-    forEachControl(m_page.spec().controls, [&](const Control& c) {
+    forEachControl(m_page.declaration().controls, [&](const Control& c) {
         if (c.key.isEmpty())
             return;
         const FieldValue v = value(c.name);

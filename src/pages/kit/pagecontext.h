@@ -27,13 +27,14 @@ public:
 // A built page: its declaration and its widgets by name.
 class PageInstance : public QObject {
 public:
-    PageInstance(Page spec, QObject* parent) : QObject(parent), m_spec(std::move(spec)) {}
-    const Page& spec() const { return m_spec; }
+    PageInstance(Page declaration, QObject* parent)
+        : QObject(parent), m_declaration(std::move(declaration)) {}
+    const Page& declaration() const { return m_declaration; }
     void addWidget(const QString& name, QWidget* widget) { m_widgets.insert(name, widget); }
     QWidget* widget(const QString& name) const { return m_widgets.value(name); }
 
 private:
-    Page m_spec;
+    Page m_declaration;
     QHash<QString, QWidget*> m_widgets;
 };
 
@@ -64,7 +65,7 @@ public:
 
     MiddlewareExchange& exchange() const { return m_host.exchange(); }
     Dialogs& dialogs() const;
-    const Page& spec() const { return m_page.spec(); }
+    const Page& declaration() const { return m_page.declaration(); }
 
 private:
     PageHost& m_host;
