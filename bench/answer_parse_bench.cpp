@@ -1,9 +1,12 @@
 // Parse + GetStr of a 50 MB answer whose "conteudo"."str" holds base64: throughput and the
 // peak memory the reading adds.
+#include "pageroutines.h"
 #include "tjsonutil.h"
 #include "utf8step.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 
 #include <sys/resource.h>
 
@@ -47,5 +50,18 @@ int main() {
     std::printf("base64 decode: %.0f ms (%.0f MB/s)\n", decodeMs, mb / (decodeMs / 1000));
     std::printf("peak memory added while reading: %.0f MB (%.1f x the answer)\n",
                 double(peakKb() - before) / 1024, double(peakKb() - before) / 1024 / mb);
-    return str.size() == base64.size() ? 0 : 1;
+    const bool sameSize = str.size() == base64.size();
+
+    // The whole save as a page runs it: parse, read the envelope, decode, write.
+    const QTemporaryDir work;
+    QDir::setCurrent(work.path());
+    const long beforeSave = peakKb();
+    t.restart();
+    const QString saved = ResultDecodeBase64(QStringLiteral("Grande"), QStringLiteral("bin"), body);
+    const double saveMs = double(t.nsecsElapsed()) / 1e6;
+    std::printf("ResultDecodeBase64 (parse, decode, write %s): %.0f ms (%.0f MB/s of answer)\n",
+                qPrintable(saved), saveMs, mb / (saveMs / 1000));
+    std::printf("peak memory added by the save beyond the reading above: %.0f MB\n",
+                double(peakKb() - beforeSave) / 1024);
+    return sameSize && !saved.isEmpty() ? 0 : 1;
 }

@@ -38,10 +38,18 @@ QString ResultDecodeBase64(const QString& method, const QString& extension,
     const auto answer = parseUtf8Answer(responseBody);
     if (!answer)
         return QString();
-    const auto result = TAPIResultHelper::fromJSON(*answer, true);
-    if (result->Controle().Err || result->Conteudo().Str.trimmed().isEmpty())
+    // The control part decides; the content text is taken as bytes, without a UTF-16 copy.
+    const auto result = TAPIResultHelper::fromJSON(*answer, false);
+    if (result->Controle().Err)
         return QString();
-    return writeOutput(method + u'.' + extension, decodeBase64Strict(result->Conteudo().Str));
+    const json::JsonValue* wrapped = answer->isObject() ? answer->find("result") : nullptr;
+    const json::JsonValue* conteudo = (wrapped ? wrapped : &*answer)->isObject()
+                                          ? (wrapped ? wrapped : &*answer)->find("conteudo")
+                                          : nullptr;
+    const QByteArray str = TJSONUtil::GetStrUtf8(conteudo, QStringLiteral("str"));
+    if (str.trimmed().isEmpty())
+        return QString();
+    return writeOutput(method + u'.' + extension, decodeBase64Strict(str));
 }
 
 QString ResultDecodeBase64(const QString&, const QByteArray& responseBody) {

@@ -116,6 +116,24 @@ QString TJSONUtil::GetStr(const JsonValue* obj, const QString& key, const QStrin
     return applyLineBreaksOnRead(::LimpaString(text), lineBreaks);
 }
 
+QByteArray TJSONUtil::GetStrUtf8(const JsonValue* obj, const QString& key) {
+    const JsonValue* m = lookup(obj, key, [](const JsonValue& v) { return v.isString(); });
+    if (!m)
+        return {};
+    const std::string& text = m->text();
+    // Printable ASCII is all in the valid set except the tab and DEL: such text passes the
+    // filter unchanged and needs no conversion.
+    bool plain = true;
+    for (const char c : text)
+        if (c < 0x20 || c == 0x7f) {
+            plain = false;
+            break;
+        }
+    if (plain)
+        return QByteArray(text.data(), qsizetype(text.size()));
+    return ::LimpaString(m->toQString()).toUtf8();
+}
+
 QStringList TJSONUtil::GetStrList(const JsonValue* obj, const QString& key,
                                   const QStringList& defaultValue, bool lineBreaks) {
     const JsonValue* m = lookup(obj, key, [](const JsonValue& v) { return v.isArray(); });

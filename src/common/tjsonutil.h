@@ -37,6 +37,8 @@ public:
     // Reading; the object may be absent (nullptr), which gives the default.
     static QString GetStr(const JsonValue* obj, const QString& key,
                           const QString& defaultValue = QString(), bool lineBreaks = false);
+    // GetStr as UTF-8 bytes, without the UTF-16 copy (for answers of tens of megabytes).
+    static QByteArray GetStrUtf8(const JsonValue* obj, const QString& key);
     static QStringList GetStrList(const JsonValue* obj, const QString& key,
                                   const QStringList& defaultValue = {}, bool lineBreaks = false);
     // Raise the integer conversion error for a number with a fraction or exponent.

@@ -8,8 +8,12 @@
 #include <QTemporaryDir>
 
 QByteArray decodeBase64Strict(const QString& text) {
-    const auto decoded = QByteArray::fromBase64Encoding(text.trimmed().toLatin1(),
-                                                        QByteArray::AbortOnBase64DecodingErrors);
+    return decodeBase64Strict(text.trimmed().toLatin1());
+}
+
+QByteArray decodeBase64Strict(const QByteArray& text) {
+    const auto decoded =
+        QByteArray::fromBase64Encoding(text.trimmed(), QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded)
         throw Exception(
             QStringLiteral("O conteúdo recebido não é base64 válido; nenhum arquivo foi gravado."));

@@ -31,6 +31,7 @@ struct TArquivoHelper {
 
 // Standard base64 decoded strictly: text that is not base64 raises a clear error.
 QByteArray decodeBase64Strict(const QString& text);
+QByteArray decodeBase64Strict(const QByteArray& text);
 
 // A generated bank slip with its file.
 class TBoleto : public TQuorvaObject {
