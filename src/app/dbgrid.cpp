@@ -1,11 +1,26 @@
 #include "dbgrid.h"
 
+#include "dialogs.h"
+#include "exception.h"
 #include "memtablemodel.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+// Grid and navigator events run outside page actions: their errors are shown here.
+template <typename F> void guarded(F&& f) {
+    try {
+        f();
+    } catch (const Exception& e) {
+        dialogs().message(e.message(), Dialogs::Kind::Error);
+    } catch (const std::exception& e) {
+        dialogs().message(QString::fromUtf8(e.what()), Dialogs::Kind::Error);
+    }
+}
+} // namespace
 
 DbGrid::DbGrid(const QString& objectName, MemTable& table, QWidget* parent)
     : QTableView(parent), m_table(table), m_model(new MemTableModel(table, this)) {
@@ -39,7 +54,7 @@ void DbGrid::onFocusChanged(QWidget* old, QWidget* now) {
     const bool wasInside = old && (old == this || isAncestorOf(old));
     const bool isInside = now && (now == this || isAncestorOf(now));
     if (wasInside && !isInside && m_table.isOpen())
-        m_table.postIfEditing();
+        guarded([&] { m_table.postIfEditing(); });
 }
 
 DbNavigator::DbNavigator(const QString& objectName, DbGrid& grid, QWidget* parent)
@@ -61,9 +76,11 @@ DbNavigator::DbNavigator(const QString& objectName, DbGrid& grid, QWidget* paren
     layout->addStretch(1);
     MemTable& table = grid.table();
     connect(insert, &QToolButton::clicked, this, [&grid, &table] {
-        table.append();
-        grid.setFocus();
-        grid.setCurrentIndex(grid.tableModel()->index(table.recNo(), 0));
+        guarded([&] {
+            table.append();
+            grid.setFocus();
+            grid.setCurrentIndex(grid.tableModel()->index(table.recNo(), 0));
+        });
     });
-    connect(remove, &QToolButton::clicked, this, [&table] { table.remove(); });
+    connect(remove, &QToolButton::clicked, this, [&table] { guarded([&] { table.remove(); }); });
 }

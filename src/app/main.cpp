@@ -6,10 +6,26 @@
 
 #include <QApplication>
 
+namespace {
+// The last line of defence: an error no action caught is shown, and the window carries on.
+class Application : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            dialogs().message(QString::fromUtf8(e.what()), Dialogs::Kind::Error);
+        }
+        return false;
+    }
+};
+} // namespace
+
 int main(int argc, char** argv) {
     // Process-wide initialisations: the version record; the regional settings are fixed.
     TSobreCommerce::GetInstance();
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TestadorQuorvaMiddlewareService"));
     try {
         CompanyKeys::loadBesideExecutable(QCoreApplication::applicationDirPath());

@@ -52,3 +52,19 @@ TEST_F(WindowTest, GridInsertTypeLeaveStoresTheRow) {
     QCoreApplication::processEvents();
     EXPECT_EQ(docs.recordCount(), 1);
 }
+
+TEST_F(WindowTest, NavigatorOnAClosedTableShowsTheError) {
+    window->selectPage(QStringLiteral("tsGenericAPI"));
+    QWidget* page = window->findChild<QWidget*>(QStringLiteral("tsGenericAPI"));
+    MemTable& devolucao = dm->table(QStringLiteral("vt_ProcessaDevolucao")); // closed until loaded
+    auto* grid = new DbGrid(QStringLiteral("gd_Devolucao"), devolucao, page);
+    auto* navigator = new DbNavigator(QStringLiteral("nv_Devolucao"), *grid, page);
+    page->layout()->addWidget(grid);
+    page->layout()->addWidget(navigator);
+    QCoreApplication::processEvents();
+    QTest::mouseClick(navigator->findChild<QToolButton*>(QStringLiteral("nv_Devolucao_inserir")),
+                      Qt::LeftButton);
+    ASSERT_EQ(recorded->messages.size(), 1u);
+    EXPECT_TRUE(recorded->messages[0].text.contains(QStringLiteral("closed dataset")));
+    EXPECT_FALSE(devolucao.isOpen());
+}
