@@ -57,13 +57,6 @@ const SatControls kAutenticaCFeSATComplementar{"ed_AutenticaCFeSATComplementarRe
                                                "ed_AutenticaCFeSATComplementarMsgErro",
                                                "Edit12"};
 
-Action testar(const char* path, Reading reading = {}) {
-    Action a;
-    a.path = QString::fromLatin1(path);
-    a.reading = std::move(reading);
-    return a;
-}
-
 Page autenticaCFeSAT() {
     return page(
         "ts_AutenticaCFeSAT",
@@ -76,8 +69,8 @@ Page autenticaCFeSAT() {
                       "XMLTRN", kinds::fileText(EmptyPath::Error)),
             textField("ed_ParaAutenticaCFeSAT", "Para", kEmails, "EMAILPARA"),
             button(QStringLiteral("bt_TestarAutenticaCfeSAT"), QStringLiteral("Testar"),
-                   testar("TNFeAPI/AutenticaCFeSAT",
-                          fiscal::recordReading(satRecord(kAutenticaCFeSAT)))),
+                   send(QStringLiteral("TNFeAPI/AutenticaCFeSAT"),
+                        fiscal::recordReading(satRecord(kAutenticaCFeSAT)))),
             satOutputs("gb_RetornoAutenticaCFeSAT", kAutenticaCFeSAT),
         });
 }
@@ -90,8 +83,8 @@ Page cancelarCFeSAT() {
                     textField("ed_CodserCancelarCFeSAT", "Código da Série", "1", "CODSER"),
                     integerField("ed_NumnotCancelarCFeSAT", "Número da Nota", "1", "NUMNOT"),
                     button(QStringLiteral("bt_TestarCancelarCFeSAT"), QStringLiteral("Testar"),
-                           testar("TNFeAPI/CancelaCFeSAT",
-                                  fiscal::recordReading(satRecord(kCancelarCFeSAT)))),
+                           send(QStringLiteral("TNFeAPI/CancelaCFeSAT"),
+                                fiscal::recordReading(satRecord(kCancelarCFeSAT)))),
                     satOutputs("gb_RetornoCancelarCFeSAT", kCancelarCFeSAT),
                 });
 }
@@ -105,7 +98,7 @@ Page converteArqNF() {
                 kinds::markedFileText(QStringLiteral("ed_QuebraConverteArqNF"), EmptyPath::Error)),
             textField("ed_QuebraConverteArqNF", "Quebra de Linha", "\\n", "QuebraLinha"),
             button(QStringLiteral("bt_TestarConverteArqNF"), QStringLiteral("Testar"),
-                   testar("TNFeAPI/ConverteArqNF")),
+                   send(QStringLiteral("TNFeAPI/ConverteArqNF"))),
         });
 }
 
@@ -121,7 +114,7 @@ Page validaArqNF() {
                                                     EmptyPath::Error)),
                     textField("ed_QuebraValidaArqNF", "Quebra de Linha", "\\n", "QUEBRA"),
                     button(QStringLiteral("bt_TestarValidaArqNF"), QStringLiteral("Testar"),
-                           testar("TNFeAPI/ValidaArqNF")),
+                           send(QStringLiteral("TNFeAPI/ValidaArqNF"))),
                 });
 }
 
@@ -140,31 +133,31 @@ Page autenticaArqNF() {
             textField("ed_ParaAutenticaArqNF", "Para", kEmails, "EMAILPARA"),
             printerField("ed_AutenticaArqNFImpressora", "bt_AutenticaArqNFImpressora"),
             button(QStringLiteral("bt_TestarAutenticaArqNF"), QStringLiteral("Testar"),
-                   testar("TNFeAPI/AutenticaArqNF",
-                          fiscal::resultText(QStringLiteral("mm_XMLAutenticadoAutenticaArqNF")))),
+                   send(QStringLiteral("TNFeAPI/AutenticaArqNF"),
+                        fiscal::resultText(QStringLiteral("mm_XMLAutenticadoAutenticaArqNF")))),
             outputMemo("mm_XMLAutenticadoAutenticaArqNF", "XML Autenticado"),
         });
 }
 
 Page cancelarNFe() {
-    return page(
-        "ts_CancelarNFe",
-        {
-            textField("ed_FilialCancelarNFe", "Filial", "001", "FILIAL"),
-            textField("ed_CNPJCancelarNFe", "CNPJ", kCnpj, "CNPJ"),
-            textField("ed_SerieCancelarNFe", "Código da Série", "1", "SERIE"),
-            textField("ed_ECFCancelarNFe", "ECF", "001", "NUMEROECF"),
-            integerField("ed_NumeroCancelarNFe", "Número", "1", "NUMERONOTA"),
-            textField("ed_JustificativaCancelarNFe", "Justificativa", kJustificativa,
-                      "JUSTIFICATIVA"),
-            dateField("ed_DataCancelarNFe", "bt_DataCancelarNFe", "DATA"),
-            button(QStringLiteral("bt_TestarCancelarNFe"), QStringLiteral("Testar"),
-                   testar("TNFeAPI/CancelarNFe", fiscal::recordReading(fiscal::eventRecord(
-                                                     QStringLiteral("mm_XmlEventoCancelarNFe"),
-                                                     QStringLiteral("mm_XmlNotaCancelarNFe"))))),
-            outputMemo("mm_XmlEventoCancelarNFe", "XML do Evento"),
-            outputMemo("mm_XmlNotaCancelarNFe", "XML da Nota"),
-        });
+    return page("ts_CancelarNFe",
+                {
+                    textField("ed_FilialCancelarNFe", "Filial", "001", "FILIAL"),
+                    textField("ed_CNPJCancelarNFe", "CNPJ", kCnpj, "CNPJ"),
+                    textField("ed_SerieCancelarNFe", "Código da Série", "1", "SERIE"),
+                    textField("ed_ECFCancelarNFe", "ECF", "001", "NUMEROECF"),
+                    integerField("ed_NumeroCancelarNFe", "Número", "1", "NUMERONOTA"),
+                    textField("ed_JustificativaCancelarNFe", "Justificativa", kJustificativa,
+                              "JUSTIFICATIVA"),
+                    dateField("ed_DataCancelarNFe", "bt_DataCancelarNFe", "DATA"),
+                    button(QStringLiteral("bt_TestarCancelarNFe"), QStringLiteral("Testar"),
+                           send(QStringLiteral("TNFeAPI/CancelarNFe"),
+                                fiscal::recordReading(
+                                    fiscal::eventRecord(QStringLiteral("mm_XmlEventoCancelarNFe"),
+                                                        QStringLiteral("mm_XmlNotaCancelarNFe"))))),
+                    outputMemo("mm_XmlEventoCancelarNFe", "XML do Evento"),
+                    outputMemo("mm_XmlNotaCancelarNFe", "XML da Nota"),
+                });
 }
 
 Page autenticaCFeSATArqNF() {
@@ -182,14 +175,14 @@ Page autenticaCFeSATArqNF() {
             textField("ed_QuebraAutenticaCFeSATArqNF", "Quebra de Linha", "\\n", "QUEBRA"),
             textField("ed_ParaAutenticaCFeSATArqNF", "Para", kEmails, "EMAILPARA"),
             button(QStringLiteral("bt_TestarAutenticaCFeSATArqNF"), QStringLiteral("Testar"),
-                   testar("TNFeAPI/AutenticaCFeSATArqNF",
-                          fiscal::recordReading(satRecord(kAutenticaCFeSATArqNF)))),
+                   send(QStringLiteral("TNFeAPI/AutenticaCFeSATArqNF"),
+                        fiscal::recordReading(satRecord(kAutenticaCFeSATArqNF)))),
             satOutputs("gb_RetornoAutenticaCFeSATArqNF", kAutenticaCFeSATArqNF),
         });
 }
 
 Page satAtivo() {
-    Action a = testar("TNFeAPI/SATAtivo");
+    Action a = send(QStringLiteral("TNFeAPI/SATAtivo"));
     a.dados = dados::emptyObject();
     return page("ts_SATAtivo",
                 {button(QStringLiteral("bt_TestarSATAtivo"), QStringLiteral("Testar"), a)});
@@ -221,8 +214,8 @@ Page autenticaSEFAZ() {
             textField("ed_ParaAutenticaSEFAZ", "Para", kEmails, "EMAILPARA"),
             printerField("ed_AutenticaSEFAZImpressora", "bt_AutenticaSEFAZImpressora"),
             button(QStringLiteral("bt_TestarAutenticaSEFAZ"), QStringLiteral("Testar"),
-                   testar("TNFeAPI/AutenticaSEFAZ",
-                          fiscal::resultText(QStringLiteral("mm_XMLAutenticadoAutenticaSEFAZ")))),
+                   send(QStringLiteral("TNFeAPI/AutenticaSEFAZ"),
+                        fiscal::resultText(QStringLiteral("mm_XMLAutenticadoAutenticaSEFAZ")))),
             outputMemo("mm_XMLAutenticadoAutenticaSEFAZ", "XML Autenticado"),
         });
 }
@@ -239,7 +232,7 @@ Page cartaCorrecao() {
             textField("ed_TextoCartaCorrecao", "Texto da Carta", kJustificativa, "TEXTOCARTA"),
             dateField("ed_DataCartaCorrecao", "bt_DataCartaCorrecao", "DATA"),
             button(QStringLiteral("btCartaCorrecao"), QStringLiteral("Testar"),
-                   testar("TNFeAPI/CartaCorrecao")),
+                   send(QStringLiteral("TNFeAPI/CartaCorrecao"))),
         });
 }
 
@@ -256,10 +249,10 @@ Page cancelarNFeSefaz() {
                     dateField("ed_CancelarNFeSefazData", "bt_CancelarNFeSefazAtualizaData", "DATA"),
                     textField("ed_CancelarNFeSefazEmailPara", "Para", "", "EMAILPARA"),
                     button(QStringLiteral("bt_CancelarNFeSefazTestar"), QStringLiteral("Testar"),
-                           testar("TNFeAPI/CancelarNFeSefaz",
-                                  fiscal::eventReading(fiscal::eventRecord(
-                                      QStringLiteral("mm_CancelarNFeSefazXmlEvento"),
-                                      QStringLiteral("mm_CancelarNFeSefazXmlNota"))))),
+                           send(QStringLiteral("TNFeAPI/CancelarNFeSefaz"),
+                                fiscal::eventReading(fiscal::eventRecord(
+                                    QStringLiteral("mm_CancelarNFeSefazXmlEvento"),
+                                    QStringLiteral("mm_CancelarNFeSefazXmlNota"))))),
                     outputMemo("mm_CancelarNFeSefazXmlEvento", "XML do Evento"),
                     outputMemo("mm_CancelarNFeSefazXmlNota", "XML da Nota"),
                 });
@@ -280,10 +273,9 @@ Page autenticaErpNFeSefaz() {
             textField("ed_AutenticaErpNFeSefazQuebraLinha", "Quebra de Linha", "\\n", "QUEBRA"),
             textField("ed_AutenticaErpNFeSefazEMail", "Para", kEmails, "EMAILPARA"),
             printerField("ed_AutenticaErpNFeSefazImpressora", "bt_AutenticaErpNFeSefazImpressora"),
-            button(
-                QStringLiteral("bt_AutenticaErpNFeSefaz"), QStringLiteral("Testar"),
-                testar("TNFeAPI/AutenticaErpNFeSefaz",
-                       fiscal::contentText(QStringLiteral("ed_AutenticaErpNFeSefazXMLRetorno")))),
+            button(QStringLiteral("bt_AutenticaErpNFeSefaz"), QStringLiteral("Testar"),
+                   send(QStringLiteral("TNFeAPI/AutenticaErpNFeSefaz"),
+                        fiscal::contentText(QStringLiteral("ed_AutenticaErpNFeSefazXMLRetorno")))),
             outputMemo("ed_AutenticaErpNFeSefazXMLRetorno", "XML Retorno"),
         });
 }
@@ -296,14 +288,14 @@ Page consultaStatusOperacionalSAT() {
                  QStringLiteral("Número de Série"), QStringLiteral("123456789"))
                 .sends(QStringLiteral("NumeroSerie"), kinds::integerElse(-1)),
             button(QStringLiteral("bt_ConsultaStatusOperacionalSAT"), QStringLiteral("Testar"),
-                   testar("TNFeAPI/ConsultaStatusOperacionalSAT")),
+                   send(QStringLiteral("TNFeAPI/ConsultaStatusOperacionalSAT"))),
         });
 }
 
 Page autenticaCFeSATComplementar() {
     const QString itens = QStringLiteral("vt_AutenticaCFeSATComplementarItens");
-    Action a = testar("TNFeAPI/AutenticaCFeSATComplementar",
-                      fiscal::eventReading(satRecord(kAutenticaCFeSATComplementar)));
+    Action a = send(QStringLiteral("TNFeAPI/AutenticaCFeSATComplementar"),
+                    fiscal::eventReading(satRecord(kAutenticaCFeSATComplementar)));
     a.checks = {tableNotEmpty(itens, QStringLiteral("Informe os itens do SAT de Origem"))};
     a.dados = [itens](PageContext& page) {
         json::JsonValue dados = json::JsonValue::object();

@@ -17,14 +17,8 @@ using namespace nfe;
 
 namespace {
 
-Action testar(const char* path) {
-    Action a;
-    a.path = QString::fromLatin1(path);
-    return a;
-}
-
 Page horaSefazOnline() {
-    Action a = testar("TNFeAPI/HoraSefazOnline");
+    Action a = send(QStringLiteral("TNFeAPI/HoraSefazOnline"));
     a.dados = dados::bareString(QStringLiteral("ed_CNPJHoraSefazOnline"));
     return page("ts_HoraSefazOnline",
                 {line(QStringLiteral("ed_CNPJHoraSefazOnline"), QStringLiteral("CNPJ"),
@@ -107,7 +101,7 @@ Page inutilizaSEFAZ() {
     b.clearButton = QStringLiteral("bt_LimparGridInutilizaSEFAZ");
     b.rowDados = [](PageContext& page, MemTable& row) { return disablementDados(page, &row); };
 
-    Action single = testar("TNFeAPI/InutilizaSEFAZ");
+    Action single = send(QStringLiteral("TNFeAPI/InutilizaSEFAZ"));
     single.dados = [](PageContext& page) { return disablementDados(page, nullptr); };
     const Action run = b.action(
         {notBlank(QStringLiteral("ed_CNPJInutilizaSEFAZ"), QStringLiteral("Informe o CNPJ.")),
@@ -159,7 +153,7 @@ Page getProximaNota() {
                         .maxLen(8)
                         .sends(QStringLiteral("Quantidade"), kinds::integerEmptyZero()),
                     button(QStringLiteral("bt_TestarGetProximaNota"), QStringLiteral("Testar"),
-                           testar("TNFeAPI/GetProximaNota")),
+                           send(QStringLiteral("TNFeAPI/GetProximaNota"))),
                 });
 }
 
@@ -179,7 +173,7 @@ Page setProximaNota() {
                         .maxLen(8)
                         .sends(QStringLiteral("Proxima"), kinds::integerEmptyZero()),
                     button(QStringLiteral("bt_TestarSetProximaNota"), QStringLiteral("Testar"),
-                           testar("TNFeAPI/SetProximaNota")),
+                           send(QStringLiteral("TNFeAPI/SetProximaNota"))),
                 });
 }
 
@@ -191,7 +185,7 @@ Page zerarNumeroNota() {
                         .maxLen(3)
                         .sends(QStringLiteral("Filial"), kinds::text()),
                     button(QStringLiteral("bt_TestarZerarNumeroNota"), QStringLiteral("Testar"),
-                           testar("TNFeAPI/ZerarNumeroNota")),
+                           send(QStringLiteral("TNFeAPI/ZerarNumeroNota"))),
                 });
 }
 
@@ -212,7 +206,7 @@ Page sefazOnLine() {
                           {QStringLiteral("55"), QStringLiteral("65")}, QStringLiteral("55"))
                 .sends(QStringLiteral("MODELONOTA"), kinds::text()),
             button(QStringLiteral("btSefazOnline"), QStringLiteral("Testar"),
-                   testar("TNFeAPI/SefazOnLine")),
+                   send(QStringLiteral("TNFeAPI/SefazOnLine"))),
         });
 }
 
@@ -228,7 +222,7 @@ Page getUltimaNota() {
                         .maxLen(2)
                         .sends(QStringLiteral("Serie"), kinds::text()),
                     button(QStringLiteral("bt_GetUltimaNotaTestar"), QStringLiteral("Testar"),
-                           testar("TNFeAPI/GetUltimaNota")),
+                           send(QStringLiteral("TNFeAPI/GetUltimaNota"))),
                 });
 }
 

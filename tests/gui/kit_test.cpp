@@ -44,18 +44,12 @@ protected:
             return "(nothing sent)";
         return json::toWireText(*body(got.back()).find("Parametros")->find("Dados"));
     }
-    static Action testar(const char* path, Reading reading = {}) {
-        Action a;
-        a.path = QString::fromLatin1(path);
-        a.reading = std::move(reading);
-        return a;
-    }
     std::unique_ptr<QWidget> holder;
 };
 
 TEST_F(KitTest, ItemListAttachmentsAndTableStrings) {
-    Action send = testar("TCommerceAPI/ProcessaNFSobreRecibo");
-    send.dados = [](PageContext& page) {
+    Action enviar = kit::send(QStringLiteral("TCommerceAPI/ProcessaNFSobreRecibo"));
+    enviar.dados = [](PageContext& page) {
         json::JsonValue d = page.keyedObject();
         if (auto codes = nonBlankStrings(page.table(QStringLiteral("vt_CodigosRemessaCNAB")),
                                          QStringLiteral("Codigo")))
@@ -74,7 +68,7 @@ TEST_F(KitTest, ItemListAttachmentsAndTableStrings) {
                     kinds::itemList(QStringLiteral("ed_Filial"), QStringLiteral("ed_Sequen"))),
          listBox(QStringLiteral("lbx_Anexos"), QStringLiteral("Anexos"))
              .sends(QStringLiteral("Anexos"), kinds::attachments()),
-         button(QStringLiteral("bt_Enviar"), QStringLiteral("Testar"), send)},
+         button(QStringLiteral("bt_Enviar"), QStringLiteral("Testar"), enviar)},
         {}});
     auto* anexos = child<QListWidget>("lbx_Anexos");
     auto* item = new QListWidgetItem(QStringLiteral("/tmp/pasta/nota.pdf"), anexos);
@@ -110,11 +104,11 @@ TEST_F(KitTest, TextReadings) {
                {memo(QStringLiteral("mm_Xml"), QStringLiteral("XML")),
                 memo(QStringLiteral("mm_Wiki"), QStringLiteral("Wiki")),
                 button(QStringLiteral("bt_Xml"), QStringLiteral("XML"),
-                       testar("TNFeAPI/ConsultaXMLAutenticado",
-                              readings::storedXml(QStringLiteral("mm_Xml")))),
+                       send(QStringLiteral("TNFeAPI/ConsultaXMLAutenticado"),
+                            readings::storedXml(QStringLiteral("mm_Xml")))),
                 button(QStringLiteral("bt_Wiki"), QStringLiteral("Wiki"),
-                       testar("TPAFAPI/GeraTabelaPerfilUFWiki",
-                              readings::contentTextWithLineBreaks(QStringLiteral("mm_Wiki"))))},
+                       send(QStringLiteral("TPAFAPI/GeraTabelaPerfilUFWiki"),
+                            readings::contentTextWithLineBreaks(QStringLiteral("mm_Wiki"))))},
                {}});
     sim.enqueue("TNFeAPI/ConsultaXMLAutenticado",
                 sim::Answer{200, "{\"result\":\"<nome>Jo\\u00E3o</nome>\"}"});
@@ -144,15 +138,15 @@ TEST_F(KitTest, FileReadingsWriteOnlyIntoTheOutputFolder) {
          line(QStringLiteral("ed_Captcha"), QStringLiteral("Captcha"), QStringLiteral("velho")),
          image(QStringLiteral("img_Captcha"), QStringLiteral("PNG")),
          button(QStringLiteral("bt_Captcha"), QStringLiteral("Consulta Captcha"),
-                testar("TCommerceLocalAPI/ConsultaCNPJCaptcha",
-                       readings::captcha(
-                           QStringLiteral("ConsultaCNPJCaptcha"), QStringLiteral("cb_Comprimir"),
-                           QStringLiteral("img_Captcha"), QStringLiteral("ed_Captcha")))),
+                send(QStringLiteral("TCommerceLocalAPI/ConsultaCNPJCaptcha"),
+                     readings::captcha(
+                         QStringLiteral("ConsultaCNPJCaptcha"), QStringLiteral("cb_Comprimir"),
+                         QStringLiteral("img_Captcha"), QStringLiteral("ed_Captcha")))),
          button(QStringLiteral("bt_Boletos"), QStringLiteral("Boletos"),
-                testar("TCommerceLocalAPI/GeraBoletoPDF",
-                       readings::bankSlipFiles([](PageContext& page) {
-                           return page.checked(QStringLiteral("cb_Comprimir"));
-                       })))},
+                send(QStringLiteral("TCommerceLocalAPI/GeraBoletoPDF"),
+                     readings::bankSlipFiles([](PageContext& page) {
+                         return page.checked(QStringLiteral("cb_Comprimir"));
+                     })))},
         {}});
     // A captcha picture packed in a ZIP, as the middleware sends it.
     QImage picture(20, 10, QImage::Format_RGB32);
@@ -193,12 +187,12 @@ TEST_F(KitTest, ResultArrayFillsATableWithReadOnlyFields) {
                {},
                {},
                {button(QStringLiteral("bt_Carregar"), QStringLiteral("Carregar"),
-                       testar("TCommerceAPI/DadosDevolucao",
-                              readings::resultArrayIntoTable(
-                                  QStringLiteral("vt_ProcessaDevolucao"),
-                                  {{QStringLiteral("CODFIL"), QStringLiteral("CODFIL")},
-                                   {QStringLiteral("NUMITE"), QStringLiteral("NUMITE")},
-                                   {QStringLiteral("QTDPEN"), QStringLiteral("QTDPEN")}})))},
+                       send(QStringLiteral("TCommerceAPI/DadosDevolucao"),
+                            readings::resultArrayIntoTable(
+                                QStringLiteral("vt_ProcessaDevolucao"),
+                                {{QStringLiteral("CODFIL"), QStringLiteral("CODFIL")},
+                                 {QStringLiteral("NUMITE"), QStringLiteral("NUMITE")},
+                                 {QStringLiteral("QTDPEN"), QStringLiteral("QTDPEN")}})))},
                {}});
     sim.enqueue(
         "TCommerceAPI/DadosDevolucao",

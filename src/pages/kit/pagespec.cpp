@@ -37,6 +37,13 @@ Check confirmed(const QString& question) {
     };
 }
 
+Action send(const QString& path, Reading reading) {
+    Action a;
+    a.path = path;
+    a.reading = std::move(reading);
+    return a;
+}
+
 Action pickFile(const QString& field) {
     Action a;
     a.exchange = Exchange::Custom;

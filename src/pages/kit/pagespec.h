@@ -76,6 +76,9 @@ struct Action {
     ExchangeOptions options;
 };
 
+// The standard exchange to the service path, with the answer read by the reading (if any).
+Action send(const QString& path, Reading reading = {});
+
 // A button that fills a field: "..." file picker, folder picker, "Atualiza data", "Limpar".
 Action pickFile(const QString& field);
 Action pickFolder(const QString& field);
