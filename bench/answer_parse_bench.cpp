@@ -1,8 +1,8 @@
 // Parse + GetStr of a 50 MB answer whose "conteudo"."str" holds base64: throughput and the
 // peak memory the reading adds.
-#include "pageroutines.h"
-#include "tjsonutil.h"
-#include "utf8step.h"
+#include "common/tjsonutil.h"
+#include "exchange/utf8step.h"
+#include "widgets/pageroutines.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // Showing a 50 MB one-line answer in the response pane, beside a plain text widget given a
 // 200 KB line (a plain widget with the whole 50 MB would take many minutes).
-#include "textpane.h"
+#include "widgets/textpane.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

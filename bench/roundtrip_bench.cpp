@@ -1,10 +1,10 @@
 // One loopback round trip through the exchange against the stand-in middleware, side by side
 // with the curl command-line tool and with bare libcurl posting the same body.
-#include "credentials.h"
-#include "envelope.h"
-#include "httpclient.h"
+#include "common/tjsonutil.h"
+#include "exchange/credentials.h"
+#include "exchange/envelope.h"
+#include "exchange/httpclient.h"
 #include "simserver.h"
-#include "tjsonutil.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,8 +1,8 @@
 // Envelope build + signature for data of 1 KB, 1 MB and 20 MB (an XML in a string member),
 // beside the plain MD5 throughput of the same machine.
-#include "envelope.h"
-#include "md5.h"
-#include "tjsonutil.h"
+#include "common/md5.h"
+#include "common/tjsonutil.h"
+#include "exchange/envelope.h"
 
 #include <benchmark/benchmark.h>
 

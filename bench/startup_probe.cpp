@@ -1,7 +1,7 @@
 // Starts either an empty Qt window or the real main window, and quits as soon as it is shown.
-#include "tdmprincipal.h"
-#include "tfrmprincipal.h"
-#include "tsobrecommerce.h"
+#include "app/tfrmprincipal.h"
+#include "common/tsobrecommerce.h"
+#include "tables/tdmprincipal.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,8 +1,8 @@
-#include "companykeys.h"
-#include "dialogs.h"
-#include "tdmprincipal.h"
-#include "tfrmprincipal.h"
-#include "tsobrecommerce.h"
+#include "app/tfrmprincipal.h"
+#include "common/companykeys.h"
+#include "common/tsobrecommerce.h"
+#include "tables/tdmprincipal.h"
+#include "widgets/dialogs.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 // The tree of pages: one API group tab per middleware API class, each with its service tabs
 // in order and the tab shown when the group is first opened.
-#include "pagetree.h"
+#include "app/pagetree.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
-#include "tfrmprincipal.h"
+#include "app/tfrmprincipal.h"
 
-#include "busywait.h"
-#include "dialogs.h"
-#include "enterkey.h"
-#include "kit/pagebuilder.h"
-#include "pagetree.h"
-#include "regional.h"
-#include "registry.h"
-#include "tdmprincipal.h"
-#include "textpane.h"
-#include "tfuncoeswindows.h"
-#include "tsobrecommerce.h"
+#include "app/pagetree.h"
+#include "common/regional.h"
+#include "common/tfuncoeswindows.h"
+#include "common/tsobrecommerce.h"
+#include "pages/kit/pagebuilder.h"
+#include "pages/registry.h"
+#include "tables/tdmprincipal.h"
+#include "widgets/busywait.h"
+#include "widgets/dialogs.h"
+#include "widgets/enterkey.h"
+#include "widgets/textpane.h"
 
 #include <QApplication>
 #include <QCloseEvent>

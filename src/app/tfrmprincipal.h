@@ -1,7 +1,7 @@
 #pragma once
 
-#include "kit/pagecontext.h"
-#include "middlewareexchange.h"
+#include "pages/kit/pagecontext.h"
+#include "widgets/middlewareexchange.h"
 
 #include <QHash>
 #include <QSet>

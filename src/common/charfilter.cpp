@@ -1,4 +1,4 @@
-#include "charfilter.h"
+#include "common/charfilter.h"
 
 #include <array>
 
@@ -97,7 +97,7 @@ QString fromCp1252(const QByteArray& bytes) {
         if (b >= 0x80 && b <= 0x9F && kCp1252High[b - 0x80] != 0)
             out.append(QChar(kCp1252High[b - 0x80]));
         else
-            out.append(QChar(b));
+            out.append(QChar(char16_t(b)));
     }
     return out;
 }

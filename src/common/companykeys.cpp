@@ -1,7 +1,7 @@
-#include "companykeys.h"
+#include "common/companykeys.h"
 
-#include "exception.h"
-#include "md5.h"
+#include "common/exception.h"
+#include "common/md5.h"
 
 #include <QDir>
 #include <QFile>

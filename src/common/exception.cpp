@@ -1,4 +1,4 @@
-#include "exception.h"
+#include "common/exception.h"
 
 #include <cxxabi.h>
 

@@ -1,7 +1,7 @@
-#include "filehelpers.h"
+#include "common/filehelpers.h"
 
-#include "charfilter.h"
-#include "exception.h"
+#include "common/charfilter.h"
+#include "common/exception.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // The only place that includes RapidJSON: its SAX reader builds our own value tree.
-#include "jsonvalue.h"
+#include "common/jsonvalue.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "jsonvalue.h"
+#include "common/jsonvalue.h"
 
-#include "regional.h"
+#include "common/regional.h"
 
 #include <QString>
 

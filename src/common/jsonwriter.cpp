@@ -1,4 +1,4 @@
-#include "jsonvalue.h"
+#include "common/jsonvalue.h"
 
 namespace json {
 

@@ -1,6 +1,6 @@
-#include "md5.h"
+#include "common/md5.h"
 
-#include "exception.h"
+#include "common/exception.h"
 
 #include <openssl/evp.h>
 

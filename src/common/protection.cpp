@@ -1,12 +1,12 @@
-#include "protection.h"
+#include "common/protection.h"
 
-#include "companykeys.h"
-#include "exception.h"
-#include "md5.h"
-#include "random.h"
-#include "regional.h"
-#include "texthelpers.h"
-#include "tfuncoeswindows.h"
+#include "common/companykeys.h"
+#include "common/exception.h"
+#include "common/md5.h"
+#include "common/random.h"
+#include "common/regional.h"
+#include "common/texthelpers.h"
+#include "common/tfuncoeswindows.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "random.h"
+#include "common/random.h"
 
 #include <chrono>
 #include <random>

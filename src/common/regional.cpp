@@ -1,6 +1,6 @@
-#include "regional.h"
+#include "common/regional.h"
 
-#include "exception.h"
+#include "common/exception.h"
 
 #include <QTimeZone>
 

@@ -1,6 +1,6 @@
-#include "texthelpers.h"
+#include "common/texthelpers.h"
 
-#include "regional.h"
+#include "common/regional.h"
 
 namespace {
 bool isAsciiAlnum(char16_t c) {

@@ -1,7 +1,7 @@
-#include "tfuncoeswindows.h"
+#include "common/tfuncoeswindows.h"
 
-#include "exception.h"
-#include "filehelpers.h"
+#include "common/exception.h"
+#include "common/filehelpers.h"
 
 #include <QDir>
 #include <QProcess>

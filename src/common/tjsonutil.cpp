@@ -1,8 +1,8 @@
-#include "tjsonutil.h"
+#include "common/tjsonutil.h"
 
-#include "charfilter.h"
-#include "exception.h"
-#include "protection.h"
+#include "common/charfilter.h"
+#include "common/exception.h"
+#include "common/protection.h"
 
 #include <QMetaProperty>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "jsonvalue.h"
-#include "regional.h"
+#include "common/jsonvalue.h"
+#include "common/regional.h"
 
 #include <QDateTime>
 #include <QMetaObject>

@@ -1,7 +1,7 @@
-#include "tsobrecommerce.h"
+#include "common/tsobrecommerce.h"
 
-#include "regional.h"
-#include "texthelpers.h"
+#include "common/regional.h"
+#include "common/texthelpers.h"
 
 TSobreCommerce::TSobreCommerce()
     : m_sistemaVersao(regional::formatGeneral15(6) + u'G'),

@@ -1,8 +1,8 @@
-#include "fiscalenums.h"
-#include "pageenums.h"
-#include "salesenums.h"
-#include "serviceenums.h"
-#include "systemenums.h"
+#include "contracts/fiscalenums.h"
+#include "contracts/pageenums.h"
+#include "contracts/salesenums.h"
+#include "contracts/serviceenums.h"
+#include "contracts/systemenums.h"
 
 const std::vector<const enumkit::EnumInfo*>& enumkit::all() {
     static const std::vector<const EnumInfo*> every = {

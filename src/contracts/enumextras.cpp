@@ -1,11 +1,14 @@
-#include "enumextras.h"
+#include "contracts/enumextras.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 const QStringList& states() {
-    static const QStringList list = {"AC", "AL", "AP", "AM", "BA", "CE", "DF", "ES", "GO",
-                                     "MA", "MT", "MS", "MG", "PA", "PB", "PR", "PE", "PI",
-                                     "RJ", "RN", "RS", "RO", "RR", "SC", "SP", "SE", "TO"};
+    static const QStringList list = {u"AC"_s, u"AL"_s, u"AP"_s, u"AM"_s, u"BA"_s, u"CE"_s, u"DF"_s,
+                                     u"ES"_s, u"GO"_s, u"MA"_s, u"MT"_s, u"MS"_s, u"MG"_s, u"PA"_s,
+                                     u"PB"_s, u"PR"_s, u"PE"_s, u"PI"_s, u"RJ"_s, u"RN"_s, u"RS"_s,
+                                     u"RO"_s, u"RR"_s, u"SC"_s, u"SP"_s, u"SE"_s, u"TO"_s};
     return list;
 }
 
@@ -112,8 +115,8 @@ TEnumTipoEmissao TipoEmissaoContingenciaFromModeloUF(TEnumModeloDocumento modelo
     if (modelo == mdNFCe)
         return TEnumTipoEmissao_OffLine;
     if (modelo == mdNFe) {
-        static const QStringList svcrs = {"AM", "BA", "CE", "GO", "MA", "MT",
-                                          "MS", "PA", "PR", "PE", "PI"};
+        static const QStringList svcrs = {u"AM"_s, u"BA"_s, u"CE"_s, u"GO"_s, u"MA"_s, u"MT"_s,
+                                          u"MS"_s, u"PA"_s, u"PR"_s, u"PE"_s, u"PI"_s};
         return listed && svcrs.contains(uf) ? TEnumTipoEmissao_SVCRS : TEnumTipoEmissao_SVCAN;
     }
     if (!listed)

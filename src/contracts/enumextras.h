@@ -1,10 +1,10 @@
 #pragma once
 
 // The conversions that take two arguments, test substrings or have tables of their own.
-#include "fiscalenums.h"
-#include "pageenums.h"
-#include "salesenums.h"
-#include "systemenums.h"
+#include "contracts/fiscalenums.h"
+#include "contracts/pageenums.h"
+#include "contracts/salesenums.h"
+#include "contracts/systemenums.h"
 
 namespace TEnum {
 // Compares only the first four characters with "3.00".

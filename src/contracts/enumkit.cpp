@@ -1,4 +1,4 @@
-#include "enumkit.h"
+#include "contracts/enumkit.h"
 
 namespace enumkit {
 

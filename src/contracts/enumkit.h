@@ -1,7 +1,7 @@
 #pragma once
 
-#include "exception.h"
-#include "regional.h"
+#include "common/exception.h"
+#include "common/regional.h"
 
 #include <QString>
 

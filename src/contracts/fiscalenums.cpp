@@ -1,4 +1,4 @@
-#include "fiscalenums.h"
+#include "contracts/fiscalenums.h"
 
 using enumkit::Cell;
 using enumkit::EnumInfo;

@@ -1,8 +1,8 @@
 #pragma once
 
 // The enumerations of fiscal documents and taxes.
-#include "enumkit.h"
-#include "regional.h"
+#include "common/regional.h"
+#include "contracts/enumkit.h"
 
 enum EnumRegimeTributario { rtSimples, rtPresumido, rtReal, rtSimplesComExcesso };
 

@@ -1,4 +1,4 @@
-#include "pageenums.h"
+#include "contracts/pageenums.h"
 
 using enumkit::EnumInfo;
 using O = enumkit::Otherwise;

@@ -2,7 +2,7 @@
 
 // The enumerations whose codes the pages, the result envelope, the printer record and the
 // drop-down lists send or read.
-#include "enumkit.h"
+#include "contracts/enumkit.h"
 
 enum TEnumCodigoEmpresa {
     TEnumCodigoEmpresa_NaoDefinido,

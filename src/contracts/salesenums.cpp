@@ -1,4 +1,4 @@
-#include "salesenums.h"
+#include "contracts/salesenums.h"
 
 using enumkit::Cell;
 using enumkit::EnumInfo;

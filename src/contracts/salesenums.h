@@ -1,8 +1,8 @@
 #pragma once
 
 // The enumerations of sales, payments and orders.
-#include "enumkit.h"
-#include "regional.h"
+#include "common/regional.h"
+#include "contracts/enumkit.h"
 
 enum TEnumAprovacaoOrcPeloCliente {
     TEnumAprovacaoOrcPeloCliente_EmAberto,

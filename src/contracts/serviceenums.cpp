@@ -1,4 +1,4 @@
-#include "serviceenums.h"
+#include "contracts/serviceenums.h"
 
 using enumkit::EnumInfo;
 using O = enumkit::Otherwise;

@@ -1,7 +1,7 @@
 #pragma once
 
 // The services of each API class of the middleware, reached at API class "/" service name.
-#include "enumkit.h"
+#include "contracts/enumkit.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "systemenums.h"
+#include "contracts/systemenums.h"
 
 using enumkit::Cell;
 using enumkit::EnumInfo;

@@ -1,8 +1,8 @@
 #pragma once
 
 // The enumerations of services, devices, banking and system settings.
-#include "enumkit.h"
-#include "regional.h"
+#include "common/regional.h"
+#include "contracts/enumkit.h"
 
 enum TEnumAcaoTituloBancario {
     TEnumAcaoTituloBancario_Incluir,

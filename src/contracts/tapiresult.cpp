@@ -1,6 +1,6 @@
-#include "tapiresult.h"
+#include "contracts/tapiresult.h"
 
-#include "tjsonutil.h"
+#include "common/tjsonutil.h"
 
 namespace {
 const QString kAborte = QStringLiteral("**ABORTE**");

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "jsonvalue.h"
-#include "pageenums.h"
-#include "regional.h"
+#include "common/jsonvalue.h"
+#include "common/regional.h"
+#include "contracts/pageenums.h"
 
 #include <QDateTime>
 #include <QString>

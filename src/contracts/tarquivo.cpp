@@ -1,8 +1,8 @@
-#include "tarquivo.h"
+#include "contracts/tarquivo.h"
 
-#include "exception.h"
-#include "filehelpers.h"
-#include "tjsonutil.h"
+#include "common/exception.h"
+#include "common/filehelpers.h"
+#include "common/tjsonutil.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

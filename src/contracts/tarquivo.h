@@ -1,7 +1,7 @@
 #pragma once
 
-#include "jsonvalue.h"
-#include "tquorvaobject.h"
+#include "common/jsonvalue.h"
+#include "common/tquorvaobject.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,7 @@
-#include "tcombo.h"
+#include "contracts/tcombo.h"
 
-#include "exception.h"
-#include "pageenums.h"
+#include "common/exception.h"
+#include "contracts/pageenums.h"
 
 QString TComboItem::GetLinhaCombo() const {
     return FDescricao + (FAtivo ? QString() : QStringLiteral(" --> Desativado")) + u'\t' + FCodigo;

@@ -1,6 +1,6 @@
-#include "timpressora.h"
+#include "contracts/timpressora.h"
 
-#include "tjsonutil.h"
+#include "common/tjsonutil.h"
 
 std::unique_ptr<TImpressora> TImpressoraHelper::fromJSON(const json::JsonValue* obj) {
     if (!obj)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "jsonvalue.h"
-#include "pageenums.h"
-#include "tquorvaobject.h"
+#include "common/jsonvalue.h"
+#include "common/tquorvaobject.h"
+#include "contracts/pageenums.h"
 
 #include <memory>
 #include <optional>

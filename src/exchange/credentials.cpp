@@ -1,6 +1,6 @@
-#include "credentials.h"
+#include "exchange/credentials.h"
 
-#include "regional.h"
+#include "common/regional.h"
 
 HttpCredentials credentialsForCompany(int32_t companyCode) {
     switch (companyCode) {

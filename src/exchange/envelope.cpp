@@ -1,9 +1,9 @@
-#include "envelope.h"
+#include "exchange/envelope.h"
 
-#include "companykeys.h"
-#include "md5.h"
-#include "regional.h"
-#include "tjsonutil.h"
+#include "common/companykeys.h"
+#include "common/md5.h"
+#include "common/regional.h"
+#include "common/tjsonutil.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "httpclient.h"
+#include "exchange/httpclient.h"
 
 #include <QElapsedTimer>
 

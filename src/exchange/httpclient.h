@@ -1,7 +1,7 @@
 #pragma once
 
-#include "credentials.h"
-#include "exception.h"
+#include "common/exception.h"
+#include "exchange/credentials.h"
 
 #include <QByteArray>
 #include <QString>

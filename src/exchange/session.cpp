@@ -1,11 +1,11 @@
-#include "session.h"
+#include "exchange/session.h"
 
-#include "regional.h"
-#include "texthelpers.h"
-#include "tfuncoeswindows.h"
-#include "tjsonutil.h"
-#include "tsobrecommerce.h"
-#include "utf8step.h"
+#include "common/regional.h"
+#include "common/texthelpers.h"
+#include "common/tfuncoeswindows.h"
+#include "common/tjsonutil.h"
+#include "common/tsobrecommerce.h"
+#include "exchange/utf8step.h"
 
 SessionFields SessionFields::defaults() {
     SessionFields f;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "jsonvalue.h"
-#include "pageenums.h"
+#include "common/jsonvalue.h"
+#include "contracts/pageenums.h"
 
 #include <QByteArray>
 #include <QString>

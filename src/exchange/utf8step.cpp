@@ -1,4 +1,4 @@
-#include "utf8step.h"
+#include "exchange/utf8step.h"
 
 QString utf8Step(const QByteArray& body) {
     return QString::fromUtf8(body);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "jsonvalue.h"
+#include "common/jsonvalue.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,12 +1,12 @@
 // The connection API pages: the session page and the connection services.
-#include "charfilter.h"
-#include "kit/pagecontext.h"
-#include "kit/readings.h"
-#include "registry.h"
-#include "tcombo.h"
-#include "textpane.h"
-#include "tjsonutil.h"
-#include "utf8step.h"
+#include "common/charfilter.h"
+#include "common/tjsonutil.h"
+#include "contracts/tcombo.h"
+#include "exchange/utf8step.h"
+#include "pages/kit/pagecontext.h"
+#include "pages/kit/readings.h"
+#include "pages/registry.h"
+#include "widgets/textpane.h"
 
 #include <QCheckBox>
 

@@ -1,6 +1,6 @@
 // The generic page: any service, with a free JSON data value.
-#include "kit/pagecontext.h"
-#include "registry.h"
+#include "pages/kit/pagecontext.h"
+#include "pages/registry.h"
 
 using namespace kit;
 

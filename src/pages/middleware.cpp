@@ -1,6 +1,6 @@
 // The middleware API page.
-#include "kit/pagecontext.h"
-#include "registry.h"
+#include "pages/kit/pagecontext.h"
+#include "pages/registry.h"
 
 using namespace kit;
 

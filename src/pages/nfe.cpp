@@ -1,11 +1,11 @@
 // The NF-e API pages: authorisation, validation, conversion, cancellation, correction letters
 // and SAT status.
-#include "kit/fiscalreadings.h"
-#include "kit/pagecontext.h"
-#include "kit/readings.h"
-#include "kit/tablerows.h"
-#include "nfecommon.h"
-#include "registry.h"
+#include "pages/kit/fiscalreadings.h"
+#include "pages/kit/pagecontext.h"
+#include "pages/kit/readings.h"
+#include "pages/kit/tablerows.h"
+#include "pages/nfecommon.h"
+#include "pages/registry.h"
 
 using namespace kit;
 using namespace nfe;

@@ -1,8 +1,8 @@
-#include "nfecommon.h"
+#include "pages/nfecommon.h"
 
-#include "kit/readings.h"
-#include "memtable.h"
-#include "texthelpers.h"
+#include "common/texthelpers.h"
+#include "pages/kit/readings.h"
+#include "tables/memtable.h"
 
 using namespace kit;
 

@@ -1,9 +1,9 @@
 #pragma once
 
 // The pieces every fiscal-document page is declared with (NF-e, CT-e, MDF-e).
-#include "kit/batchrun.h"
-#include "kit/fiscalreadings.h"
-#include "kit/pagespec.h"
+#include "pages/kit/batchrun.h"
+#include "pages/kit/fiscalreadings.h"
+#include "pages/kit/pagespec.h"
 
 namespace nfe {
 

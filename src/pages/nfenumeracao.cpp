@@ -1,13 +1,13 @@
 // The NF-e API pages of numbering, disablement, SEFAZ status and the certificate download.
-#include "dialogs.h"
-#include "kit/batchrun.h"
-#include "kit/pagecontext.h"
-#include "memtable.h"
-#include "nfecommon.h"
-#include "registry.h"
-#include "texthelpers.h"
-#include "textpane.h"
-#include "tjsonutil.h"
+#include "common/texthelpers.h"
+#include "common/tjsonutil.h"
+#include "pages/kit/batchrun.h"
+#include "pages/kit/pagecontext.h"
+#include "pages/nfecommon.h"
+#include "pages/registry.h"
+#include "tables/memtable.h"
+#include "widgets/dialogs.h"
+#include "widgets/textpane.h"
 
 #include <QSaveFile>
 #include <QUrl>

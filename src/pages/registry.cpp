@@ -1,4 +1,4 @@
-#include "registry.h"
+#include "pages/registry.h"
 
 const std::map<QString, kit::Page>& declaredPages() {
     static const std::map<QString, kit::Page> pages = [] {

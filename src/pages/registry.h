@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kit/pagespec.h"
+#include "pages/kit/pagespec.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // The certificate API pages: XML signing and certificate data.
-#include "kit/pagecontext.h"
-#include "kit/readings.h"
-#include "registry.h"
-#include "tjsonutil.h"
+#include "common/tjsonutil.h"
+#include "pages/kit/pagecontext.h"
+#include "pages/kit/readings.h"
+#include "pages/registry.h"
 
 using namespace kit;
 

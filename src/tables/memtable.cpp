@@ -1,6 +1,8 @@
-#include "memtable.h"
+#include "tables/memtable.h"
 
-#include "exception.h"
+#include <algorithm>
+
+#include "common/exception.h"
 
 MemTable::MemTable(const QString& name, std::vector<FieldDef> fields, QObject* parent)
     : QObject(parent), m_fields(std::move(fields)) {
@@ -163,13 +165,28 @@ void MemTable::remove() {
     if (m_state == State::Edit)
         cancel();
     const int row = rowIndexOfCurrent();
-    if (row < 0)
+    if (row < 0) {
+        if (recordCount() > 0)
+            throw Exception(
+                QStringLiteral("%1: nenhum registro atual para excluir").arg(objectName()));
         return;
+    }
     const int keep = m_current;
     m_rows.erase(m_rows.begin() + row);
     refilter();
     m_current = recordCount() ? std::min(keep, recordCount() - 1) : -1;
     Q_EMIT changed();
+}
+
+void MemTable::removeAll() {
+    requireOpen();
+    if (isEditing())
+        cancel();
+    std::vector<int> doomed = m_visible;
+    std::sort(doomed.begin(), doomed.end(), std::greater<>());
+    for (const int row : doomed)
+        m_rows.erase(m_rows.begin() + row);
+    refilter();
 }
 
 QVariant MemTable::value(const QString& name) const {

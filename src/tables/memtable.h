@@ -1,6 +1,6 @@
 #pragma once
 
-#include "regional.h"
+#include "common/regional.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -60,7 +60,10 @@ public:
     // Stores the pending row unless a before-post hook discards it.
     void post();
     void cancel();
+    // Removes the current row; raises when rows are shown but none is current.
     void remove();
+    // Removes every row a reader sees (a pending row is cancelled first).
+    void removeAll();
     // Posts a pending row, if there is one.
     void postIfEditing();
 

@@ -1,6 +1,6 @@
-#include "memtablemodel.h"
+#include "tables/memtablemodel.h"
 
-#include "exception.h"
+#include "common/exception.h"
 
 MemTableModel::MemTableModel(MemTable& table, QObject* parent)
     : QAbstractTableModel(parent), m_table(table) {

@@ -1,8 +1,8 @@
-#include "tdmprincipal.h"
+#include "tables/tdmprincipal.h"
 
-#include "exception.h"
-#include "random.h"
-#include "texthelpers.h"
+#include "common/exception.h"
+#include "common/random.h"
+#include "common/texthelpers.h"
 
 using T = FieldDef::Type;
 

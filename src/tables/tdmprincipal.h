@@ -1,6 +1,6 @@
 #pragma once
 
-#include "memtable.h"
+#include "tables/memtable.h"
 
 #include <QHash>
 #include <QObject>

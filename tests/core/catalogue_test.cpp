@@ -1,6 +1,6 @@
+#include "contracts/enumextras.h"
+#include "contracts/serviceenums.h"
 #include "conversion_cases.h"
-#include "enumextras.h"
-#include "serviceenums.h"
 
 #include <gtest/gtest.h>
 

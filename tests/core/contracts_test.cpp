@@ -1,10 +1,10 @@
+#include "common/exception.h"
+#include "common/tjsonutil.h"
+#include "contracts/pageenums.h"
+#include "contracts/tapiresult.h"
+#include "contracts/tarquivo.h"
+#include "contracts/timpressora.h"
 #include "conversion_cases.h"
-#include "exception.h"
-#include "pageenums.h"
-#include "tapiresult.h"
-#include "tarquivo.h"
-#include "timpressora.h"
-#include "tjsonutil.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "enumkit.h"
+#include "contracts/enumkit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "charfilter.h"
-#include "exception.h"
-#include "filehelpers.h"
-#include "protection.h"
-#include "tfuncoeswindows.h"
-#include "tjsonutil.h"
-#include "tsobrecommerce.h"
+#include "common/charfilter.h"
+#include "common/exception.h"
+#include "common/filehelpers.h"
+#include "common/protection.h"
+#include "common/tfuncoeswindows.h"
+#include "common/tjsonutil.h"
+#include "common/tsobrecommerce.h"
 
 #include <gtest/gtest.h>
 

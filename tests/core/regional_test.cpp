@@ -1,6 +1,6 @@
-#include "exception.h"
-#include "regional.h"
-#include "texthelpers.h"
+#include "common/exception.h"
+#include "common/regional.h"
+#include "common/texthelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "companykeys.h"
-#include "envelope.h"
-#include "exception.h"
-#include "md5.h"
-#include "texthelpers.h"
-#include "tjsonutil.h"
+#include "common/companykeys.h"
+#include "common/exception.h"
+#include "common/md5.h"
+#include "common/texthelpers.h"
+#include "common/tjsonutil.h"
+#include "exchange/envelope.h"
 
 #include <gtest/gtest.h>
 

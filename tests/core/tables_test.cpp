@@ -1,5 +1,5 @@
-#include "exception.h"
-#include "tdmprincipal.h"
+#include "common/exception.h"
+#include "tables/tdmprincipal.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "charfilter.h"
-#include "exception.h"
-#include "tjsonutil.h"
+#include "common/charfilter.h"
+#include "common/exception.h"
+#include "common/tjsonutil.h"
 
 #include <gtest/gtest.h>
 

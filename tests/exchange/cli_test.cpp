@@ -1,6 +1,6 @@
 #include "cli.h"
-#include "companykeys.h"
-#include "envelope.h"
+#include "common/companykeys.h"
+#include "exchange/envelope.h"
 #include "simserver.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "credentials.h"
-#include "envelope.h"
-#include "httpclient.h"
+#include "exchange/credentials.h"
+#include "exchange/envelope.h"
+#include "exchange/httpclient.h"
 #include "simserver.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "exception.h"
-#include "httpclient.h"
-#include "session.h"
+#include "common/exception.h"
+#include "common/tjsonutil.h"
+#include "exchange/httpclient.h"
+#include "exchange/session.h"
+#include "exchange/utf8step.h"
 #include "simserver.h"
-#include "tjsonutil.h"
-#include "utf8step.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "harness.h"
 
-#include "envelope.h"
-#include "pageroutines.h"
-#include "tcombo.h"
+#include "contracts/tcombo.h"
+#include "exchange/envelope.h"
+#include "widgets/pageroutines.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "harness.h"
 
-#include "dbgrid.h"
-#include "memtablemodel.h"
+#include "tables/memtablemodel.h"
+#include "widgets/dbgrid.h"
 
 #include <QApplication>
 #include <QLineEdit>

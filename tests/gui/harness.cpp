@@ -1,7 +1,7 @@
 #include "harness.h"
 
-#include "kit/pagecontext.h"
-#include "textpane.h"
+#include "pages/kit/pagecontext.h"
+#include "widgets/textpane.h"
 
 #include <QApplication>
 #include <QDir>

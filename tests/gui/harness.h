@@ -1,10 +1,10 @@
 #pragma once
 
-#include "dialogs.h"
-#include "jsonvalue.h"
+#include "app/tfrmprincipal.h"
+#include "common/jsonvalue.h"
 #include "simserver.h"
-#include "tdmprincipal.h"
-#include "tfrmprincipal.h"
+#include "tables/tdmprincipal.h"
+#include "widgets/dialogs.h"
 
 #include <QTemporaryDir>
 

@@ -1,12 +1,12 @@
 #include "harness.h"
 
-#include "envelope.h"
-#include "filehelpers.h"
-#include "kit/pagebuilder.h"
-#include "kit/readings.h"
-#include "kit/tablerows.h"
-#include "memtable.h"
-#include "tjsonutil.h"
+#include "common/filehelpers.h"
+#include "common/tjsonutil.h"
+#include "exchange/envelope.h"
+#include "pages/kit/pagebuilder.h"
+#include "pages/kit/readings.h"
+#include "pages/kit/tablerows.h"
+#include "tables/memtable.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "harness.h"
 
-#include "envelope.h"
-#include "memtable.h"
+#include "exchange/envelope.h"
+#include "tables/memtable.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "harness.h"
 
-#include "envelope.h"
-#include "pagetree.h"
-#include "regional.h"
-#include "textpane.h"
+#include "app/pagetree.h"
+#include "common/regional.h"
+#include "exchange/envelope.h"
+#include "widgets/textpane.h"
 
 #include <QComboBox>
 #include <QDir>

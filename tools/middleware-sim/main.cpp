@@ -1,6 +1,6 @@
 // The stand-in middleware: serves the middleware's paths on loopback so that the test bench
 // works out of the box.
-#include "companykeys.h"
+#include "common/companykeys.h"
 #include "simserver.h"
 
 #include <QCoreApplication>

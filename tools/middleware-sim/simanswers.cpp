@@ -1,7 +1,7 @@
 #include "simanswers.h"
 
-#include "filehelpers.h"
-#include "tjsonutil.h"
+#include "common/filehelpers.h"
+#include "common/tjsonutil.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,14 +2,14 @@
 
 #include "simanswers.h"
 
-#include "companykeys.h"
-#include "credentials.h"
-#include "envelope.h"
-#include "jsonvalue.h"
-#include "regional.h"
-#include "serviceenums.h"
-#include "session.h"
-#include "tjsonutil.h"
+#include "common/companykeys.h"
+#include "common/jsonvalue.h"
+#include "common/regional.h"
+#include "common/tjsonutil.h"
+#include "contracts/serviceenums.h"
+#include "exchange/credentials.h"
+#include "exchange/envelope.h"
+#include "exchange/session.h"
 
 #include <QByteArray>
 #include <QSet>

@@ -1,11 +1,11 @@
 #include "cli.h"
 
-#include "companykeys.h"
-#include "envelope.h"
-#include "exception.h"
-#include "httpclient.h"
-#include "session.h"
-#include "utf8step.h"
+#include "common/companykeys.h"
+#include "common/exception.h"
+#include "exchange/envelope.h"
+#include "exchange/httpclient.h"
+#include "exchange/session.h"
+#include "exchange/utf8step.h"
 
 #include <QFile>
 

@@ -1,5 +1,5 @@
 #include "cli.h"
-#include "companykeys.h"
+#include "common/companykeys.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,13 +1,13 @@
-#include "batchrun.h"
+#include "pages/kit/batchrun.h"
 
-#include "dialogs.h"
-#include "envelope.h"
-#include "filehelpers.h"
-#include "memtable.h"
-#include "pagecontext.h"
-#include "pageroutines.h"
-#include "textpane.h"
-#include "utf8step.h"
+#include "common/filehelpers.h"
+#include "exchange/envelope.h"
+#include "exchange/utf8step.h"
+#include "pages/kit/pagecontext.h"
+#include "tables/memtable.h"
+#include "widgets/dialogs.h"
+#include "widgets/pageroutines.h"
+#include "widgets/textpane.h"
 
 namespace kit {
 
@@ -157,13 +157,13 @@ void BatchRun::run(PageContext& page) const {
 }
 
 void BatchRun::importFile(PageContext& page) const {
-    const QString path = _GetFile(QString());
-    if (path.isEmpty())
+    const QString file = _GetFile(QString());
+    if (file.isEmpty())
         return;
     MemTable& t = page.table(table);
     QStringList lines;
     try {
-        lines = splitLines(readTextFile(path));
+        lines = splitLines(readTextFile(file));
     } catch (const Exception& e) {
         throw Exception(QStringLiteral("Ocorreu um erro na leitura do arquivo: ") + e.message());
     }
@@ -172,8 +172,7 @@ void BatchRun::importFile(PageContext& page) const {
     t.postIfEditing();
     if (t.recordCount() > 0 && !page.dialogs().confirm(importConfirmation))
         return;
-    while (t.recordCount() > 0)
-        t.remove();
+    t.removeAll();
     for (const QString& line : lines) {
         try {
             t.append();
@@ -192,8 +191,7 @@ void BatchRun::clear(PageContext& page) const {
     t.postIfEditing();
     if (t.recordCount() == 0 || !page.dialogs().confirm(clearConfirmation))
         return;
-    while (t.recordCount() > 0)
-        t.remove();
+    t.removeAll();
 }
 
 } // namespace kit

@@ -1,9 +1,9 @@
-#include "fiscalreadings.h"
+#include "pages/kit/fiscalreadings.h"
 
-#include "pagecontext.h"
-#include "tapiresult.h"
-#include "tjsonutil.h"
-#include "utf8step.h"
+#include "common/tjsonutil.h"
+#include "contracts/tapiresult.h"
+#include "exchange/utf8step.h"
+#include "pages/kit/pagecontext.h"
 
 namespace kit::fiscal {
 

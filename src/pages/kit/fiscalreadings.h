@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pagespec.h"
+#include "pages/kit/pagespec.h"
 
 // The answer readings of the fiscal-document pages and the records they fill.
 namespace kit::fiscal {

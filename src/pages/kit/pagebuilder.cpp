@@ -1,9 +1,9 @@
-#include "pagebuilder.h"
+#include "pages/kit/pagebuilder.h"
 
-#include "dbgrid.h"
-#include "regional.h"
-#include "tcombo.h"
-#include "tdmprincipal.h"
+#include "common/regional.h"
+#include "contracts/tcombo.h"
+#include "tables/tdmprincipal.h"
+#include "widgets/dbgrid.h"
 
 #include <QCheckBox>
 #include <QComboBox>

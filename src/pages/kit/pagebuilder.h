@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pagecontext.h"
+#include "pages/kit/pagecontext.h"
 
 class QWidget;
 

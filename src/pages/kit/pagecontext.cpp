@@ -1,8 +1,8 @@
-#include "pagecontext.h"
+#include "pages/kit/pagecontext.h"
 
-#include "dialogs.h"
-#include "regional.h"
-#include "tdmprincipal.h"
+#include "common/regional.h"
+#include "tables/tdmprincipal.h"
+#include "widgets/dialogs.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pagespec.h"
+#include "pages/kit/pagespec.h"
 
 #include <QHash>
 #include <QObject>

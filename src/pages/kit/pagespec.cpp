@@ -1,10 +1,10 @@
-#include "pagespec.h"
+#include "pages/kit/pagespec.h"
 
-#include "dialogs.h"
-#include "pagecontext.h"
-#include "pageroutines.h"
-#include "regional.h"
-#include "tdmprincipal.h"
+#include "common/regional.h"
+#include "pages/kit/pagecontext.h"
+#include "tables/tdmprincipal.h"
+#include "widgets/dialogs.h"
+#include "widgets/pageroutines.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "middlewareexchange.h"
-#include "valuekinds.h"
+#include "pages/kit/valuekinds.h"
+#include "widgets/middlewareexchange.h"
 
 #include <QString>
 #include <QStringList>

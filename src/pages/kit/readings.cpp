@@ -1,15 +1,15 @@
-#include "readings.h"
+#include "pages/kit/readings.h"
 
-#include "dialogs.h"
-#include "pagecontext.h"
-#include "pageroutines.h"
-#include "tapiresult.h"
-#include "tarquivo.h"
-#include "tjsonutil.h"
-#include "utf8step.h"
+#include "common/tjsonutil.h"
+#include "contracts/tapiresult.h"
+#include "contracts/tarquivo.h"
+#include "exchange/utf8step.h"
+#include "pages/kit/pagecontext.h"
+#include "widgets/dialogs.h"
+#include "widgets/pageroutines.h"
 
-#include "filehelpers.h"
-#include "memtable.h"
+#include "common/filehelpers.h"
+#include "tables/memtable.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pagespec.h"
+#include "pages/kit/pagespec.h"
 
 // Named answer readings and lookups that pages pick from. Each reads the answer's bytes with
 // the UTF-8 step; an answer of an unexpected shape changes nothing unless the reading says so.

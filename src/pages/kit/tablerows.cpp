@@ -1,7 +1,7 @@
-#include "tablerows.h"
+#include "pages/kit/tablerows.h"
 
-#include "memtable.h"
-#include "tjsonutil.h"
+#include "common/tjsonutil.h"
+#include "tables/memtable.h"
 
 namespace kit {
 

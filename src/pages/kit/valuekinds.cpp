@@ -1,12 +1,12 @@
-#include "valuekinds.h"
+#include "pages/kit/valuekinds.h"
 
-#include "charfilter.h"
-#include "exception.h"
-#include "filehelpers.h"
-#include "pagecontext.h"
-#include "regional.h"
-#include "texthelpers.h"
-#include "tjsonutil.h"
+#include "common/charfilter.h"
+#include "common/exception.h"
+#include "common/filehelpers.h"
+#include "common/regional.h"
+#include "common/texthelpers.h"
+#include "common/tjsonutil.h"
+#include "pages/kit/pagecontext.h"
 
 #include <QFileInfo>
 #include <QListWidget>

@@ -1,8 +1,8 @@
-#include "dbgrid.h"
+#include "widgets/dbgrid.h"
 
-#include "dialogs.h"
-#include "exception.h"
-#include "memtablemodel.h"
+#include "common/exception.h"
+#include "tables/memtablemodel.h"
+#include "widgets/dialogs.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "busywait.h"
+#include "widgets/busywait.h"
 
 namespace {
 bool waiting = false;

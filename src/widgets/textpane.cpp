@@ -1,6 +1,6 @@
-#include "textpane.h"
+#include "widgets/textpane.h"
 
-#include "dialogs.h"
+#include "widgets/dialogs.h"
 
 #include <QFile>
 #include <QHBoxLayout>

@@ -1,13 +1,13 @@
-#include "pageroutines.h"
+#include "widgets/pageroutines.h"
 
-#include "dialogs.h"
-#include "exception.h"
-#include "middlewareexchange.h"
-#include "tapiresult.h"
-#include "tarquivo.h"
-#include "timpressora.h"
-#include "tjsonutil.h"
-#include "utf8step.h"
+#include "common/exception.h"
+#include "common/tjsonutil.h"
+#include "contracts/tapiresult.h"
+#include "contracts/tarquivo.h"
+#include "contracts/timpressora.h"
+#include "exchange/utf8step.h"
+#include "widgets/dialogs.h"
+#include "widgets/middlewareexchange.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

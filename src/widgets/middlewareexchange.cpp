@@ -1,10 +1,10 @@
-#include "middlewareexchange.h"
+#include "widgets/middlewareexchange.h"
 
-#include "busywait.h"
-#include "credentials.h"
-#include "envelope.h"
-#include "textpane.h"
-#include "utf8step.h"
+#include "exchange/credentials.h"
+#include "exchange/envelope.h"
+#include "exchange/utf8step.h"
+#include "widgets/busywait.h"
+#include "widgets/textpane.h"
 
 #include <QLineEdit>
 

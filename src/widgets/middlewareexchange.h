@@ -1,8 +1,8 @@
 #pragma once
 
-#include "httpclient.h"
-#include "jsonvalue.h"
-#include "session.h"
+#include "common/jsonvalue.h"
+#include "exchange/httpclient.h"
+#include "exchange/session.h"
 
 #include <QString>
 
