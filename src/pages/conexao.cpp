@@ -6,58 +6,48 @@
 #include "pages/kit/pagecontext.h"
 #include "pages/kit/readings.h"
 #include "pages/registry.h"
-#include "widgets/textpane.h"
 
 #include <QCheckBox>
+
+using namespace Qt::StringLiterals;
 
 using namespace kit;
 
 namespace {
 
-const QString kCnpj = QStringLiteral("11222333000181");
+const QString kCnpj = u"11222333000181"_s;
 
 Page conectaMiddleware() {
     Action conecta;
     conecta.exchange = Exchange::Custom;
     conecta.custom = [](PageContext& page) {
-        const bool complete =
-            page.text(QStringLiteral("cb_ConectaMiddlewareTipoRetorno")).startsWith(u'C');
-        page.exchange()._Conecta(true, complete ? TEnumConexaoMiddlewareTipoRetorno_Completo
-                                                : TEnumConexaoMiddlewareTipoRetorno_Simples);
+        const bool complete = page.text(u"cb_ConectaMiddlewareTipoRetorno"_s).startsWith(u'C');
+        page.exchange().conecta(true, complete ? TEnumConexaoMiddlewareTipoRetorno_Completo
+                                               : TEnumConexaoMiddlewareTipoRetorno_Simples);
     };
     return Page{
-        QStringLiteral("ts_ConectaMiddleware"),
-        QStringLiteral("gb_ConectaMiddleware"),
-        QStringLiteral("Conecta Middleware"),
-        {
-            line(QStringLiteral("ed_VersaoLayout"), QStringLiteral("Versão do Layout"),
-                 QStringLiteral("2")),
-            line(QStringLiteral("ed_CodigoEmpresa"), QStringLiteral("Código da Empresa"),
-                 QStringLiteral("0")),
-            line(QStringLiteral("ed_UserOS"), QStringLiteral("Usuário do SO")),
-            line(QStringLiteral("ed_DataSolicitacao"), QStringLiteral("Data")),
-            line(QStringLiteral("ed_NomeMaquina"), QStringLiteral("Nome da Máquina")),
-            line(QStringLiteral("ed_VersaoBase"), QStringLiteral("Versão da Base")),
-            line(QStringLiteral("ed_NomeSistema"), QStringLiteral("Nome do Sistema"),
-                 QStringLiteral("RevovivuZuvadaroreRarirod")),
-            line(QStringLiteral("ed_VersaoSistema"), QStringLiteral("Versão do Sistema"),
-                 QStringLiteral("1.0")),
-            comboList(QStringLiteral("cb_ConectaMiddlewareTipoRetorno"),
-                      QStringLiteral("Tipo Retorno"),
-                      {QStringLiteral("S - Simples"), QStringLiteral("C - Completo")}, 0),
-            line(QStringLiteral("ed_ConectaMiddlewareCNPJ"), QStringLiteral("CNPJ"), kCnpj),
-            line(QStringLiteral("ed_ConectaIPMiddlewareServidor"),
-                 QStringLiteral("IP Middleware Servidor")),
-            line(QStringLiteral("ed_ConectaFilialUsuario"), QStringLiteral("Filial Usuário"))
-                .maxLen(3),
-            line(QStringLiteral("ed_ConectaCodigoUsuario"), QStringLiteral("Código Usuário"))
-                .maxLen(3),
-            button(QStringLiteral("bt_Conecta2"), QStringLiteral("Conecta"), conecta),
-            line(QStringLiteral("ed_ConectaPortaMiddlewareServidor"),
-                 QStringLiteral("Porta Middleware Servidor")),
-        },
-        {},
-    };
+        .name = u"ts_ConectaMiddleware"_s,
+        .controls =
+            {
+                line(u"ed_VersaoLayout"_s, u"Versão do Layout"_s, u"2"_s),
+                line(u"ed_CodigoEmpresa"_s, u"Código da Empresa"_s, u"0"_s),
+                line(u"ed_UserOS"_s, u"Usuário do SO"_s),
+                line(u"ed_DataSolicitacao"_s, u"Data"_s),
+                line(u"ed_NomeMaquina"_s, u"Nome da Máquina"_s),
+                line(u"ed_VersaoBase"_s, u"Versão da Base"_s),
+                line(u"ed_NomeSistema"_s, u"Nome do Sistema"_s, u"RevovivuZuvadaroreRarirod"_s),
+                line(u"ed_VersaoSistema"_s, u"Versão do Sistema"_s, u"1.0"_s),
+                comboList(u"cb_ConectaMiddlewareTipoRetorno"_s, u"Tipo Retorno"_s,
+                          {u"S - Simples"_s, u"C - Completo"_s}, 0),
+                line(u"ed_ConectaMiddlewareCNPJ"_s, u"CNPJ"_s, kCnpj),
+                line(u"ed_ConectaIPMiddlewareServidor"_s, u"IP Middleware Servidor"_s),
+                line(u"ed_ConectaFilialUsuario"_s, u"Filial Usuário"_s).maxLen(3),
+                line(u"ed_ConectaCodigoUsuario"_s, u"Código Usuário"_s).maxLen(3),
+                button(u"bt_Conecta2"_s, u"Conecta"_s, conecta),
+                line(u"ed_ConectaPortaMiddlewareServidor"_s, u"Porta Middleware Servidor"_s),
+            },
+        .groupBox = u"gb_ConectaMiddleware"_s,
+        .groupTitle = u"Conecta Middleware"_s};
 }
 
 // The typed echo: the values that came back fill the right column.
@@ -66,109 +56,88 @@ void readEcho(PageContext& page, const HttpAnswer& answer) {
         TJSONUtil::ParseJSONValue(answerDisplayText(answer.body, answer.contentType));
     const JsonValue* result = parsed && parsed->isObject() ? parsed->find("result") : nullptr;
     if (!result || !result->isObject())
-        throw Exception(QStringLiteral(
-            "Resposta inesperada: sem o objeto \"result\". Nenhum campo foi alterado."));
+        throw Exception(
+            u"Resposta inesperada: sem o objeto \"result\". Nenhum campo foi alterado."_s);
     const auto r = json::parse(json::toWireText(*result)).value;
     const JsonValue* R = &*r;
-    const QString integer = QString::number(TJSONUtil::GetInt(R, QStringLiteral("INTEGER"), 0));
-    const QString int64 = QString::number(TJSONUtil::GetInt64(R, QStringLiteral("INT64"), 0));
-    const QString currency = TJSONUtil::GetCurr(R, QStringLiteral("CURRENCY")).toString();
-    const bool boolean = TJSONUtil::GetBool(R, QStringLiteral("BOOLEAN"), false);
-    const QString string = TJSONUtil::GetStr(R, QStringLiteral("STRING"));
+    const QString integer = QString::number(TJSONUtil::GetInt(R, u"INTEGER"_s, 0));
+    const QString int64 = QString::number(TJSONUtil::GetInt64(R, u"INT64"_s, 0));
+    const QString currency = TJSONUtil::GetCurr(R, u"CURRENCY"_s).toString();
+    const bool boolean = TJSONUtil::GetBool(R, u"BOOLEAN"_s, false);
+    const QString string = TJSONUtil::GetStr(R, u"STRING"_s);
     const QString dateTime = regional::dateTimeToStr(
-        TJSONUtil::GetDateTime(R, QStringLiteral("TDATETIME"), regional::zeroDateTime()));
-    page.setText(QStringLiteral("ed_IntegerRetornoTestaComunicacao"), integer);
-    page.setText(QStringLiteral("ed_Int64RetornoTestaComunicacao"), int64);
-    page.setText(QStringLiteral("ed_CurrencyRetornoTestaComunicacao"), currency);
-    page.setChecked(QStringLiteral("cb_BooleanRetornoTestaComunicacao"), boolean);
-    page.setText(QStringLiteral("ed_StringRetornoTestaComunicacao"), string);
-    page.setText(QStringLiteral("ed_TDateTimeRetornoTestaComunicacao"), dateTime);
-    page.as<TextPane>(QStringLiteral("mm_Response"))
-        .setText(QString::fromStdString(json::toWireText(*result)));
+        TJSONUtil::GetDateTime(R, u"TDATETIME"_s, regional::zeroDateTime()));
+    page.setText(u"ed_IntegerRetornoTestaComunicacao"_s, integer);
+    page.setText(u"ed_Int64RetornoTestaComunicacao"_s, int64);
+    page.setText(u"ed_CurrencyRetornoTestaComunicacao"_s, currency);
+    page.setChecked(u"cb_BooleanRetornoTestaComunicacao"_s, boolean);
+    page.setText(u"ed_StringRetornoTestaComunicacao"_s, string);
+    page.setText(u"ed_TDateTimeRetornoTestaComunicacao"_s, dateTime);
+    page.exchange().setResponsePane(QString::fromStdString(json::toWireText(*result)));
 }
 
 Page testaComunicacao() {
     QString validSet = GetCaracteresValidos();
     validSet.remove(u'\n').remove(u'\r');
     Action validar;
-    validar.path = QStringLiteral("TConexaoAPI/TestaComunicacao");
+    validar.path = u"TConexaoAPI/TestaComunicacao"_s;
     validar.exchange = Exchange::Plain;
     validar.options.clearResponse = false;
     validar.reading = readEcho;
     return Page{
-        QStringLiteral("ts_TestaComunicacao"),
-        {},
-        {},
-        {
-            group(QStringLiteral("gb_EnvioTestaComunicacao"), QStringLiteral("Envio"),
+        .name = u"ts_TestaComunicacao"_s,
+        .controls = {
+            group(u"gb_EnvioTestaComunicacao"_s, u"Envio"_s,
                   {
-                      line(QStringLiteral("ed_IntegerTestaComunicacao"), QStringLiteral("Integer"),
-                           QStringLiteral("-999999999"))
-                          .sends(QStringLiteral("INTEGER"), kinds::integer()),
-                      line(QStringLiteral("ed_Int64TestaComunicacao"), QStringLiteral("Int64"),
-                           QStringLiteral("-99999999999999"))
-                          .sends(QStringLiteral("INT64"), kinds::integer64()),
-                      line(QStringLiteral("ed_CurrencyTestaComunicacao"),
-                           QStringLiteral("Currency"), QStringLiteral("-999999999,9999"))
-                          .sends(QStringLiteral("CURRENCY"), kinds::money()),
-                      check(QStringLiteral("cb_BooleanTestaComunicacao"), QStringLiteral("Boolean"),
-                            true)
-                          .sends(QStringLiteral("BOOLEAN"), kinds::boolean()),
-                      line(QStringLiteral("ed_StringTestaComunicacao"), QStringLiteral("String"),
-                           validSet)
-                          .sends(QStringLiteral("STRING"), kinds::text()),
-                      line(QStringLiteral("ed_TDateTimeTestaComunicacao"),
-                           QStringLiteral("TDateTime"), QStringLiteral("25/11/2015 07:59:59"))
-                          .sends(QStringLiteral("TDATETIME"), kinds::dateTime()),
+                      line(u"ed_IntegerTestaComunicacao"_s, u"Integer"_s, u"-999999999"_s)
+                          .sends(u"INTEGER"_s, kinds::integer()),
+                      line(u"ed_Int64TestaComunicacao"_s, u"Int64"_s, u"-99999999999999"_s)
+                          .sends(u"INT64"_s, kinds::integer64()),
+                      line(u"ed_CurrencyTestaComunicacao"_s, u"Currency"_s, u"-999999999,9999"_s)
+                          .sends(u"CURRENCY"_s, kinds::money()),
+                      check(u"cb_BooleanTestaComunicacao"_s, u"Boolean"_s, true)
+                          .sends(u"BOOLEAN"_s, kinds::boolean()),
+                      line(u"ed_StringTestaComunicacao"_s, u"String"_s, validSet)
+                          .sends(u"STRING"_s, kinds::text()),
+                      line(u"ed_TDateTimeTestaComunicacao"_s, u"TDateTime"_s,
+                           u"25/11/2015 07:59:59"_s)
+                          .sends(u"TDATETIME"_s, kinds::dateTime()),
                   }),
-            button(QStringLiteral("btValidarTestaComunicao"), QStringLiteral("Validar"), validar),
-            group(QStringLiteral("gb_RetornoTestaComunicacao"), QStringLiteral("Retorno"),
+            button(u"btValidarTestaComunicao"_s, u"Validar"_s, validar),
+            group(u"gb_RetornoTestaComunicacao"_s, u"Retorno"_s,
                   {
-                      line(QStringLiteral("ed_IntegerRetornoTestaComunicacao"),
-                           QStringLiteral("Integer")),
-                      line(QStringLiteral("ed_Int64RetornoTestaComunicacao"),
-                           QStringLiteral("Int64")),
-                      line(QStringLiteral("ed_CurrencyRetornoTestaComunicacao"),
-                           QStringLiteral("Currency")),
-                      check(QStringLiteral("cb_BooleanRetornoTestaComunicacao"),
-                            QStringLiteral("Boolean")),
-                      line(QStringLiteral("ed_StringRetornoTestaComunicacao"),
-                           QStringLiteral("String")),
-                      line(QStringLiteral("ed_TDateTimeRetornoTestaComunicacao"),
-                           QStringLiteral("TDateTime")),
+                      line(u"ed_IntegerRetornoTestaComunicacao"_s, u"Integer"_s),
+                      line(u"ed_Int64RetornoTestaComunicacao"_s, u"Int64"_s),
+                      line(u"ed_CurrencyRetornoTestaComunicacao"_s, u"Currency"_s),
+                      check(u"cb_BooleanRetornoTestaComunicacao"_s, u"Boolean"_s),
+                      line(u"ed_StringRetornoTestaComunicacao"_s, u"String"_s),
+                      line(u"ed_TDateTimeRetornoTestaComunicacao"_s, u"TDateTime"_s),
                   }),
-        },
-        {}};
+        }};
 }
 
 Page sobre() {
     Action testar;
-    testar.path = QStringLiteral("TConexaoAPI/Sobre");
+    testar.path = u"TConexaoAPI/Sobre"_s;
     testar.dados = dados::emptyString();
-    return Page{QStringLiteral("ts_Sobre"),
-                {},
-                {},
-                {button(QStringLiteral("bt_TestarSobre"), QStringLiteral("Testar"), testar)},
-                {}};
+    return Page{.name = u"ts_Sobre"_s,
+                .controls = {button(u"bt_TestarSobre"_s, u"Testar"_s, testar)}};
 }
 
 Page consultaImpressora() {
-    const QString tipo = QStringLiteral("ed_ConsultaImpressoraTipoComunicacaoImpressora");
-    const QString lista = QStringLiteral("ed_ConsultaImpressoraImpressora");
-    return Page{QStringLiteral("ts_ConsultaImpressora"),
-                {},
-                {},
-                {
-                    enumCombo(tipo, QStringLiteral("Tipo Impressora"),
+    const QString tipo = u"ed_ConsultaImpressoraTipoComunicacaoImpressora"_s;
+    const QString lista = u"ed_ConsultaImpressoraImpressora"_s;
+    return Page{.name = u"ts_ConsultaImpressora"_s,
+                .controls = {
+                    enumCombo(tipo, u"Tipo Impressora"_s,
                               [] {
                                   return TCombo::Create<TComboTipoComunicacaoImpressora>(nullptr,
                                                                                          false);
                               }),
-                    comboList(lista, QStringLiteral("Impressora"), {}),
-                    button(QStringLiteral("bt_ConsultaImpressora"), QStringLiteral("Testar"),
+                    comboList(lista, u"Impressora"_s, {}),
+                    button(u"bt_ConsultaImpressora"_s, u"Testar"_s,
                            readings::printerLookup(lista, readings::codeOf(tipo))),
-                },
-                {}};
+                }};
 }
 
 const char* const kEmpresasSample = R"([
@@ -179,48 +148,36 @@ const char* const kEmpresasSample = R"([
 
 Page cadastrarAtualizarEmpresa() {
     Action testar;
-    testar.path = QStringLiteral("TConexaoAPI/CadastrarAlterarEmpresa");
-    return Page{
-        QStringLiteral("ts_CadastrarAtualizarEmpresa"),
-        {},
-        {},
-        {
-            memo(QStringLiteral("mm_JSONEmpresas"), {}, QString::fromUtf8(kEmpresasSample))
-                .sends(QStringLiteral("Empresas"), kinds::rawText()),
-            button(QStringLiteral("bt_TestarCadastraAtualiza"), QStringLiteral("Testar"), testar),
-        },
-        {}};
+    testar.path = u"TConexaoAPI/CadastrarAlterarEmpresa"_s;
+    return Page{.name = u"ts_CadastrarAtualizarEmpresa"_s,
+                .controls = {
+                    memo(u"mm_JSONEmpresas"_s, {}, QString::fromUtf8(kEmpresasSample))
+                        .sends(u"Empresas"_s, kinds::rawText()),
+                    button(u"bt_TestarCadastraAtualiza"_s, u"Testar"_s, testar),
+                }};
 }
 
 Page cadastraXml() {
     Action testar;
-    testar.path = QStringLiteral("TConexaoAPI/CadastraXML");
+    testar.path = u"TConexaoAPI/CadastraXML"_s;
     return Page{
-        QStringLiteral("ts_CadastraXML"),
-        {},
-        {},
-        {
-            line(QStringLiteral("ed_CNPJCadastraXML"), QStringLiteral("CNPJ"), kCnpj)
-                .sends(QStringLiteral("CNPJ"), kinds::text()),
-            line(QStringLiteral("ed_CNPJEmitenteCadastraXML"), QStringLiteral("CNPJ Emitente"))
-                .sends(QStringLiteral("CNPJEMITENTE"), kinds::text()),
-            line(QStringLiteral("ed_FilialCadastraXML"), QStringLiteral("Filial"),
-                 QStringLiteral("001"))
-                .sends(QStringLiteral("CODFIL"), kinds::text()),
-            line(QStringLiteral("ed_ECFCadastraXML"), QStringLiteral("ECF"), QStringLiteral("001"))
-                .sends(QStringLiteral("NUMECF"), kinds::text()),
-            line(QStringLiteral("ed_CodSerieCadastraXML"), QStringLiteral("Código da Série"),
-                 QStringLiteral("1"))
-                .sends(QStringLiteral("CODSER"), kinds::text()),
-            line(QStringLiteral("ed_NumeroCadastraXML"), QStringLiteral("Número"),
-                 QStringLiteral("1"))
-                .sends(QStringLiteral("NUMDFE"), kinds::integer()),
-            line(QStringLiteral("ed_XMLCadastraXML"), QStringLiteral("XML:"))
-                .withFilePicker(QStringLiteral("bt_XMLCadastraXML"))
-                .sends(QStringLiteral("XML"), kinds::fileText(EmptyPath::EmptyText)),
-            button(QStringLiteral("bt_TestarCadastraXML"), QStringLiteral("Testar"), testar),
-        },
-        {}};
+        .name = u"ts_CadastraXML"_s,
+        .controls = {
+            line(u"ed_CNPJCadastraXML"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s, kinds::text()),
+            line(u"ed_CNPJEmitenteCadastraXML"_s, u"CNPJ Emitente"_s)
+                .sends(u"CNPJEMITENTE"_s, kinds::text()),
+            line(u"ed_FilialCadastraXML"_s, u"Filial"_s, u"001"_s)
+                .sends(u"CODFIL"_s, kinds::text()),
+            line(u"ed_ECFCadastraXML"_s, u"ECF"_s, u"001"_s).sends(u"NUMECF"_s, kinds::text()),
+            line(u"ed_CodSerieCadastraXML"_s, u"Código da Série"_s, u"1"_s)
+                .sends(u"CODSER"_s, kinds::text()),
+            line(u"ed_NumeroCadastraXML"_s, u"Número"_s, u"1"_s)
+                .sends(u"NUMDFE"_s, kinds::integer()),
+            line(u"ed_XMLCadastraXML"_s, u"XML:"_s)
+                .withFilePicker(u"bt_XMLCadastraXML"_s)
+                .sends(u"XML"_s, kinds::fileText(EmptyPath::EmptyText)),
+            button(u"bt_TestarCadastraXML"_s, u"Testar"_s, testar),
+        }};
 }
 
 } // namespace

@@ -2,12 +2,14 @@
 #include "pages/kit/pagecontext.h"
 #include "pages/registry.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace kit;
 
 namespace {
 
-const QString kJson = QStringLiteral("edGenericAPIJSON");
-const QString kArray = QStringLiteral("cbGenericAPITipoParametro");
+const QString kJson = u"edGenericAPIJSON"_s;
+const QString kArray = u"cbGenericAPITipoParametro"_s;
 
 const char* const kSample = R"({
   "ItensSeparacao": [
@@ -28,29 +30,25 @@ const char* const kSample = R"({
 std::vector<Page> genericPages() {
     Action testar;
     testar.pathFn = [](PageContext& page) {
-        return page.text(QStringLiteral("edGenericAPIAPI")) + u'/' +
-               page.text(QStringLiteral("edGenericAPIMetodo"));
+        return page.text(u"edGenericAPIAPI"_s) + u'/' + page.text(u"edGenericAPIMetodo"_s);
     };
     testar.dados = [](PageContext& page) {
         json::JsonValue value = dados::freeJson(kJson, true)(page);
         // The box decides whether the data value must be an array or an object.
         if (page.checked(kArray) ? !value.isArray() : !value.isObject())
-            throw Exception(QStringLiteral("Invalid class typecast"));
+            throw Exception(u"Invalid class typecast"_s);
         return value;
     };
-    return {Page{QStringLiteral("tsGenericAPI"),
-                 QStringLiteral("gbGenericAPI"),
-                 QStringLiteral("Generic API"),
-                 {
-                     memo(kJson, QStringLiteral("Json para Teste:"), QString::fromUtf8(kSample)),
-                     line(QStringLiteral("edGenericAPIAPI"), QStringLiteral("Nome da API"),
-                          QStringLiteral("TCommerceAPI")),
-                     line(QStringLiteral("edGenericAPIMetodo"), QStringLiteral("Nome do Método"),
-                          QStringLiteral("Separar")),
-                     check(kArray, QStringLiteral("Parâmetro do Tipo Array"), true),
-                     button(QStringLiteral("btGenericAPITestar"), QStringLiteral("Testar"), testar),
-                     button(QStringLiteral("btGenericAPILimpar"), QStringLiteral("Limpar"),
-                            clearField(kJson)),
-                 },
-                 {}}};
+    return {Page{.name = u"tsGenericAPI"_s,
+                 .controls =
+                     {
+                         memo(kJson, u"Json para Teste:"_s, QString::fromUtf8(kSample)),
+                         line(u"edGenericAPIAPI"_s, u"Nome da API"_s, u"TCommerceAPI"_s),
+                         line(u"edGenericAPIMetodo"_s, u"Nome do Método"_s, u"Separar"_s),
+                         check(kArray, u"Parâmetro do Tipo Array"_s, true),
+                         button(u"btGenericAPITestar"_s, u"Testar"_s, testar),
+                         button(u"btGenericAPILimpar"_s, u"Limpar"_s, clearField(kJson)),
+                     },
+                 .groupBox = u"gbGenericAPI"_s,
+                 .groupTitle = u"Generic API"_s}};
 }

@@ -2,20 +2,18 @@
 #include "pages/kit/pagecontext.h"
 #include "pages/registry.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace kit;
 
 std::vector<Page> middlewarePages() {
     Action testar;
-    testar.path = QStringLiteral("TMiddlewareAPI/CSRT");
+    testar.path = u"TMiddlewareAPI/CSRT"_s;
     testar.exchange = Exchange::EnvelopeWithoutSession;
-    return {Page{QStringLiteral("ts_CSRT"),
-                 {},
-                 {},
-                 {
-                     line(QStringLiteral("ed_CSRTUF"), QStringLiteral("UF"))
-                         .sends(QStringLiteral("UF"), kinds::text()),
-                     hint(QStringLiteral("lb_CSRTUFOpcional"), QStringLiteral("(opcional)")),
-                     button(QStringLiteral("bt_CSRTUF"), QStringLiteral("Testar"), testar),
-                 },
-                 {}}};
+    return {Page{.name = u"ts_CSRT"_s,
+                 .controls = {
+                     line(u"ed_CSRTUF"_s, u"UF"_s).sends(u"UF"_s, kinds::text()),
+                     hint(u"lb_CSRTUFOpcional"_s, u"(opcional)"_s),
+                     button(u"bt_CSRTUF"_s, u"Testar"_s, testar),
+                 }}};
 }

@@ -7,323 +7,355 @@
 #include "pages/nfecommon.h"
 #include "pages/registry.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace kit;
 using namespace nfe;
 
 namespace {
 
-const SatControls kAutenticaCFeSAT{"ed_RetornoAutenticaCFeSAT",
-                                   "mm_XMLAutAutenticaCFeSAT",
-                                   "XML para Impressão",
-                                   "",
-                                   "ed_NumeroSATAutenticaCFeSAT",
-                                   "ed_NumeroDocAutenticaCFeSAT",
-                                   "ed_CodigoDeRetornoAutenticaCFeSAT",
-                                   "ed_MensagemDeRetornoAutenticaCFeSAT",
-                                   "ed_CodigoDeErroAutenticaCFeSAT",
-                                   "ed_MensagemDeErroAutenticaCFeSAT",
-                                   "ed_MensagemSistemaAutenticaCFeSAT"};
-const SatControls kCancelarCFeSAT{"ed_RetornoCancelarCFeSAT",
-                                  "mm_XmlCancCancelarCFeSAT",
-                                  "XML do Recibo do Cancelamento",
-                                  "mm_XMLVenCancelarCFeSAT",
-                                  "",
-                                  "",
-                                  "ed_CodigoDeRetornoCancelarCFeSAT",
-                                  "ed_MensagemDeRetornoCancelarCFeSAT",
-                                  "ed_CodigoDeErroCancelarCFeSAT",
-                                  "ed_MensagemDeErroCancelarCFeSAT",
-                                  "ed_MensagemSistemaCancelarCFeSAT"};
-const SatControls kAutenticaCFeSATArqNF{"ed_RetornoAutenticaCFeSATArqNF",
-                                        "mm_XmlImpAutenticaCFeSATArqNF",
-                                        "XML para Impressão",
-                                        "",
-                                        "ed_NumeroSatAutenticaCFeSATArqNF",
-                                        "ed_NumeroCfeAutenticaCFeSATArqNF",
-                                        "ed_CodigoDeRetornoAutenticaCFeSATArqNF",
-                                        "ed_MensagemDeRetornoAutenticaCFeSATArqNF",
-                                        "ed_CodigoDeErroAutenticaCFeSATArqNF",
-                                        "ed_MensagemDeErroAutenticaCFeSATArqNF",
-                                        "ed_MensagemSistemaAutenticaCFeSATArqNF"};
-const SatControls kAutenticaCFeSATComplementar{"ed_AutenticaCFeSATComplementarRetorno",
-                                               "mm_AutenticaCFeSATComplementarXMLImpressao",
-                                               "XML para Impressão",
-                                               "",
-                                               "ed_AutenticaCFeSATComplementarRetNumeroSAT",
-                                               "ed_AutenticaCFeSATComplementarRetNumeroCFe",
-                                               "ed_AutenticaCFeSATComplementarRetCodigoRetorno",
-                                               "ed_AutenticaCFeSATComplementarRetMsgRetorno",
-                                               "ed_AutenticaCFeSATComplementarRetCodigoErro",
-                                               "ed_AutenticaCFeSATComplementarMsgErro",
-                                               "Edit12"};
+const SatControls kAutenticaCFeSAT{u"ed_RetornoAutenticaCFeSAT"_s,
+                                   u"mm_XMLAutAutenticaCFeSAT"_s,
+                                   u"XML para Impressão"_s,
+                                   QString(),
+                                   u"ed_NumeroSATAutenticaCFeSAT"_s,
+                                   u"ed_NumeroDocAutenticaCFeSAT"_s,
+                                   u"ed_CodigoDeRetornoAutenticaCFeSAT"_s,
+                                   u"ed_MensagemDeRetornoAutenticaCFeSAT"_s,
+                                   u"ed_CodigoDeErroAutenticaCFeSAT"_s,
+                                   u"ed_MensagemDeErroAutenticaCFeSAT"_s,
+                                   u"ed_MensagemSistemaAutenticaCFeSAT"_s};
+const SatControls kCancelarCFeSAT{u"ed_RetornoCancelarCFeSAT"_s,
+                                  u"mm_XmlCancCancelarCFeSAT"_s,
+                                  u"XML do Recibo do Cancelamento"_s,
+                                  u"mm_XMLVenCancelarCFeSAT"_s,
+                                  QString(),
+                                  QString(),
+                                  u"ed_CodigoDeRetornoCancelarCFeSAT"_s,
+                                  u"ed_MensagemDeRetornoCancelarCFeSAT"_s,
+                                  u"ed_CodigoDeErroCancelarCFeSAT"_s,
+                                  u"ed_MensagemDeErroCancelarCFeSAT"_s,
+                                  u"ed_MensagemSistemaCancelarCFeSAT"_s};
+const SatControls kAutenticaCFeSATArqNF{u"ed_RetornoAutenticaCFeSATArqNF"_s,
+                                        u"mm_XmlImpAutenticaCFeSATArqNF"_s,
+                                        u"XML para Impressão"_s,
+                                        QString(),
+                                        u"ed_NumeroSatAutenticaCFeSATArqNF"_s,
+                                        u"ed_NumeroCfeAutenticaCFeSATArqNF"_s,
+                                        u"ed_CodigoDeRetornoAutenticaCFeSATArqNF"_s,
+                                        u"ed_MensagemDeRetornoAutenticaCFeSATArqNF"_s,
+                                        u"ed_CodigoDeErroAutenticaCFeSATArqNF"_s,
+                                        u"ed_MensagemDeErroAutenticaCFeSATArqNF"_s,
+                                        u"ed_MensagemSistemaAutenticaCFeSATArqNF"_s};
+const SatControls kAutenticaCFeSATComplementar{u"ed_AutenticaCFeSATComplementarRetorno"_s,
+                                               u"mm_AutenticaCFeSATComplementarXMLImpressao"_s,
+                                               u"XML para Impressão"_s,
+                                               QString(),
+                                               u"ed_AutenticaCFeSATComplementarRetNumeroSAT"_s,
+                                               u"ed_AutenticaCFeSATComplementarRetNumeroCFe"_s,
+                                               u"ed_AutenticaCFeSATComplementarRetCodigoRetorno"_s,
+                                               u"ed_AutenticaCFeSATComplementarRetMsgRetorno"_s,
+                                               u"ed_AutenticaCFeSATComplementarRetCodigoErro"_s,
+                                               u"ed_AutenticaCFeSATComplementarMsgErro"_s,
+                                               u"Edit12"_s};
 
 Page autenticaCFeSAT() {
-    return page(
-        "ts_AutenticaCFeSAT",
-        {
-            textField("ed_CodfilAutenticaCfeSAT", "Código da Filial", "001", "CODFIL"),
-            textField("ed_NumecfAutenticaCfeSAT", "Número do ECF", "001", "NUMECF"),
-            textField("ed_CodserAutenticaCFeSAT", "Código da Série", "1", "CODSER"),
-            integerField("ed_NumnotAutenticaCFeSAT", "Número da Nota", "1", "NUMNOT"),
-            fileField("ed_XmltrnAutenticaCfeSAT", "XML da Transação", "bt_PathAutenticaCfeSAT",
-                      "XMLTRN", kinds::fileText(EmptyPath::Error)),
-            textField("ed_ParaAutenticaCFeSAT", "Para", kEmails, "EMAILPARA"),
-            button(QStringLiteral("bt_TestarAutenticaCfeSAT"), QStringLiteral("Testar"),
-                   send(QStringLiteral("TNFeAPI/AutenticaCFeSAT"),
+    return Page{
+        .name = u"ts_AutenticaCFeSAT"_s,
+        .controls = {
+            line(u"ed_CodfilAutenticaCfeSAT"_s, u"Código da Filial"_s, u"001"_s).sends(u"CODFIL"_s),
+            line(u"ed_NumecfAutenticaCfeSAT"_s, u"Número do ECF"_s, u"001"_s).sends(u"NUMECF"_s),
+            line(u"ed_CodserAutenticaCFeSAT"_s, u"Código da Série"_s, u"1"_s).sends(u"CODSER"_s),
+            line(u"ed_NumnotAutenticaCFeSAT"_s, u"Número da Nota"_s, u"1"_s)
+                .sends(u"NUMNOT"_s, kinds::integer()),
+            line(u"ed_XmltrnAutenticaCfeSAT"_s, u"XML da Transação"_s)
+                .withFilePicker(u"bt_PathAutenticaCfeSAT"_s)
+                .sends(u"XMLTRN"_s, kinds::fileText(EmptyPath::Error)),
+            line(u"ed_ParaAutenticaCFeSAT"_s, u"Para"_s, kEmails).sends(u"EMAILPARA"_s),
+            button(u"bt_TestarAutenticaCfeSAT"_s, u"Testar"_s,
+                   send(u"TNFeAPI/AutenticaCFeSAT"_s,
                         fiscal::recordReading(satRecord(kAutenticaCFeSAT)))),
-            satOutputs("gb_RetornoAutenticaCFeSAT", kAutenticaCFeSAT),
-        });
+            satOutputs(u"gb_RetornoAutenticaCFeSAT"_s, kAutenticaCFeSAT),
+        }};
 }
 
 Page cancelarCFeSAT() {
-    return page("ts_CancelarCFeSAT",
-                {
-                    textField("ed_CodfilCancelarCFeSAT", "Código da Filial", "001", "CODFIL"),
-                    textField("ed_NumecfCancelarCFeSAT", "Número do ECF", "001", "NUMECF"),
-                    textField("ed_CodserCancelarCFeSAT", "Código da Série", "1", "CODSER"),
-                    integerField("ed_NumnotCancelarCFeSAT", "Número da Nota", "1", "NUMNOT"),
-                    button(QStringLiteral("bt_TestarCancelarCFeSAT"), QStringLiteral("Testar"),
-                           send(QStringLiteral("TNFeAPI/CancelaCFeSAT"),
-                                fiscal::recordReading(satRecord(kCancelarCFeSAT)))),
-                    satOutputs("gb_RetornoCancelarCFeSAT", kCancelarCFeSAT),
-                });
+    return Page{
+        .name = u"ts_CancelarCFeSAT"_s,
+        .controls = {
+            line(u"ed_CodfilCancelarCFeSAT"_s, u"Código da Filial"_s, u"001"_s).sends(u"CODFIL"_s),
+            line(u"ed_NumecfCancelarCFeSAT"_s, u"Número do ECF"_s, u"001"_s).sends(u"NUMECF"_s),
+            line(u"ed_CodserCancelarCFeSAT"_s, u"Código da Série"_s, u"1"_s).sends(u"CODSER"_s),
+            line(u"ed_NumnotCancelarCFeSAT"_s, u"Número da Nota"_s, u"1"_s)
+                .sends(u"NUMNOT"_s, kinds::integer()),
+            button(u"bt_TestarCancelarCFeSAT"_s, u"Testar"_s,
+                   send(u"TNFeAPI/CancelaCFeSAT"_s,
+                        fiscal::recordReading(satRecord(kCancelarCFeSAT)))),
+            satOutputs(u"gb_RetornoCancelarCFeSAT"_s, kCancelarCFeSAT),
+        }};
 }
 
 Page converteArqNF() {
-    return page(
-        "ts_ConverteArqNF",
-        {
-            fileField(
-                "ed_ErpConverteArqNF", "ERP da Venda", "sb_PathConverteArqNF", "ConteudoERP",
-                kinds::markedFileText(QStringLiteral("ed_QuebraConverteArqNF"), EmptyPath::Error)),
-            textField("ed_QuebraConverteArqNF", "Quebra de Linha", "\\n", "QuebraLinha"),
-            button(QStringLiteral("bt_TestarConverteArqNF"), QStringLiteral("Testar"),
-                   send(QStringLiteral("TNFeAPI/ConverteArqNF"))),
-        });
+    return Page{
+        .name = u"ts_ConverteArqNF"_s,
+        .controls = {
+            line(u"ed_ErpConverteArqNF"_s, u"ERP da Venda"_s)
+                .withFilePicker(u"sb_PathConverteArqNF"_s)
+                .sends(u"ConteudoERP"_s,
+                       kinds::markedFileText(u"ed_QuebraConverteArqNF"_s, EmptyPath::Error)),
+            line(u"ed_QuebraConverteArqNF"_s, u"Quebra de Linha"_s, u"\\n"_s)
+                .sends(u"QuebraLinha"_s),
+            button(u"bt_TestarConverteArqNF"_s, u"Testar"_s, send(u"TNFeAPI/ConverteArqNF"_s)),
+        }};
 }
 
 Page validaArqNF() {
-    return page("ts_ValidaArqNF",
-                {
-                    textField("ed_FilialValidaArqNF", "Filial", "001", "CODFIL"),
-                    textField("ed_EcfValidaArqNF", "ECF", "001", "NUMECF"),
-                    textField("ed_SerieValidaArqNF", "Código da Série", "1", "CODSER"),
-                    integerField("ed_NumeroValidaArqNF", "Número", "1", "NUMNOT"),
-                    fileField("ed_ErpValidaArqNF", "ERP da Venda", "bt_PathValidaArqNF", "ARQERP",
-                              kinds::markedFileText(QStringLiteral("ed_QuebraValidaArqNF"),
-                                                    EmptyPath::Error)),
-                    textField("ed_QuebraValidaArqNF", "Quebra de Linha", "\\n", "QUEBRA"),
-                    button(QStringLiteral("bt_TestarValidaArqNF"), QStringLiteral("Testar"),
-                           send(QStringLiteral("TNFeAPI/ValidaArqNF"))),
-                });
+    return Page{
+        .name = u"ts_ValidaArqNF"_s,
+        .controls = {
+            line(u"ed_FilialValidaArqNF"_s, u"Filial"_s, u"001"_s).sends(u"CODFIL"_s),
+            line(u"ed_EcfValidaArqNF"_s, u"ECF"_s, u"001"_s).sends(u"NUMECF"_s),
+            line(u"ed_SerieValidaArqNF"_s, u"Código da Série"_s, u"1"_s).sends(u"CODSER"_s),
+            line(u"ed_NumeroValidaArqNF"_s, u"Número"_s, u"1"_s)
+                .sends(u"NUMNOT"_s, kinds::integer()),
+            line(u"ed_ErpValidaArqNF"_s, u"ERP da Venda"_s)
+                .withFilePicker(u"bt_PathValidaArqNF"_s)
+                .sends(u"ARQERP"_s,
+                       kinds::markedFileText(u"ed_QuebraValidaArqNF"_s, EmptyPath::Error)),
+            line(u"ed_QuebraValidaArqNF"_s, u"Quebra de Linha"_s, u"\\n"_s).sends(u"QUEBRA"_s),
+            button(u"bt_TestarValidaArqNF"_s, u"Testar"_s, send(u"TNFeAPI/ValidaArqNF"_s)),
+        }};
 }
 
 Page autenticaArqNF() {
-    return page(
-        "ts_AutenticaArqNF",
-        {
-            textField("ed_FilialAutenticaArqNF", "Filial", "001", "CODFIL"),
-            textField("ed_EcfAutenticaArqNF", "ECF", "001", "NUMECF"),
-            textField("ed_SerieAutenticaArqNF", "Código da Série", "1", "CODSER"),
-            integerField("ed_NumeroAutenticaArqNF", "Número", "1", "NUMNOT"),
-            fileField(
-                "ed_ErpAutenticaArqNF", "ERP da Venda", "bt_PathAutenticaArqNF", "ARQERP",
-                kinds::markedFileText(QStringLiteral("ed_QuebraAutenticaArqNF"), EmptyPath::Error)),
-            textField("ed_QuebraAutenticaArqNF", "Quebra de Linha", "\\n", "QUEBRA"),
-            textField("ed_ParaAutenticaArqNF", "Para", kEmails, "EMAILPARA"),
-            printerField("ed_AutenticaArqNFImpressora", "bt_AutenticaArqNFImpressora"),
-            button(QStringLiteral("bt_TestarAutenticaArqNF"), QStringLiteral("Testar"),
-                   send(QStringLiteral("TNFeAPI/AutenticaArqNF"),
-                        fiscal::resultText(QStringLiteral("mm_XMLAutenticadoAutenticaArqNF")))),
-            outputMemo("mm_XMLAutenticadoAutenticaArqNF", "XML Autenticado"),
-        });
+    return Page{
+        .name = u"ts_AutenticaArqNF"_s,
+        .controls = {
+            line(u"ed_FilialAutenticaArqNF"_s, u"Filial"_s, u"001"_s).sends(u"CODFIL"_s),
+            line(u"ed_EcfAutenticaArqNF"_s, u"ECF"_s, u"001"_s).sends(u"NUMECF"_s),
+            line(u"ed_SerieAutenticaArqNF"_s, u"Código da Série"_s, u"1"_s).sends(u"CODSER"_s),
+            line(u"ed_NumeroAutenticaArqNF"_s, u"Número"_s, u"1"_s)
+                .sends(u"NUMNOT"_s, kinds::integer()),
+            line(u"ed_ErpAutenticaArqNF"_s, u"ERP da Venda"_s)
+                .withFilePicker(u"bt_PathAutenticaArqNF"_s)
+                .sends(u"ARQERP"_s,
+                       kinds::markedFileText(u"ed_QuebraAutenticaArqNF"_s, EmptyPath::Error)),
+            line(u"ed_QuebraAutenticaArqNF"_s, u"Quebra de Linha"_s, u"\\n"_s).sends(u"QUEBRA"_s),
+            line(u"ed_ParaAutenticaArqNF"_s, u"Para"_s, kEmails).sends(u"EMAILPARA"_s),
+            comboEditable(u"ed_AutenticaArqNFImpressora"_s, u"Impressora"_s, {})
+                .withPrinterLookup(u"bt_AutenticaArqNFImpressora"_s)
+                .sends(u"NomeImpressora"_s),
+            button(u"bt_TestarAutenticaArqNF"_s, u"Testar"_s,
+                   send(u"TNFeAPI/AutenticaArqNF"_s,
+                        fiscal::resultText(u"mm_XMLAutenticadoAutenticaArqNF"_s))),
+            memo(u"mm_XMLAutenticadoAutenticaArqNF"_s, u"XML Autenticado"_s),
+        }};
 }
 
 Page cancelarNFe() {
-    return page("ts_CancelarNFe",
-                {
-                    textField("ed_FilialCancelarNFe", "Filial", "001", "FILIAL"),
-                    textField("ed_CNPJCancelarNFe", "CNPJ", kCnpj, "CNPJ"),
-                    textField("ed_SerieCancelarNFe", "Código da Série", "1", "SERIE"),
-                    textField("ed_ECFCancelarNFe", "ECF", "001", "NUMEROECF"),
-                    integerField("ed_NumeroCancelarNFe", "Número", "1", "NUMERONOTA"),
-                    textField("ed_JustificativaCancelarNFe", "Justificativa", kJustificativa,
-                              "JUSTIFICATIVA"),
-                    dateField("ed_DataCancelarNFe", "bt_DataCancelarNFe", "DATA"),
-                    button(QStringLiteral("bt_TestarCancelarNFe"), QStringLiteral("Testar"),
-                           send(QStringLiteral("TNFeAPI/CancelarNFe"),
-                                fiscal::recordReading(
-                                    fiscal::eventRecord(QStringLiteral("mm_XmlEventoCancelarNFe"),
-                                                        QStringLiteral("mm_XmlNotaCancelarNFe"))))),
-                    outputMemo("mm_XmlEventoCancelarNFe", "XML do Evento"),
-                    outputMemo("mm_XmlNotaCancelarNFe", "XML da Nota"),
-                });
+    return Page{.name = u"ts_CancelarNFe"_s,
+                .controls = {
+                    line(u"ed_FilialCancelarNFe"_s, u"Filial"_s, u"001"_s).sends(u"FILIAL"_s),
+                    line(u"ed_CNPJCancelarNFe"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
+                    line(u"ed_SerieCancelarNFe"_s, u"Código da Série"_s, u"1"_s).sends(u"SERIE"_s),
+                    line(u"ed_ECFCancelarNFe"_s, u"ECF"_s, u"001"_s).sends(u"NUMEROECF"_s),
+                    line(u"ed_NumeroCancelarNFe"_s, u"Número"_s, u"1"_s)
+                        .sends(u"NUMERONOTA"_s, kinds::integer()),
+                    line(u"ed_JustificativaCancelarNFe"_s, u"Justificativa"_s, kJustificativa)
+                        .sends(u"JUSTIFICATIVA"_s),
+                    line(u"ed_DataCancelarNFe"_s, u"Data"_s, kDataPadrao)
+                        .withNowButton(u"bt_DataCancelarNFe"_s)
+                        .sends(u"DATA"_s, kinds::dateTime()),
+                    button(u"bt_TestarCancelarNFe"_s, u"Testar"_s,
+                           send(u"TNFeAPI/CancelarNFe"_s,
+                                fiscal::recordReading(fiscal::eventRecord(
+                                    u"mm_XmlEventoCancelarNFe"_s, u"mm_XmlNotaCancelarNFe"_s)))),
+                    memo(u"mm_XmlEventoCancelarNFe"_s, u"XML do Evento"_s),
+                    memo(u"mm_XmlNotaCancelarNFe"_s, u"XML da Nota"_s),
+                }};
 }
 
 Page autenticaCFeSATArqNF() {
-    return page(
-        "ts_AutenticaArqNFSAT",
-        {
-            textField("ed_CodfilAutenticaCFeSATArqNF", "Código da Filial", "001", "CODFIL"),
-            textField("ed_NumecfAutenticaCFeSATArqNF", "Número do ECF", "001", "NUMECF"),
-            textField("ed_CodserAutenticaCFeSATArqNF", "Código da Série", "1", "CODSER"),
-            integerField("ed_NumnotAutenticaCFeSATArqNF", "Número da Nota", "1", "NUMNOT"),
-            fileField("ed_ErpAutenticaCFeSATArqNF", "ERP da Venda", "bt_PathAutenticaCFeSATArqNF",
-                      "ARQERP",
-                      kinds::markedFileText(QStringLiteral("ed_QuebraAutenticaCFeSATArqNF"),
-                                            EmptyPath::Error)),
-            textField("ed_QuebraAutenticaCFeSATArqNF", "Quebra de Linha", "\\n", "QUEBRA"),
-            textField("ed_ParaAutenticaCFeSATArqNF", "Para", kEmails, "EMAILPARA"),
-            button(QStringLiteral("bt_TestarAutenticaCFeSATArqNF"), QStringLiteral("Testar"),
-                   send(QStringLiteral("TNFeAPI/AutenticaCFeSATArqNF"),
+    return Page{
+        .name = u"ts_AutenticaArqNFSAT"_s,
+        .controls = {
+            line(u"ed_CodfilAutenticaCFeSATArqNF"_s, u"Código da Filial"_s, u"001"_s)
+                .sends(u"CODFIL"_s),
+            line(u"ed_NumecfAutenticaCFeSATArqNF"_s, u"Número do ECF"_s, u"001"_s)
+                .sends(u"NUMECF"_s),
+            line(u"ed_CodserAutenticaCFeSATArqNF"_s, u"Código da Série"_s, u"1"_s)
+                .sends(u"CODSER"_s),
+            line(u"ed_NumnotAutenticaCFeSATArqNF"_s, u"Número da Nota"_s, u"1"_s)
+                .sends(u"NUMNOT"_s, kinds::integer()),
+            line(u"ed_ErpAutenticaCFeSATArqNF"_s, u"ERP da Venda"_s)
+                .withFilePicker(u"bt_PathAutenticaCFeSATArqNF"_s)
+                .sends(u"ARQERP"_s,
+                       kinds::markedFileText(u"ed_QuebraAutenticaCFeSATArqNF"_s, EmptyPath::Error)),
+            line(u"ed_QuebraAutenticaCFeSATArqNF"_s, u"Quebra de Linha"_s, u"\\n"_s)
+                .sends(u"QUEBRA"_s),
+            line(u"ed_ParaAutenticaCFeSATArqNF"_s, u"Para"_s, kEmails).sends(u"EMAILPARA"_s),
+            button(u"bt_TestarAutenticaCFeSATArqNF"_s, u"Testar"_s,
+                   send(u"TNFeAPI/AutenticaCFeSATArqNF"_s,
                         fiscal::recordReading(satRecord(kAutenticaCFeSATArqNF)))),
-            satOutputs("gb_RetornoAutenticaCFeSATArqNF", kAutenticaCFeSATArqNF),
-        });
+            satOutputs(u"gb_RetornoAutenticaCFeSATArqNF"_s, kAutenticaCFeSATArqNF),
+        }};
 }
 
 Page satAtivo() {
-    Action a = send(QStringLiteral("TNFeAPI/SATAtivo"));
+    Action a = send(u"TNFeAPI/SATAtivo"_s);
     a.dados = dados::emptyObject();
-    return page("ts_SATAtivo",
-                {button(QStringLiteral("bt_TestarSATAtivo"), QStringLiteral("Testar"), a)});
+    return Page{.name = u"ts_SATAtivo"_s,
+                .controls = {button(u"bt_TestarSATAtivo"_s, u"Testar"_s, a)}};
 }
 
 Page autenticaSEFAZ() {
-    const QString sefaz = QStringLiteral("rb_MensageriaDFeSefazAutenticaSEFAZ");
-    return page(
-        "ts_AutenticaSEFAZ",
-        {
-            textField("ed_FilialAutenticaSEFAZ", "Filial", "001", "CODFIL"),
-            textField("ed_ECFAutenticaSEFAZ", "ECF", "001", "NUMECF"),
-            textField("ed_SerieAutenticaSEFAZ", "Código da Série", "1", "SERIE"),
-            integerField("ed_NumeroAutenticaSEFAZ", "Número", "1", "NUMNOT"),
-            fileField("ed_XMLAutenticaSEFAZ", "XML:", "bt_PathAutenticaSEFAZ", "XML",
-                      kinds::joinedFileText(EmptyPath::Error)),
-            fileField("ed_XMLTransacaoAutenticaSEFAZ",
-                      "XML Transação:", "bt_XMLTransacaoAutenticaSEFAZ", "XMLTRANSACAO",
-                      kinds::joinedFileText(EmptyPath::EmptyText)),
-            group(QStringLiteral("pn_MensageriaDFeAutenticaSEFAZ"),
-                  QStringLiteral("Mensageria DFe:"),
+    const QString sefaz = u"rb_MensageriaDFeSefazAutenticaSEFAZ"_s;
+    return Page{
+        .name = u"ts_AutenticaSEFAZ"_s,
+        .controls = {
+            line(u"ed_FilialAutenticaSEFAZ"_s, u"Filial"_s, u"001"_s).sends(u"CODFIL"_s),
+            line(u"ed_ECFAutenticaSEFAZ"_s, u"ECF"_s, u"001"_s).sends(u"NUMECF"_s),
+            line(u"ed_SerieAutenticaSEFAZ"_s, u"Código da Série"_s, u"1"_s).sends(u"SERIE"_s),
+            line(u"ed_NumeroAutenticaSEFAZ"_s, u"Número"_s, u"1"_s)
+                .sends(u"NUMNOT"_s, kinds::integer()),
+            line(u"ed_XMLAutenticaSEFAZ"_s, u"XML:"_s)
+                .withFilePicker(u"bt_PathAutenticaSEFAZ"_s)
+                .sends(u"XML"_s, kinds::joinedFileText(EmptyPath::Error)),
+            line(u"ed_XMLTransacaoAutenticaSEFAZ"_s, u"XML Transação:"_s)
+                .withFilePicker(u"bt_XMLTransacaoAutenticaSEFAZ"_s)
+                .sends(u"XMLTRANSACAO"_s, kinds::joinedFileText(EmptyPath::EmptyText)),
+            group(u"pn_MensageriaDFeAutenticaSEFAZ"_s, u"Mensageria DFe:"_s,
                   {
-                      radio(sefaz, QStringLiteral("Sefaz"), true)
-                          .sends(QStringLiteral("MENSAGERIADFE"), kinds::numberWhenChecked(0, 1)),
-                      radio(QStringLiteral("rb_MensageriaDFeEmiteNFeAutenticaSEFAZ"),
-                            QStringLiteral("Emite NFe")),
+                      radio(sefaz, u"Sefaz"_s, true)
+                          .sends(u"MENSAGERIADFE"_s, kinds::numberWhenChecked(0, 1)),
+                      radio(u"rb_MensageriaDFeEmiteNFeAutenticaSEFAZ"_s, u"Emite NFe"_s),
                   }),
-            textField("ed_PathSalvarAutenticaSEFAZ", "Path XML EmiteNFe:", "", "PATHSALVAR"),
-            textField("ed_ParaAutenticaSEFAZ", "Para", kEmails, "EMAILPARA"),
-            printerField("ed_AutenticaSEFAZImpressora", "bt_AutenticaSEFAZImpressora"),
-            button(QStringLiteral("bt_TestarAutenticaSEFAZ"), QStringLiteral("Testar"),
-                   send(QStringLiteral("TNFeAPI/AutenticaSEFAZ"),
-                        fiscal::resultText(QStringLiteral("mm_XMLAutenticadoAutenticaSEFAZ")))),
-            outputMemo("mm_XMLAutenticadoAutenticaSEFAZ", "XML Autenticado"),
-        });
+            line(u"ed_PathSalvarAutenticaSEFAZ"_s, u"Path XML EmiteNFe:"_s, QString())
+                .sends(u"PATHSALVAR"_s),
+            line(u"ed_ParaAutenticaSEFAZ"_s, u"Para"_s, kEmails).sends(u"EMAILPARA"_s),
+            comboEditable(u"ed_AutenticaSEFAZImpressora"_s, u"Impressora"_s, {})
+                .withPrinterLookup(u"bt_AutenticaSEFAZImpressora"_s)
+                .sends(u"NomeImpressora"_s),
+            button(u"bt_TestarAutenticaSEFAZ"_s, u"Testar"_s,
+                   send(u"TNFeAPI/AutenticaSEFAZ"_s,
+                        fiscal::resultText(u"mm_XMLAutenticadoAutenticaSEFAZ"_s))),
+            memo(u"mm_XMLAutenticadoAutenticaSEFAZ"_s, u"XML Autenticado"_s),
+        }};
 }
 
 Page cartaCorrecao() {
-    return page(
-        "ts_CartaCorrecao",
-        {
-            textField("ed_CodfilCartaCorrecao", "Código da Filial", "001", "FILIAL"),
-            textField("ed_CnpjCartaCorrecao", "CNPJ", kCnpj, "CNPJ"),
-            textField("ed_NumecfCartaCorrecao", "Número do ECF", "001", "NUMEROECF"),
-            textField("ed_CodserCartaCorrecao", "Código da Série", "1", "SERIE"),
-            integerField("ed_NumnotCartaCorrecao", "Número da Nota", "1", "NUMERONOTA"),
-            textField("ed_TextoCartaCorrecao", "Texto da Carta", kJustificativa, "TEXTOCARTA"),
-            dateField("ed_DataCartaCorrecao", "bt_DataCartaCorrecao", "DATA"),
-            button(QStringLiteral("btCartaCorrecao"), QStringLiteral("Testar"),
-                   send(QStringLiteral("TNFeAPI/CartaCorrecao"))),
-        });
+    return Page{
+        .name = u"ts_CartaCorrecao"_s,
+        .controls = {
+            line(u"ed_CodfilCartaCorrecao"_s, u"Código da Filial"_s, u"001"_s).sends(u"FILIAL"_s),
+            line(u"ed_CnpjCartaCorrecao"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
+            line(u"ed_NumecfCartaCorrecao"_s, u"Número do ECF"_s, u"001"_s).sends(u"NUMEROECF"_s),
+            line(u"ed_CodserCartaCorrecao"_s, u"Código da Série"_s, u"1"_s).sends(u"SERIE"_s),
+            line(u"ed_NumnotCartaCorrecao"_s, u"Número da Nota"_s, u"1"_s)
+                .sends(u"NUMERONOTA"_s, kinds::integer()),
+            line(u"ed_TextoCartaCorrecao"_s, u"Texto da Carta"_s, kJustificativa)
+                .sends(u"TEXTOCARTA"_s),
+            line(u"ed_DataCartaCorrecao"_s, u"Data"_s, kDataPadrao)
+                .withNowButton(u"bt_DataCartaCorrecao"_s)
+                .sends(u"DATA"_s, kinds::dateTime()),
+            button(u"btCartaCorrecao"_s, u"Testar"_s, send(u"TNFeAPI/CartaCorrecao"_s)),
+        }};
 }
 
 Page cancelarNFeSefaz() {
-    return page("ts_CancelarNFeSefaz",
-                {
-                    textField("ed_CancelarNFeSefazFilial", "Filial", "001", "FILIAL"),
-                    textField("ed_CancelarNFeSefazCNPJ", "CNPJ", kCnpj, "CNPJ"),
-                    textField("ed_CancelarNFeSefazSerie", "Código da Série", "1", "SERIE"),
-                    textField("ed_CancelarNFeSefazECF", "ECF", "001", "NUMEROECF"),
-                    integerField("ed_CancelarNFeSefazNumero", "Número", "1", "NUMERONOTA"),
-                    textField("ed_CancelarNFeSefazJustificativa", "Justificativa", kJustificativa,
-                              "JUSTIFICATIVA"),
-                    dateField("ed_CancelarNFeSefazData", "bt_CancelarNFeSefazAtualizaData", "DATA"),
-                    textField("ed_CancelarNFeSefazEmailPara", "Para", "", "EMAILPARA"),
-                    button(QStringLiteral("bt_CancelarNFeSefazTestar"), QStringLiteral("Testar"),
-                           send(QStringLiteral("TNFeAPI/CancelarNFeSefaz"),
-                                fiscal::eventReading(fiscal::eventRecord(
-                                    QStringLiteral("mm_CancelarNFeSefazXmlEvento"),
-                                    QStringLiteral("mm_CancelarNFeSefazXmlNota"))))),
-                    outputMemo("mm_CancelarNFeSefazXmlEvento", "XML do Evento"),
-                    outputMemo("mm_CancelarNFeSefazXmlNota", "XML da Nota"),
-                });
+    return Page{
+        .name = u"ts_CancelarNFeSefaz"_s,
+        .controls = {
+            line(u"ed_CancelarNFeSefazFilial"_s, u"Filial"_s, u"001"_s).sends(u"FILIAL"_s),
+            line(u"ed_CancelarNFeSefazCNPJ"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
+            line(u"ed_CancelarNFeSefazSerie"_s, u"Código da Série"_s, u"1"_s).sends(u"SERIE"_s),
+            line(u"ed_CancelarNFeSefazECF"_s, u"ECF"_s, u"001"_s).sends(u"NUMEROECF"_s),
+            line(u"ed_CancelarNFeSefazNumero"_s, u"Número"_s, u"1"_s)
+                .sends(u"NUMERONOTA"_s, kinds::integer()),
+            line(u"ed_CancelarNFeSefazJustificativa"_s, u"Justificativa"_s, kJustificativa)
+                .sends(u"JUSTIFICATIVA"_s),
+            line(u"ed_CancelarNFeSefazData"_s, u"Data"_s, kDataPadrao)
+                .withNowButton(u"bt_CancelarNFeSefazAtualizaData"_s)
+                .sends(u"DATA"_s, kinds::dateTime()),
+            line(u"ed_CancelarNFeSefazEmailPara"_s, u"Para"_s, QString()).sends(u"EMAILPARA"_s),
+            button(u"bt_CancelarNFeSefazTestar"_s, u"Testar"_s,
+                   send(u"TNFeAPI/CancelarNFeSefaz"_s,
+                        fiscal::eventReading(fiscal::eventRecord(
+                            u"mm_CancelarNFeSefazXmlEvento"_s, u"mm_CancelarNFeSefazXmlNota"_s)))),
+            memo(u"mm_CancelarNFeSefazXmlEvento"_s, u"XML do Evento"_s),
+            memo(u"mm_CancelarNFeSefazXmlNota"_s, u"XML da Nota"_s),
+        }};
 }
 
 Page autenticaErpNFeSefaz() {
-    return page(
-        "ts_AutenticaErpNFeSefaz",
-        {
-            textField("ed_AutenticaErpNFeSefazFilial", "Filial", "001", "CODFIL"),
-            textField("ed_AutenticaErpNFeSefazNumeroECF", "ECF", "001", "NUMECF"),
-            textField("ed_AutenticaErpNFeSefazSerie", "Código da Série", "1", "CODSER"),
-            integerField("ed_AutenticaErpNFeSefazNumero", "Número", "1", "NUMNOT"),
-            fileField("ed_AutenticaErpNFeSefazArquivoErp", "ERP da Venda",
-                      "bt_AutenticaErpNFeSefazArquivoErp", "ARQERP",
-                      kinds::markedFileText(QStringLiteral("ed_AutenticaErpNFeSefazQuebraLinha"),
-                                            EmptyPath::Error)),
-            textField("ed_AutenticaErpNFeSefazQuebraLinha", "Quebra de Linha", "\\n", "QUEBRA"),
-            textField("ed_AutenticaErpNFeSefazEMail", "Para", kEmails, "EMAILPARA"),
-            printerField("ed_AutenticaErpNFeSefazImpressora", "bt_AutenticaErpNFeSefazImpressora"),
-            button(QStringLiteral("bt_AutenticaErpNFeSefaz"), QStringLiteral("Testar"),
-                   send(QStringLiteral("TNFeAPI/AutenticaErpNFeSefaz"),
-                        fiscal::contentText(QStringLiteral("ed_AutenticaErpNFeSefazXMLRetorno")))),
-            outputMemo("ed_AutenticaErpNFeSefazXMLRetorno", "XML Retorno"),
-        });
+    return Page{
+        .name = u"ts_AutenticaErpNFeSefaz"_s,
+        .controls = {
+            line(u"ed_AutenticaErpNFeSefazFilial"_s, u"Filial"_s, u"001"_s).sends(u"CODFIL"_s),
+            line(u"ed_AutenticaErpNFeSefazNumeroECF"_s, u"ECF"_s, u"001"_s).sends(u"NUMECF"_s),
+            line(u"ed_AutenticaErpNFeSefazSerie"_s, u"Código da Série"_s, u"1"_s)
+                .sends(u"CODSER"_s),
+            line(u"ed_AutenticaErpNFeSefazNumero"_s, u"Número"_s, u"1"_s)
+                .sends(u"NUMNOT"_s, kinds::integer()),
+            line(u"ed_AutenticaErpNFeSefazArquivoErp"_s, u"ERP da Venda"_s)
+                .withFilePicker(u"bt_AutenticaErpNFeSefazArquivoErp"_s)
+                .sends(u"ARQERP"_s, kinds::markedFileText(u"ed_AutenticaErpNFeSefazQuebraLinha"_s,
+                                                          EmptyPath::Error)),
+            line(u"ed_AutenticaErpNFeSefazQuebraLinha"_s, u"Quebra de Linha"_s, u"\\n"_s)
+                .sends(u"QUEBRA"_s),
+            line(u"ed_AutenticaErpNFeSefazEMail"_s, u"Para"_s, kEmails).sends(u"EMAILPARA"_s),
+            comboEditable(u"ed_AutenticaErpNFeSefazImpressora"_s, u"Impressora"_s, {})
+                .withPrinterLookup(u"bt_AutenticaErpNFeSefazImpressora"_s)
+                .sends(u"NomeImpressora"_s),
+            button(u"bt_AutenticaErpNFeSefaz"_s, u"Testar"_s,
+                   send(u"TNFeAPI/AutenticaErpNFeSefaz"_s,
+                        fiscal::contentText(u"ed_AutenticaErpNFeSefazXMLRetorno"_s))),
+            memo(u"ed_AutenticaErpNFeSefazXMLRetorno"_s, u"XML Retorno"_s),
+        }};
 }
 
 Page consultaStatusOperacionalSAT() {
-    return page(
-        "ts_ConsultaStatusOperacionalSAT",
-        {
-            line(QStringLiteral("ed_ConsultaStatusOperacionalSATNumeroSerie"),
-                 QStringLiteral("Número de Série"), QStringLiteral("123456789"))
-                .sends(QStringLiteral("NumeroSerie"), kinds::integerElse(-1)),
-            button(QStringLiteral("bt_ConsultaStatusOperacionalSAT"), QStringLiteral("Testar"),
-                   send(QStringLiteral("TNFeAPI/ConsultaStatusOperacionalSAT"))),
-        });
+    return Page{.name = u"ts_ConsultaStatusOperacionalSAT"_s,
+                .controls = {
+                    line(u"ed_ConsultaStatusOperacionalSATNumeroSerie"_s, u"Número de Série"_s,
+                         u"123456789"_s)
+                        .sends(u"NumeroSerie"_s, kinds::integerElse(-1)),
+                    button(u"bt_ConsultaStatusOperacionalSAT"_s, u"Testar"_s,
+                           send(u"TNFeAPI/ConsultaStatusOperacionalSAT"_s)),
+                }};
 }
 
 Page autenticaCFeSATComplementar() {
-    const QString itens = QStringLiteral("vt_AutenticaCFeSATComplementarItens");
-    Action a = send(QStringLiteral("TNFeAPI/AutenticaCFeSATComplementar"),
+    const QString itens = u"vt_AutenticaCFeSATComplementarItens"_s;
+    Action a = send(u"TNFeAPI/AutenticaCFeSATComplementar"_s,
                     fiscal::eventReading(satRecord(kAutenticaCFeSATComplementar)));
-    a.checks = {tableNotEmpty(itens, QStringLiteral("Informe os itens do SAT de Origem"))};
+    a.checks = {tableNotEmpty(itens, u"Informe os itens do SAT de Origem"_s)};
     a.dados = [itens](PageContext& page) {
         json::JsonValue dados = json::JsonValue::object();
         dados.add("DocumentoOrigem", page.keyedObject());
-        dados.add(
-            "Itens",
-            tableRows(page.table(itens),
-                      {{QStringLiteral("Item"), QStringLiteral("NumeroItem"), Cell::Integer},
-                       {QStringLiteral("BaseICMS"), QStringLiteral("BaseICMS"), Cell::Money},
-                       {QStringLiteral("AliqICMS"), QStringLiteral("AliqICMS"), Cell::Money}}));
+        dados.add("Itens",
+                  tableRows(page.table(itens), {{u"Item"_s, u"NumeroItem"_s, Cell::Integer},
+                                                {u"BaseICMS"_s, u"BaseICMS"_s, Cell::Money},
+                                                {u"AliqICMS"_s, u"AliqICMS"_s, Cell::Money}}));
         return dados;
     };
-    return page(
-        "ts_AutenticaCFeSATComplementar",
-        {
-            textField("ed_AutenticaCFeSATComplementarFilial", "Código da Filial", "001", "Filial"),
-            textField("ed_AutenticaCFeSATComplementarPDV", "Número do PDV", "001", "NumeroECF"),
-            textField("ed_AutenticaCFeSATComplementarSerie", "Código da Série", "1", "Serie"),
-            line(QStringLiteral("ed_AutenticaCFeSATComplementarNumero"),
-                 QStringLiteral("Número da Nota"), QStringLiteral("1"))
-                .sends(QStringLiteral("NumeroNota"), kinds::integerElse(0)),
-            textField("ed_AutenticaCFeSATComplementarChaveAcesso", "Chave de Acesso", "",
-                      "ChaveAcesso"),
-            grid(QStringLiteral("dbg_AutenticaCFeSATComplementarItens"), itens,
-                 QStringLiteral("DBNavigator1")),
-            button(QStringLiteral("bt_AutenticaCFeSATComplementar"), QStringLiteral("Testar"), a),
-            satOutputs("gb_AutenticaCFeSATComplementarRetorno", kAutenticaCFeSATComplementar),
-        });
+    return Page{
+        .name = u"ts_AutenticaCFeSATComplementar"_s,
+        .controls = {
+            line(u"ed_AutenticaCFeSATComplementarFilial"_s, u"Código da Filial"_s, u"001"_s)
+                .sends(u"Filial"_s),
+            line(u"ed_AutenticaCFeSATComplementarPDV"_s, u"Número do PDV"_s, u"001"_s)
+                .sends(u"NumeroECF"_s),
+            line(u"ed_AutenticaCFeSATComplementarSerie"_s, u"Código da Série"_s, u"1"_s)
+                .sends(u"Serie"_s),
+            line(u"ed_AutenticaCFeSATComplementarNumero"_s, u"Número da Nota"_s, u"1"_s)
+                .sends(u"NumeroNota"_s, kinds::integerElse(0)),
+            line(u"ed_AutenticaCFeSATComplementarChaveAcesso"_s, u"Chave de Acesso"_s, QString())
+                .sends(u"ChaveAcesso"_s),
+            grid(u"dbg_AutenticaCFeSATComplementarItens"_s, itens, u"DBNavigator1"_s),
+            button(u"bt_AutenticaCFeSATComplementar"_s, u"Testar"_s, a),
+            satOutputs(u"gb_AutenticaCFeSATComplementarRetorno"_s, kAutenticaCFeSATComplementar),
+        }};
 }
 
 } // namespace

@@ -4,62 +4,17 @@
 #include "pages/kit/readings.h"
 #include "tables/memtable.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace kit;
 
 namespace nfe {
 
-namespace {
-QString s(const char* text) {
-    return QString::fromUtf8(text);
-}
-} // namespace
-
-Page page(const char* name, std::vector<Control> controls) {
-    return Page{s(name), {}, {}, std::move(controls), {}};
-}
-
-Control textField(const char* name, const char* label, const char* defaultText, const char* key) {
-    return line(s(name), s(label), s(defaultText)).sends(s(key), kinds::text());
-}
-
-Control integerField(const char* name, const char* label, const char* defaultText,
-                     const char* key) {
-    return line(s(name), s(label), s(defaultText)).sends(s(key), kinds::integer());
-}
-
-Control fileField(const char* name, const char* label, const char* picker, const char* key,
-                  ValueKind kind) {
-    return line(s(name), s(label)).withFilePicker(s(picker)).sends(s(key), std::move(kind));
-}
-
-Control dateField(const char* name, const char* button, const char* key) {
-    return line(s(name), QStringLiteral("Data"), s(kDataPadrao))
-        .withButton(s(button), QStringLiteral("Atualiza data"), setNow(s(name)))
-        .sends(s(key), kinds::dateTime());
-}
-
-Control printerField(const char* name, const char* button, const char* typeFromList) {
-    const auto type =
-        typeFromList ? readings::codeOf(s(typeFromList)) : readings::fixedText(QString());
-    return comboEditable(s(name), QStringLiteral("Impressora"), {})
-        .withButton(s(button), QStringLiteral("Consulta Impressoras"),
-                    readings::printerLookup(s(name), type))
-        .sends(QStringLiteral("NomeImpressora"), kinds::text());
-}
-
-Control outputLine(const char* name, const char* label) {
-    return line(s(name), s(label));
-}
-
-Control outputMemo(const char* name, const char* label) {
-    return memo(s(name), s(label));
-}
-
 fiscal::Record satRecord(const SatControls& c) {
     std::vector<std::pair<QString, QString>> fields;
-    auto add = [&](const char* key, const char* control) {
-        if (control && *control)
-            fields.emplace_back(s(key), s(control));
+    auto add = [&](const char* key, const QString& control) {
+        if (!control.isEmpty())
+            fields.emplace_back(QString::fromLatin1(key), control);
     };
     add("RETORNO", c.retorno);
     add("XMLIMP", c.xmlImp);
@@ -74,23 +29,23 @@ fiscal::Record satRecord(const SatControls& c) {
     return fiscal::satRecord(fields);
 }
 
-Control satOutputs(const char* groupName, const SatControls& c) {
+Control satOutputs(const QString& groupName, const SatControls& c) {
     std::vector<Control> fields;
-    auto add = [&](const char* control, const char* label, bool memoField) {
-        if (control && *control)
-            fields.push_back(memoField ? outputMemo(control, label) : outputLine(control, label));
+    auto add = [&](const QString& control, const QString& label, bool memoField) {
+        if (!control.isEmpty())
+            fields.push_back(memoField ? memo(control, label) : line(control, label));
     };
-    add(c.retorno, "Retorno", false);
+    add(c.retorno, u"Retorno"_s, false);
     add(c.xmlImp, c.xmlImpLabel, true);
-    add(c.xmlVen, "XML do Recibo da Venda", true);
-    add(c.numSat, "Número do SAT", false);
-    add(c.numCfe, "Número do CF-e", false);
-    add(c.codRet, "Código de Retorno", false);
-    add(c.msgRet, "Mensagem de Retorno", false);
-    add(c.codErr, "Código de Erro", false);
-    add(c.msgErr, "Mensagem de Erro", false);
-    add(c.msgSis, "Mensagem Sistema", false);
-    return group(s(groupName), QStringLiteral("Retorno"), std::move(fields));
+    add(c.xmlVen, u"XML do Recibo da Venda"_s, true);
+    add(c.numSat, u"Número do SAT"_s, false);
+    add(c.numCfe, u"Número do CF-e"_s, false);
+    add(c.codRet, u"Código de Retorno"_s, false);
+    add(c.msgRet, u"Mensagem de Retorno"_s, false);
+    add(c.codErr, u"Código de Erro"_s, false);
+    add(c.msgErr, u"Mensagem de Erro"_s, false);
+    add(c.msgSis, u"Mensagem Sistema"_s, false);
+    return group(groupName, u"Retorno"_s, std::move(fields));
 }
 
 // A range per line, "first;last": the line is trimmed before it is split.
@@ -100,26 +55,27 @@ void importRangeLine(const QString& line, MemTable& row) {
     const QString first = p >= 0 ? trimmed.left(p).trimmed() : QString();
     const QString last = p >= 0 ? trimmed.mid(p + 1).trimmed() : trimmed;
     if (!first.isEmpty())
-        row.setValue(QStringLiteral("NumeroInicial"), Str2Int(first));
+        row.setValue(u"NumeroInicial"_s, Str2Int(first));
     if (!last.isEmpty())
-        row.setValue(QStringLiteral("NumeroFinal"), Str2Int(last));
+        row.setValue(u"NumeroFinal"_s, Str2Int(last));
 }
 
-BatchRun disablementRun(const char* table, const char* path, const QStringList& singleControls) {
+BatchRun disablementRun(const QString& table, const QString& path,
+                        const QStringList& singleControls) {
     BatchRun b;
-    b.modeItems = {QStringLiteral("Faixa Única"), QStringLiteral("Várias Faixas")};
-    b.groupCaption = QStringLiteral("Faixas");
-    b.table = QString::fromLatin1(table);
-    b.path = QString::fromLatin1(path);
+    b.modeItems = {u"Faixa Única"_s, u"Várias Faixas"_s};
+    b.groupCaption = u"Faixas"_s;
+    b.table = table;
+    b.path = path;
     b.singleControls = singleControls;
-    b.tableEmptyMessage = QStringLiteral("Informe pelo menos uma faixa para inutilizar");
+    b.tableEmptyMessage = u"Informe pelo menos uma faixa para inutilizar"_s;
     b.rowCheck = rangeRowCheck;
-    b.runConfirmation =
-        QStringLiteral("Deseja realmente inutilizar todas essas faixas de numeração?");
-    b.importConfirmation = QStringLiteral(
-        "As faixas já informadas no grid serão eliminadas. Deseja realmente importar o arquivo?");
-    b.clearConfirmation =
-        QStringLiteral("Deseja realmente limpar o grid com as faixas de numeração?");
+    b.runConfirmation = u"Deseja realmente inutilizar todas essas faixas de numeração?"_s;
+    b.importConfirmation =
+        u"As faixas já informadas no grid serão eliminadas. Deseja realmente importar o arquivo?"_s;
+    b.clearConfirmation = u"Deseja realmente limpar o grid com as faixas de numeração?"_s;
+    b.rowKeys = {{u"NumeroInicial"_s, u"NumeroInicial"_s, Cell::Integer},
+                 {u"NumeroFinal"_s, u"NumeroFinal"_s, Cell::Integer}};
     b.importLine = importRangeLine;
     return b;
 }

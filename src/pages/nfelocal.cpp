@@ -2,21 +2,18 @@
 #include "pages/kit/pagecontext.h"
 #include "pages/registry.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace kit;
 
 std::vector<Page> nfeLocalPages() {
     Action testar;
-    testar.path = QStringLiteral("TNFeLocalAPI/ConsultaFormaEmissaoCFe");
+    testar.path = u"TNFeLocalAPI/ConsultaFormaEmissaoCFe"_s;
     testar.exchange = Exchange::Plain;
-    return {Page{QStringLiteral("ts_ConsultaFormaEmissaoCFe"),
-                 {},
-                 {},
-                 {
-                     line(QStringLiteral("ed_UFConsultaFormaEmissaoCFe"), QStringLiteral("UF"),
-                          QStringLiteral("SP"))
-                         .sends(QStringLiteral("UF"), kinds::text()),
-                     button(QStringLiteral("bt_TestarConsultaFormaEmissaoCFe"),
-                            QStringLiteral("Testar"), testar),
-                 },
-                 {}}};
+    return {Page{
+        .name = u"ts_ConsultaFormaEmissaoCFe"_s,
+        .controls = {
+            line(u"ed_UFConsultaFormaEmissaoCFe"_s, u"UF"_s, u"SP"_s).sends(u"UF"_s, kinds::text()),
+            button(u"bt_TestarConsultaFormaEmissaoCFe"_s, u"Testar"_s, testar),
+        }}};
 }

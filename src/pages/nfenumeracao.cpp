@@ -12,77 +12,53 @@
 #include <QSaveFile>
 #include <QUrl>
 
+using namespace Qt::StringLiterals;
+
 using namespace kit;
 using namespace nfe;
 
 namespace {
 
 Page horaSefazOnline() {
-    Action a = send(QStringLiteral("TNFeAPI/HoraSefazOnline"));
-    a.dados = dados::bareString(QStringLiteral("ed_CNPJHoraSefazOnline"));
-    return page("ts_HoraSefazOnline",
-                {line(QStringLiteral("ed_CNPJHoraSefazOnline"), QStringLiteral("CNPJ"),
-                      QString::fromLatin1(kCnpj)),
-                 button(QStringLiteral("bt_TestarHoraSefazOnline"), QStringLiteral("Testar"), a)});
+    Action a = send(u"TNFeAPI/HoraSefazOnline"_s);
+    a.dados = dados::bareString(u"ed_CNPJHoraSefazOnline"_s);
+    return Page{.name = u"ts_HoraSefazOnline"_s,
+                .controls = {line(u"ed_CNPJHoraSefazOnline"_s, u"CNPJ"_s, kCnpj),
+                             button(u"bt_TestarHoraSefazOnline"_s, u"Testar"_s, a)}};
 }
 
 // The certificate travels as raw bytes from a GET whose path carries the session Id and the
 // CNPJ; each segment is percent-encoded so typed text cannot change the path.
 void downloadCertificate(PageContext& page) {
-    page.exchange()._Conecta(false, TEnumConexaoMiddlewareTipoRetorno_Simples);
-    const QString id = page.text(QStringLiteral("ed_Id"));
+    page.exchange().conecta(false, TEnumConexaoMiddlewareTipoRetorno_Simples);
+    const QString id = page.text(u"ed_Id"_s);
     if (id.trimmed().isEmpty())
-        page.dialogs().message(QStringLiteral("Não conectado ao Middleware"),
-                               Dialogs::Kind::Warning);
-    page.as<TextPane>(QStringLiteral("mm_Request")).clear();
-    page.as<TextPane>(QStringLiteral("mm_Response")).clear();
-    const QString path = QStringLiteral("TNFeAPI/Certificado/") +
-                         QString::fromLatin1(QUrl::toPercentEncoding(id)) + u'/' +
-                         QString::fromLatin1(QUrl::toPercentEncoding(
-                             page.text(QStringLiteral("ed_CNPJCertificado"))));
+        page.dialogs().message(u"Não conectado ao Middleware"_s, Dialogs::Kind::Warning);
+    page.as<TextPane>(u"mm_Request"_s).clear();
+    page.as<TextPane>(u"mm_Response"_s).clear();
+    const QString path =
+        u"TNFeAPI/Certificado/"_s + QString::fromLatin1(QUrl::toPercentEncoding(id)) + u'/' +
+        QString::fromLatin1(QUrl::toPercentEncoding(page.text(u"ed_CNPJCertificado"_s)));
     ExchangeOptions quiet;
     quiet.showInPanes = false;
     const HttpAnswer answer = page.exchange().get(path, quiet);
-    const QString file = page.dialogs().saveFile(QStringLiteral("Salvar certificado"),
-                                                 QStringLiteral("Certificado (*.pfx)"), QString());
+    const QString file =
+        page.dialogs().saveFile(u"Salvar certificado"_s, u"Certificado (*.pfx)"_s, QString());
     if (file.isEmpty())
         return;
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(answer.body) != answer.body.size() ||
         !out.commit())
-        throw EFileError(
-            QStringLiteral("Não foi possível gravar \"%1\": %2").arg(file, out.errorString()));
+        throw EFileError(u"Não foi possível gravar \"%1\": %2"_s.arg(file, out.errorString()));
 }
 
 Page certificado() {
     Action a;
     a.exchange = Exchange::Custom;
     a.custom = downloadCertificate;
-    return page("ts_Certificado",
-                {line(QStringLiteral("ed_CNPJCertificado"), QStringLiteral("CNPJ"),
-                      QString::fromLatin1(kCnpj)),
-                 button(QStringLiteral("bt_TestarCertificado"), QStringLiteral("Testar"), a)});
-}
-
-// The disablement data value: the page's fields, with the range of the single fields or of a row.
-json::JsonValue disablementDados(PageContext& page, MemTable* row) {
-    json::JsonValue d = json::JsonValue::object();
-    d.add("CNPJ", TJSONUtil::SetStr(page.text(QStringLiteral("ed_CNPJInutilizaSEFAZ"))));
-    d.add("Justificativa",
-          TJSONUtil::SetStr(page.text(QStringLiteral("ed_JustificativaInutilizaSEFAZ"))));
-    d.add("Serie", kinds::integer()(page.value(QStringLiteral("ed_SerieInutilizaSEFAZ"))));
-    if (row) {
-        d.add("NumeroInicial", TJSONUtil::SetInt(row->asInteger(QStringLiteral("NumeroInicial"))));
-        d.add("NumeroFinal", TJSONUtil::SetInt(row->asInteger(QStringLiteral("NumeroFinal"))));
-    } else {
-        d.add("NumeroInicial",
-              kinds::integer()(page.value(QStringLiteral("ed_NumeracaoInicialInutilizaSEFAZ"))));
-        d.add("NumeroFinal",
-              kinds::integer()(page.value(QStringLiteral("ed_NumeracaoFinalInutilizaSEFAZ"))));
-    }
-    d.add("ModeloFiscal",
-          TJSONUtil::SetStr(page.text(QStringLiteral("cb_ModeloInutilizaSEFAZ")).left(2)));
-    return d;
+    return Page{.name = u"ts_Certificado"_s,
+                .controls = {line(u"ed_CNPJCertificado"_s, u"CNPJ"_s, kCnpj),
+                             button(u"bt_TestarCertificado"_s, u"Testar"_s, a)}};
 }
 
 } // namespace
@@ -90,140 +66,120 @@ json::JsonValue disablementDados(PageContext& page, MemTable* row) {
 namespace {
 
 Page inutilizaSEFAZ() {
-    BatchRun b = disablementRun("vt_InutilizaSEFAZFaixas", "TNFeAPI/InutilizaSEFAZ",
-                                {QStringLiteral("ed_NumeracaoInicialInutilizaSEFAZ"),
-                                 QStringLiteral("ed_NumeracaoFinalInutilizaSEFAZ")});
-    b.modeGroup = QStringLiteral("rg_InutilizaSEFAZTipo");
-    b.groupBox = QStringLiteral("gb_InutilizaSEFAZFaixas");
-    b.grid = QStringLiteral("dbg_InutilizaSEFAZFaixas");
-    b.navigator = QStringLiteral("db_InutilizaSEFAZFaixas");
-    b.importButton = QStringLiteral("bt_ImportarArquivoInutilizaSEFAZ");
-    b.clearButton = QStringLiteral("bt_LimparGridInutilizaSEFAZ");
-    b.rowDados = [](PageContext& page, MemTable& row) { return disablementDados(page, &row); };
-
-    Action single = send(QStringLiteral("TNFeAPI/InutilizaSEFAZ"));
-    single.dados = [](PageContext& page) { return disablementDados(page, nullptr); };
-    const Action run = b.action(
-        {notBlank(QStringLiteral("ed_CNPJInutilizaSEFAZ"), QStringLiteral("Informe o CNPJ.")),
-         notBlank(QStringLiteral("ed_JustificativaInutilizaSEFAZ"),
-                  QStringLiteral("Informe a justificativa.")),
-         notBlank(QStringLiteral("ed_SerieInutilizaSEFAZ"), QStringLiteral("Informe a série."))},
-        {notBlank(QStringLiteral("ed_NumeracaoInicialInutilizaSEFAZ"),
-                  QStringLiteral("Informe a numeração inicial.")),
-         notBlank(QStringLiteral("ed_NumeracaoFinalInutilizaSEFAZ"),
-                  QStringLiteral("Informe a numeração final."))},
-        single);
-    std::vector<Control> controls = {
-        line(QStringLiteral("ed_CNPJInutilizaSEFAZ"), QStringLiteral("CNPJ"),
-             QString::fromLatin1(kCnpj)),
-        line(QStringLiteral("ed_JustificativaInutilizaSEFAZ"), QStringLiteral("Justificativa"),
-             QStringLiteral("Teste de Inutilização")),
-        line(QStringLiteral("ed_SerieInutilizaSEFAZ"), QStringLiteral("Série"),
-             QStringLiteral("0")),
-        comboList(QStringLiteral("cb_ModeloInutilizaSEFAZ"), QStringLiteral("Modelo"),
-                  {QStringLiteral("55 - NF-e"), QStringLiteral("65 - NFC-e")}, 0),
+    const QString inicial = u"ed_NumeracaoInicialInutilizaSEFAZ"_s;
+    const QString final = u"ed_NumeracaoFinalInutilizaSEFAZ"_s;
+    BatchRun b =
+        disablementRun(u"vt_InutilizaSEFAZFaixas"_s, u"TNFeAPI/InutilizaSEFAZ"_s, {inicial, final});
+    b.modeGroup = u"rg_InutilizaSEFAZTipo"_s;
+    b.groupBox = u"gb_InutilizaSEFAZFaixas"_s;
+    b.grid = u"dbg_InutilizaSEFAZFaixas"_s;
+    b.navigator = u"db_InutilizaSEFAZFaixas"_s;
+    b.importButton = u"bt_ImportarArquivoInutilizaSEFAZ"_s;
+    b.clearButton = u"bt_LimparGridInutilizaSEFAZ"_s;
+    const Action run =
+        b.action({notBlank(u"ed_CNPJInutilizaSEFAZ"_s, u"Informe o CNPJ."_s),
+                  notBlank(u"ed_JustificativaInutilizaSEFAZ"_s, u"Informe a justificativa."_s),
+                  notBlank(u"ed_SerieInutilizaSEFAZ"_s, u"Informe a série."_s)},
+                 {notBlank(inicial, u"Informe a numeração inicial."_s),
+                  notBlank(final, u"Informe a numeração final."_s)},
+                 send(u"TNFeAPI/InutilizaSEFAZ"_s));
+    return Page{
+        .name = u"ts_InutilizaSEFAZ"_s,
+        .controls =
+            {
+                line(u"ed_CNPJInutilizaSEFAZ"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
+                line(u"ed_JustificativaInutilizaSEFAZ"_s, u"Justificativa"_s,
+                     u"Teste de Inutilização"_s)
+                    .sends(u"Justificativa"_s),
+                line(u"ed_SerieInutilizaSEFAZ"_s, u"Série"_s, u"0"_s)
+                    .sends(u"Serie"_s, kinds::integer()),
+                comboList(u"cb_ModeloInutilizaSEFAZ"_s, u"Modelo"_s,
+                          {u"55 - NF-e"_s, u"65 - NFC-e"_s}, 0)
+                    .sends(u"ModeloFiscal"_s, kinds::firstChars(2)),
+                b.modeControl(),
+                line(inicial, u"Numeração Inicial"_s, u"0"_s)
+                    .sends(u"NumeroInicial"_s, kinds::integer()),
+                line(final, u"Numeração Final"_s, u"0"_s).sends(u"NumeroFinal"_s, kinds::integer()),
+                b.gridBox(),
+                button(u"bt_TestarInutilizaSEFAZ"_s, u"Testar"_s, run),
+            },
+        .keyOrder = {u"CNPJ"_s, u"Justificativa"_s, u"Serie"_s, u"NumeroInicial"_s,
+                     u"NumeroFinal"_s, u"ModeloFiscal"_s},
+        .onBuilt = [b](PageContext& page) { b.applyMode(page); },
     };
-    const std::vector<Control> batch = b.controls();
-    controls.push_back(batch[0]);
-    controls.push_back(line(QStringLiteral("ed_NumeracaoInicialInutilizaSEFAZ"),
-                            QStringLiteral("Numeração Inicial"), QStringLiteral("0")));
-    controls.push_back(line(QStringLiteral("ed_NumeracaoFinalInutilizaSEFAZ"),
-                            QStringLiteral("Numeração Final"), QStringLiteral("0")));
-    controls.push_back(batch[1]);
-    controls.push_back(
-        button(QStringLiteral("bt_TestarInutilizaSEFAZ"), QStringLiteral("Testar"), run));
-    Page p = page("ts_InutilizaSEFAZ", std::move(controls));
-    p.onBuilt = [b](PageContext& page) { b.applyMode(page); };
-    return p;
 }
 
 Page getProximaNota() {
-    return page("ts_GetProximaNota",
-                {
-                    line(QStringLiteral("ed_FilialGetProximaNota"), QStringLiteral("Filial"),
-                         QStringLiteral("001"))
-                        .maxLen(3)
-                        .sends(QStringLiteral("Filial"), kinds::text()),
-                    line(QStringLiteral("ed_SerieGetProximaNota"), QStringLiteral("Série"),
-                         QStringLiteral("1"))
-                        .maxLen(2)
-                        .sends(QStringLiteral("Serie"), kinds::text()),
-                    line(QStringLiteral("ed_QuantidadeGetProximaNota"),
-                         QStringLiteral("Quantidade"), QStringLiteral("1"))
-                        .maxLen(8)
-                        .sends(QStringLiteral("Quantidade"), kinds::integerEmptyZero()),
-                    button(QStringLiteral("bt_TestarGetProximaNota"), QStringLiteral("Testar"),
-                           send(QStringLiteral("TNFeAPI/GetProximaNota"))),
-                });
+    return Page{
+        .name = u"ts_GetProximaNota"_s,
+        .controls = {
+            line(u"ed_FilialGetProximaNota"_s, u"Filial"_s, u"001"_s)
+                .maxLen(3)
+                .sends(u"Filial"_s, kinds::text()),
+            line(u"ed_SerieGetProximaNota"_s, u"Série"_s, u"1"_s)
+                .maxLen(2)
+                .sends(u"Serie"_s, kinds::text()),
+            line(u"ed_QuantidadeGetProximaNota"_s, u"Quantidade"_s, u"1"_s)
+                .maxLen(8)
+                .sends(u"Quantidade"_s, kinds::integerEmptyZero()),
+            button(u"bt_TestarGetProximaNota"_s, u"Testar"_s, send(u"TNFeAPI/GetProximaNota"_s)),
+        }};
 }
 
 Page setProximaNota() {
-    return page("ts_SetProximaNota",
-                {
-                    line(QStringLiteral("ed_FilialSetProximaNota"), QStringLiteral("Filial"),
-                         QStringLiteral("001"))
-                        .maxLen(3)
-                        .sends(QStringLiteral("Filial"), kinds::text()),
-                    line(QStringLiteral("ed_SerieSetProximaNota"), QStringLiteral("Série"),
-                         QStringLiteral("1"))
-                        .maxLen(2)
-                        .sends(QStringLiteral("Serie"), kinds::text()),
-                    line(QStringLiteral("ed_ProximaSetProximaNota"), QStringLiteral("Próxima"),
-                         QStringLiteral("1"))
-                        .maxLen(8)
-                        .sends(QStringLiteral("Proxima"), kinds::integerEmptyZero()),
-                    button(QStringLiteral("bt_TestarSetProximaNota"), QStringLiteral("Testar"),
-                           send(QStringLiteral("TNFeAPI/SetProximaNota"))),
-                });
+    return Page{
+        .name = u"ts_SetProximaNota"_s,
+        .controls = {
+            line(u"ed_FilialSetProximaNota"_s, u"Filial"_s, u"001"_s)
+                .maxLen(3)
+                .sends(u"Filial"_s, kinds::text()),
+            line(u"ed_SerieSetProximaNota"_s, u"Série"_s, u"1"_s)
+                .maxLen(2)
+                .sends(u"Serie"_s, kinds::text()),
+            line(u"ed_ProximaSetProximaNota"_s, u"Próxima"_s, u"1"_s)
+                .maxLen(8)
+                .sends(u"Proxima"_s, kinds::integerEmptyZero()),
+            button(u"bt_TestarSetProximaNota"_s, u"Testar"_s, send(u"TNFeAPI/SetProximaNota"_s)),
+        }};
 }
 
 Page zerarNumeroNota() {
-    return page("ts_ZerarNumeroNota",
-                {
-                    line(QStringLiteral("ed_FilialZerarNumeroNota"), QStringLiteral("Filial"),
-                         QStringLiteral("001"))
-                        .maxLen(3)
-                        .sends(QStringLiteral("Filial"), kinds::text()),
-                    button(QStringLiteral("bt_TestarZerarNumeroNota"), QStringLiteral("Testar"),
-                           send(QStringLiteral("TNFeAPI/ZerarNumeroNota"))),
-                });
+    return Page{
+        .name = u"ts_ZerarNumeroNota"_s,
+        .controls = {
+            line(u"ed_FilialZerarNumeroNota"_s, u"Filial"_s, u"001"_s)
+                .maxLen(3)
+                .sends(u"Filial"_s, kinds::text()),
+            button(u"bt_TestarZerarNumeroNota"_s, u"Testar"_s, send(u"TNFeAPI/ZerarNumeroNota"_s)),
+        }};
 }
 
 Page sefazOnLine() {
-    return page(
-        "ts_SefazOnLine",
-        {
-            line(QStringLiteral("ed_CnpjSefazOnline"), QStringLiteral("CNPJ"),
-                 QString::fromLatin1(kCnpj))
-                .sends(QStringLiteral("CNPJ"), kinds::text()),
-            comboEditable(
-                QStringLiteral("cb_TipoEmissaoSefazOnline"), QStringLiteral("Contingência"),
-                {QStringLiteral("Normal"), QStringLiteral("SVCAN"), QStringLiteral("SVCRS")},
-                QStringLiteral("Normal"), 0)
-                .sends(QStringLiteral("TIPOEMISSAO"), kinds::position()),
-            comboEditable(QStringLiteral("cb_ModeloNotaSefazOnline"),
-                          QStringLiteral("Modelo da Nota"),
-                          {QStringLiteral("55"), QStringLiteral("65")}, QStringLiteral("55"))
-                .sends(QStringLiteral("MODELONOTA"), kinds::text()),
-            button(QStringLiteral("btSefazOnline"), QStringLiteral("Testar"),
-                   send(QStringLiteral("TNFeAPI/SefazOnLine"))),
-        });
+    return Page{.name = u"ts_SefazOnLine"_s,
+                .controls = {
+                    line(u"ed_CnpjSefazOnline"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s, kinds::text()),
+                    comboEditable(u"cb_TipoEmissaoSefazOnline"_s, u"Contingência"_s,
+                                  {u"Normal"_s, u"SVCAN"_s, u"SVCRS"_s}, u"Normal"_s, 0)
+                        .sends(u"TIPOEMISSAO"_s, kinds::position()),
+                    comboEditable(u"cb_ModeloNotaSefazOnline"_s, u"Modelo da Nota"_s,
+                                  {u"55"_s, u"65"_s}, u"55"_s)
+                        .sends(u"MODELONOTA"_s, kinds::text()),
+                    button(u"btSefazOnline"_s, u"Testar"_s, send(u"TNFeAPI/SefazOnLine"_s)),
+                }};
 }
 
 Page getUltimaNota() {
-    return page("ts_GetUltimaNota",
-                {
-                    line(QStringLiteral("ed_GetUltimaNotaFilial"), QStringLiteral("Filial"),
-                         QStringLiteral("001"))
-                        .maxLen(3)
-                        .sends(QStringLiteral("Filial"), kinds::text()),
-                    line(QStringLiteral("ed_GetUltimaNotaSerie"), QStringLiteral("Série"),
-                         QStringLiteral("1"))
-                        .maxLen(2)
-                        .sends(QStringLiteral("Serie"), kinds::text()),
-                    button(QStringLiteral("bt_GetUltimaNotaTestar"), QStringLiteral("Testar"),
-                           send(QStringLiteral("TNFeAPI/GetUltimaNota"))),
-                });
+    return Page{
+        .name = u"ts_GetUltimaNota"_s,
+        .controls = {
+            line(u"ed_GetUltimaNotaFilial"_s, u"Filial"_s, u"001"_s)
+                .maxLen(3)
+                .sends(u"Filial"_s, kinds::text()),
+            line(u"ed_GetUltimaNotaSerie"_s, u"Série"_s, u"1"_s)
+                .maxLen(2)
+                .sends(u"Serie"_s, kinds::text()),
+            button(u"bt_GetUltimaNotaTestar"_s, u"Testar"_s, send(u"TNFeAPI/GetUltimaNota"_s)),
+        }};
 }
 
 } // namespace

@@ -4,61 +4,52 @@
 #include "pages/kit/readings.h"
 #include "pages/registry.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace kit;
 
 namespace {
 
-const QString kCodificado = QStringLiteral("cb_AssinarXMLCodificacaoXMLBase64");
+const QString kCodificado = u"cb_AssinarXMLCodificacaoXMLBase64"_s;
 
 Page assinarXml() {
     Action testar;
-    testar.path = QStringLiteral("TSSLAPI/AssinarXML");
+    testar.path = u"TSSLAPI/AssinarXML"_s;
     // The signed XML comes back packed the same way when it was sent packed.
-    testar.reading =
-        readings::saveContentFile(QStringLiteral("AssinarXML"), QStringLiteral("zip"),
-                                  [](PageContext& page) { return page.checked(kCodificado); });
+    testar.reading = readings::saveContentFile(
+        u"AssinarXML"_s, u"zip"_s, [](PageContext& page) { return page.checked(kCodificado); });
     // The file as filtered 8-bit text, or packed in a ZIP archive and sent as base64.
     const ValueKind xml = [](const FieldValue& v) {
         const bool packed = v.page->checked(kCodificado);
         return packed ? kinds::fileBase64(true, EmptyPath::Error)(v)
                       : kinds::rawFileText(EmptyPath::Error)(v);
     };
-    return Page{
-        QStringLiteral("ts_AssinarXML"),
-        {},
-        {},
-        {
-            line(QStringLiteral("ed_CNPJAssinarXML"), QStringLiteral("CNPJ"),
-                 QStringLiteral("11222333000181"))
-                .sends(QStringLiteral("CNPJ"), kinds::text()),
-            line(QStringLiteral("ed_XMLAssinarXML"), QStringLiteral("XML"))
-                .withFilePicker(QStringLiteral("bt_XMLAssinarXML"))
-                .sends(QStringLiteral("XML"), xml),
-            line(QStringLiteral("ed_TagPrincipalAssinarXML"), QStringLiteral("Tag principal"))
-                .sends(QStringLiteral("TagPrincipal"), kinds::text()),
-            line(QStringLiteral("ed_TagAssinarAssinarXML"), QStringLiteral("Tag a assinar"))
-                .sends(QStringLiteral("TagAssinar"), kinds::text()),
-            check(kCodificado, QStringLiteral("Codificação do XML em Base64"))
-                .sends(QStringLiteral("XMLCodificado"), kinds::boolean()),
-            button(QStringLiteral("bt_TestarAssinarXML"), QStringLiteral("Testar"), testar),
-        },
-        {}};
+    return Page{.name = u"ts_AssinarXML"_s,
+                .controls = {
+                    line(u"ed_CNPJAssinarXML"_s, u"CNPJ"_s, u"11222333000181"_s)
+                        .sends(u"CNPJ"_s, kinds::text()),
+                    line(u"ed_XMLAssinarXML"_s, u"XML"_s)
+                        .withFilePicker(u"bt_XMLAssinarXML"_s)
+                        .sends(u"XML"_s, xml),
+                    line(u"ed_TagPrincipalAssinarXML"_s, u"Tag principal"_s)
+                        .sends(u"TagPrincipal"_s, kinds::text()),
+                    line(u"ed_TagAssinarAssinarXML"_s, u"Tag a assinar"_s)
+                        .sends(u"TagAssinar"_s, kinds::text()),
+                    check(kCodificado, u"Codificação do XML em Base64"_s)
+                        .sends(u"XMLCodificado"_s, kinds::boolean()),
+                    button(u"bt_TestarAssinarXML"_s, u"Testar"_s, testar),
+                }};
 }
 
 Page dadosCertificado() {
     Action testar;
-    testar.path = QStringLiteral("TSSLAPI/DadosCertificado");
-    return Page{
-        QStringLiteral("ts_DadosCertificado"),
-        {},
-        {},
-        {
-            line(QStringLiteral("ed_DadosCertificadoCNPJ"), QStringLiteral("CNPJ"),
-                 QStringLiteral("11222333000181"))
-                .sends(QStringLiteral("CNPJ"), kinds::text()),
-            button(QStringLiteral("bt_DadosCertificadoTestar"), QStringLiteral("Testar"), testar),
-        },
-        {}};
+    testar.path = u"TSSLAPI/DadosCertificado"_s;
+    return Page{.name = u"ts_DadosCertificado"_s,
+                .controls = {
+                    line(u"ed_DadosCertificadoCNPJ"_s, u"CNPJ"_s, u"11222333000181"_s)
+                        .sends(u"CNPJ"_s, kinds::text()),
+                    button(u"bt_DadosCertificadoTestar"_s, u"Testar"_s, testar),
+                }};
 }
 
 } // namespace

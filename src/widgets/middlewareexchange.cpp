@@ -10,10 +10,10 @@
 
 MiddlewareExchange::MiddlewareExchange(Bindings bindings) : m_bindings(std::move(bindings)) {}
 
-void MiddlewareExchange::_Conecta(bool force, TEnumConexaoMiddlewareTipoRetorno form) {
+void MiddlewareExchange::conecta(bool force, TEnumConexaoMiddlewareTipoRetorno form) {
     if (!force && !m_bindings.id->text().trimmed().isEmpty())
         return;
-    const auto client = _GetWS(true);
+    const auto client = getWS(true);
     const json::JsonValue request = buildSessionRequest(m_bindings.sessionFields(), form);
     const HttpAnswer answer =
         send(*client, QString::fromLatin1(kConectaMiddlewarePath), json::toWireText(request), {});
@@ -27,50 +27,50 @@ void MiddlewareExchange::_Conecta(bool force, TEnumConexaoMiddlewareTipoRetorno 
     }
 }
 
-std::unique_ptr<MiddlewareHttpClient> MiddlewareExchange::_GetWS(bool authenticate) const {
+std::unique_ptr<MiddlewareHttpClient> MiddlewareExchange::getWS(bool authenticate) const {
     std::optional<HttpCredentials> credentials;
     if (authenticate)
         credentials = credentialsForCompanyText(m_bindings.sessionFields().codigoEmpresa);
     return std::make_unique<MiddlewareHttpClient>(credentials);
 }
 
-json::JsonValue MiddlewareExchange::_GetJParam(json::JsonValue dados) const {
+json::JsonValue MiddlewareExchange::getJParam(json::JsonValue dados) const {
     return buildEnvelope(m_bindings.id->text(), m_bindings.sessionFields().codigoEmpresa,
                          std::move(dados));
 }
 
-QString MiddlewareExchange::_GetURL(const QString& path) const {
+QString MiddlewareExchange::getURL(const QString& path) const {
     return serviceUrl(m_bindings.endereco->text(), path);
 }
 
 HttpAnswer MiddlewareExchange::standard(const QString& path, const DadosBuilder& dados,
                                         Options options) {
-    _Conecta(false, TEnumConexaoMiddlewareTipoRetorno_Simples);
+    conecta(false, TEnumConexaoMiddlewareTipoRetorno_Simples);
     return envelopeWithoutSession(path, dados, options);
 }
 
 HttpAnswer MiddlewareExchange::envelopeWithoutSession(const QString& path,
                                                       const DadosBuilder& dados, Options options) {
-    const auto client = _GetWS(options.authenticate);
-    const json::JsonValue envelope = _GetJParam(dados());
+    const auto client = getWS(options.authenticate);
+    const json::JsonValue envelope = getJParam(dados());
     return send(*client, path, json::toWireText(envelope), options);
 }
 
 HttpAnswer MiddlewareExchange::plain(const QString& path, const DadosBuilder& dados,
                                      Options options) {
-    const auto client = _GetWS(options.authenticate);
+    const auto client = getWS(options.authenticate);
     return send(*client, path, json::toWireText(dados()), options);
 }
 
 HttpAnswer MiddlewareExchange::postWire(const QString& path, const std::string& wireText,
                                         Options options) {
-    const auto client = _GetWS(options.authenticate);
+    const auto client = getWS(options.authenticate);
     return send(*client, path, wireText, options);
 }
 
 HttpAnswer MiddlewareExchange::get(const QString& path, Options options) {
-    const auto client = _GetWS(options.authenticate);
-    const QString url = _GetURL(path);
+    const auto client = getWS(options.authenticate);
+    const QString url = getURL(path);
     return waitWithoutFreezing([&] { return client->get(url); });
 }
 
@@ -81,10 +81,19 @@ HttpAnswer MiddlewareExchange::send(MiddlewareHttpClient& client, const QString&
         if (options.clearResponse)
             m_bindings.response->clear();
     }
-    const QString url = _GetURL(path);
+    const QString url = getURL(path);
     const QByteArray body = QByteArray::fromStdString(wireText);
     HttpAnswer answer = waitWithoutFreezing([&] { return client.post(url, body); });
     if (options.showInPanes)
         m_bindings.response->append(answerDisplayText(answer.body, answer.contentType));
     return answer;
+}
+
+void MiddlewareExchange::setPanes(const QString& request, const QString& response) {
+    m_bindings.request->setText(request);
+    m_bindings.response->setText(response);
+}
+
+void MiddlewareExchange::setResponsePane(const QString& response) {
+    m_bindings.response->setText(response);
 }

@@ -38,13 +38,15 @@ public:
 
     explicit MiddlewareExchange(Bindings bindings);
 
-    // The session request; with force off it does nothing while a session Id is present.
-    void _Conecta(bool force, TEnumConexaoMiddlewareTipoRetorno form);
-    // A new HTTP client with the credentials of the company code (or none).
-    std::unique_ptr<MiddlewareHttpClient> _GetWS(bool authenticate) const;
-    // The signed envelope of the data value, for the current session Id and company code.
-    json::JsonValue _GetJParam(json::JsonValue dados) const;
-    QString _GetURL(const QString& path) const;
+    // The session request (the system's _Conecta); with force off it does nothing while a
+    // session Id is present.
+    void conecta(bool force, TEnumConexaoMiddlewareTipoRetorno form);
+    // A new HTTP client with the credentials of the company code, or none (_GetWS).
+    std::unique_ptr<MiddlewareHttpClient> getWS(bool authenticate) const;
+    // The signed envelope of the data value, for the current session Id and company code
+    // (_GetJParam); getURL is _GetURL.
+    json::JsonValue getJParam(json::JsonValue dados) const;
+    QString getURL(const QString& path) const;
 
     // Session check, client set-up, data, envelope, display and send.
     HttpAnswer standard(const QString& path, const DadosBuilder& dados, Options options = {});
@@ -57,6 +59,10 @@ public:
     HttpAnswer postWire(const QString& path, const std::string& wireText, Options options = {});
     // A GET of the path (the answer is raw bytes).
     HttpAnswer get(const QString& path, Options options = {});
+
+    // The request and response panes, for actions that show something of their own there.
+    void setPanes(const QString& request, const QString& response);
+    void setResponsePane(const QString& response);
 
 private:
     HttpAnswer send(MiddlewareHttpClient& client, const QString& path, const std::string& wireText,

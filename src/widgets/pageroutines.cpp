@@ -99,14 +99,14 @@ void TConexaoAPIConsultaImpressoras(MiddlewareExchange& exchange, QComboBox& lis
             list.addItem(TImpressoraHelper::fromJSON(&livre->at(i))->Nome);
 }
 
-QString _GetFile(const QString& currentPath) {
+QString getFile(const QString& currentPath) {
     const QString chosen =
         dialogs().openFile(QStringLiteral("Selecione o arquivo"), QStringLiteral("Todos (*.*)"),
                            QFileInfo(currentPath).path());
     return chosen.isEmpty() ? currentPath : chosen;
 }
 
-QString _GetDir(const QString& currentFolder) {
+QString getDir(const QString& currentFolder) {
     const QString start =
         currentFolder.trimmed().isEmpty() ? QCoreApplication::applicationDirPath() : currentFolder;
     const QString chosen = dialogs().folder(QStringLiteral("Selecione a pasta"), start);

@@ -22,11 +22,11 @@ QString ResultDecodeBase64(const QString& method, const QByteArray& responseBody
 void TConexaoAPIConsultaImpressoras(MiddlewareExchange& exchange, QComboBox& list,
                                     const QString& tipoComunicacao);
 
-// File picker: the chosen existing file, or the current path when cancelled.
-QString _GetFile(const QString& currentPath);
-// Folder picker: the chosen folder (created after confirmation when it does not exist), or the
-// current text when cancelled.
-QString _GetDir(const QString& currentFolder);
+// File picker (_GetFile): the chosen existing file, or the current path when cancelled.
+QString getFile(const QString& currentPath);
+// Folder picker (_GetDir): the chosen folder (created after confirmation when it does not exist),
+// or the current text when cancelled.
+QString getDir(const QString& currentFolder);
 
 // The output folder for decoded files.
 QString outputFolder();

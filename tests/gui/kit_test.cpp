@@ -57,19 +57,18 @@ TEST_F(KitTest, ItemListAttachmentsAndTableStrings) {
         return d;
     };
     build(Page{
-        QStringLiteral("ts_Kit"),
-        {},
-        {},
-        {line(QStringLiteral("ed_Filial"), QStringLiteral("Filial"), QStringLiteral("001")),
-         line(QStringLiteral("ed_Sequen"), QStringLiteral("Sequen"), QStringLiteral("         1")),
-         line(QStringLiteral("ed_Itens"), QStringLiteral("Itens"),
-              QStringLiteral("{1|50,0000};{2|1};{3|1}"))
-             .sends(QStringLiteral("ItensParciais"),
-                    kinds::itemList(QStringLiteral("ed_Filial"), QStringLiteral("ed_Sequen"))),
-         listBox(QStringLiteral("lbx_Anexos"), QStringLiteral("Anexos"))
-             .sends(QStringLiteral("Anexos"), kinds::attachments()),
-         button(QStringLiteral("bt_Enviar"), QStringLiteral("Testar"), enviar)},
-        {}});
+        .name = QStringLiteral("ts_Kit"),
+        .controls = {
+            line(QStringLiteral("ed_Filial"), QStringLiteral("Filial"), QStringLiteral("001")),
+            line(QStringLiteral("ed_Sequen"), QStringLiteral("Sequen"),
+                 QStringLiteral("         1")),
+            line(QStringLiteral("ed_Itens"), QStringLiteral("Itens"),
+                 QStringLiteral("{1|50,0000};{2|1};{3|1}"))
+                .sends(QStringLiteral("ItensParciais"),
+                       kinds::itemList(QStringLiteral("ed_Filial"), QStringLiteral("ed_Sequen"))),
+            listBox(QStringLiteral("lbx_Anexos"), QStringLiteral("Anexos"))
+                .sends(QStringLiteral("Anexos"), kinds::attachments()),
+            button(QStringLiteral("bt_Enviar"), QStringLiteral("Testar"), enviar)}});
     auto* anexos = child<QListWidget>("lbx_Anexos");
     auto* item = new QListWidgetItem(QStringLiteral("/tmp/pasta/nota.pdf"), anexos);
     item->setData(Qt::UserRole, QStringLiteral("QUJD"));
@@ -98,18 +97,16 @@ TEST_F(KitTest, ItemListAttachmentsAndTableStrings) {
 }
 
 TEST_F(KitTest, TextReadings) {
-    build(Page{QStringLiteral("ts_Kit"),
-               {},
-               {},
-               {memo(QStringLiteral("mm_Xml"), QStringLiteral("XML")),
-                memo(QStringLiteral("mm_Wiki"), QStringLiteral("Wiki")),
-                button(QStringLiteral("bt_Xml"), QStringLiteral("XML"),
-                       send(QStringLiteral("TNFeAPI/ConsultaXMLAutenticado"),
-                            readings::storedXml(QStringLiteral("mm_Xml")))),
-                button(QStringLiteral("bt_Wiki"), QStringLiteral("Wiki"),
-                       send(QStringLiteral("TPAFAPI/GeraTabelaPerfilUFWiki"),
-                            readings::contentTextWithLineBreaks(QStringLiteral("mm_Wiki"))))},
-               {}});
+    build(Page{.name = QStringLiteral("ts_Kit"),
+               .controls = {
+                   memo(QStringLiteral("mm_Xml"), QStringLiteral("XML")),
+                   memo(QStringLiteral("mm_Wiki"), QStringLiteral("Wiki")),
+                   button(QStringLiteral("bt_Xml"), QStringLiteral("XML"),
+                          send(QStringLiteral("TNFeAPI/ConsultaXMLAutenticado"),
+                               readings::storedXml(QStringLiteral("mm_Xml")))),
+                   button(QStringLiteral("bt_Wiki"), QStringLiteral("Wiki"),
+                          send(QStringLiteral("TPAFAPI/GeraTabelaPerfilUFWiki"),
+                               readings::contentTextWithLineBreaks(QStringLiteral("mm_Wiki"))))}});
     sim.enqueue("TNFeAPI/ConsultaXMLAutenticado",
                 sim::Answer{200, "{\"result\":\"<nome>Jo\\u00E3o</nome>\"}"});
     press("bt_Xml");
@@ -131,23 +128,21 @@ TEST_F(KitTest, TextReadings) {
 
 TEST_F(KitTest, FileReadingsWriteOnlyIntoTheOutputFolder) {
     build(Page{
-        QStringLiteral("ts_Kit"),
-        {},
-        {},
-        {check(QStringLiteral("cb_Comprimir"), QStringLiteral("Comprimir"), true),
-         line(QStringLiteral("ed_Captcha"), QStringLiteral("Captcha"), QStringLiteral("velho")),
-         image(QStringLiteral("img_Captcha"), QStringLiteral("PNG")),
-         button(QStringLiteral("bt_Captcha"), QStringLiteral("Consulta Captcha"),
-                send(QStringLiteral("TCommerceLocalAPI/ConsultaCNPJCaptcha"),
-                     readings::captcha(
-                         QStringLiteral("ConsultaCNPJCaptcha"), QStringLiteral("cb_Comprimir"),
-                         QStringLiteral("img_Captcha"), QStringLiteral("ed_Captcha")))),
-         button(QStringLiteral("bt_Boletos"), QStringLiteral("Boletos"),
-                send(QStringLiteral("TCommerceLocalAPI/GeraBoletoPDF"),
-                     readings::bankSlipFiles([](PageContext& page) {
-                         return page.checked(QStringLiteral("cb_Comprimir"));
-                     })))},
-        {}});
+        .name = QStringLiteral("ts_Kit"),
+        .controls = {
+            check(QStringLiteral("cb_Comprimir"), QStringLiteral("Comprimir"), true),
+            line(QStringLiteral("ed_Captcha"), QStringLiteral("Captcha"), QStringLiteral("velho")),
+            image(QStringLiteral("img_Captcha"), QStringLiteral("PNG")),
+            button(QStringLiteral("bt_Captcha"), QStringLiteral("Consulta Captcha"),
+                   send(QStringLiteral("TCommerceLocalAPI/ConsultaCNPJCaptcha"),
+                        readings::captcha(
+                            QStringLiteral("ConsultaCNPJCaptcha"), QStringLiteral("cb_Comprimir"),
+                            QStringLiteral("img_Captcha"), QStringLiteral("ed_Captcha")))),
+            button(QStringLiteral("bt_Boletos"), QStringLiteral("Boletos"),
+                   send(QStringLiteral("TCommerceLocalAPI/GeraBoletoPDF"),
+                        readings::bankSlipFiles([](PageContext& page) {
+                            return page.checked(QStringLiteral("cb_Comprimir"));
+                        })))}});
     // A captcha picture packed in a ZIP, as the middleware sends it.
     QImage picture(20, 10, QImage::Format_RGB32);
     picture.fill(Qt::red);
@@ -183,17 +178,15 @@ TEST_F(KitTest, FileReadingsWriteOnlyIntoTheOutputFolder) {
 }
 
 TEST_F(KitTest, ResultArrayFillsATableWithReadOnlyFields) {
-    build(Page{QStringLiteral("ts_Kit"),
-               {},
-               {},
-               {button(QStringLiteral("bt_Carregar"), QStringLiteral("Carregar"),
-                       send(QStringLiteral("TCommerceAPI/DadosDevolucao"),
-                            readings::resultArrayIntoTable(
-                                QStringLiteral("vt_ProcessaDevolucao"),
-                                {{QStringLiteral("CODFIL"), QStringLiteral("CODFIL")},
-                                 {QStringLiteral("NUMITE"), QStringLiteral("NUMITE")},
-                                 {QStringLiteral("QTDPEN"), QStringLiteral("QTDPEN")}})))},
-               {}});
+    build(Page{
+        .name = QStringLiteral("ts_Kit"),
+        .controls = {button(QStringLiteral("bt_Carregar"), QStringLiteral("Carregar"),
+                            send(QStringLiteral("TCommerceAPI/DadosDevolucao"),
+                                 readings::resultArrayIntoTable(
+                                     QStringLiteral("vt_ProcessaDevolucao"),
+                                     {{QStringLiteral("CODFIL"), QStringLiteral("CODFIL")},
+                                      {QStringLiteral("NUMITE"), QStringLiteral("NUMITE")},
+                                      {QStringLiteral("QTDPEN"), QStringLiteral("QTDPEN")}})))}});
     sim.enqueue(
         "TCommerceAPI/DadosDevolucao",
         sim::Answer{

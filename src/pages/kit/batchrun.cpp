@@ -7,7 +7,8 @@
 #include "tables/memtable.h"
 #include "widgets/dialogs.h"
 #include "widgets/pageroutines.h"
-#include "widgets/textpane.h"
+
+#include <QWidget>
 
 namespace kit {
 
@@ -34,24 +35,26 @@ std::optional<QString> rangeRowCheck(MemTable& row) {
     return std::nullopt;
 }
 
-std::vector<Control> BatchRun::controls() const {
+Control BatchRun::modeControl() const {
     const BatchRun self = *this;
-    Action importAction;
-    importAction.exchange = Exchange::Custom;
-    importAction.custom = [self](PageContext& page) { self.importFile(page); };
-    Action clearAction;
-    clearAction.exchange = Exchange::Custom;
-    clearAction.custom = [self](PageContext& page) { self.clear(page); };
-    return {
-        radioGroup(modeGroup, QStringLiteral("Tipo"), modeItems, 0)
-            .whenChanged([self](PageContext& page) { self.applyMode(page); }),
-        group(groupBox, groupCaption,
-              {
-                  kit::grid(grid, table, navigator),
-                  button(importButton, QStringLiteral("Importar arquivo"), importAction),
-                  button(clearButton, QStringLiteral("Limpar grid"), clearAction),
-              }),
-    };
+    return radioGroup(modeGroup, QStringLiteral("Tipo"), modeItems, 0)
+        .whenChanged([self](PageContext& page) { self.applyMode(page); });
+}
+
+Control BatchRun::gridBox() const {
+    const BatchRun self = *this;
+    const Action importAction{.exchange = Exchange::Custom,
+                              .custom = [self](PageContext& page) { self.importFile(page); },
+                              .uses = {table}};
+    const Action clearAction{.exchange = Exchange::Custom,
+                             .custom = [self](PageContext& page) { self.clear(page); },
+                             .uses = {table}};
+    return group(groupBox, groupCaption,
+                 {
+                     kit::grid(grid, table, navigator),
+                     button(importButton, QStringLiteral("Importar arquivo"), importAction),
+                     button(clearButton, QStringLiteral("Limpar grid"), clearAction),
+                 });
 }
 
 bool BatchRun::batchMode(PageContext& page) const {
@@ -79,7 +82,7 @@ Action BatchRun::action(std::vector<Check> pageChecks, std::vector<Check> single
     Action a;
     a.exchange = Exchange::Custom;
     a.custom = [self, pageChecks, singleChecks, single](PageContext& page) {
-        page.exchange()._Conecta(false, TEnumConexaoMiddlewareTipoRetorno_Simples);
+        page.exchange().conecta(false, TEnumConexaoMiddlewareTipoRetorno_Simples);
         for (const Check& check : pageChecks)
             if (auto message = check(page))
                 throw CheckFailed(*message);
@@ -91,6 +94,12 @@ Action BatchRun::action(std::vector<Check> pageChecks, std::vector<Check> single
         s.checks.insert(s.checks.begin(), singleChecks.begin(), singleChecks.end());
         page.runAction(s);
     };
+    a.uses = singleControls;
+    a.uses << modeGroup << groupBox << table;
+    for (const auto& checks : {pageChecks, singleChecks, single.checks})
+        for (const Check& c : checks)
+            a.uses << c.names;
+    a.uses << single.dados.names << single.reading.names;
     return a;
 }
 
@@ -104,10 +113,7 @@ void BatchRun::run(PageContext& page) const {
             throw CheckFailed(*message);
     if (!page.dialogs().confirm(runConfirmation))
         return;
-    auto& request = page.as<TextPane>(QStringLiteral("mm_Request"));
-    auto& response = page.as<TextPane>(QStringLiteral("mm_Response"));
-    request.clear();
-    response.clear();
+    page.exchange().setPanes(QString(), QString());
     // Outcomes of an earlier run never stand beside this run's.
     setOutcomeWritable(t, true);
     for (t.first(); !t.eof(); t.next())
@@ -120,8 +126,8 @@ void BatchRun::run(PageContext& page) const {
         QString answerText;
         QString outcome;
         try {
-            json::JsonValue dados = rowDados(page, t);
-            const json::JsonValue envelope = page.exchange()._GetJParam(std::move(dados));
+            json::JsonValue dados = rowDados ? rowDados(page, t) : page.keyedObject(rowKeys, &t);
+            const json::JsonValue envelope = page.exchange().getJParam(std::move(dados));
             envelopeText = QString::fromStdString(json::toWireText(envelope));
             ExchangeOptions quiet;
             quiet.showInPanes = false;
@@ -146,8 +152,8 @@ void BatchRun::run(PageContext& page) const {
         t.post();
     }
     setOutcomeWritable(t, false);
-    request.setText(QStringLiteral("*** VERIFIQUE NO GRID ***"));
-    response.setText(QStringLiteral("*** VERIFIQUE NO GRID ***"));
+    page.exchange().setPanes(QStringLiteral("*** VERIFIQUE NO GRID ***"),
+                             QStringLiteral("*** VERIFIQUE NO GRID ***"));
     if (failed > 0)
         page.dialogs().message(
             QStringLiteral("%1 de %2 registro(s) terminaram com ERRO. Verifique no grid.")
@@ -157,7 +163,7 @@ void BatchRun::run(PageContext& page) const {
 }
 
 void BatchRun::importFile(PageContext& page) const {
-    const QString file = _GetFile(QString());
+    const QString file = getFile(QString());
     if (file.isEmpty())
         return;
     MemTable& t = page.table(table);

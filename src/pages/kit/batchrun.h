@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/kit/pagespec.h"
+#include "pages/kit/tablerows.h"
 
 class MemTable;
 
@@ -28,14 +29,18 @@ struct BatchRun {
     QString runConfirmation;
     QString importConfirmation;
     QString clearConfirmation;
-    // The data value of the current row.
+    // In a run, the keys whose values come from the row's cells; every other key is the
+    // page's control, as in a single request.
+    std::vector<Column> rowKeys;
+    // The data value of the current row, when it is not the page's keyed controls with rowKeys.
     std::function<json::JsonValue(PageContext&, MemTable&)> rowDados;
     // Fills the current (new) row from one line of an imported file; raises on bad values.
     std::function<void(const QString& line, MemTable&)> importLine;
 
-    // The controls: the mode group, then the group box with the grid, the navigator and the
-    // import and clear buttons.
-    std::vector<Control> controls() const;
+    // The "Tipo" radio group that switches between the single request and the run.
+    Control modeControl() const;
+    // The group box with the grid, its navigator and the import and clear buttons.
+    Control gridBox() const;
     // The page action: session check, the page's checks, then the single request or the run.
     Action action(std::vector<Check> pageChecks, std::vector<Check> singleChecks,
                   Action single) const;

@@ -59,58 +59,72 @@ Record eventRecord(const QString& eventoMemo, const QString& notaMemo) {
             {QStringLiteral("XMLNOTA"), notaMemo, RecordField::Kind::Memo}};
 }
 
+namespace {
+QStringList controlsOf(const Record& record) {
+    QStringList names;
+    for (const RecordField& f : record)
+        names.append(f.control);
+    return names;
+}
+} // namespace
+
 Reading resultText(const QString& control) {
-    return [control](PageContext& page, const HttpAnswer& answer) {
-        const json::JsonValue parsed = parseOrReport(answer);
-        const json::JsonValue* result = parsed.find("result");
-        if (!result)
-            unexpected(QStringLiteral("sem \"result\""));
-        QString text;
-        if (result->isString())
-            text = u'"' + result->toQString().replace(u'"', QStringLiteral("\\\"")) + u'"';
-        else
-            text = QString::fromStdString(json::toSigningText(*result));
-        page.setText(control, text);
-    };
+    return {[control](PageContext& page, const HttpAnswer& answer) {
+                const json::JsonValue parsed = parseOrReport(answer);
+                const json::JsonValue* result = parsed.find("result");
+                if (!result)
+                    unexpected(QStringLiteral("sem \"result\""));
+                QString text;
+                if (result->isString())
+                    text = u'"' + result->toQString().replace(u'"', QStringLiteral("\\\"")) + u'"';
+                else
+                    text = QString::fromStdString(json::toSigningText(*result));
+                page.setText(control, text);
+            },
+            {control}};
 }
 
 Reading recordReading(Record record) {
-    return [record](PageContext& page, const HttpAnswer& answer) {
-        const json::JsonValue parsed = parseOrReport(answer);
-        const json::JsonValue* result = parsed.find("result");
-        if (!result) {
-            fill(page, record, nullptr);
-            return;
-        }
-        if (!result->isObject())
-            unexpected(QStringLiteral("\"result\" não é um objeto"));
-        const auto again = json::parse(json::toWireText(*result)).value;
-        fill(page, record, &*again);
-    };
+    return {[record](PageContext& page, const HttpAnswer& answer) {
+                const json::JsonValue parsed = parseOrReport(answer);
+                const json::JsonValue* result = parsed.find("result");
+                if (!result) {
+                    fill(page, record, nullptr);
+                    return;
+                }
+                if (!result->isObject())
+                    unexpected(QStringLiteral("\"result\" não é um objeto"));
+                const auto again = json::parse(json::toWireText(*result)).value;
+                fill(page, record, &*again);
+            },
+            {controlsOf(record)}};
 }
 
 Reading eventReading(Record record) {
-    return [record](PageContext& page, const HttpAnswer& answer) {
-        const json::JsonValue parsed = parseOrReport(answer);
-        const json::JsonValue* result = parsed.find("result");
-        const json::JsonValue* conteudo =
-            result && result->isObject() ? result->find("conteudo") : nullptr;
-        if (!conteudo)
-            return;
-        const json::JsonValue* livre = conteudo->isObject() ? conteudo->find("livre") : nullptr;
-        if (livre && !livre->isObject())
-            unexpected(QStringLiteral("\"livre\" não é um objeto"));
-        fill(page, record, livre);
-    };
+    return {[record](PageContext& page, const HttpAnswer& answer) {
+                const json::JsonValue parsed = parseOrReport(answer);
+                const json::JsonValue* result = parsed.find("result");
+                const json::JsonValue* conteudo =
+                    result && result->isObject() ? result->find("conteudo") : nullptr;
+                if (!conteudo)
+                    return;
+                const json::JsonValue* livre =
+                    conteudo->isObject() ? conteudo->find("livre") : nullptr;
+                if (livre && !livre->isObject())
+                    unexpected(QStringLiteral("\"livre\" não é um objeto"));
+                fill(page, record, livre);
+            },
+            {controlsOf(record)}};
 }
 
 Reading contentText(const QString& control) {
-    return [control](PageContext& page, const HttpAnswer& answer) {
-        const json::JsonValue parsed = parseOrReport(answer);
-        const auto result = TAPIResultHelper::fromJSON(parsed, true);
-        page.setText(control, QString());
-        page.setText(control, result->Conteudo().Str);
-    };
+    return {[control](PageContext& page, const HttpAnswer& answer) {
+                const json::JsonValue parsed = parseOrReport(answer);
+                const auto result = TAPIResultHelper::fromJSON(parsed, true);
+                page.setText(control, QString());
+                page.setText(control, result->Conteudo().Str);
+            },
+            {control}};
 }
 
 } // namespace kit::fiscal

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -282,6 +283,26 @@ private:
     QWidget* m_root;
 };
 
+// Runs the page's on-show hook every time its root widget is shown.
+class ShowHook : public QObject {
+public:
+    ShowHook(PageHost& host, PageInstance& instance, QObject* parent)
+        : QObject(parent), m_host(host), m_instance(instance) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            PageContext ctx(m_host, m_instance);
+            m_host.runGuarded([&] { m_instance.declaration().onShown(ctx); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    PageHost& m_host;
+    PageInstance& m_instance;
+};
+
 } // namespace
 
 QWidget* buildPage(const Page& page, PageHost& host, QWidget* parent) {
@@ -321,6 +342,8 @@ QWidget* buildPage(const Page& page, PageHost& host, QWidget* parent) {
         PageContext ctx(host, *instance);
         page.onBuilt(ctx);
     }
+    if (page.onShown)
+        root->installEventFilter(new ShowHook(host, *instance, root));
     return root;
 }
 

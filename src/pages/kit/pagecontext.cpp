@@ -5,6 +5,7 @@
 #include "widgets/dialogs.h"
 
 #include <QAbstractButton>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimeZone>
+#include <algorithm>
 
 namespace kit {
 
@@ -103,17 +105,34 @@ MemTable& PageContext::table(const QString& name) const {
     return m_host.data().table(name);
 }
 
-json::JsonValue PageContext::keyedObject() const {
+json::JsonValue PageContext::keyedObject(const std::vector<Column>& rowKeys,
+                                         const MemTable* row) const {
     json::JsonValue o = json::JsonValue::object();
     forEachControl(m_page.declaration().controls, [&](const Control& c) {
         if (c.key.isEmpty())
             return;
+        const auto fromRow = std::find_if(rowKeys.begin(), rowKeys.end(),
+                                          [&](const Column& col) { return col.key == c.key; });
+        if (row && fromRow != rowKeys.end()) {
+            o.add(c.key.toStdString(), cellValue(*row, *fromRow));
+            return;
+        }
         const FieldValue v = value(c.name);
         if (c.omitWhenBlank && v.text.trimmed().isEmpty())
             return;
         o.add(c.key.toStdString(), c.kind(v));
     });
-    return o;
+    const QStringList& order = m_page.declaration().keyOrder;
+    if (order.isEmpty())
+        return o;
+    json::JsonValue ordered = json::JsonValue::object();
+    for (const QString& key : order)
+        if (const json::JsonValue* v = o.find(key.toStdString()))
+            ordered.add(key.toStdString(), *v);
+    for (std::size_t i = 0; i < o.size(); ++i)
+        if (!order.contains(QString::fromStdString(o.keyAt(i))))
+            ordered.add(o.keyAt(i), o.at(i));
+    return ordered;
 }
 
 Dialogs& PageContext::dialogs() const {

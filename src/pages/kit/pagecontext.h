@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/kit/pagespec.h"
+#include "pages/kit/tablerows.h"
 
 #include <QHash>
 #include <QObject>
@@ -59,8 +60,10 @@ public:
     void setEnabled(const QString& name, bool enabled) const;
     MemTable& table(const QString& name) const;
 
-    // The page's keyed controls as an object, in declaration order.
-    json::JsonValue keyedObject() const;
+    // The page's keyed controls as an object, in declaration order; with a row, the keys of
+    // rowKeys take the row's cells instead of the controls' values.
+    json::JsonValue keyedObject(const std::vector<Column>& rowKeys = {},
+                                const MemTable* row = nullptr) const;
     void runAction(const Action& action);
 
     MiddlewareExchange& exchange() const { return m_host.exchange(); }

@@ -2,6 +2,7 @@
 
 #include "common/regional.h"
 #include "pages/kit/pagecontext.h"
+#include "pages/kit/readings.h"
 #include "tables/tdmprincipal.h"
 #include "widgets/dialogs.h"
 #include "widgets/pageroutines.h"
@@ -14,19 +15,21 @@
 namespace kit {
 
 Check notBlank(const QString& control, const QString& message) {
-    return [control, message](PageContext& page) -> std::optional<QString> {
-        if (page.text(control).trimmed().isEmpty())
-            return message;
-        return std::nullopt;
-    };
+    return {[control, message](PageContext& page) -> std::optional<QString> {
+                if (page.text(control).trimmed().isEmpty())
+                    return message;
+                return std::nullopt;
+            },
+            {control}};
 }
 
 Check tableNotEmpty(const QString& table, const QString& message) {
-    return [table, message](PageContext& page) -> std::optional<QString> {
-        if (page.table(table).recordCount() == 0)
-            return message;
-        return std::nullopt;
-    };
+    return {[table, message](PageContext& page) -> std::optional<QString> {
+                if (page.table(table).recordCount() == 0)
+                    return message;
+                return std::nullopt;
+            },
+            {table}};
 }
 
 Check confirmed(const QString& question) {
@@ -47,14 +50,16 @@ Action send(const QString& path, Reading reading) {
 Action pickFile(const QString& field) {
     Action a;
     a.exchange = Exchange::Custom;
-    a.custom = [field](PageContext& page) { page.setText(field, _GetFile(page.text(field))); };
+    a.custom = [field](PageContext& page) { page.setText(field, getFile(page.text(field))); };
+    a.uses = {field};
     return a;
 }
 
 Action pickFolder(const QString& field) {
     Action a;
     a.exchange = Exchange::Custom;
-    a.custom = [field](PageContext& page) { page.setText(field, _GetDir(page.text(field))); };
+    a.custom = [field](PageContext& page) { page.setText(field, getDir(page.text(field))); };
+    a.uses = {field};
     return a;
 }
 
@@ -64,6 +69,7 @@ Action setNow(const QString& field) {
     a.custom = [field](PageContext& page) {
         page.setText(field, regional::dateTimeToStr(regional::now()));
     };
+    a.uses = {field};
     return a;
 }
 
@@ -71,6 +77,7 @@ Action clearField(const QString& field) {
     Action a;
     a.exchange = Exchange::Custom;
     a.custom = [field](PageContext& page) { page.setText(field, QString()); };
+    a.uses = {field};
     return a;
 }
 
@@ -80,6 +87,7 @@ Action copyToClipboard(const QString& field) {
     a.custom = [field](PageContext& page) {
         QGuiApplication::clipboard()->setText(page.text(field));
     };
+    a.uses = {field};
     return a;
 }
 
@@ -207,6 +215,18 @@ Control tab(const QString& name, const QString& caption, std::vector<Control> ch
     Control c = make(name, WidgetKind::Tab, {}, caption);
     c.children = std::move(children);
     return c;
+}
+
+Control& Control::withNowButton(const QString& buttonName) {
+    return withButton(buttonName, QStringLiteral("Atualiza data"), setNow(name));
+}
+
+Control& Control::withPrinterLookup(const QString& buttonName,
+                                    std::function<QString(PageContext&)> tipoComunicacao) {
+    return withButton(buttonName, QStringLiteral("Consulta Impressoras"),
+                      readings::printerLookup(name, tipoComunicacao
+                                                        ? std::move(tipoComunicacao)
+                                                        : readings::fixedText(QString())));
 }
 
 void forEachControl(const std::vector<Control>& controls,

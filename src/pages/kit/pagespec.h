@@ -44,7 +44,7 @@ enum class WidgetKind {
 };
 
 // A check before sending: the message to show when it fails, nothing when it passes.
-using Check = std::function<std::optional<QString>(PageContext&)>;
+using Check = Named<std::optional<QString>(PageContext&)>;
 // Fails with the message when the control's text is blank after trimming.
 Check notBlank(const QString& control, const QString& message);
 // Fails with the message when the input table shows no row.
@@ -53,7 +53,7 @@ Check tableNotEmpty(const QString& table, const QString& message);
 Check confirmed(const QString& question);
 
 // Reads the answer of an action (after it was shown in the panes).
-using Reading = std::function<void(PageContext&, const HttpAnswer&)>;
+using Reading = Named<void(PageContext&, const HttpAnswer&)>;
 using ActionFn = std::function<void(PageContext&)>;
 
 enum class Exchange {
@@ -74,6 +74,7 @@ struct Action {
     Reading reading; // default: the answer is only shown
     ActionFn custom; // Exchange::Custom
     ExchangeOptions options;
+    QStringList uses; // controls a custom action reads, for the page lint
 };
 
 // The standard exchange to the service path, with the answer read by the reading (if any).
@@ -112,7 +113,8 @@ struct Control {
     std::function<void(PageContext&)> onChanged; // text, check or selection changed
     std::vector<Control> children;               // Group, Tabs, Tab
 
-    Control& sends(const QString& jsonKey, ValueKind valueKind) {
+    // Sent under the key, as text unless another kind is given.
+    Control& sends(const QString& jsonKey, ValueKind valueKind = kinds::text()) {
         key = jsonKey;
         kind = std::move(valueKind);
         return *this;
@@ -141,6 +143,12 @@ struct Control {
         buddyAction = std::move(a);
         return *this;
     }
+    // An "Atualiza data" button beside the field that puts the current date and time in it.
+    Control& withNowButton(const QString& buttonName);
+    // A "Consulta Impressoras" button beside the list that fills it with the printers of the
+    // communication type (none: every printer).
+    Control& withPrinterLookup(const QString& buttonName,
+                               std::function<QString(PageContext&)> tipoComunicacao = {});
     Control& whenChanged(std::function<void(PageContext&)> f) {
         onChanged = std::move(f);
         return *this;
@@ -173,12 +181,19 @@ Control group(const QString& name, const QString& caption, std::vector<Control> 
 Control tabs(const QString& name, std::vector<Control> tabPages);
 Control tab(const QString& name, const QString& caption, std::vector<Control> children);
 
+// A page, declared with designated initialisers:
+//   Page{.name = u"ts_Sobre"_s, .controls = {...}}
+// Its caption and place in the window are the tree's (app/pagetree.cpp).
 struct Page {
-    QString name;     // the tab's object name
+    QString name; // the tab's object name
+    std::vector<Control> controls;
     QString groupBox; // optional group box around the controls
     QString groupTitle;
-    std::vector<Control> controls;
-    std::function<void(PageContext&)> onBuilt;
+    // The keys of the data value in this order when it differs from the controls' tab order
+    // (keys not listed follow, in tab order).
+    QStringList keyOrder;
+    std::function<void(PageContext&)> onBuilt; // once, after the widgets exist
+    std::function<void(PageContext&)> onShown; // every time the page is shown
 };
 
 // Every control of a page, containers' children included, in tab order.

@@ -20,6 +20,13 @@
 namespace kit::readings {
 
 namespace {
+QStringList secondOf(const std::vector<std::pair<QString, QString>>& pairs) {
+    QStringList names;
+    for (const auto& [first, second] : pairs)
+        names.append(second);
+    return names;
+}
+
 const json::JsonValue* member(const json::JsonValue* o, const char* key) {
     return o && o->isObject() ? o->find(key) : nullptr;
 }
@@ -38,41 +45,45 @@ Reading saveFileRecord(const QString& method) {
 }
 
 Reading fileRecordNamesInto(const QString& listControl, const QString& arrayName) {
-    return [=](PageContext& page, const HttpAnswer& answer) {
-        auto& list = page.as<QComboBox>(listControl);
-        list.clear();
-        const auto parsed = parseUtf8Answer(answer.body);
-        const json::JsonValue* livre =
-            member(member(member(parsed ? &*parsed : nullptr, "result"), "conteudo"), "livre");
-        if (const auto files = TArquivoHelper::ListaFromJSON(livre, arrayName))
-            for (const TArquivo& f : *files)
-                list.addItem(f.Nome);
-    };
+    return {[=](PageContext& page, const HttpAnswer& answer) {
+                auto& list = page.as<QComboBox>(listControl);
+                list.clear();
+                const auto parsed = parseUtf8Answer(answer.body);
+                const json::JsonValue* livre = member(
+                    member(member(parsed ? &*parsed : nullptr, "result"), "conteudo"), "livre");
+                if (const auto files = TArquivoHelper::ListaFromJSON(livre, arrayName))
+                    for (const TArquivo& f : *files)
+                        list.addItem(f.Nome);
+            },
+            {listControl}};
 }
 
 Reading resultMembersIntoFields(const std::vector<std::pair<QString, QString>>& keysToControls) {
-    return [=](PageContext& page, const HttpAnswer& answer) {
-        const auto parsed = parseUtf8Answer(answer.body);
-        const json::JsonValue* result = member(parsed ? &*parsed : nullptr, "result");
-        if (!result || !result->isObject())
-            throw Exception(QStringLiteral(
-                "Resposta inesperada: \"result\" não é um objeto. Nenhum campo foi alterado."));
-        for (const auto& [key, control] : keysToControls)
-            page.setText(control, TJSONUtil::GetStr(result, key));
-    };
+    return {
+        [=](PageContext& page, const HttpAnswer& answer) {
+            const auto parsed = parseUtf8Answer(answer.body);
+            const json::JsonValue* result = member(parsed ? &*parsed : nullptr, "result");
+            if (!result || !result->isObject())
+                throw Exception(QStringLiteral(
+                    "Resposta inesperada: \"result\" não é um objeto. Nenhum campo foi alterado."));
+            for (const auto& [key, control] : keysToControls)
+                page.setText(control, TJSONUtil::GetStr(result, key));
+        },
+        {secondOf(keysToControls)}};
 }
 
 Reading resultIntoField(const QString& control) {
-    return [=](PageContext& page, const HttpAnswer& answer) {
-        const auto parsed = parseUtf8Answer(answer.body);
-        const json::JsonValue* result = member(parsed ? &*parsed : nullptr, "result");
-        if (!result)
-            throw Exception(
-                QStringLiteral("Resposta inesperada: sem \"result\". O campo não foi alterado."));
-        page.setText(control, result->isString()
-                                  ? result->toQString()
-                                  : QString::fromStdString(json::toWireText(*result)));
-    };
+    return {[=](PageContext& page, const HttpAnswer& answer) {
+                const auto parsed = parseUtf8Answer(answer.body);
+                const json::JsonValue* result = member(parsed ? &*parsed : nullptr, "result");
+                if (!result)
+                    throw Exception(QStringLiteral(
+                        "Resposta inesperada: sem \"result\". O campo não foi alterado."));
+                page.setText(control, result->isString()
+                                          ? result->toQString()
+                                          : QString::fromStdString(json::toWireText(*result)));
+            },
+            {control}};
 }
 
 Reading answerInMessageBox() {
@@ -103,79 +114,86 @@ Reading bankSlipFiles(std::function<bool(PageContext&)> packed) {
 
 Reading captcha(const QString& method, const QString& packedCheck, const QString& image,
                 const QString& captchaField) {
-    return [=](PageContext& page, const HttpAnswer& answer) {
-        const bool packed = page.checked(packedCheck);
-        ResultDecodeBase64(method, packed ? QStringLiteral("zip") : QStringLiteral("png"),
-                           answer.body);
-        const QDir out(outputFolder());
-        if (packed)
-            DescompactFile(out.filePath(method + QStringLiteral(".zip")), out.path());
-        const QString png = out.filePath(method + QStringLiteral(".png"));
-        if (!QFile::exists(png))
-            return;
-        page.setText(captchaField, QString());
-        QPixmap picture;
-        if (!picture.load(png, "PNG"))
-            throw Exception(QStringLiteral("A imagem \"%1\" não é um PNG válido.").arg(png));
-        page.as<QLabel>(image).setPixmap(picture);
-    };
+    return {[=](PageContext& page, const HttpAnswer& answer) {
+                const bool packed = page.checked(packedCheck);
+                ResultDecodeBase64(method, packed ? QStringLiteral("zip") : QStringLiteral("png"),
+                                   answer.body);
+                const QDir out(outputFolder());
+                if (packed)
+                    DescompactFile(out.filePath(method + QStringLiteral(".zip")), out.path());
+                const QString png = out.filePath(method + QStringLiteral(".png"));
+                if (!QFile::exists(png))
+                    return;
+                page.setText(captchaField, QString());
+                QPixmap picture;
+                if (!picture.load(png, "PNG"))
+                    throw Exception(
+                        QStringLiteral("A imagem \"%1\" não é um PNG válido.").arg(png));
+                page.as<QLabel>(image).setPixmap(picture);
+            },
+            {packedCheck, image, captchaField}};
 }
 
 Reading resultArrayIntoTable(const QString& table,
                              const std::vector<std::pair<QString, QString>>& keysToFields) {
-    return [=](PageContext& page, const HttpAnswer& answer) {
-        const auto parsed = parseUtf8Answer(answer.body);
-        const json::JsonValue* result = member(parsed ? &*parsed : nullptr, "result");
-        if (!result || !result->isArray())
-            throw Exception(QStringLiteral(
-                "Resposta inesperada: \"result\" não é uma lista. A tabela não foi alterada."));
-        MemTable& t = page.table(table);
-        t.close();
-        t.open();
-        std::vector<std::pair<QString, bool>> readOnly;
-        for (const auto& [key, field] : keysToFields) {
-            readOnly.emplace_back(field, t.field(field).readOnly);
-            t.setReadOnly(field, false);
-        }
-        for (std::size_t i = 0; i < result->size(); ++i) {
-            const json::JsonValue& row = result->at(i);
-            t.append();
+    return {
+        [=](PageContext& page, const HttpAnswer& answer) {
+            const auto parsed = parseUtf8Answer(answer.body);
+            const json::JsonValue* result = member(parsed ? &*parsed : nullptr, "result");
+            if (!result || !result->isArray())
+                throw Exception(QStringLiteral(
+                    "Resposta inesperada: \"result\" não é uma lista. A tabela não foi alterada."));
+            MemTable& t = page.table(table);
+            t.close();
+            t.open();
+            std::vector<std::pair<QString, bool>> readOnly;
             for (const auto& [key, field] : keysToFields) {
-                const json::JsonValue* v = TJSONUtil::GetValue(row, key);
-                if (v && (v->isString() || v->isNumber()))
-                    t.setValue(field, v->isNumber() ? QVariant(v->toQString().toDouble())
-                                                    : QVariant(v->toQString()));
-                else if (v && v->isBool())
-                    t.setValue(field, v->isTrue());
+                readOnly.emplace_back(field, t.field(field).readOnly);
+                t.setReadOnly(field, false);
             }
-            t.post();
-        }
-        for (const auto& [field, was] : readOnly)
-            t.setReadOnly(field, was);
-        t.first();
-    };
+            for (std::size_t i = 0; i < result->size(); ++i) {
+                const json::JsonValue& row = result->at(i);
+                t.append();
+                for (const auto& [key, field] : keysToFields) {
+                    const json::JsonValue* v = TJSONUtil::GetValue(row, key);
+                    if (v && (v->isString() || v->isNumber()))
+                        t.setValue(field, v->isNumber() ? QVariant(v->toQString().toDouble())
+                                                        : QVariant(v->toQString()));
+                    else if (v && v->isBool())
+                        t.setValue(field, v->isTrue());
+                }
+                t.post();
+            }
+            for (const auto& [field, was] : readOnly)
+                t.setReadOnly(field, was);
+            t.first();
+        },
+        {table}};
 }
 
 Reading contentTextWithLineBreaks(const QString& control) {
-    return [=](PageContext& page, const HttpAnswer& answer) {
-        const auto parsed = parseUtf8Answer(answer.body);
-        if (!parsed || !parsed->isObject())
-            throw Exception(QStringLiteral("Resposta inesperada: o texto não é um objeto JSON."));
-        const auto result = TAPIResultHelper::fromJSON(*parsed, true);
-        if (!result->Controle().Err)
-            page.setText(control, result->Conteudo().Str.replace(QStringLiteral("/n"),
-                                                                 QStringLiteral("\r\n")));
-    };
+    return {[=](PageContext& page, const HttpAnswer& answer) {
+                const auto parsed = parseUtf8Answer(answer.body);
+                if (!parsed || !parsed->isObject())
+                    throw Exception(
+                        QStringLiteral("Resposta inesperada: o texto não é um objeto JSON."));
+                const auto result = TAPIResultHelper::fromJSON(*parsed, true);
+                if (!result->Controle().Err)
+                    page.setText(control, result->Conteudo().Str.replace(QStringLiteral("/n"),
+                                                                         QStringLiteral("\r\n")));
+            },
+            {control}};
 }
 
 Reading storedXml(const QString& memo) {
-    return [=](PageContext& page, const HttpAnswer& answer) {
-        const auto parsed = parseUtf8Answer(answer.body);
-        if (!parsed || !parsed->isObject())
-            throw Exception(QStringLiteral(
-                "Resposta inesperada: o texto não é um objeto JSON. O campo não foi alterado."));
-        page.setText(memo, TJSONUtil::GetStr(&*parsed, QStringLiteral("result")));
-    };
+    return {[=](PageContext& page, const HttpAnswer& answer) {
+                const auto parsed = parseUtf8Answer(answer.body);
+                if (!parsed || !parsed->isObject())
+                    throw Exception(QStringLiteral("Resposta inesperada: o texto não é um objeto "
+                                                   "JSON. O campo não foi alterado."));
+                page.setText(memo, TJSONUtil::GetStr(&*parsed, QStringLiteral("result")));
+            },
+            {memo}};
 }
 
 Action printerLookup(const QString& listControl,
@@ -186,6 +204,7 @@ Action printerLookup(const QString& listControl,
         TConexaoAPIConsultaImpressoras(page.exchange(), page.as<QComboBox>(listControl),
                                        tipoComunicacao(page));
     };
+    a.uses = {listControl};
     return a;
 }
 

@@ -23,7 +23,6 @@ std::optional<json::JsonValue> emptyPathValue(const FieldValue& v, EmptyPath pol
     case EmptyPath::Error:
         throw EFileError(QStringLiteral("Informe o arquivo (%1).").arg(v.name));
     case EmptyPath::EmptyText:
-    case EmptyPath::Omit:
         break;
     }
     return TJSONUtil::SetStr(QString());
@@ -182,14 +181,15 @@ ValueKind fileText(EmptyPath policy) {
 }
 
 ValueKind markedFileText(const QString& markerControl, EmptyPath policy) {
-    return [markerControl, policy](const FieldValue& v) {
-        if (auto empty = emptyPathValue(v, policy))
-            return *empty;
-        QString marker = v.page ? v.page->text(markerControl) : QString();
-        if (marker.isEmpty())
-            marker = QStringLiteral("\\n");
-        return TJSONUtil::SetStr(FileToStr(v.text, marker));
-    };
+    return {[markerControl, policy](const FieldValue& v) {
+                if (auto empty = emptyPathValue(v, policy))
+                    return *empty;
+                QString marker = v.page ? v.page->text(markerControl) : QString();
+                if (marker.isEmpty())
+                    marker = QStringLiteral("\\n");
+                return TJSONUtil::SetStr(FileToStr(v.text, marker));
+            },
+            {markerControl}};
 }
 
 ValueKind rawFileText(EmptyPath policy) {
@@ -221,28 +221,30 @@ ValueKind linesAsObjects(const QString& key) {
 }
 
 ValueKind itemList(const QString& codfilControl, const QString& sequenControl) {
-    return [=](const FieldValue& v) {
-        json::JsonValue items = json::JsonValue::array();
-        const QString text = v.text.trimmed();
-        if (text.isEmpty())
+    return {
+        [=](const FieldValue& v) {
+            json::JsonValue items = json::JsonValue::array();
+            const QString text = v.text.trimmed();
+            if (text.isEmpty())
+                return items;
+            for (QString piece : text.split(u';')) {
+                piece.remove(piece.indexOf(u'{'), piece.contains(u'{') ? 1 : 0);
+                piece.remove(piece.indexOf(u'}'), piece.contains(u'}') ? 1 : 0);
+                const QStringList parts = piece.split(u'|');
+                if (parts.size() < 2)
+                    throw Exception(
+                        QStringLiteral("Item inválido: \"%1\". Use o formato {item|quantidade}.")
+                            .arg(piece));
+                json::JsonValue item = json::JsonValue::object();
+                item.add("Codfil", TJSONUtil::SetStr(v.page->text(codfilControl)));
+                item.add("Sequen", TJSONUtil::SetStr(v.page->text(sequenControl)));
+                item.add("Numite", TJSONUtil::SetInt(regional::strToInt(parts[0])));
+                item.add("Qtdmov", TJSONUtil::SetCurr(regional::Currency::fromText(parts[1])));
+                items.append(std::move(item));
+            }
             return items;
-        for (QString piece : text.split(u';')) {
-            piece.remove(piece.indexOf(u'{'), piece.contains(u'{') ? 1 : 0);
-            piece.remove(piece.indexOf(u'}'), piece.contains(u'}') ? 1 : 0);
-            const QStringList parts = piece.split(u'|');
-            if (parts.size() < 2)
-                throw Exception(
-                    QStringLiteral("Item inválido: \"%1\". Use o formato {item|quantidade}.")
-                        .arg(piece));
-            json::JsonValue item = json::JsonValue::object();
-            item.add("Codfil", TJSONUtil::SetStr(v.page->text(codfilControl)));
-            item.add("Sequen", TJSONUtil::SetStr(v.page->text(sequenControl)));
-            item.add("Numite", TJSONUtil::SetInt(regional::strToInt(parts[0])));
-            item.add("Qtdmov", TJSONUtil::SetCurr(regional::Currency::fromText(parts[1])));
-            items.append(std::move(item));
-        }
-        return items;
-    };
+        },
+        {codfilControl, sequenControl}};
 }
 
 ValueKind attachments() {
@@ -278,21 +280,24 @@ DadosFn emptyObject() {
 }
 
 DadosFn bareString(const QString& control) {
-    return [control](PageContext& page) { return json::JsonValue::string(page.text(control)); };
+    return {[control](PageContext& page) { return json::JsonValue::string(page.text(control)); },
+            {control}};
 }
 
 DadosFn freeJson(const QString& control, bool asciiFirst) {
-    return [control, asciiFirst](PageContext& page) {
-        const QString text = page.text(control).trimmed();
-        const QByteArray bytes = asciiFirst ? toAscii(text) : text.toUtf8();
-        json::ParseResult parsed =
-            json::parse(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-        if (!parsed.value)
-            throw Exception(QStringLiteral("JSON inválido (posição %1): %2. Nada foi enviado.")
-                                .arg(parsed.errorOffset)
-                                .arg(QString::fromStdString(parsed.error)));
-        return std::move(*parsed.value);
-    };
+    return {[control, asciiFirst](PageContext& page) {
+                const QString text = page.text(control).trimmed();
+                const QByteArray bytes = asciiFirst ? toAscii(text) : text.toUtf8();
+                json::ParseResult parsed =
+                    json::parse(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+                if (!parsed.value)
+                    throw Exception(
+                        QStringLiteral("JSON inválido (posição %1): %2. Nada foi enviado.")
+                            .arg(parsed.errorOffset)
+                            .arg(QString::fromStdString(parsed.error)));
+                return std::move(*parsed.value);
+            },
+            {control}};
 }
 
 } // namespace dados

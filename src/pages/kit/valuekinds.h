@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/jsonvalue.h"
+#include "pages/kit/named.h"
 
 #include <QDateTime>
 #include <QString>
@@ -25,10 +26,10 @@ struct FieldValue {
 };
 
 // A value kind turns a control's value into the JSON value sent under its key.
-using ValueKind = std::function<json::JsonValue(const FieldValue&)>;
+using ValueKind = Named<json::JsonValue(const FieldValue&)>;
 
 // What a file-reading kind does with an empty path.
-enum class EmptyPath { Error, EmptyText, Omit };
+enum class EmptyPath { Error, EmptyText };
 
 namespace kinds {
 // Text as typed, through the valid-character filter.
@@ -102,7 +103,7 @@ ValueKind constant(const json::JsonValue& value);
 } // namespace kinds
 
 // Data value builders that are not built from the controls' keys.
-using DadosFn = std::function<json::JsonValue(PageContext&)>;
+using DadosFn = Named<json::JsonValue(PageContext&)>;
 namespace dados {
 DadosFn emptyString(); // "Dados":""
 DadosFn emptyObject(); // "Dados":{}
