@@ -123,11 +123,11 @@ TEST_F(ConnectionPagesTest, EachPageSendsItsDataValue) {
     };
     for (const auto& c : cases) {
         sim.clearReceived();
-        recorded->messages.clear();
+        seen().clear();
         for (const auto& [field, value] : c.edits)
             setText(QString::fromLatin1(field), value);
         click(QString::fromLatin1(c.button));
-        EXPECT_TRUE(recorded->messages.empty()) << c.name << ": " << shownMessages().toStdString();
+        EXPECT_TRUE(seen().empty()) << c.name << ": " << shownMessages().toStdString();
         const auto got = received();
         ASSERT_EQ(got.size(), 1u) << c.name;
         EXPECT_EQ(got[0].path, c.path) << c.name;
@@ -176,8 +176,8 @@ TEST_F(ConnectionPagesTest, TypedEchoFillsTheRightColumn) {
     EXPECT_EQ(text(QStringLiteral("ed_IntegerRetornoTestaComunicacao")),
               QStringLiteral("-999999999"));
     EXPECT_EQ(paneText(QStringLiteral("mm_Response")), before);
-    ASSERT_EQ(recorded->messages.size(), 1u);
-    EXPECT_TRUE(recorded->messages[0].text.startsWith(QStringLiteral("Socket Error # 10061")));
+    ASSERT_EQ(seen().size(), 1u);
+    EXPECT_TRUE(seen()[0].text.startsWith(QStringLiteral("Socket Error # 10061")));
 }
 
 TEST_F(ConnectionPagesTest, PrinterLookupFillsAndEmptiesTheList) {
@@ -196,7 +196,7 @@ TEST_F(ConnectionPagesTest, PrinterLookupFillsAndEmptiesTheList) {
                 sim::Answer{200, R"({"result":{"controle":{"err":false}}})"});
     click(QStringLiteral("bt_ConsultaImpressora"));
     EXPECT_EQ(lista->count(), 0);
-    EXPECT_TRUE(recorded->messages.empty()) << shownMessages().toStdString();
+    EXPECT_TRUE(seen().empty()) << shownMessages().toStdString();
 }
 
 TEST_F(ConnectionPagesTest, SignedXmlIsSavedOnlyWhenPackedAndWithoutError) {
@@ -221,15 +221,15 @@ TEST_F(ConnectionPagesTest, SignedXmlIsSavedOnlyWhenPackedAndWithoutError) {
     QFile users(QStringLiteral("nota.zip"));
     ASSERT_TRUE(users.open(QIODevice::ReadOnly));
     EXPECT_EQ(users.readAll(), QByteArray("do usuário"));
-    EXPECT_TRUE(recorded->messages.empty()) << shownMessages().toStdString();
+    EXPECT_TRUE(seen().empty()) << shownMessages().toStdString();
 }
 
 TEST_F(ConnectionPagesTest, GenericPageChecksTheJsonBeforeSending) {
     click(
         QStringLiteral("btGenericAPITestar")); // the sample is an object, the box asks for an array
     EXPECT_TRUE(received().empty());
-    ASSERT_EQ(recorded->messages.size(), 1u);
-    EXPECT_EQ(recorded->messages[0].text, QStringLiteral("Invalid class typecast"));
+    ASSERT_EQ(seen().size(), 1u);
+    EXPECT_EQ(seen()[0].text, QStringLiteral("Invalid class typecast"));
 
     find<QCheckBox>(QStringLiteral("cbGenericAPITipoParametro"))->setChecked(false);
     click(QStringLiteral("btGenericAPITestar"));
@@ -242,9 +242,9 @@ TEST_F(ConnectionPagesTest, GenericPageChecksTheJsonBeforeSending) {
         ->setPlainText(QStringLiteral("{\"a\": "));
     click(QStringLiteral("btGenericAPITestar"));
     EXPECT_TRUE(received().empty());
-    ASSERT_EQ(recorded->messages.size(), 2u);
-    EXPECT_TRUE(recorded->messages[1].text.startsWith(QStringLiteral("JSON inválido")))
-        << recorded->messages[1].text.toStdString();
+    ASSERT_EQ(seen().size(), 2u);
+    EXPECT_TRUE(seen()[1].text.startsWith(QStringLiteral("JSON inválido")))
+        << seen()[1].text.toStdString();
 
     find<QPlainTextEdit>(QStringLiteral("edGenericAPIJSON"))
         ->setPlainText(QStringLiteral("{\"nome\":\"Jo\u00E3o\"}"));
@@ -253,6 +253,7 @@ TEST_F(ConnectionPagesTest, GenericPageChecksTheJsonBeforeSending) {
     ASSERT_EQ(received().size(), 1u);
     EXPECT_EQ(received()[0].path, "TCommerceAPI/");
     EXPECT_EQ(lastDados(false), R"({"nome":"Jo?o"})"); // reduced to ASCII before parsing
+    expectMessage(QStringLiteral("404 Not Found"));    // no service of that name
     click(QStringLiteral("btGenericAPILimpar"));
     EXPECT_EQ(text(QStringLiteral("edGenericAPIJSON")), QString());
 }

@@ -64,7 +64,7 @@ TEST_F(WindowTest, NavigatorOnAClosedTableShowsTheError) {
     QCoreApplication::processEvents();
     QTest::mouseClick(navigator->findChild<QToolButton*>(QStringLiteral("nv_Devolucao_inserir")),
                       Qt::LeftButton);
-    ASSERT_EQ(recorded->messages.size(), 1u);
-    EXPECT_TRUE(recorded->messages[0].text.contains(QStringLiteral("closed dataset")));
+    ASSERT_EQ(seen().size(), 1u);
+    EXPECT_TRUE(seen()[0].text.contains(QStringLiteral("closed dataset")));
     EXPECT_FALSE(devolucao.isOpen());
 }

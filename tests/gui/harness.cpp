@@ -23,6 +23,10 @@ void WindowTest::SetUp() {
 }
 
 void WindowTest::TearDown() {
+    for (const auto& m : recorded->messages)
+        ADD_FAILURE() << "a message no test expected: " << m.text.toStdString();
+    EXPECT_TRUE(recorded->confirmAnswers.empty()) << "queued confirmation answers were not used";
+    EXPECT_TRUE(recorded->fileAnswers.empty()) << "queued file answers were not used";
     window.reset();
     dm.reset();
     setDialogs(nullptr);
@@ -68,7 +72,20 @@ json::JsonValue WindowTest::body(const sim::Request& request) const {
 
 QString WindowTest::shownMessages() const {
     QStringList all;
-    for (const auto& m : recorded->messages)
+    for (const auto& m : recorded->takeMessages())
         all << m.text;
     return all.join(QStringLiteral(" | "));
+}
+
+void WindowTest::expectMessage(const QString& part) {
+    const auto shown = recorded->takeMessages();
+    ASSERT_EQ(shown.size(), 1u) << "expected one message containing: " << part.toStdString();
+    EXPECT_TRUE(shown[0].text.contains(part))
+        << shown[0].text.toStdString() << " does not contain " << part.toStdString();
+}
+
+std::vector<RecordingDialogs::Shown>& WindowTest::seen() {
+    for (auto& m : recorded->takeMessages())
+        seenMessages.push_back(std::move(m));
+    return seenMessages;
 }

@@ -12,8 +12,11 @@
 
 #include <deque>
 #include <memory>
+#include <utility>
 
-// Answers and records every dialog instead of showing it.
+// Answers and records every dialog instead of showing it. Strict: a question or file dialog
+// without a queued answer fails the test, and the fixture's teardown fails when a queued answer
+// was not used or a message was shown that the test did not take.
 class RecordingDialogs : public Dialogs {
 public:
     struct Shown {
@@ -22,26 +25,32 @@ public:
     };
     std::vector<Shown> messages;
     std::vector<QString> confirmations;
-    std::deque<bool> confirmAnswers; // default: yes
-    std::deque<QString> fileAnswers; // default: cancel ("")
+    std::deque<bool> confirmAnswers;
+    std::deque<QString> fileAnswers; // "" answers as a cancelled dialog
 
     void message(const QString& text, Kind kind) override { messages.push_back({text, kind}); }
     bool confirm(const QString& text) override {
         confirmations.push_back(text);
-        return take(confirmAnswers, true);
+        return take(confirmAnswers, false, text);
     }
-    QString openFile(const QString&, const QString&, const QString&) override {
-        return take(fileAnswers, QString());
+    QString openFile(const QString& title, const QString&, const QString&) override {
+        return take(fileAnswers, QString(), title);
     }
-    QString saveFile(const QString&, const QString&, const QString&) override {
-        return take(fileAnswers, QString());
+    QString saveFile(const QString& title, const QString&, const QString&) override {
+        return take(fileAnswers, QString(), title);
     }
-    QString folder(const QString&, const QString&) override { return take(fileAnswers, QString()); }
+    QString folder(const QString& title, const QString&) override {
+        return take(fileAnswers, QString(), title);
+    }
+    // The messages shown so far; the test has seen them.
+    std::vector<Shown> takeMessages() { return std::exchange(messages, {}); }
 
 private:
-    template <typename T> static T take(std::deque<T>& queue, T fallback) {
-        if (queue.empty())
+    template <typename T> static T take(std::deque<T>& queue, T fallback, const QString& what) {
+        if (queue.empty()) {
+            ADD_FAILURE() << "a dialog asked without a queued answer: " << what.toStdString();
             return fallback;
+        }
         T v = queue.front();
         queue.pop_front();
         return v;
@@ -70,13 +79,18 @@ protected:
     std::vector<sim::Request> received() const { return sim.received(); }
     // The request's body, parsed; fails the test when it is not JSON.
     json::JsonValue body(const sim::Request& request) const;
-    // Messages shown so far, joined.
+    // Messages shown so far, joined; they count as taken.
     QString shownMessages() const;
+    // Takes the messages shown so far and expects exactly one, containing the text.
+    void expectMessage(const QString& part);
+    // Every message the test has taken so far, the ones shown since the last call included.
+    std::vector<RecordingDialogs::Shown>& seen();
 
     QTemporaryDir workDir;
     QString previousDir;
     sim::MiddlewareSim sim;
     RecordingDialogs* recorded = nullptr; // owned by the dialogs seam
+    std::vector<RecordingDialogs::Shown> seenMessages;
     std::unique_ptr<TdmPrincipal> dm;
     std::unique_ptr<TfrmPrincipal> window;
 };

@@ -91,9 +91,8 @@ TEST_F(KitTest, ItemListAttachmentsAndTableStrings) {
     child<QLineEdit>("ed_Itens")->setText(QStringLiteral("{1|x}"));
     press("bt_Enviar");
     EXPECT_TRUE(received().empty());
-    ASSERT_FALSE(recorded->messages.empty());
-    EXPECT_EQ(recorded->messages.back().text,
-              QStringLiteral("'x' is not a valid floating point value"));
+    ASSERT_FALSE(seen().empty());
+    EXPECT_EQ(seen().back().text, QStringLiteral("'x' is not a valid floating point value"));
 }
 
 TEST_F(KitTest, TextReadings) {
@@ -160,7 +159,7 @@ TEST_F(KitTest, FileReadingsWriteOnlyIntoTheOutputFolder) {
                 sim::Answer{200, R"({"result":{"controle":{"err":false},"conteudo":{"str":")" +
                                      zipped.toStdString() + "\"}}}"});
     press("bt_Captcha");
-    EXPECT_TRUE(recorded->messages.empty()) << shownMessages().toStdString();
+    EXPECT_TRUE(seen().empty()) << shownMessages().toStdString();
     EXPECT_EQ(local("ed_Captcha"), QString());
     ASSERT_TRUE(child<QLabel>("img_Captcha")->pixmap().size() == QSize(20, 10));
     EXPECT_TRUE(QFile::exists(QStringLiteral("Arquivos/ConsultaCNPJCaptcha.zip")));
@@ -204,5 +203,5 @@ TEST_F(KitTest, ResultArrayFillsATableWithReadOnlyFields) {
     sim.enqueue("TCommerceAPI/DadosDevolucao", sim::Answer{200, R"({"result":{"nada":1}})"});
     press("bt_Carregar");
     EXPECT_EQ(t.recordCount(), 2); // not a list: the table stays as it was
-    EXPECT_FALSE(recorded->messages.empty());
+    EXPECT_FALSE(seen().empty());
 }

@@ -43,7 +43,7 @@ protected:
     }
     void run(const NfeCase& c) {
         sim.clearReceived();
-        recorded->messages.clear();
+        seen().clear();
         for (const auto& [field, value] : c.edits)
             setText(QString::fromLatin1(field), value);
         click(QString::fromLatin1(c.button));
@@ -116,8 +116,7 @@ TEST_F(NfePagesTest, EachPageSendsItsDataValueInKeyOrder) {
     };
     for (const auto& c : cases) {
         run(c);
-        EXPECT_TRUE(recorded->messages.empty())
-            << c.button << ": " << shownMessages().toStdString();
+        EXPECT_TRUE(seen().empty()) << c.button << ": " << shownMessages().toStdString();
         ASSERT_EQ(received().size(), 1u) << c.button;
         EXPECT_EQ(received()[0].path, c.path);
         EXPECT_EQ(lastDados(), c.dados) << c.button;
@@ -147,9 +146,9 @@ TEST_F(NfePagesTest, MissingFilesAndBadValuesStopBeforeSending) {
     for (const auto& c : cases) {
         run({c.button, {{c.field, c.value}}, "", ""});
         EXPECT_TRUE(received().empty()) << c.button;
-        ASSERT_EQ(recorded->messages.size(), 1u) << c.button;
-        EXPECT_TRUE(recorded->messages[0].text.startsWith(QString::fromUtf8(c.message)))
-            << recorded->messages[0].text.toStdString();
+        ASSERT_EQ(seen().size(), 1u) << c.button;
+        EXPECT_TRUE(seen()[0].text.startsWith(QString::fromUtf8(c.message)))
+            << seen()[0].text.toStdString();
     }
 }
 
@@ -173,8 +172,8 @@ TEST_F(NfePagesTest, SatRecordReading) {
     // Not JSON: a message, and the fields keep what they held.
     sim.enqueue("TNFeAPI/CancelaCFeSAT", sim::Answer{200, "<html>erro</html>", "text/html"});
     click(QStringLiteral("bt_TestarCancelarCFeSAT"));
-    ASSERT_EQ(recorded->messages.size(), 1u);
-    EXPECT_TRUE(recorded->messages[0].text.contains(QStringLiteral("não é JSON")));
+    ASSERT_EQ(seen().size(), 1u);
+    EXPECT_TRUE(seen()[0].text.contains(QStringLiteral("não é JSON")));
     EXPECT_EQ(text(QStringLiteral("ed_RetornoCancelarCFeSAT")), QStringLiteral("x"));
 
     // An error envelope has no "result" record members: the fields are read as empty.
@@ -204,7 +203,7 @@ TEST_F(NfePagesTest, EventReadingThreeOutcomes) {
                 sim::Answer{200, R"({"result":{"conteudo":{"str":""}}})"});
     click(QStringLiteral("bt_CancelarNFeSefazTestar"));
     EXPECT_EQ(text(evento), QString()); // "conteudo" without "livre": emptied
-    EXPECT_TRUE(recorded->messages.empty()) << shownMessages().toStdString();
+    EXPECT_TRUE(seen().empty()) << shownMessages().toStdString();
 
     click(QStringLiteral("bt_TestarCancelarNFe")); // record reading of the same record
     EXPECT_TRUE(text(QStringLiteral("mm_XmlNotaCancelarNFe"))
@@ -224,7 +223,7 @@ TEST_F(NfePagesTest, ResultAndContentTexts) {
               QStringLiteral(R"({"b":[1,"x"]})"));
     sim.enqueue("TNFeAPI/AutenticaSEFAZ", sim::Answer{200, R"({"sem":"result"})"});
     click(QStringLiteral("bt_TestarAutenticaSEFAZ"));
-    EXPECT_EQ(recorded->messages.size(), 1u);
+    EXPECT_EQ(seen().size(), 1u);
     EXPECT_EQ(text(QStringLiteral("mm_XMLAutenticadoAutenticaSEFAZ")),
               QStringLiteral(R"({"b":[1,"x"]})"));
 
@@ -237,9 +236,9 @@ TEST_F(NfePagesTest, ResultAndContentTexts) {
 TEST_F(NfePagesTest, ComplementaryCfeSendsItsItems) {
     click(QStringLiteral("bt_AutenticaCFeSATComplementar"));
     EXPECT_TRUE(received().empty());
-    ASSERT_EQ(recorded->messages.size(), 1u);
-    EXPECT_EQ(recorded->messages[0].text, QStringLiteral("Informe os itens do SAT de Origem"));
-    EXPECT_EQ(recorded->messages[0].kind, Dialogs::Kind::Warning);
+    ASSERT_EQ(seen().size(), 1u);
+    EXPECT_EQ(seen()[0].text, QStringLiteral("Informe os itens do SAT de Origem"));
+    EXPECT_EQ(seen()[0].kind, Dialogs::Kind::Warning);
 
     MemTable& itens = dm->table(QStringLiteral("vt_AutenticaCFeSATComplementarItens"));
     itens.append();

@@ -83,8 +83,7 @@ TEST_F(NumberingPagesTest, EachPageSendsItsDataValue) {
         for (const auto& [field, value] : c.edits)
             setText(QString::fromLatin1(field), value);
         click(QString::fromLatin1(c.button));
-        EXPECT_TRUE(recorded->messages.empty())
-            << c.button << ": " << shownMessages().toStdString();
+        EXPECT_TRUE(seen().empty()) << c.button << ": " << shownMessages().toStdString();
         ASSERT_EQ(received().size(), 1u) << c.button;
         EXPECT_EQ(received()[0].path, c.path);
         EXPECT_EQ(dadosOf(received()[0]), c.dados) << c.button;
@@ -106,6 +105,7 @@ TEST_F(NumberingPagesTest, EachPageSendsItsDataValue) {
     sim.clearReceived();
     click(QStringLiteral("bt_TestarGetProximaNota"));
     EXPECT_TRUE(received().empty());
+    expectMessage(QStringLiteral("'x' is not a valid integer value"));
 }
 
 TEST_F(NumberingPagesTest, SingleModeChecksInOrder) {
@@ -122,8 +122,8 @@ TEST_F(NumberingPagesTest, SingleModeChecksInOrder) {
     for (const auto& c : cases) {
         setText(QString::fromLatin1(c.field), QStringLiteral("  "));
         click(QStringLiteral("bt_TestarInutilizaSEFAZ"));
-        ASSERT_FALSE(recorded->messages.empty());
-        EXPECT_EQ(recorded->messages.back().text, QString::fromUtf8(c.message));
+        ASSERT_FALSE(seen().empty());
+        EXPECT_EQ(seen().back().text, QString::fromUtf8(c.message));
         setText(QString::fromLatin1(c.field), QStringLiteral("1"));
     }
     EXPECT_TRUE(received().empty());
@@ -159,8 +159,8 @@ TEST_F(NumberingPagesTest, BatchRowChecksAndDeclinedConfirmationSendNothing) {
         if (c.first.isValid() || c.last.isValid())
             addRange(c.first, c.last);
         click(QStringLiteral("bt_TestarInutilizaSEFAZ"));
-        ASSERT_FALSE(recorded->messages.empty());
-        EXPECT_EQ(recorded->messages.back().text, QString::fromUtf8(c.message));
+        ASSERT_FALSE(seen().empty());
+        EXPECT_EQ(seen().back().text, QString::fromUtf8(c.message));
     }
     while (faixas().recordCount())
         faixas().remove();
@@ -192,14 +192,16 @@ TEST_F(NumberingPagesTest, ImportThenRunMarksEachRow) {
     click(QStringLiteral("bt_ImportarArquivoInutilizaSEFAZ"));
     EXPECT_EQ(faixas().recordCount(), 4); // declined: unchanged
     recorded->fileAnswers.push_back(fixture(QStringLiteral("ruim.txt"), "1;2\r\nabc;3\r\n"));
+    recorded->confirmAnswers.push_back(true);
     click(QStringLiteral("bt_ImportarArquivoInutilizaSEFAZ"));
-    EXPECT_EQ(recorded->messages.back().text,
+    EXPECT_EQ(seen().back().text,
               QStringLiteral(
                   "Ocorreu um erro na leitura do arquivo: 'abc' is not a valid integer value"));
     EXPECT_EQ(faixas().recordCount(), 1); // the rows before the failing line stay
 
     recorded->fileAnswers.push_back(
         fixture(QStringLiteral("boas.txt"), "1;5\r\n10;5000\r\n20;30\r\n"));
+    recorded->confirmAnswers.push_back(true);
     click(QStringLiteral("bt_ImportarArquivoInutilizaSEFAZ"));
     ASSERT_EQ(faixas().recordCount(), 3);
     // An earlier outcome that would no longer hold.
@@ -213,7 +215,8 @@ TEST_F(NumberingPagesTest, ImportThenRunMarksEachRow) {
     sim.enqueue("TNFeAPI/InutilizaSEFAZ",
                 sim::Answer{200, R"({"result":{"controle":{"err": false}}})"});
     sim.enqueue("TNFeAPI/InutilizaSEFAZ", sim::Answer{500, "falhou", "text/plain"});
-    recorded->messages.clear();
+    seen().clear();
+    recorded->confirmAnswers.push_back(true);
     click(QStringLiteral("bt_TestarInutilizaSEFAZ"));
     const auto got = received();
     ASSERT_EQ(got.size(), 3u);
@@ -235,22 +238,25 @@ TEST_F(NumberingPagesTest, ImportThenRunMarksEachRow) {
     EXPECT_NE(dadosOf(got[1]).find(R"("NumeroInicial":10,"NumeroFinal":5000)"), std::string::npos);
     EXPECT_EQ(paneText(QStringLiteral("mm_Request")), QStringLiteral("*** VERIFIQUE NO GRID ***"));
     EXPECT_EQ(paneText(QStringLiteral("mm_Response")), QStringLiteral("*** VERIFIQUE NO GRID ***"));
-    ASSERT_EQ(recorded->messages.size(), 1u);
-    EXPECT_TRUE(recorded->messages[0].text.startsWith(QStringLiteral("2 de 3")))
-        << recorded->messages[0].text.toStdString();
+    ASSERT_EQ(seen().size(), 1u);
+    EXPECT_TRUE(seen()[0].text.startsWith(QStringLiteral("2 de 3")))
+        << seen()[0].text.toStdString();
     EXPECT_TRUE(faixas().field(QStringLiteral("Situacao")).readOnly);
 
     // Without scripted answers the stand-in rejects the wide range.
-    recorded->messages.clear();
+    seen().clear();
+    recorded->confirmAnswers.push_back(true);
     click(QStringLiteral("bt_TestarInutilizaSEFAZ"));
     faixas().moveTo(1);
     EXPECT_EQ(faixas().asString(QStringLiteral("Situacao")), QStringLiteral("ERRO"));
     faixas().moveTo(2);
     EXPECT_EQ(faixas().asString(QStringLiteral("Situacao")), QStringLiteral("OK"));
+    expectMessage(QStringLiteral("1 de 3 registro(s) terminaram com ERRO"));
 
     recorded->confirmAnswers.push_back(false);
     click(QStringLiteral("bt_LimparGridInutilizaSEFAZ"));
     EXPECT_EQ(faixas().recordCount(), 3);
+    recorded->confirmAnswers.push_back(true);
     click(QStringLiteral("bt_LimparGridInutilizaSEFAZ"));
     EXPECT_EQ(faixas().recordCount(), 0);
     EXPECT_EQ(recorded->confirmations.back(),
@@ -276,7 +282,8 @@ TEST_F(NumberingPagesTest, CertificateIsSavedByteForByte) {
 
     // Cancelled: nothing written.
     QFile::remove(QStringLiteral("empresa.pfx"));
+    recorded->fileAnswers.push_back(QString());
     click(QStringLiteral("bt_TestarCertificado"));
     EXPECT_FALSE(QFile::exists(QStringLiteral("empresa.pfx")));
-    EXPECT_TRUE(recorded->messages.empty()) << shownMessages().toStdString();
+    EXPECT_TRUE(seen().empty()) << shownMessages().toStdString();
 }

@@ -69,7 +69,7 @@ TEST_F(WindowTest, WhenShownTheSessionPageIsFilledAndTheOutputFolderExists) {
     TfrmPrincipal second(*dm);
     second.show();
     EXPECT_TRUE(QDir(QStringLiteral("Arquivos")).exists());
-    EXPECT_TRUE(recorded->messages.empty());
+    EXPECT_TRUE(seen().empty());
 }
 
 TEST_F(WindowTest, ConectaSendsTheSessionPageAndFillsIdInBothForms) {
@@ -104,7 +104,7 @@ TEST_F(WindowTest, ConectaSendsTheSessionPageAndFillsIdInBothForms) {
     sim.enqueue("TConexaoAPI/ConectaMiddleware", sim::Answer{200, R"({"erro":"x"}})"});
     click(QStringLiteral("bt_Conecta2"));
     EXPECT_EQ(text(QStringLiteral("ed_Id")), QStringLiteral(R"({"erro":"x")"));
-    EXPECT_TRUE(recorded->messages.empty()) << shownMessages().toStdString();
+    EXPECT_TRUE(seen().empty()) << shownMessages().toStdString();
 }
 
 TEST_F(WindowTest, SobreShowsTheSignedEnvelopeAndTheAnswer) {
@@ -124,7 +124,7 @@ TEST_F(WindowTest, SobreShowsTheSignedEnvelopeAndTheAnswer) {
     // The panes show only the second exchange.
     EXPECT_EQ(paneText(QStringLiteral("mm_Request")), QString::fromStdString(got[1].body));
     EXPECT_TRUE(paneText(QStringLiteral("mm_Response")).contains(QStringLiteral("\"err\":false")));
-    EXPECT_TRUE(recorded->messages.empty()) << shownMessages().toStdString();
+    EXPECT_TRUE(seen().empty()) << shownMessages().toStdString();
 
     // With an Id present, no session request; a non-numeric Id is sent as 0.
     sim.clearReceived();
@@ -146,18 +146,17 @@ TEST_F(WindowTest, ErrorsEndTheActionInAMessageAndThePanesKeepWhatTheyHeld) {
     setText(QStringLiteral("ed_CodigoEmpresa"), QStringLiteral("abc"));
     click(QStringLiteral("bt_TestarSobre"));
     EXPECT_TRUE(received().empty());
-    ASSERT_EQ(recorded->messages.size(), 1u);
-    EXPECT_EQ(recorded->messages[0].text, QStringLiteral("'abc' is not a valid integer value"));
+    ASSERT_EQ(seen().size(), 1u);
+    EXPECT_EQ(seen()[0].text, QStringLiteral("'abc' is not a valid integer value"));
     EXPECT_EQ(paneText(QStringLiteral("mm_Request")), request);
 
     // A server that refuses the connection: the request stays shown, the answer pane empty.
     setText(QStringLiteral("ed_CodigoEmpresa"), QStringLiteral("0"));
     sim.stop();
     click(QStringLiteral("bt_TestarSobre"));
-    ASSERT_EQ(recorded->messages.size(), 2u);
-    EXPECT_EQ(recorded->messages[1].text,
-              QStringLiteral("Socket Error # 10061\r\nConnection refused."));
-    EXPECT_EQ(recorded->messages[1].kind, Dialogs::Kind::Error);
+    ASSERT_EQ(seen().size(), 2u);
+    EXPECT_EQ(seen()[1].text, QStringLiteral("Socket Error # 10061\r\nConnection refused."));
+    EXPECT_EQ(seen()[1].kind, Dialogs::Kind::Error);
     EXPECT_FALSE(paneText(QStringLiteral("mm_Request")).isEmpty());
     EXPECT_EQ(paneText(QStringLiteral("mm_Response")), QString());
     EXPECT_TRUE(window->isVisible());
