@@ -64,6 +64,16 @@ TEST(Cli, CallOpensSessionPostsAndReportsStatus) {
     EXPECT_EQ(got[0].path, "TConexaoAPI/ConectaMiddleware");
     EXPECT_EQ(got[1].body.rfind(R"({"Parametros":{"Id":1001,"Dados":""},)", 0), 0u) << got[1].body;
 
+    // A session Id beyond 32 bits, from the stand-in and typed.
+    sim.setNextSessionId(5'000'000'000);
+    sim.clearReceived();
+    const CliRun wide = run({"call", "--url", base, "--conecta", "TConexaoAPI/Sobre"});
+    EXPECT_TRUE(wide.err.contains("sessão: 5000000000")) << wide.err.constData();
+    EXPECT_TRUE(wide.out.contains("\"err\":false")) << wide.out.constData();
+    EXPECT_EQ(sim.received().back().body.rfind(R"({"Parametros":{"Id":5000000000,)", 0), 0u);
+    EXPECT_TRUE(run({"sign", "--id", "6000000000"}, "1")
+                    .out.startsWith(R"({"Parametros":{"Id":6000000000,"Dados":1})"));
+
     const CliRun plain =
         run({"call", "--url", base, "--plain", "TConexaoAPI/TestaComunicacao", "-"}, R"({"a":1})");
     EXPECT_EQ(plain.code, 0);
