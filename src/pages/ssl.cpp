@@ -9,6 +9,7 @@ using namespace kit;
 namespace {
 
 const QString kCodificado = QStringLiteral("cb_AssinarXMLCodificacaoXMLBase64");
+const QString kPackingFailed = QStringLiteral("Erro ao criar arquivo compactado!");
 
 Page assinarXml() {
     Action testar;
@@ -17,10 +18,10 @@ Page assinarXml() {
     testar.reading =
         readings::saveContentFile(QStringLiteral("AssinarXML"), QStringLiteral("zip"),
                                   [](PageContext& page) { return page.checked(kCodificado); });
-    // The file as filtered 8-bit text, or packed in a ZIP archive and sent as base64.
+    // The file as filtered text, or packed in a ZIP archive and sent as base64.
     const ValueKind xml = [](const FieldValue& v) {
         const bool packed = v.page->checked(kCodificado);
-        return packed ? kinds::fileBase64(true, EmptyPath::Error)(v)
+        return packed ? kinds::packedFileBase64(kPackingFailed, EmptyPath::Error)(v)
                       : kinds::rawFileText(EmptyPath::Error)(v);
     };
     return Page{

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringEncoder>
+
 namespace {
 
 struct CliRun {
@@ -38,6 +40,23 @@ TEST(Cli, SignPrintsTheEnvelopeAsTheWindowWouldPostIt) {
     ASSERT_TRUE(parsed.value);
     EXPECT_EQ(parsed.value->find("Assinatura")->toQString(),
               signParametros(*parsed.value->find("Parametros"), 3));
+}
+
+TEST(Cli, DataFilesAreReadByMarkThenAsUtf8ThenInTheCodePage) {
+    const QString dados = QString::fromUtf8(R"({"T":"ação"})");
+    const QByteArray inputs[] = {
+        dados.toUtf8(),
+        "\xEF\xBB\xBF" + dados.toUtf8(),
+        "\xFF\xFE" + QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(dados)),
+        "\xFE\xFF" + QByteArray(QStringEncoder(QStringEncoder::Utf16BE)(dados)),
+        "{\"T\":\"a\xE7\xE3o\"}",
+    };
+    for (const QByteArray& input : inputs) {
+        const CliRun r = run({"sign", "-"}, input);
+        EXPECT_EQ(r.code, 0) << r.err.constData();
+        EXPECT_TRUE(r.out.startsWith(R"({"Parametros":{"Id":0,"Dados":{"T":"a\u00E7\u00E3o"}})"))
+            << input.toHex().constData() << ": " << r.out.constData();
+    }
 }
 
 TEST(Cli, BadInputAndUsageExitWithTwo) {

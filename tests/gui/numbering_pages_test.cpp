@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStringEncoder>
 
 namespace {
 
@@ -253,6 +254,29 @@ TEST_F(NumberingPagesTest, ImportThenRunMarksEachRow) {
     EXPECT_EQ(faixas().recordCount(), 0);
     EXPECT_EQ(recorded->confirmations.back(),
               QStringLiteral("Deseja realmente limpar o grid com as faixas de numeração?"));
+}
+
+TEST_F(NumberingPagesTest, ImportReadsFilesWithAnyByteOrderMark) {
+    batchMode();
+    const QString lines = QStringLiteral("1;5\r\n 10 ; 20\r\n");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } files[] = {
+        {"UTF-8 mark", "\xEF\xBB\xBF" + lines.toUtf8()},
+        {"UTF-16 LE mark", "\xFF\xFE" + QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(lines))},
+        {"UTF-16 BE mark", "\xFE\xFF" + QByteArray(QStringEncoder(QStringEncoder::Utf16BE)(lines))},
+    };
+    for (const auto& f : files) {
+        faixas().removeAll();
+        recorded->fileAnswers.push_back(fixture(QStringLiteral("faixas.txt"), f.bytes));
+        click(QStringLiteral("bt_ImportarArquivoInutilizaSEFAZ"));
+        EXPECT_TRUE(recorded->messages.empty()) << f.name << ": " << shownMessages().toStdString();
+        ASSERT_EQ(faixas().recordCount(), 2) << f.name;
+        faixas().moveTo(1);
+        EXPECT_EQ(faixas().asInteger(QStringLiteral("NumeroInicial")), 10) << f.name;
+        EXPECT_EQ(faixas().asInteger(QStringLiteral("NumeroFinal")), 20) << f.name;
+    }
 }
 
 // After a run the table's cursor stands past its last row; importing and clearing still work.
