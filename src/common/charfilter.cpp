@@ -64,16 +64,17 @@ QString LimpaString(const QString& text) {
     out.append(data, i);
     for (; i < n; ++i) {
         const char16_t c = data[i].unicode();
-        if (c < 256) {
-            if (valid[c])
-                out.append(QChar(c));
-        } else if (QChar::isHighSurrogate(c) && i + 1 < n &&
-                   QChar::isLowSurrogate(data[i + 1].unicode())) {
+        if (QChar::isHighSurrogate(c) && i + 1 < n &&
+            QChar::isLowSurrogate(data[i + 1].unicode())) {
             out.append(u'?'); // one character outside the code page
             ++i;
-        } else if (cp1252Byte(c) < 0) {
-            out.append(u'?');
+            continue;
         }
+        const int b = cp1252Byte(c);
+        if (b < 0)
+            out.append(u'?'); // no equivalent in the code page (C1 controls included)
+        else if (valid[std::size_t(b)])
+            out.append(QChar(c)); // every character of the set is its own code-page byte
         // Characters of the code page outside the valid set (curly quotes, euro sign) are dropped.
     }
     return out;

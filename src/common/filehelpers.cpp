@@ -69,15 +69,32 @@ QByteArray readFileBytes(const QString& path) {
     return file.readAll();
 }
 
-QString readTextFile(const QString& path) {
-    const QByteArray bytes = readFileBytes(path);
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.mid(3));
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+QString decodeText(const QByteArray& bytes) {
+    static const struct {
+        QByteArrayView mark;
+        QStringConverter::Encoding encoding;
+    } marks[] = {
+        {QByteArrayView("\xEF\xBB\xBF", 3), QStringConverter::Utf8},
+        {QByteArrayView("\xFF\xFE", 2), QStringConverter::Utf16LE},
+        {QByteArrayView("\xFE\xFF", 2), QStringConverter::Utf16BE},
+    };
+    // The mark is cut off here; a second one is a character of the text.
+    const auto flags = QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
+    for (const auto& m : marks) {
+        if (bytes.startsWith(m.mark)) {
+            QStringDecoder decoder(m.encoding, flags);
+            return decoder.decode(QByteArrayView(bytes).sliced(m.mark.size()));
+        }
+    }
+    QStringDecoder utf8(QStringConverter::Utf8, flags);
     const QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
     return fromCp1252(bytes);
+}
+
+QString readTextFile(const QString& path) {
+    return decodeText(readFileBytes(path));
 }
 
 QStringList splitLines(const QString& text) {
@@ -176,6 +193,10 @@ int DescompactFile(const QString& archiveName, const QString& folder) {
 QString GetBase64File(const QString& fileName, bool pack) {
     if (!pack)
         return QString::fromLatin1(readFileBytes(fileName).toBase64());
+    return packedFileBase64(fileName, QStringLiteral("Erro ao compactar arquivo de retorno!"));
+}
+
+QString packedFileBase64(const QString& fileName, const QString& failureMessage) {
     // The archive lives in a folder of its own, so no file of the user's is ever touched,
     // and goes away with it on every path.
     const QTemporaryDir work;
@@ -186,11 +207,11 @@ QString GetBase64File(const QString& fileName, bool pack) {
         work.filePath(QFileInfo(fileName).completeBaseName() + QStringLiteral(".zip"));
     try {
         if (CompactFile(archive, fileName) != 1)
-            throw TQuorvaException(QStringLiteral("Erro ao compactar arquivo de retorno!"));
+            throw TQuorvaException(failureMessage);
     } catch (const TQuorvaException&) {
         throw;
     } catch (const Exception& e) {
-        throw TQuorvaException(QStringLiteral("Erro ao compactar arquivo de retorno!"), e);
+        throw TQuorvaException(failureMessage, e);
     }
     return GetBase64File(archive, false);
 }

@@ -8,8 +8,12 @@
 
 // The whole file; raises EFileError when it cannot be read.
 QByteArray readFileBytes(const QString& path);
-// The file as text: UTF-8 when it starts with a UTF-8 byte-order mark or is valid UTF-8,
-// otherwise 8-bit text in the host's code page (Windows-1252).
+// The text of a text file's bytes, by one rule for every file the program reads as text: a
+// byte-order mark (UTF-8, UTF-16 LE, UTF-16 BE) names the encoding and is not part of the
+// text; without one, UTF-8 when the bytes are valid UTF-8, otherwise 8-bit text in the host's
+// code page (Windows-1252).
+QString decodeText(const QByteArray& bytes);
+// The file as text (decodeText); raises EFileError when it cannot be read.
 QString readTextFile(const QString& path);
 // The lines of a text (CR LF, LF or CR breaks); a final break does not make an empty line.
 QStringList splitLines(const QString& text);
@@ -28,3 +32,6 @@ int DescompactFile(const QString& archiveName, const QString& folder);
 // The file's bytes in standard base64, on one line; with pack, the bytes of a ZIP archive
 // holding the file (made in a private temporary folder, removed afterwards).
 QString GetBase64File(const QString& fileName, bool pack);
+// The packed form of GetBase64File; a file that cannot be packed raises the failure message
+// wrapped around the cause.
+QString packedFileBase64(const QString& fileName, const QString& failureMessage);

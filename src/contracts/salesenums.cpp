@@ -298,7 +298,9 @@ template <> const EnumInfo& enumInfo<TEnumOrcamentoTipoPagamento>() {
           {"Não Definido", "Boleto", "Conta Corrente", "Parcela Em Aberto"}}},
         {{"OrcamentoTipoPagamentoFromStr",
           false,
-          {},
+          {{"B", TEnumOrcamentoTipoPagamento_Boleto},
+           {"C", TEnumOrcamentoTipoPagamento_ContaCorrente},
+           {"P", TEnumOrcamentoTipoPagamento_ParcelaEmAberto}},
           O::defaultTo(TEnumOrcamentoTipoPagamento_NaoDefinido)}},
     };
     return e;

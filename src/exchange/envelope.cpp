@@ -27,8 +27,8 @@ private:
 
 } // namespace
 
-int32_t sessionIdFromText(const QString& idText) {
-    return regional::strToIntDef(idText, 0);
+int64_t sessionIdFromText(const QString& idText) {
+    return regional::tryStrToInt64(idText).value_or(0);
 }
 
 QString signParametros(const json::JsonValue& parametros, int32_t companyCode) {
@@ -42,7 +42,7 @@ QString signParametros(const json::JsonValue& parametros, int32_t companyCode) {
 json::JsonValue buildEnvelope(const QString& idText, const QString& companyCodeText,
                               json::JsonValue dados) {
     json::JsonValue parametros = json::JsonValue::object();
-    parametros.add("Id", TJSONUtil::SetInt(sessionIdFromText(idText)));
+    parametros.add("Id", TJSONUtil::SetInt64(sessionIdFromText(idText)));
     parametros.add("Dados", std::move(dados));
     const int32_t company = regional::strToInt(companyCodeText);
     QString signature = signParametros(parametros, company);

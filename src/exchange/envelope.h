@@ -9,8 +9,8 @@
 // The signed request envelope:
 // {"Parametros":{"Id":<session Id>,"Dados":<data>},"Assinatura":<signature>}.
 
-// The session Id sent for the text of the Id field: 0 when it is not an integer.
-int32_t sessionIdFromText(const QString& idText);
+// The session Id sent for the text of the Id field (64-bit): 0 when it is not an integer.
+int64_t sessionIdFromText(const QString& idText);
 
 // The signature of a Parametros object: MD5 of the ASCII letters and digits of its signing
 // text followed by the company key, as 32 upper-case hexadecimal digits. Streams the text, so

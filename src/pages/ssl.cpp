@@ -11,6 +11,7 @@ using namespace kit;
 namespace {
 
 const QString kCodificado = u"cb_AssinarXMLCodificacaoXMLBase64"_s;
+const QString kPackingFailed = u"Erro ao criar arquivo compactado!"_s;
 
 Page assinarXml() {
     Action testar;
@@ -18,10 +19,10 @@ Page assinarXml() {
     // The signed XML comes back packed the same way when it was sent packed.
     testar.reading = readings::saveContentFile(
         u"AssinarXML"_s, u"zip"_s, [](PageContext& page) { return page.checked(kCodificado); });
-    // The file as filtered 8-bit text, or packed in a ZIP archive and sent as base64.
+    // The file as filtered text, or packed in a ZIP archive and sent as base64.
     const ValueKind xml = [](const FieldValue& v) {
         const bool packed = v.page->checked(kCodificado);
-        return packed ? kinds::fileBase64(true, EmptyPath::Error)(v)
+        return packed ? kinds::packedFileBase64(kPackingFailed, EmptyPath::Error)(v)
                       : kinds::rawFileText(EmptyPath::Error)(v);
     };
     return Page{.name = u"ts_AssinarXML"_s,

@@ -118,6 +118,9 @@ TEST(Enumerations, EveryEnumerationIsCompleteAndItsCodesMapBack) {
             for (const auto& [input, ordinal] : r.inputs)
                 EXPECT_LT(std::size_t(ordinal), n)
                     << e->typeName << " " << r.operation << " " << input;
+            // Every reverse conversion recognises something.
+            EXPECT_TRUE(!r.inputs.empty() || (r.codesOf && e->column(r.codesOf)))
+                << e->typeName << " " << r.operation;
             // A reverse conversion that accepts a column's codes gives back each code's member
             // (the first one, where several members share a code).
             if (const enumkit::Column* c = r.codesOf ? e->column(r.codesOf) : nullptr) {

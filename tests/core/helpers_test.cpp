@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <zip.h>
@@ -70,6 +71,34 @@ TEST(FileHelpers, FileToStrJoinsLinesWithTheSeparatorRemoved) {
     }
     EXPECT_THROW(FileToStr(dir.filePath(QStringLiteral("missing.txt")), QStringLiteral("|")),
                  EFileError);
+}
+
+TEST(FileHelpers, TextFilesAreReadByMarkThenAsUtf8ThenInTheCodePage) {
+    QTemporaryDir tmp;
+    const QDir dir(tmp.path());
+    const QString text = QString::fromUtf8("ação €\r\nfim");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QString expected;
+    } cases[] = {
+        {"UTF-8 mark", "\xEF\xBB\xBF" + text.toUtf8(), text},
+        {"UTF-16 LE mark", QByteArray("\xFF\xFE") + QStringEncoder(QStringEncoder::Utf16LE)(text),
+         text},
+        {"UTF-16 BE mark", QByteArray("\xFE\xFF") + QStringEncoder(QStringEncoder::Utf16BE)(text),
+         text},
+        {"UTF-8 without mark", text.toUtf8(), text},
+        {"code page", "a\xE7\xE3o \x80\r\nfim", text},
+        // One byte that is not UTF-8 puts the whole file in the code page.
+        {"UTF-8 and a code-page byte", "a\xC3\xA7\xE3o", QString::fromUtf8("aÃ§ão")},
+        {"mark only", "\xFF\xFE", QString()},
+        {"empty", "", QString()},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const QString path = writeFile(dir, QStringLiteral("t%1.txt").arg(n++), c.bytes);
+        EXPECT_EQ(readTextFile(path), c.expected) << c.name;
+    }
 }
 
 TEST(FileHelpers, ZipRoundTripKeepsBytesUnderTheBareName) {

@@ -62,10 +62,26 @@ TEST(Envelope, MembersInOrderAndSignatureOverLettersAndDigits) {
 }
 
 TEST(Envelope, SessionIdAndCompanyCodeConversions) {
-    const JsonValue env =
-        buildEnvelope(QStringLiteral("abc"), QStringLiteral("0"), JsonValue::string(std::string()));
-    EXPECT_EQ(env.find("Parametros")->find("Id")->text(), "0");
-    EXPECT_EQ(json::toWireText(*env.find("Parametros")), R"({"Id":0,"Dados":""})");
+    const struct {
+        const char* typed;
+        const char* sent;
+    } ids[] = {
+        {"abc", "0"},
+        {"  42", "42"},
+        {"42 ", "0"},
+        {"2147483648", "2147483648"},
+        {"5000000000", "5000000000"},
+        {"-5000000000", "-5000000000"},
+        {"9223372036854775807", "9223372036854775807"},
+        {"9223372036854775808", "0"},
+    };
+    for (const auto& c : ids) {
+        const JsonValue env = buildEnvelope(QString::fromLatin1(c.typed), QStringLiteral("0"),
+                                            JsonValue::string(std::string()));
+        EXPECT_EQ(json::toWireText(*env.find("Parametros")),
+                  std::string(R"({"Id":)") + c.sent + R"(,"Dados":""})")
+            << c.typed;
+    }
     try {
         buildEnvelope(QStringLiteral("1"), QStringLiteral("abc"), JsonValue::object());
         ADD_FAILURE();

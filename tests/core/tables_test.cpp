@@ -167,3 +167,44 @@ TEST(InputTables, ReadOnlyFieldsRefuseWritesUntilSwitchedOff) {
     t.setValue(QStringLiteral("Request"), QString(5000, u'x'));
     EXPECT_EQ(t.asString(QStringLiteral("Request")).size(), 4000); // cut to the field's width
 }
+
+TEST(InputTables, RemovingPastTheLastRowRaisesAndRemoveAllEmptiesWhatIsShown) {
+    TdmPrincipal dm;
+    MemTable& t = dm.table(QStringLiteral("vt_InutilizaSEFAZFaixas"));
+    for (int i = 1; i <= 3; ++i) {
+        t.append();
+        t.setValue(QStringLiteral("NumeroInicial"), i);
+        t.post();
+    }
+    for (t.first(); !t.eof(); t.next()) {
+    } // past the last row, as a walk over the rows leaves it
+    EXPECT_THROW(t.remove(), Exception);
+    EXPECT_EQ(t.recordCount(), 3);
+    t.append(); // a pending row goes with the others
+    t.removeAll();
+    EXPECT_EQ(t.recordCount(), 0);
+    EXPECT_EQ(t.state(), MemTable::State::Browse);
+    EXPECT_TRUE(t.eof());
+    t.remove(); // nothing shown: nothing to do
+    t.removeAll();
+
+    // A detail table loses only the rows of its master's current row.
+    MemTable& itens = dm.table(QStringLiteral("vt_ItemPedidoReposicao"));
+    MemTable& lotes = dm.table(QStringLiteral("vt_LoteItemPedidoReposicao"));
+    for (const char* pedido : {"P1", "P2"}) {
+        itens.append();
+        itens.setValue(QStringLiteral("NUMPED"), QString::fromLatin1(pedido));
+        itens.post();
+        for (int i = 0; i < 2; ++i) {
+            lotes.append();
+            lotes.setValue(QStringLiteral("SEQLOT"), QStringLiteral("L%1").arg(i));
+            lotes.post();
+        }
+    }
+    lotes.moveTo(lotes.recordCount()); // past the last lot of P2
+    lotes.removeAll();
+    EXPECT_EQ(lotes.recordCount(), 0);
+    itens.first();
+    EXPECT_EQ(lotes.recordCount(), 2);
+    EXPECT_EQ(lotes.totalRecordCount(), 2);
+}

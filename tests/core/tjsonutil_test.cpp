@@ -38,7 +38,9 @@ TEST(ValidCharacterFilter, KeepsDropsOrReplaces) {
         {"linha1\r\nlinha2\n", "linha1\r\nlinha2\n"},
         {"¹²³£¢¬§ªº´¨~^`", "¹²³£¢¬§ªº´¨~^`"},
         {"ÅÆØßåæøÿ\u00A0", ""},
-        {"😀", "?"}, // one character outside the plane: one "?"
+        {"😀", "?"},                             // one character outside the plane: one "?"
+        {"a\u0080b\u0085c\u009F", "a?b?c?"},    // C1 controls the code page cannot hold
+        {"\u0081\u008D\u008F\u0090\u009D", ""}, // its five unused codes, outside the set
     };
     for (const auto& c : cases)
         EXPECT_EQ(LimpaString(u(c.in)), u(c.out)) << c.in;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringEncoder>
+
 namespace {
 
 struct CliRun {
@@ -40,6 +42,23 @@ TEST(Cli, SignPrintsTheEnvelopeAsTheWindowWouldPostIt) {
               signParametros(*parsed.value->find("Parametros"), 3));
 }
 
+TEST(Cli, DataFilesAreReadByMarkThenAsUtf8ThenInTheCodePage) {
+    const QString dados = QString::fromUtf8(R"({"T":"ação"})");
+    const QByteArray inputs[] = {
+        dados.toUtf8(),
+        "\xEF\xBB\xBF" + dados.toUtf8(),
+        "\xFF\xFE" + QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(dados)),
+        "\xFE\xFF" + QByteArray(QStringEncoder(QStringEncoder::Utf16BE)(dados)),
+        "{\"T\":\"a\xE7\xE3o\"}",
+    };
+    for (const QByteArray& input : inputs) {
+        const CliRun r = run({"sign", "-"}, input);
+        EXPECT_EQ(r.code, 0) << r.err.constData();
+        EXPECT_TRUE(r.out.startsWith(R"({"Parametros":{"Id":0,"Dados":{"T":"a\u00E7\u00E3o"}})"))
+            << input.toHex().constData() << ": " << r.out.constData();
+    }
+}
+
 TEST(Cli, BadInputAndUsageExitWithTwo) {
     const CliRun invalid = run({"sign"}, "{oops");
     EXPECT_EQ(invalid.code, 2);
@@ -63,6 +82,16 @@ TEST(Cli, CallOpensSessionPostsAndReportsStatus) {
     ASSERT_EQ(got.size(), 2u);
     EXPECT_EQ(got[0].path, "TConexaoAPI/ConectaMiddleware");
     EXPECT_EQ(got[1].body.rfind(R"({"Parametros":{"Id":1001,"Dados":""},)", 0), 0u) << got[1].body;
+
+    // A session Id beyond 32 bits, from the stand-in and typed.
+    sim.setNextSessionId(5'000'000'000);
+    sim.clearReceived();
+    const CliRun wide = run({"call", "--url", base, "--conecta", "TConexaoAPI/Sobre"});
+    EXPECT_TRUE(wide.err.contains("sessão: 5000000000")) << wide.err.constData();
+    EXPECT_TRUE(wide.out.contains("\"err\":false")) << wide.out.constData();
+    EXPECT_EQ(sim.received().back().body.rfind(R"({"Parametros":{"Id":5000000000,)", 0), 0u);
+    EXPECT_TRUE(run({"sign", "--id", "6000000000"}, "1")
+                    .out.startsWith(R"({"Parametros":{"Id":6000000000,"Dados":1})"));
 
     const CliRun plain =
         run({"call", "--url", base, "--plain", "TConexaoAPI/TestaComunicacao", "-"}, R"({"a":1})");

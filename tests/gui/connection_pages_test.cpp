@@ -224,6 +224,35 @@ TEST_F(ConnectionPagesTest, SignedXmlIsSavedOnlyWhenPackedAndWithoutError) {
     EXPECT_TRUE(seen().empty()) << shownMessages().toStdString();
 }
 
+// The signing page makes no checks of its own: a file that cannot be read or packed ends the
+// action with the file or packing error, and nothing is sent.
+TEST_F(ConnectionPagesTest, SigningStopsOnTheFileOrPackingError) {
+    const struct {
+        bool packed;
+        const char* path;
+        const char* message;
+    } cases[] = {
+        {false, "", "Cannot open file"},
+        {false, "falta.xml", "Cannot open file"},
+        {true, "", "Erro ao criar arquivo compactado!"},
+        {true, "falta.xml", "Erro ao criar arquivo compactado!"},
+    };
+    for (const auto& c : cases) {
+        seen().clear();
+        find<QCheckBox>(QStringLiteral("cb_AssinarXMLCodificacaoXMLBase64"))->setChecked(c.packed);
+        setText(QStringLiteral("ed_XMLAssinarXML"), QString::fromLatin1(c.path));
+        click(QStringLiteral("bt_TestarAssinarXML"));
+        const std::string what = std::string(c.packed ? "packed " : "") + "'" + c.path + "'";
+        EXPECT_TRUE(received().empty()) << what;
+        const auto messages = recorded->takeMessages();
+        ASSERT_EQ(messages.size(), 1u) << what;
+        const QString shown = messages[0].text;
+        EXPECT_TRUE(shown.startsWith(QString::fromUtf8(c.message)))
+            << what << ": " << shown.toStdString();
+        EXPECT_FALSE(shown.contains(QStringLiteral("ed_XMLAssinarXML"))) << shown.toStdString();
+    }
+}
+
 TEST_F(ConnectionPagesTest, GenericPageChecksTheJsonBeforeSending) {
     click(
         QStringLiteral("btGenericAPITestar")); // the sample is an object, the box asks for an array

@@ -1,5 +1,6 @@
 #include "harness.h"
 
+#include "common/charfilter.h"
 #include "exchange/envelope.h"
 #include "tables/memtable.h"
 
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QStringEncoder>
 
 namespace {
 
@@ -74,6 +76,10 @@ TEST_F(NfePagesTest, EachPageSendsItsDataValueInKeyOrder) {
          {{"ed_ErpConverteArqNF", ab}, {"ed_QuebraConverteArqNF", "|"}},
          "TNFeAPI/ConverteArqNF",
          R"({"ConteudoERP":"|A|B","QuebraLinha":"|"})"},
+        {"bt_TestarConverteArqNF",
+         {{"ed_QuebraConverteArqNF", ""}}, // no marker: the lines joined with nothing
+         "TNFeAPI/ConverteArqNF",
+         R"({"ConteudoERP":"AB","QuebraLinha":""})"},
         {"bt_TestarValidaArqNF",
          {{"ed_ErpValidaArqNF", ab}},
          "TNFeAPI/ValidaArqNF",
@@ -128,6 +134,45 @@ TEST_F(NfePagesTest, EachPageSendsItsDataValueInKeyOrder) {
     EXPECT_EQ(dados->find("XMLTRANSACAO")->text(), "AB");
 }
 
+// Every kind of file text reads a file the same way, whatever its encoding: a byte-order mark
+// names it; without one, UTF-8 when the bytes are valid UTF-8, the 8-bit code page otherwise.
+TEST_F(NfePagesTest, EveryFileKindReadsMarkedUtf8AndCodePageFilesAlike) {
+    const QString text = QString::fromUtf8("ação\r\nfim\r\n");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } encodings[] = {
+        {"UTF-8 mark", "\xEF\xBB\xBF" + text.toUtf8()},
+        {"UTF-16 LE mark", "\xFF\xFE" + QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(text))},
+        {"UTF-16 BE mark", "\xFE\xFF" + QByteArray(QStringEncoder(QStringEncoder::Utf16BE)(text))},
+        {"UTF-8", text.toUtf8()},
+        {"code page", toCp1252(text)},
+    };
+    const struct {
+        const char* button;
+        const char* field;
+        const char* key;
+        const char* expected;
+    } kinds[] = {
+        {"bt_TestarAutenticaCfeSAT", "ed_XmltrnAutenticaCfeSAT", "XMLTRN", "ação\r\nfim\r\n"},
+        {"bt_TestarConverteArqNF", "ed_ErpConverteArqNF", "ConteudoERP", "\\nação\\nfim"},
+        {"bt_TestarAutenticaSEFAZ", "ed_XMLAutenticaSEFAZ", "XML", "açãofim"},
+        {"bt_TestarAssinarXML", "ed_XMLAssinarXML", "XML", "ação\r\nfim\r\n"},
+    };
+    for (const auto& e : encodings) {
+        const QString file = fixture(QStringLiteral("arquivo.txt"), e.bytes);
+        for (const auto& k : kinds) {
+            run({k.button, {{k.field, file}}, "", ""});
+            EXPECT_TRUE(seen().empty())
+                << k.button << ": " << e.name << ": " << shownMessages().toStdString();
+            const auto dados = json::parse(lastDados()).value;
+            ASSERT_TRUE(dados && dados->find(k.key)) << k.button;
+            EXPECT_EQ(dados->find(k.key)->toQString(), QString::fromUtf8(k.expected))
+                << k.button << ": " << e.name;
+        }
+    }
+}
+
 TEST_F(NfePagesTest, MissingFilesAndBadValuesStopBeforeSending) {
     const struct {
         const char* button;
@@ -137,7 +182,7 @@ TEST_F(NfePagesTest, MissingFilesAndBadValuesStopBeforeSending) {
     } cases[] = {
         {"bt_TestarAutenticaCfeSAT", "ed_XmltrnAutenticaCfeSAT", QStringLiteral("nao-existe.xml"),
          "Cannot open file"},
-        {"bt_TestarAutenticaSEFAZ", "ed_XMLAutenticaSEFAZ", QString(), "Informe o arquivo"},
+        {"bt_TestarAutenticaSEFAZ", "ed_XMLAutenticaSEFAZ", QString(), "Cannot open file"},
         {"bt_TestarCancelarNFe", "ed_DataCancelarNFe", QStringLiteral("31/02/2024 10:00:00"),
          "'31/02/2024 10:00:00' is not a valid date and time"},
         {"bt_TestarCancelarCFeSAT", "ed_NumnotCancelarCFeSAT", QString(),

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStringEncoder>
 
 namespace {
 
@@ -154,16 +155,14 @@ TEST_F(NumberingPagesTest, BatchRowChecksAndDeclinedConfirmationSendNothing) {
         {QVariant(), 5, "Número da faixa não pode ser zero. Verifique!"},
     };
     for (const auto& c : cases) {
-        while (faixas().recordCount())
-            faixas().remove();
+        faixas().removeAll();
         if (c.first.isValid() || c.last.isValid())
             addRange(c.first, c.last);
         click(QStringLiteral("bt_TestarInutilizaSEFAZ"));
         ASSERT_FALSE(seen().empty());
         EXPECT_EQ(seen().back().text, QString::fromUtf8(c.message));
     }
-    while (faixas().recordCount())
-        faixas().remove();
+    faixas().removeAll();
     addRange(1, 5);
     recorded->confirmAnswers.push_back(false);
     click(QStringLiteral("bt_TestarInutilizaSEFAZ"));
@@ -261,6 +260,78 @@ TEST_F(NumberingPagesTest, ImportThenRunMarksEachRow) {
     EXPECT_EQ(faixas().recordCount(), 0);
     EXPECT_EQ(recorded->confirmations.back(),
               QStringLiteral("Deseja realmente limpar o grid com as faixas de numeração?"));
+}
+
+TEST_F(NumberingPagesTest, ImportReadsFilesWithAnyByteOrderMark) {
+    batchMode();
+    const QString lines = QStringLiteral("1;5\r\n 10 ; 20\r\n");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } files[] = {
+        {"UTF-8 mark", "\xEF\xBB\xBF" + lines.toUtf8()},
+        {"UTF-16 LE mark", "\xFF\xFE" + QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(lines))},
+        {"UTF-16 BE mark", "\xFE\xFF" + QByteArray(QStringEncoder(QStringEncoder::Utf16BE)(lines))},
+    };
+    for (const auto& f : files) {
+        faixas().removeAll();
+        recorded->fileAnswers.push_back(fixture(QStringLiteral("faixas.txt"), f.bytes));
+        click(QStringLiteral("bt_ImportarArquivoInutilizaSEFAZ"));
+        EXPECT_TRUE(seen().empty()) << f.name << ": " << shownMessages().toStdString();
+        ASSERT_EQ(faixas().recordCount(), 2) << f.name;
+        faixas().moveTo(1);
+        EXPECT_EQ(faixas().asInteger(QStringLiteral("NumeroInicial")), 10) << f.name;
+        EXPECT_EQ(faixas().asInteger(QStringLiteral("NumeroFinal")), 20) << f.name;
+    }
+}
+
+// After a run the table's cursor stands past its last row; importing and clearing still work.
+TEST_F(NumberingPagesTest, ImportAndClearWorkAfterARun) {
+    batchMode();
+    const QString narrow = fixture(QStringLiteral("estreitas.txt"), "1;5\r\n10;20\r\n");
+    const QString wide = fixture(QStringLiteral("larga.txt"), "1;5\r\n10;5000\r\n");
+    const QString next = fixture(QStringLiteral("novas.txt"), "30;40\r\n50;60\r\n70;80\r\n");
+    const struct {
+        const char* run;
+        QString file;
+        bool confirmRun;
+        std::size_t sent;
+    } runs[] = {
+        {"successful run", narrow, true, 2},
+        {"failed run", wide, true, 2}, // the stand-in rejects a range wider than 1000 numbers
+        {"cancelled confirmation", narrow, false, 0},
+    };
+    for (const auto& r : runs) {
+        for (const bool clearing : {false, true}) {
+            const std::string what = std::string(r.run) + (clearing ? ", clear" : ", import");
+            faixas().removeAll();
+            recorded->fileAnswers.push_back(r.file);
+            click(QStringLiteral("bt_ImportarArquivoInutilizaSEFAZ"));
+            ASSERT_EQ(faixas().recordCount(), 2) << what;
+            sim.clearReceived();
+            recorded->confirmAnswers.push_back(r.confirmRun);
+            click(QStringLiteral("bt_TestarInutilizaSEFAZ"));
+            EXPECT_EQ(received().size(), r.sent) << what;
+            EXPECT_TRUE(faixas().eof()) << what;
+
+            seen().clear();
+            recorded->confirmations.clear();
+            recorded->confirmAnswers.push_back(true);
+            if (clearing) {
+                click(QStringLiteral("bt_LimparGridInutilizaSEFAZ"));
+                EXPECT_EQ(faixas().recordCount(), 0) << what;
+            } else {
+                recorded->fileAnswers.push_back(next);
+                click(QStringLiteral("bt_ImportarArquivoInutilizaSEFAZ"));
+                ASSERT_EQ(faixas().recordCount(), 3) << what;
+                faixas().first();
+                EXPECT_EQ(faixas().asInteger(QStringLiteral("NumeroInicial")), 30) << what;
+                EXPECT_EQ(faixas().asString(QStringLiteral("Situacao")), QString()) << what;
+            }
+            EXPECT_EQ(recorded->confirmations.size(), 1u) << what;
+            EXPECT_TRUE(seen().empty()) << what << ": " << shownMessages().toStdString();
+        }
+    }
 }
 
 TEST_F(NumberingPagesTest, CertificateIsSavedByteForByte) {

@@ -133,6 +133,18 @@ TEST_F(WindowTest, SobreShowsTheSignedEnvelopeAndTheAnswer) {
     got = received();
     ASSERT_EQ(got.size(), 1u);
     EXPECT_EQ(json::toWireText(*body(got[0]).find("Parametros")), R"({"Id":0,"Dados":""})");
+
+    // A session Id beyond 32 bits travels whole.
+    sim.setNextSessionId(5'000'000'000);
+    setText(QStringLiteral("ed_Id"), QString());
+    sim.clearReceived();
+    click(QStringLiteral("bt_TestarSobre"));
+    EXPECT_EQ(text(QStringLiteral("ed_Id")), QStringLiteral("5000000000"));
+    got = received();
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(json::toWireText(*body(got[1]).find("Parametros")),
+              R"({"Id":5000000000,"Dados":""})");
+    EXPECT_TRUE(paneText(QStringLiteral("mm_Response")).contains(QStringLiteral("\"err\":false")));
 }
 
 TEST_F(WindowTest, ErrorsEndTheActionInAMessageAndThePanesKeepWhatTheyHeld) {

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     int port = 8080;
     QString keysFile;
+    qint64 firstSession = 1001;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == QLatin1String("--port") && i + 1 < args.size()) {
@@ -26,8 +27,17 @@ int main(int argc, char** argv) {
             }
         } else if (a == QLatin1String("--keys") && i + 1 < args.size()) {
             keysFile = args[++i];
+        } else if (a == QLatin1String("--first-session") && i + 1 < args.size()) {
+            bool ok = false;
+            firstSession = args[++i].toLongLong(&ok);
+            if (!ok) {
+                std::fprintf(stderr, "middleware-sim: Id de sessão inválido: %s\n",
+                             qPrintable(args[i]));
+                return 2;
+            }
         } else {
-            std::fprintf(stderr, "uso: middleware-sim [--port N] [--keys ARQUIVO]\n");
+            std::fprintf(stderr,
+                         "uso: middleware-sim [--port N] [--keys ARQUIVO] [--first-session ID]\n");
             return 2;
         }
     }
@@ -44,6 +54,7 @@ int main(int argc, char** argv) {
         pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
         sim::MiddlewareSim server;
         server.setLogging(true);
+        server.setNextSessionId(firstSession);
         server.start(port);
         std::fprintf(stderr, "middleware-sim: ouvindo em %s%s\n", qPrintable(server.baseUrl()),
                      CompanyKeys::usingDevelopmentKeys() ? " (chaves de desenvolvimento)" : "");

@@ -17,6 +17,7 @@
 #include <httplib.h>
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 
@@ -185,7 +186,12 @@ void MiddlewareSim::clearReceived() {
     m_received.clear();
 }
 
-std::optional<int> MiddlewareSim::sessionCompany(long long sessionId) const {
+void MiddlewareSim::setNextSessionId(int64_t id) {
+    const std::lock_guard lock(m_mutex);
+    m_nextSessionId = id;
+}
+
+std::optional<int> MiddlewareSim::sessionCompany(int64_t sessionId) const {
     const std::lock_guard lock(m_mutex);
     const auto it = m_sessions.find(sessionId);
     if (it == m_sessions.end())
@@ -247,7 +253,7 @@ Answer MiddlewareSim::handleConecta(const Request& request, const JsonValue& bod
     const auto allowed = companiesOf(request.authUser, request.authPassword);
     if (std::find(allowed.begin(), allowed.end(), company) == allowed.end())
         return Answer{401, "Credenciais não conferem com a empresa", "text/plain; charset=utf-8"};
-    long long id;
+    int64_t id;
     {
         const std::lock_guard lock(m_mutex);
         id = m_nextSessionId++;
@@ -273,8 +279,12 @@ std::optional<std::string> MiddlewareSim::checkSignature(const Request& request,
     const JsonValue* idValue = parametros.find("Id");
     std::vector<int> candidates;
     if (idValue && idValue->isIntegerNumber()) {
-        if (auto company = sessionCompany(std::atoll(idValue->text().c_str())))
-            candidates.push_back(*company);
+        const std::string& text = idValue->text();
+        int64_t id = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), id);
+        if (error == std::errc() && end == text.data() + text.size())
+            if (auto company = sessionCompany(id))
+                candidates.push_back(*company);
     }
     if (candidates.empty())
         candidates = companiesOf(request.authUser, request.authPassword);

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -67,7 +68,9 @@ public:
     std::vector<Request> received() const;
     void clearReceived();
     // The company code a session was opened for, when the session is known.
-    std::optional<int> sessionCompany(long long sessionId) const;
+    std::optional<int> sessionCompany(int64_t sessionId) const;
+    // The Id of the next session opened (1001 at start).
+    void setNextSessionId(int64_t id);
 
 private:
     Answer handle(const Request& request);
@@ -85,8 +88,8 @@ private:
     std::vector<Request> m_received;
     std::map<std::string, std::deque<Answer>> m_queued;
     std::map<std::string, ServiceHandler> m_handlers;
-    std::map<long long, int> m_sessions;
-    long long m_nextSessionId = 1001;
+    std::map<int64_t, int> m_sessions;
+    int64_t m_nextSessionId = 1001;
 };
 
 // A result envelope answer {"result":{"controle":…,"conteudo":…}}.

@@ -2,6 +2,7 @@
 
 #include "common/companykeys.h"
 #include "common/exception.h"
+#include "common/filehelpers.h"
 #include "exchange/envelope.h"
 #include "exchange/httpclient.h"
 #include "exchange/session.h"
@@ -16,7 +17,8 @@ namespace {
 const char* const kUsage =
     "uso:\n"
     "  testador-cli sign [--empresa N] [--id ID] [--keys ARQUIVO] [ARQUIVO|-]\n"
-    "      imprime o envelope assinado (texto enviado) para os Dados em JSON (UTF-8);\n"
+    "      imprime o envelope assinado (texto enviado) para os Dados em JSON (UTF-8; também\n"
+    "      UTF-16 com marca de ordem de bytes, e Windows-1252 quando não é UTF-8);\n"
     "      sem ARQUIVO, lê a entrada padrão\n"
     "  testador-cli call [--url BASE] [--empresa N] [--id ID|--conecta] [--plain]\n"
     "                    [--keys ARQUIVO] SERVICO [ARQUIVO|-]\n"
@@ -78,14 +80,16 @@ Options parseOptions(const QStringList& args) {
     return o;
 }
 
+// The data text as UTF-8, read by the rule of every text file (byte-order mark, else UTF-8
+// when valid, else the 8-bit code page).
 QByteArray readInput(const QString& name, const CliIo& io) {
     if (name == QLatin1String("-"))
-        return io.readStdin();
+        return decodeText(io.readStdin()).toUtf8();
     QFile f(name);
     if (!f.open(QIODevice::ReadOnly))
         throw EFileError(
             QStringLiteral("Não foi possível abrir '%1': %2").arg(name, f.errorString()));
-    return f.readAll();
+    return decodeText(f.readAll()).toUtf8();
 }
 
 json::JsonValue parseDados(const QByteArray& bytes, const QString& source) {

@@ -15,16 +15,10 @@ namespace kit {
 
 namespace {
 
-// Reads a file unless the path is empty; then the policy decides.
+// The value sent for an empty path instead of reading the file, when the policy has one.
 std::optional<json::JsonValue> emptyPathValue(const FieldValue& v, EmptyPath policy) {
-    if (!v.text.trimmed().isEmpty())
-        return std::nullopt;
-    switch (policy) {
-    case EmptyPath::Error:
-        throw EFileError(QStringLiteral("Informe o arquivo (%1).").arg(v.name));
-    case EmptyPath::EmptyText:
-        break;
-    }
+    if (policy == EmptyPath::Error || !v.text.trimmed().isEmpty())
+        return std::nullopt; // read: an empty path ends the action with the file error
     return TJSONUtil::SetStr(QString());
 }
 
@@ -165,7 +159,7 @@ ValueKind joinedFileText(EmptyPath policy) {
     return [policy](const FieldValue& v) {
         if (auto empty = emptyPathValue(v, policy))
             return *empty;
-        return TJSONUtil::SetStr(splitLines(fromCp1252(readFileBytes(v.text))).join(QString()));
+        return TJSONUtil::SetStr(splitLines(readTextFile(v.text)).join(QString()));
     };
 }
 
@@ -184,9 +178,8 @@ ValueKind markedFileText(const QString& markerControl, EmptyPath policy) {
     return {[markerControl, policy](const FieldValue& v) {
                 if (auto empty = emptyPathValue(v, policy))
                     return *empty;
-                QString marker = v.page ? v.page->text(markerControl) : QString();
-                if (marker.isEmpty())
-                    marker = QStringLiteral("\\n");
+                // The marker as typed; an empty field means no marker.
+                const QString marker = v.page ? v.page->text(markerControl) : QString();
                 return TJSONUtil::SetStr(FileToStr(v.text, marker));
             },
             {markerControl}};
@@ -196,7 +189,7 @@ ValueKind rawFileText(EmptyPath policy) {
     return [policy](const FieldValue& v) {
         if (auto empty = emptyPathValue(v, policy))
             return *empty;
-        return TJSONUtil::SetStr(fromCp1252(readFileBytes(v.text)));
+        return TJSONUtil::SetStr(readTextFile(v.text));
     };
 }
 
@@ -205,6 +198,14 @@ ValueKind fileBase64(bool pack, EmptyPath policy) {
         if (auto empty = emptyPathValue(v, policy))
             return *empty;
         return TJSONUtil::SetStr(GetBase64File(v.text, pack));
+    };
+}
+
+ValueKind packedFileBase64(const QString& failureMessage, EmptyPath policy) {
+    return [failureMessage, policy](const FieldValue& v) {
+        if (auto empty = emptyPathValue(v, policy))
+            return *empty;
+        return TJSONUtil::SetStr(packedFileBase64(v.text, failureMessage));
     };
 }
 

@@ -28,7 +28,8 @@ struct FieldValue {
 // A value kind turns a control's value into the JSON value sent under its key.
 using ValueKind = Named<json::JsonValue(const FieldValue&)>;
 
-// What a file-reading kind does with an empty path.
+// What a file-reading kind does with an empty path: Error reads it like any other path, so
+// the file error ends the action; EmptyText sends an empty text.
 enum class EmptyPath { Error, EmptyText };
 
 namespace kinds {
@@ -80,16 +81,20 @@ ValueKind codeWhenChecked(const QString& checkedCode, const QString& uncheckedCo
 ValueKind numberWhenChecked(int32_t checkedValue, int32_t uncheckedValue);
 // A code chosen by the extension of the path (lower case, without the dot).
 ValueKind codeOfExtension(const std::map<QString, QString>& codes, const QString& otherwise);
-// The file's lines in the host's 8-bit code page, joined with nothing.
+// Every file-text kind reads the file by the one rule of readTextFile (byte-order mark, else
+// UTF-8 when valid, else the 8-bit code page).
+// The file's lines joined with nothing.
 ValueKind joinedFileText(EmptyPath policy);
-// The file as text (byte-order mark detection), CR LF after every line.
+// The file's lines, CR LF after every line.
 ValueKind fileText(EmptyPath policy);
-// The file's lines, each preceded by the marker typed in another control (default "\n").
+// The file's lines, each preceded by the marker typed in another control (none when empty).
 ValueKind markedFileText(const QString& markerControl, EmptyPath policy);
-// The whole file as raw 8-bit text, through the filter.
+// The whole file as text, line breaks as they are, through the filter.
 ValueKind rawFileText(EmptyPath policy);
 // The file's bytes in base64; packed in a ZIP archive first when asked.
 ValueKind fileBase64(bool pack, EmptyPath policy);
+// The file packed in a ZIP archive, in base64; a packing failure raises the message given.
+ValueKind packedFileBase64(const QString& failureMessage, EmptyPath policy);
 // Memo lines as an array of one-key objects.
 ValueKind linesAsObjects(const QString& key);
 // The item list "{1|50,0000};{2|1}": one object per piece with the two controls' texts under
