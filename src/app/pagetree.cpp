@@ -4,22 +4,19 @@
 
 namespace {
 
-PageNode tab(const char* caption) {
-    return PageNode{QString::fromUtf8(caption), QString::fromUtf8(caption), {}, {}, {}};
+// A service tab; its caption is its object name unless given.
+PageNode tab(const char* objectName, const char* caption = nullptr) {
+    return PageNode{QString::fromUtf8(objectName),
+                    QString::fromUtf8(caption ? caption : objectName),
+                    {},
+                    {},
+                    {}};
 }
 
 PageNode set(const char* caption, const char* pageSet, const char* firstShown,
              std::vector<PageNode> tabs) {
     return PageNode{QString::fromUtf8(caption), QString::fromUtf8(caption),
                     QString::fromUtf8(pageSet), QString::fromUtf8(firstShown), std::move(tabs)};
-}
-
-void renameTab(std::vector<PageNode>& nodes, const QString& caption, const QString& objectName) {
-    for (PageNode& n : nodes) {
-        if (n.caption == caption)
-            n.objectName = objectName;
-        renameTab(n.children, caption, objectName);
-    }
 }
 
 std::vector<PageNode> buildTree() {
@@ -86,7 +83,7 @@ std::vector<PageNode> buildTree() {
                              tab("ts_AutenticaArqNF"),
                              tab("ts_CancelarNFe"),
                              tab("ts_HoraSefazOnline"),
-                             tab("ts_AutenticaCFeSATArqNF"),
+                             tab("ts_AutenticaArqNFSAT", "ts_AutenticaCFeSATArqNF"),
                              tab("ts_ConsultaXMLAutenticado"),
                              tab("ts_SATAtivo"),
                              tab("ts_AutenticaSEFAZ"),
@@ -114,7 +111,7 @@ std::vector<PageNode> buildTree() {
                              tab("ts_ConsultaStatusOperacionalSAT"),
                              tab("ts_GetGuarda"),
                              tab("ts_GeraPDFPeloXML"),
-                             tab("ts_RegerarXMLNaGuarda"),
+                             tab("tsRegerarXMLNaGuarda", "ts_RegerarXMLNaGuarda"),
                              tab("ts_GeraXMLDFeFromTransacaoPOS"),
                              tab("ts_AutenticaCFeSATComplementar"),
                              tab("ts_ConsultaPeloUltimoNSUNFe"),
@@ -196,7 +193,7 @@ std::vector<PageNode> buildTree() {
                          {
                              tab("ts_DadosCertificadoLocal"),
                          }));
-    groups.push_back(tab("ts_GenericAPI"));
+    groups.push_back(tab("tsGenericAPI", "ts_GenericAPI"));
     groups.push_back(set("ts_TCTeAPI", "pc_TCTeAPI", "ts_GeraPDFEventoCTe",
                          {
                              tab("ts_AutenticaCTe"),
@@ -227,10 +224,6 @@ std::vector<PageNode> buildTree() {
                              tab("ts_EncerrarMDFe"),
                              tab("ts_GeraMDFePreviaPDFPeloXML"),
                          }));
-    // Tabs whose object name differs from their caption.
-    renameTab(groups, QStringLiteral("ts_AutenticaCFeSATArqNF"),
-              QStringLiteral("ts_AutenticaArqNFSAT"));
-    renameTab(groups, QStringLiteral("ts_GenericAPI"), QStringLiteral("tsGenericAPI"));
     return groups;
 }
 

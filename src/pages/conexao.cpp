@@ -18,12 +18,16 @@ namespace {
 const QString kCnpj = u"11222333000181"_s;
 
 Page conectaMiddleware() {
-    Action conecta;
-    conecta.exchange = Exchange::Custom;
-    conecta.custom = [](PageContext& page) {
-        const bool complete = page.text(u"cb_ConectaMiddlewareTipoRetorno"_s).startsWith(u'C');
-        page.exchange().conecta(true, complete ? TEnumConexaoMiddlewareTipoRetorno_Completo
-                                               : TEnumConexaoMiddlewareTipoRetorno_Simples);
+    const QString conectaMiddlewareTipoRetorno = u"cb_ConectaMiddlewareTipoRetorno"_s;
+    const Action conecta{
+        .exchange = Exchange::Custom,
+        .custom =
+            [conectaMiddlewareTipoRetorno](PageContext& page) {
+                const bool complete = page.text(conectaMiddlewareTipoRetorno).startsWith(u'C');
+                page.exchange().conecta(true, complete ? TEnumConexaoMiddlewareTipoRetorno_Completo
+                                                       : TEnumConexaoMiddlewareTipoRetorno_Simples);
+            },
+        .uses = {conectaMiddlewareTipoRetorno},
     };
     return Page{
         .name = u"ts_ConectaMiddleware"_s,
@@ -37,7 +41,7 @@ Page conectaMiddleware() {
                 line(u"ed_VersaoBase"_s, u"Versão da Base"_s),
                 line(u"ed_NomeSistema"_s, u"Nome do Sistema"_s, u"RevovivuZuvadaroreRarirod"_s),
                 line(u"ed_VersaoSistema"_s, u"Versão do Sistema"_s, u"1.0"_s),
-                comboList(u"cb_ConectaMiddlewareTipoRetorno"_s, u"Tipo Retorno"_s,
+                comboList(conectaMiddlewareTipoRetorno, u"Tipo Retorno"_s,
                           {u"S - Simples"_s, u"C - Completo"_s}, 0),
                 line(u"ed_ConectaMiddlewareCNPJ"_s, u"CNPJ"_s, kCnpj),
                 line(u"ed_ConectaIPMiddlewareServidor"_s, u"IP Middleware Servidor"_s),

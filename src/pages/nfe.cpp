@@ -96,20 +96,21 @@ Page cancelarCFeSAT() {
 }
 
 Page converteArqNF() {
+    const QString quebraConverteArqNF = u"ed_QuebraConverteArqNF"_s;
     return Page{
         .name = u"ts_ConverteArqNF"_s,
         .controls = {
             line(u"ed_ErpConverteArqNF"_s, u"ERP da Venda"_s)
                 .withFilePicker(u"sb_PathConverteArqNF"_s)
                 .sends(u"ConteudoERP"_s,
-                       kinds::markedFileText(u"ed_QuebraConverteArqNF"_s, EmptyPath::Error)),
-            line(u"ed_QuebraConverteArqNF"_s, u"Quebra de Linha"_s, u"\\n"_s)
-                .sends(u"QuebraLinha"_s),
+                       kinds::markedFileText(quebraConverteArqNF, EmptyPath::Error)),
+            line(quebraConverteArqNF, u"Quebra de Linha"_s, u"\\n"_s).sends(u"QuebraLinha"_s),
             button(u"bt_TestarConverteArqNF"_s, u"Testar"_s, send(u"TNFeAPI/ConverteArqNF"_s)),
         }};
 }
 
 Page validaArqNF() {
+    const QString quebraValidaArqNF = u"ed_QuebraValidaArqNF"_s;
     return Page{
         .name = u"ts_ValidaArqNF"_s,
         .controls = {
@@ -120,14 +121,15 @@ Page validaArqNF() {
                 .sends(u"NUMNOT"_s, kinds::integer()),
             line(u"ed_ErpValidaArqNF"_s, u"ERP da Venda"_s)
                 .withFilePicker(u"bt_PathValidaArqNF"_s)
-                .sends(u"ARQERP"_s,
-                       kinds::markedFileText(u"ed_QuebraValidaArqNF"_s, EmptyPath::Error)),
-            line(u"ed_QuebraValidaArqNF"_s, u"Quebra de Linha"_s, u"\\n"_s).sends(u"QUEBRA"_s),
+                .sends(u"ARQERP"_s, kinds::markedFileText(quebraValidaArqNF, EmptyPath::Error)),
+            line(quebraValidaArqNF, u"Quebra de Linha"_s, u"\\n"_s).sends(u"QUEBRA"_s),
             button(u"bt_TestarValidaArqNF"_s, u"Testar"_s, send(u"TNFeAPI/ValidaArqNF"_s)),
         }};
 }
 
 Page autenticaArqNF() {
+    const QString quebraAutenticaArqNF = u"ed_QuebraAutenticaArqNF"_s;
+    const QString xMLAutenticadoAutenticaArqNF = u"mm_XMLAutenticadoAutenticaArqNF"_s;
     return Page{
         .name = u"ts_AutenticaArqNF"_s,
         .controls = {
@@ -138,44 +140,46 @@ Page autenticaArqNF() {
                 .sends(u"NUMNOT"_s, kinds::integer()),
             line(u"ed_ErpAutenticaArqNF"_s, u"ERP da Venda"_s)
                 .withFilePicker(u"bt_PathAutenticaArqNF"_s)
-                .sends(u"ARQERP"_s,
-                       kinds::markedFileText(u"ed_QuebraAutenticaArqNF"_s, EmptyPath::Error)),
-            line(u"ed_QuebraAutenticaArqNF"_s, u"Quebra de Linha"_s, u"\\n"_s).sends(u"QUEBRA"_s),
+                .sends(u"ARQERP"_s, kinds::markedFileText(quebraAutenticaArqNF, EmptyPath::Error)),
+            line(quebraAutenticaArqNF, u"Quebra de Linha"_s, u"\\n"_s).sends(u"QUEBRA"_s),
             line(u"ed_ParaAutenticaArqNF"_s, u"Para"_s, kEmails).sends(u"EMAILPARA"_s),
             comboEditable(u"ed_AutenticaArqNFImpressora"_s, u"Impressora"_s, {})
                 .withPrinterLookup(u"bt_AutenticaArqNFImpressora"_s)
                 .sends(u"NomeImpressora"_s),
             button(u"bt_TestarAutenticaArqNF"_s, u"Testar"_s,
                    send(u"TNFeAPI/AutenticaArqNF"_s,
-                        fiscal::resultText(u"mm_XMLAutenticadoAutenticaArqNF"_s))),
-            memo(u"mm_XMLAutenticadoAutenticaArqNF"_s, u"XML Autenticado"_s),
+                        fiscal::resultText(xMLAutenticadoAutenticaArqNF))),
+            memo(xMLAutenticadoAutenticaArqNF, u"XML Autenticado"_s),
         }};
 }
 
 Page cancelarNFe() {
-    return Page{.name = u"ts_CancelarNFe"_s,
-                .controls = {
-                    line(u"ed_FilialCancelarNFe"_s, u"Filial"_s, u"001"_s).sends(u"FILIAL"_s),
-                    line(u"ed_CNPJCancelarNFe"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
-                    line(u"ed_SerieCancelarNFe"_s, u"Código da Série"_s, u"1"_s).sends(u"SERIE"_s),
-                    line(u"ed_ECFCancelarNFe"_s, u"ECF"_s, u"001"_s).sends(u"NUMEROECF"_s),
-                    line(u"ed_NumeroCancelarNFe"_s, u"Número"_s, u"1"_s)
-                        .sends(u"NUMERONOTA"_s, kinds::integer()),
-                    line(u"ed_JustificativaCancelarNFe"_s, u"Justificativa"_s, kJustificativa)
-                        .sends(u"JUSTIFICATIVA"_s),
-                    line(u"ed_DataCancelarNFe"_s, u"Data"_s, kDataPadrao)
-                        .withNowButton(u"bt_DataCancelarNFe"_s)
-                        .sends(u"DATA"_s, kinds::dateTime()),
-                    button(u"bt_TestarCancelarNFe"_s, u"Testar"_s,
-                           send(u"TNFeAPI/CancelarNFe"_s,
-                                fiscal::recordReading(fiscal::eventRecord(
-                                    u"mm_XmlEventoCancelarNFe"_s, u"mm_XmlNotaCancelarNFe"_s)))),
-                    memo(u"mm_XmlEventoCancelarNFe"_s, u"XML do Evento"_s),
-                    memo(u"mm_XmlNotaCancelarNFe"_s, u"XML da Nota"_s),
-                }};
+    const QString xmlEventoCancelarNFe = u"mm_XmlEventoCancelarNFe"_s;
+    const QString xmlNotaCancelarNFe = u"mm_XmlNotaCancelarNFe"_s;
+    return Page{
+        .name = u"ts_CancelarNFe"_s,
+        .controls = {
+            line(u"ed_FilialCancelarNFe"_s, u"Filial"_s, u"001"_s).sends(u"FILIAL"_s),
+            line(u"ed_CNPJCancelarNFe"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
+            line(u"ed_SerieCancelarNFe"_s, u"Código da Série"_s, u"1"_s).sends(u"SERIE"_s),
+            line(u"ed_ECFCancelarNFe"_s, u"ECF"_s, u"001"_s).sends(u"NUMEROECF"_s),
+            line(u"ed_NumeroCancelarNFe"_s, u"Número"_s, u"1"_s)
+                .sends(u"NUMERONOTA"_s, kinds::integer()),
+            line(u"ed_JustificativaCancelarNFe"_s, u"Justificativa"_s, kJustificativa)
+                .sends(u"JUSTIFICATIVA"_s),
+            line(u"ed_DataCancelarNFe"_s, u"Data"_s, kDataPadrao)
+                .withNowButton(u"bt_DataCancelarNFe"_s)
+                .sends(u"DATA"_s, kinds::dateTime()),
+            button(u"bt_TestarCancelarNFe"_s, u"Testar"_s,
+                   send(u"TNFeAPI/CancelarNFe"_s, fiscal::recordReading(fiscal::eventRecord(
+                                                      xmlEventoCancelarNFe, xmlNotaCancelarNFe)))),
+            memo(xmlEventoCancelarNFe, u"XML do Evento"_s),
+            memo(xmlNotaCancelarNFe, u"XML da Nota"_s),
+        }};
 }
 
 Page autenticaCFeSATArqNF() {
+    const QString quebraAutenticaCFeSATArqNF = u"ed_QuebraAutenticaCFeSATArqNF"_s;
     return Page{
         .name = u"ts_AutenticaArqNFSAT"_s,
         .controls = {
@@ -190,9 +194,8 @@ Page autenticaCFeSATArqNF() {
             line(u"ed_ErpAutenticaCFeSATArqNF"_s, u"ERP da Venda"_s)
                 .withFilePicker(u"bt_PathAutenticaCFeSATArqNF"_s)
                 .sends(u"ARQERP"_s,
-                       kinds::markedFileText(u"ed_QuebraAutenticaCFeSATArqNF"_s, EmptyPath::Error)),
-            line(u"ed_QuebraAutenticaCFeSATArqNF"_s, u"Quebra de Linha"_s, u"\\n"_s)
-                .sends(u"QUEBRA"_s),
+                       kinds::markedFileText(quebraAutenticaCFeSATArqNF, EmptyPath::Error)),
+            line(quebraAutenticaCFeSATArqNF, u"Quebra de Linha"_s, u"\\n"_s).sends(u"QUEBRA"_s),
             line(u"ed_ParaAutenticaCFeSATArqNF"_s, u"Para"_s, kEmails).sends(u"EMAILPARA"_s),
             button(u"bt_TestarAutenticaCFeSATArqNF"_s, u"Testar"_s,
                    send(u"TNFeAPI/AutenticaCFeSATArqNF"_s,
@@ -209,6 +212,7 @@ Page satAtivo() {
 }
 
 Page autenticaSEFAZ() {
+    const QString xMLAutenticadoAutenticaSEFAZ = u"mm_XMLAutenticadoAutenticaSEFAZ"_s;
     const QString sefaz = u"rb_MensageriaDFeSefazAutenticaSEFAZ"_s;
     return Page{
         .name = u"ts_AutenticaSEFAZ"_s,
@@ -238,8 +242,8 @@ Page autenticaSEFAZ() {
                 .sends(u"NomeImpressora"_s),
             button(u"bt_TestarAutenticaSEFAZ"_s, u"Testar"_s,
                    send(u"TNFeAPI/AutenticaSEFAZ"_s,
-                        fiscal::resultText(u"mm_XMLAutenticadoAutenticaSEFAZ"_s))),
-            memo(u"mm_XMLAutenticadoAutenticaSEFAZ"_s, u"XML Autenticado"_s),
+                        fiscal::resultText(xMLAutenticadoAutenticaSEFAZ))),
+            memo(xMLAutenticadoAutenticaSEFAZ, u"XML Autenticado"_s),
         }};
 }
 
@@ -263,6 +267,8 @@ Page cartaCorrecao() {
 }
 
 Page cancelarNFeSefaz() {
+    const QString cancelarNFeSefazXmlEvento = u"mm_CancelarNFeSefazXmlEvento"_s;
+    const QString cancelarNFeSefazXmlNota = u"mm_CancelarNFeSefazXmlNota"_s;
     return Page{
         .name = u"ts_CancelarNFeSefaz"_s,
         .controls = {
@@ -280,14 +286,16 @@ Page cancelarNFeSefaz() {
             line(u"ed_CancelarNFeSefazEmailPara"_s, u"Para"_s, QString()).sends(u"EMAILPARA"_s),
             button(u"bt_CancelarNFeSefazTestar"_s, u"Testar"_s,
                    send(u"TNFeAPI/CancelarNFeSefaz"_s,
-                        fiscal::eventReading(fiscal::eventRecord(
-                            u"mm_CancelarNFeSefazXmlEvento"_s, u"mm_CancelarNFeSefazXmlNota"_s)))),
-            memo(u"mm_CancelarNFeSefazXmlEvento"_s, u"XML do Evento"_s),
-            memo(u"mm_CancelarNFeSefazXmlNota"_s, u"XML da Nota"_s),
+                        fiscal::eventReading(fiscal::eventRecord(cancelarNFeSefazXmlEvento,
+                                                                 cancelarNFeSefazXmlNota)))),
+            memo(cancelarNFeSefazXmlEvento, u"XML do Evento"_s),
+            memo(cancelarNFeSefazXmlNota, u"XML da Nota"_s),
         }};
 }
 
 Page autenticaErpNFeSefaz() {
+    const QString autenticaErpNFeSefazQuebraLinha = u"ed_AutenticaErpNFeSefazQuebraLinha"_s;
+    const QString autenticaErpNFeSefazXMLRetorno = u"ed_AutenticaErpNFeSefazXMLRetorno"_s;
     return Page{
         .name = u"ts_AutenticaErpNFeSefaz"_s,
         .controls = {
@@ -299,9 +307,9 @@ Page autenticaErpNFeSefaz() {
                 .sends(u"NUMNOT"_s, kinds::integer()),
             line(u"ed_AutenticaErpNFeSefazArquivoErp"_s, u"ERP da Venda"_s)
                 .withFilePicker(u"bt_AutenticaErpNFeSefazArquivoErp"_s)
-                .sends(u"ARQERP"_s, kinds::markedFileText(u"ed_AutenticaErpNFeSefazQuebraLinha"_s,
-                                                          EmptyPath::Error)),
-            line(u"ed_AutenticaErpNFeSefazQuebraLinha"_s, u"Quebra de Linha"_s, u"\\n"_s)
+                .sends(u"ARQERP"_s,
+                       kinds::markedFileText(autenticaErpNFeSefazQuebraLinha, EmptyPath::Error)),
+            line(autenticaErpNFeSefazQuebraLinha, u"Quebra de Linha"_s, u"\\n"_s)
                 .sends(u"QUEBRA"_s),
             line(u"ed_AutenticaErpNFeSefazEMail"_s, u"Para"_s, kEmails).sends(u"EMAILPARA"_s),
             comboEditable(u"ed_AutenticaErpNFeSefazImpressora"_s, u"Impressora"_s, {})
@@ -309,8 +317,8 @@ Page autenticaErpNFeSefaz() {
                 .sends(u"NomeImpressora"_s),
             button(u"bt_AutenticaErpNFeSefaz"_s, u"Testar"_s,
                    send(u"TNFeAPI/AutenticaErpNFeSefaz"_s,
-                        fiscal::contentText(u"ed_AutenticaErpNFeSefazXMLRetorno"_s))),
-            memo(u"ed_AutenticaErpNFeSefazXMLRetorno"_s, u"XML Retorno"_s),
+                        fiscal::contentText(autenticaErpNFeSefazXMLRetorno))),
+            memo(autenticaErpNFeSefazXMLRetorno, u"XML Retorno"_s),
         }};
 }
 

@@ -20,10 +20,11 @@ using namespace nfe;
 namespace {
 
 Page horaSefazOnline() {
+    const QString cNPJHoraSefazOnline = u"ed_CNPJHoraSefazOnline"_s;
     Action a = send(u"TNFeAPI/HoraSefazOnline"_s);
-    a.dados = dados::bareString(u"ed_CNPJHoraSefazOnline"_s);
+    a.dados = dados::bareString(cNPJHoraSefazOnline);
     return Page{.name = u"ts_HoraSefazOnline"_s,
-                .controls = {line(u"ed_CNPJHoraSefazOnline"_s, u"CNPJ"_s, kCnpj),
+                .controls = {line(cNPJHoraSefazOnline, u"CNPJ"_s, kCnpj),
                              button(u"bt_TestarHoraSefazOnline"_s, u"Testar"_s, a)}};
 }
 
@@ -66,6 +67,9 @@ Page certificado() {
 namespace {
 
 Page inutilizaSEFAZ() {
+    const QString cNPJInutilizaSEFAZ = u"ed_CNPJInutilizaSEFAZ"_s;
+    const QString justificativaInutilizaSEFAZ = u"ed_JustificativaInutilizaSEFAZ"_s;
+    const QString serieInutilizaSEFAZ = u"ed_SerieInutilizaSEFAZ"_s;
     const QString inicial = u"ed_NumeracaoInicialInutilizaSEFAZ"_s;
     const QString final = u"ed_NumeracaoFinalInutilizaSEFAZ"_s;
     BatchRun b =
@@ -77,9 +81,9 @@ Page inutilizaSEFAZ() {
     b.importButton = u"bt_ImportarArquivoInutilizaSEFAZ"_s;
     b.clearButton = u"bt_LimparGridInutilizaSEFAZ"_s;
     const Action run =
-        b.action({notBlank(u"ed_CNPJInutilizaSEFAZ"_s, u"Informe o CNPJ."_s),
-                  notBlank(u"ed_JustificativaInutilizaSEFAZ"_s, u"Informe a justificativa."_s),
-                  notBlank(u"ed_SerieInutilizaSEFAZ"_s, u"Informe a série."_s)},
+        b.action({notBlank(cNPJInutilizaSEFAZ, u"Informe o CNPJ."_s),
+                  notBlank(justificativaInutilizaSEFAZ, u"Informe a justificativa."_s),
+                  notBlank(serieInutilizaSEFAZ, u"Informe a série."_s)},
                  {notBlank(inicial, u"Informe a numeração inicial."_s),
                   notBlank(final, u"Informe a numeração final."_s)},
                  send(u"TNFeAPI/InutilizaSEFAZ"_s));
@@ -87,12 +91,10 @@ Page inutilizaSEFAZ() {
         .name = u"ts_InutilizaSEFAZ"_s,
         .controls =
             {
-                line(u"ed_CNPJInutilizaSEFAZ"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
-                line(u"ed_JustificativaInutilizaSEFAZ"_s, u"Justificativa"_s,
-                     u"Teste de Inutilização"_s)
+                line(cNPJInutilizaSEFAZ, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
+                line(justificativaInutilizaSEFAZ, u"Justificativa"_s, u"Teste de Inutilização"_s)
                     .sends(u"Justificativa"_s),
-                line(u"ed_SerieInutilizaSEFAZ"_s, u"Série"_s, u"0"_s)
-                    .sends(u"Serie"_s, kinds::integer()),
+                line(serieInutilizaSEFAZ, u"Série"_s, u"0"_s).sends(u"Serie"_s, kinds::integer()),
                 comboList(u"cb_ModeloInutilizaSEFAZ"_s, u"Modelo"_s,
                           {u"55 - NF-e"_s, u"65 - NFC-e"_s}, 0)
                     .sends(u"ModeloFiscal"_s, kinds::firstChars(2)),

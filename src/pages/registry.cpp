@@ -1,13 +1,23 @@
 #include "pages/registry.h"
 
+std::vector<kit::Page> allDeclaredPages() {
+    std::vector<kit::Page> all;
+    for (auto&& source :
+         {conexaoPages(), middlewarePages(), sslPages(), sslLocalPages(), nfeLocalPages(),
+          genericPages(), nfePages(), nfeNumeracaoPages(), nfeGuardaPages(), commercePages(),
+          commerceOrderPages(), commerceLocalPages(), impressoraPages(), ctePages(), mdfePages(),
+          pafPages(), pafBlocoXPages(), pafLocalPages()})
+        all.insert(all.end(), source.begin(), source.end());
+    return all;
+}
+
 const std::map<QString, kit::Page>& declaredPages() {
+    // A page declared twice keeps its first declaration; the page lint refuses the second.
     static const std::map<QString, kit::Page> pages = [] {
-        std::map<QString, kit::Page> all;
-        for (auto&& source : {conexaoPages(), middlewarePages(), sslPages(), sslLocalPages(),
-                              nfeLocalPages(), genericPages(), nfePages(), nfeNumeracaoPages()})
-            for (const kit::Page& p : source)
-                all.emplace(p.name, p);
-        return all;
+        std::map<QString, kit::Page> byName;
+        for (kit::Page& p : allDeclaredPages())
+            byName.emplace(p.name, std::move(p));
+        return byName;
     }();
     return pages;
 }

@@ -16,6 +16,18 @@ std::vector<kit::Page> nfeLocalPages();
 std::vector<kit::Page> genericPages();
 std::vector<kit::Page> nfePages();
 std::vector<kit::Page> nfeNumeracaoPages();
+std::vector<kit::Page> commercePages();
+std::vector<kit::Page> commerceOrderPages();
+std::vector<kit::Page> commerceLocalPages();
+std::vector<kit::Page> impressoraPages();
+std::vector<kit::Page> nfeGuardaPages();
+std::vector<kit::Page> ctePages();
+std::vector<kit::Page> mdfePages();
+std::vector<kit::Page> pafPages();
+std::vector<kit::Page> pafBlocoXPages();
+std::vector<kit::Page> pafLocalPages();
 
+// Every declaration, in the order the sources give them (duplicates included).
+std::vector<kit::Page> allDeclaredPages();
 // Every declared page by its tab's object name.
 const std::map<QString, kit::Page>& declaredPages();

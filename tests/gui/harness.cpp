@@ -1,10 +1,12 @@
 #include "harness.h"
 
+#include "exchange/envelope.h"
 #include "pages/kit/pagecontext.h"
 #include "widgets/textpane.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -88,4 +90,28 @@ std::vector<RecordingDialogs::Shown>& WindowTest::seen() {
     for (auto& m : recorded->takeMessages())
         seenMessages.push_back(std::move(m));
     return seenMessages;
+}
+
+std::string WindowTest::dadosOf(const sim::Request& request) const {
+    const json::JsonValue envelope = body(request);
+    const json::JsonValue* parametros = envelope.find("Parametros");
+    const json::JsonValue* assinatura = envelope.find("Assinatura");
+    if (!parametros || !assinatura || !parametros->find("Dados")) {
+        ADD_FAILURE() << "not an envelope: " << request.body;
+        return {};
+    }
+    EXPECT_EQ(assinatura->toQString(), signParametros(*parametros, 0)) << request.path;
+    return json::toWireText(*parametros->find("Dados"));
+}
+
+std::string WindowTest::lastDados() const {
+    const auto got = received();
+    return got.empty() ? std::string("(nothing sent)") : dadosOf(got.back());
+}
+
+QString fixture(const QString& name, const QByteArray& bytes) {
+    QFile f(name);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly)) << name.toStdString();
+    f.write(bytes);
+    return QDir::current().absoluteFilePath(name);
 }

@@ -57,6 +57,9 @@ private:
     }
 };
 
+// Writes a file in the test's working folder; returns its absolute path.
+QString fixture(const QString& name, const QByteArray& bytes);
+
 // The real window, offscreen, in a fresh working folder, talking to a stand-in middleware in
 // the same process. Controls are found by objectName, as a person finds them by label.
 class WindowTest : public ::testing::Test {
@@ -79,6 +82,11 @@ protected:
     std::vector<sim::Request> received() const { return sim.received(); }
     // The request's body, parsed; fails the test when it is not JSON.
     json::JsonValue body(const sim::Request& request) const;
+    // The "Dados" of an enveloped request as wire text, after checking its signature with the
+    // company key of company 0.
+    std::string dadosOf(const sim::Request& request) const;
+    // dadosOf the last request received ("(nothing sent)" when none was).
+    std::string lastDados() const;
     // Messages shown so far, joined; they count as taken.
     QString shownMessages() const;
     // Takes the messages shown so far and expects exactly one, containing the text.

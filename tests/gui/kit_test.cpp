@@ -38,12 +38,6 @@ protected:
     template <typename W> W* child(const char* name) {
         return holder->findChild<W*>(QString::fromLatin1(name));
     }
-    std::string lastDados() {
-        const auto got = received();
-        if (got.empty())
-            return "(nothing sent)";
-        return json::toWireText(*body(got.back()).find("Parametros")->find("Dados"));
-    }
     std::unique_ptr<QWidget> holder;
 };
 

@@ -12,13 +12,6 @@
 
 namespace {
 
-QString fixture(const QString& name, const QByteArray& bytes) {
-    QFile f(name);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return QDir::current().absoluteFilePath(name);
-}
-
 struct NfeCase {
     const char* button;
     std::vector<std::pair<const char*, QString>> edits;
@@ -33,15 +26,6 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         setText(QStringLiteral("ed_Id"), QStringLiteral("1001"));
-    }
-    std::string lastDados() {
-        const auto got = received();
-        if (got.empty())
-            return "(nothing sent)";
-        const json::JsonValue envelope = body(got.back());
-        EXPECT_EQ(envelope.find("Assinatura")->toQString(),
-                  signParametros(*envelope.find("Parametros"), 0));
-        return json::toWireText(*envelope.find("Parametros")->find("Dados"));
     }
     void run(const NfeCase& c) {
         sim.clearReceived();

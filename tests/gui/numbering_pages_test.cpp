@@ -11,28 +11,11 @@
 #include <QRadioButton>
 #include <QStringEncoder>
 
-namespace {
-
-QString fixture(const QString& name, const QByteArray& bytes) {
-    QFile f(name);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return QDir::current().absoluteFilePath(name);
-}
-
-} // namespace
-
 class NumberingPagesTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
         setText(QStringLiteral("ed_Id"), QStringLiteral("1001"));
-    }
-    std::string dadosOf(const sim::Request& r) {
-        const json::JsonValue envelope = body(r);
-        EXPECT_EQ(envelope.find("Assinatura")->toQString(),
-                  signParametros(*envelope.find("Parametros"), 0));
-        return json::toWireText(*envelope.find("Parametros")->find("Dados"));
     }
     MemTable& faixas() { return dm->table(QStringLiteral("vt_InutilizaSEFAZFaixas")); }
     void batchMode() {

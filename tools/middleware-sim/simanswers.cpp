@@ -1,4 +1,5 @@
 #include "simanswers.h"
+#include "simhelpers.h"
 
 #include "common/filehelpers.h"
 #include "common/tjsonutil.h"
@@ -25,18 +26,6 @@ JsonValue printer(const char* nome, const char* tipo, const char* porta, int dpi
     p.add("Unidade", TJSONUtil::SetStr(QStringLiteral("M")));
     p.add("Ativo", JsonValue::boolean(true));
     return p;
-}
-
-// A ZIP archive holding one file, in base64.
-QString zippedBase64(const QString& entryName, const QByteArray& content) {
-    const QTemporaryDir work;
-    const QString file = QDir(work.path()).filePath(entryName);
-    QFile f(file);
-    if (!f.open(QIODevice::WriteOnly))
-        return QString();
-    f.write(content);
-    f.close();
-    return GetBase64File(file, true);
 }
 
 Answer sobre(const Request&, const JsonValue*) {
@@ -75,12 +64,6 @@ Answer assinarXml(const Request&, const JsonValue* dados) {
     return resultEnvelope(false, "", QStringLiteral("XML assinado."), std::nullopt, str);
 }
 
-Answer wrapped(JsonValue result) {
-    JsonValue answer = JsonValue::object();
-    answer.add("result", std::move(result));
-    return Answer{200, json::toWireText(answer)};
-}
-
 JsonValue satRecord(bool cancelamento) {
     JsonValue r = JsonValue::object();
     r.add("RETORNO", TJSONUtil::SetStr(cancelamento ? QStringLiteral("07000|CFe cancelado")
@@ -116,23 +99,6 @@ JsonValue eventRecord() {
 const QString kAuthorisedXml =
     QStringLiteral("<nfeProc versao=\"4.00\"><NFe/><protNFe><infProt><cStat>100</cStat>"
                    "<xMotivo>Autorizado o uso da NF-e</xMotivo></infProt></protNFe></nfeProc>");
-
-// Asking for branch "999" makes the services answer with a rejection, so the error paths of
-// the pages can be seen.
-bool asksForError(const JsonValue* dados) {
-    for (const char* key : {"CODFIL", "FILIAL", "Filial"})
-        if (TJSONUtil::GetStr(dados, QString::fromLatin1(key)) == QLatin1String("999"))
-            return true;
-    return false;
-}
-
-ServiceHandler orError(ServiceHandler handler) {
-    return [handler](const Request& request, const JsonValue* dados) {
-        if (asksForError(dados))
-            return resultEnvelope(true, "6", QStringLiteral("Rejeição simulada: filial 999."));
-        return handler(request, dados);
-    };
-}
 
 } // namespace
 
@@ -194,6 +160,14 @@ void installDefaultAnswers(MiddlewareSim& server) {
     server.setHandler("TConexaoAPI/Sobre", sobre);
     server.setHandler("TConexaoAPI/ConsultaImpressora", consultaImpressora);
     server.setHandler("TSSLAPI/AssinarXML", assinarXml);
+    installCommerceAnswers(server);
+    installCommerceOrderAnswers(server);
+    installCommerceLocalAnswers(server);
+    installImpressoraAnswers(server);
+    installNfeGuardaAnswers(server);
+    installCteAnswers(server);
+    installMdfeAnswers(server);
+    installPafAnswers(server);
 }
 
 } // namespace sim

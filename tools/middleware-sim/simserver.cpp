@@ -1,6 +1,7 @@
 #include "simserver.h"
 
 #include "simanswers.h"
+#include "simhelpers.h"
 
 #include "common/companykeys.h"
 #include "common/jsonvalue.h"
@@ -235,6 +236,9 @@ Answer MiddlewareSim::handle(const Request& request) {
     } else if (body) {
         dados = &*body; // plain exchange: the object itself
     }
+    // Branch "999" asks any service for a rejection, so every page's error path can be seen.
+    if (asksForError(dados))
+        return resultEnvelope(true, "6", QStringLiteral("Rejeição simulada: filial 999."));
     if (handler)
         return handler(request, dados);
     if (request.path == "TConexaoAPI/TestaComunicacao" && body) {
