@@ -4,6 +4,7 @@
 #include "common/tfuncoeswindows.h"
 #include "common/tjsonutil.h"
 #include "common/tsobrecommerce.h"
+#include "contracts/tapiresult.h"
 #include "contracts/tcombo.h"
 #include "exchange/utf8step.h"
 #include "pages/kit/pagecontext.h"
@@ -63,7 +64,7 @@ Page conectaMiddleware() {
 void readEcho(PageContext& page, const HttpAnswer& answer) {
     const auto parsed =
         TJSONUtil::ParseJSONValue(answerDisplayText(answer.body, answer.contentType));
-    const JsonValue* result = parsed && parsed->isObject() ? parsed->find("result") : nullptr;
+    const JsonValue* result = answerResult(parsed ? &*parsed : nullptr);
     if (!result || !result->isObject())
         throw Exception(
             u"Resposta inesperada: sem o objeto \"result\". Nenhum campo foi alterado."_s);

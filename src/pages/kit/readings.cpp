@@ -27,9 +27,6 @@ QStringList secondOf(const std::vector<std::pair<QString, QString>>& pairs) {
     return names;
 }
 
-const json::JsonValue* member(const json::JsonValue* o, const char* key) {
-    return o && o->isObject() ? o->find(key) : nullptr;
-}
 } // namespace
 
 Reading saveContentFile(const QString& method, const QString& extension,
@@ -49,8 +46,7 @@ Reading fileRecordNamesInto(const QString& listControl, const QString& arrayName
                 auto& list = page.as<QComboBox>(listControl);
                 list.clear();
                 const auto parsed = parseUtf8Answer(answer.body);
-                const json::JsonValue* livre = member(
-                    member(member(parsed ? &*parsed : nullptr, "result"), "conteudo"), "livre");
+                const json::JsonValue* livre = answerLivre(parsed ? &*parsed : nullptr);
                 if (const auto files = TArquivoHelper::ListaFromJSON(livre, arrayName))
                     for (const TArquivo& f : *files)
                         list.addItem(f.Nome);
@@ -62,7 +58,7 @@ Reading resultMembersIntoFields(const std::vector<std::pair<QString, QString>>& 
     return {
         [=](PageContext& page, const HttpAnswer& answer) {
             const auto parsed = parseUtf8Answer(answer.body);
-            const json::JsonValue* result = member(parsed ? &*parsed : nullptr, "result");
+            const json::JsonValue* result = answerResult(parsed ? &*parsed : nullptr);
             if (!result || !result->isObject())
                 throw Exception(QStringLiteral(
                     "Resposta inesperada: \"result\" não é um objeto. Nenhum campo foi alterado."));
@@ -75,7 +71,7 @@ Reading resultMembersIntoFields(const std::vector<std::pair<QString, QString>>& 
 Reading resultIntoField(const QString& control) {
     return {[=](PageContext& page, const HttpAnswer& answer) {
                 const auto parsed = parseUtf8Answer(answer.body);
-                const json::JsonValue* result = member(parsed ? &*parsed : nullptr, "result");
+                const json::JsonValue* result = answerResult(parsed ? &*parsed : nullptr);
                 if (!result)
                     throw Exception(QStringLiteral(
                         "Resposta inesperada: sem \"result\". O campo não foi alterado."));
@@ -95,8 +91,7 @@ Reading answerInMessageBox() {
 Reading bankSlipFiles(std::function<bool(PageContext&)> packed) {
     return [=](PageContext& page, const HttpAnswer& answer) {
         const auto parsed = parseUtf8Answer(answer.body);
-        const json::JsonValue* livre =
-            member(member(member(parsed ? &*parsed : nullptr, "result"), "conteudo"), "livre");
+        const json::JsonValue* livre = answerLivre(parsed ? &*parsed : nullptr);
         if (!livre || !livre->isArray())
             return;
         const QString extension = packed(page) ? QStringLiteral(".zip") : QStringLiteral(".pdf");
@@ -139,7 +134,7 @@ Reading resultArrayIntoTable(const QString& table,
     return {
         [=](PageContext& page, const HttpAnswer& answer) {
             const auto parsed = parseUtf8Answer(answer.body);
-            const json::JsonValue* result = member(parsed ? &*parsed : nullptr, "result");
+            const json::JsonValue* result = answerResult(parsed ? &*parsed : nullptr);
             if (!result || !result->isArray())
                 throw Exception(QStringLiteral(
                     "Resposta inesperada: \"result\" não é uma lista. A tabela não foi alterada."));
