@@ -43,7 +43,7 @@ QString storedXml(const QString& filial, const QString& serie, int numero) {
 
 // A small, well-formed PDF whose page says what it is.
 QByteArray pdf(const QString& title) {
-    const QByteArray content = "BT /F1 12 Tf 40 800 Td (" + title.toLatin1() + ") Tj ET";
+    const QByteArray content = "BT /Helv 12 Tf 40 800 Td (" + title.toLatin1() + ") Tj ET";
     return "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj\n"
            "2 0 obj<</Type/Pages/Kids[3 0 R]/Count 1>>endobj\n"
            "3 0 obj<</Type/Page/Parent 2 0 R/MediaBox[0 0 595 842]/Contents 4 0 R>>endobj\n"
