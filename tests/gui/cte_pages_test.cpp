@@ -3,9 +3,12 @@
 #include "tables/memtable.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace {
@@ -330,4 +333,75 @@ TEST_F(CtePagesTest, DisablementBatchImportRunAndClear) {
     EXPECT_EQ(faixas().recordCount(), 0);
     // The NF-e table is a different one.
     EXPECT_EQ(dm->table(QStringLiteral("vt_InutilizaSEFAZFaixas")).recordCount(), 0);
+}
+
+// Every button of both groups, pressed once with the defaults: a "Testar" either sends its
+// request or says why not; the other buttons fill their fields or lists.
+TEST_F(CtePagesTest, EveryButtonOfBothGroupsWorksWithItsDefaults) {
+    const char* pages[] = {
+        "ts_AutenticaCTe",
+        "ts_CancelarCTeSefaz",
+        "ts_ConsultarCTe",
+        "ts_InutilizaCTe",
+        "ts_CTeOnLine",
+        "ts_ImprimeCTeDACTE",
+        "ts_ImprimeEventoCTe",
+        "TabSheet1",
+        "TabSheet2",
+        "ts_ConsultaPeloUltimoNSUCTe",
+        "ts_ManifestarCTe",
+        "ts_CartaCorrecaoCTe",
+        "ts_GeraCTePreviaPDFPeloXML",
+        "ts_GeraPDFEventoCTe",
+        "TabSheet3",
+        "TabSheet4",
+        "TabSheet5",
+        "TabSheet7",
+        "TabSheet8",
+        "TabSheet9",
+        "TabSheet10",
+        "TabSheet11",
+        "TabSheet6",
+        "ts_GeraMDFePreviaPDFPeloXML",
+    };
+    int testar = 0;
+    for (const char* name : pages) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(window->selectPage(QString::fromLatin1(name)));
+        QCoreApplication::processEvents(); // the widgets of a page built now are shown
+        QWidget* page = window->findControl(QString::fromLatin1(name));
+        ASSERT_NE(page, nullptr);
+        for (const QLabel* l : page->findChildren<QLabel*>())
+            EXPECT_FALSE(l->text().startsWith(QStringLiteral("Página ainda não disponível")));
+        for (QPushButton* b : page->findChildren<QPushButton*>()) {
+            if (!b->isVisibleTo(page))
+                continue; // the batch grid's buttons: walked in the batch test
+            SCOPED_TRACE(b->objectName().toStdString());
+            sim.clearReceived();
+            seen().clear();
+            if (b->text() == QLatin1String("...")) {
+                recorded->fileAnswers.push_back(QString()); // cancelled: the path stays
+                b->click();
+                EXPECT_TRUE(received().empty());
+            } else if (b->text() == QLatin1String("Atualiza data")) {
+                b->click();
+                EXPECT_TRUE(received().empty());
+            } else if (b->text() == QLatin1String("Consulta Impressoras")) {
+                b->click();
+                ASSERT_EQ(received().size(), 1u);
+                EXPECT_EQ(received()[0].path, "TConexaoAPI/ConsultaImpressora");
+            } else {
+                ASSERT_EQ(b->text(), QStringLiteral("Testar"));
+                ++testar;
+                b->click();
+                const bool sent = !received().empty();
+                const bool said = !seen().empty();
+                EXPECT_TRUE(sent != said) << shownMessages().toStdString();
+                if (sent) {
+                    EXPECT_FALSE(paneText(QStringLiteral("mm_Response")).isEmpty());
+                }
+            }
+        }
+    }
+    EXPECT_EQ(testar, 24);
 }

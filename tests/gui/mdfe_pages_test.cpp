@@ -94,7 +94,9 @@ TEST_F(MdfePagesTest, EachPageSendsItsDataValueInKeyOrder) {
     find<QComboBox>(QStringLiteral("cb_ContingenciaMDFeOnLine"))->setEditText(QStringLiteral("X"));
     run({"bt_TestarMDFeOnLine", {}, "", ""});
     EXPECT_EQ(lastDados(), R"({"CNPJ":"11222333000181","TIPOEMISSAO":-1,"MODELONOTA":"58"})");
-    expectMessage(QStringLiteral("tipo de emissão -1 desconhecido")); // the stand-in's rejection
+    EXPECT_TRUE(paneText(QStringLiteral("mm_Response"))
+                    .contains(QStringLiteral("tipo de emiss\\u00E3o -1 desconhecido")))
+        << paneText(QStringLiteral("mm_Response")).toStdString();
 }
 
 TEST_F(MdfePagesTest, PdfPageHasItsOwnPicker) {
