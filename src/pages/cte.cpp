@@ -121,17 +121,15 @@ Page inutilizaCTe() {
                 line(justificativa, u"Justificativa"_s, u"Teste de Inutilização"_s)
                     .sends(u"Justificativa"_s),
                 line(serie, u"Série"_s, u"0"_s).sends(u"Serie"_s, kinds::integer()),
-                comboList(u"cb_ModeloInutilizaCTe"_s, u"Modelo"_s, {u"57 - CT-e"_s}, 0)
-                    .sends(u"ModeloFiscal"_s, kinds::firstChars(2)),
                 b.modeControl(),
                 line(inicial, u"Numeração Inicial"_s, u"0"_s)
                     .sends(u"NumeroInicial"_s, kinds::integer()),
                 line(final, u"Numeração Final"_s, u"0"_s).sends(u"NumeroFinal"_s, kinds::integer()),
+                comboList(u"cb_ModeloInutilizaCTe"_s, u"Modelo"_s, {u"57 - CT-e"_s}, 0)
+                    .sends(u"ModeloFiscal"_s, kinds::firstChars(2)),
                 b.gridBox(),
                 button(u"bt_TestarInutilizaCTe"_s, u"Testar"_s, run),
             },
-        .keyOrder = {u"CNPJ"_s, u"Justificativa"_s, u"Serie"_s, u"NumeroInicial"_s,
-                     u"NumeroFinal"_s, u"ModeloFiscal"_s},
         .onBuilt = [b](PageContext& page) { b.applyMode(page); },
     };
 }
