@@ -261,6 +261,7 @@ Page processaDevolucao() {
             [grade](PageContext& page) {
                 auto& g = page.as<DbGrid>(grade);
                 g.setItemDelegate(new ReturnItemsDelegate(&g));
+                g.setMinimumHeight(170); // a document's items stay readable below the header
             },
     };
 }
