@@ -191,6 +191,42 @@ Reading storedXml(const QString& memo) {
             {memo}};
 }
 
+Reading resultRecordIntoFields(std::vector<ResultMember> members) {
+    QStringList controls;
+    for (const ResultMember& m : members)
+        controls.append(m.control);
+    return {[members](PageContext& page, const HttpAnswer& answer) {
+                const auto parsed = parseUtf8Answer(answer.body);
+                if (!parsed || !parsed->isObject())
+                    throw Exception(QStringLiteral("Resposta inesperada: o texto não é um objeto "
+                                                   "JSON. Nenhum campo foi alterado."));
+                const json::JsonValue* result = parsed->find("result");
+                const bool empty = !result || result->isNull() ||
+                                   (result->isObject() && result->empty()) ||
+                                   (result->isString() && result->text().empty());
+                if (!empty && !result->isObject())
+                    throw Exception(QStringLiteral("Resposta inesperada: \"result\" não é um "
+                                                   "objeto. Nenhum campo foi alterado."));
+                using Kind = ResultMember::Kind;
+                for (const ResultMember& m : members) {
+                    if (m.kind == Kind::Boolean) {
+                        page.setChecked(m.control,
+                                        !empty && TJSONUtil::GetBool(result, m.key, false));
+                        continue;
+                    }
+                    QString text;
+                    if (!empty && m.kind == Kind::Integer)
+                        text = QString::number(TJSONUtil::GetInt(result, m.key, 0));
+                    else if (!empty && m.kind == Kind::Amount)
+                        text = TJSONUtil::GetCurr(result, m.key, regional::Currency()).toString();
+                    else if (!empty)
+                        text = TJSONUtil::GetStr(result, m.key);
+                    page.setText(m.control, text);
+                }
+            },
+            controls};
+}
+
 Action printerLookup(const QString& listControl,
                      std::function<QString(PageContext&)> tipoComunicacao) {
     Action a;
