@@ -6,7 +6,7 @@ std::vector<kit::Page> allDeclaredPages() {
          {conexaoPages(), middlewarePages(), sslPages(), sslLocalPages(), nfeLocalPages(),
           genericPages(), nfePages(), nfeNumeracaoPages(), nfeGuardaPages(), commercePages(),
           commerceOrderPages(), commerceLocalPages(), impressoraPages(), ctePages(), mdfePages(),
-          pafPages(), pafBlocoXPages(), pafLocalPages()})
+          pafPages(), pafRegistrosPages(), pafBlocoXPages(), pafLocalPages()})
         all.insert(all.end(), source.begin(), source.end());
     return all;
 }
