@@ -243,7 +243,6 @@ Page registrosPAFECF() {
                                              {u"CODMAT"_s, u"Codmat"_s, Cell::Text},
                                              {u"CODCOR"_s, u"Codcor"_s, Cell::Integer},
                                              {u"CODTAM"_s, u"Codtam"_s, Cell::Integer}}));
-    produtos.label = u"Lista de Produtos para Filtro Estoque Bloco E"_s;
     const Control davs =
         tabs(u"pc_TPAFRegistrosPAFECFFiltrosDAVs"_s,
              {
@@ -263,7 +262,10 @@ Page registrosPAFECF() {
                 tabs(u"pc_TPAFRegistrosPAFECFGrupoFiltros"_s,
                      {
                          principal,
-                         tab(u"ts_TPAFRegistrosPAFECFFiltrosProdutos"_s, u"Produtos"_s, {produtos}),
+                         tab(u"ts_TPAFRegistrosPAFECFFiltrosProdutos"_s, u"Produtos"_s,
+                             {hint(u"lb_TPAFRegistrosPAFECFListaProduto"_s,
+                                   u"Lista de Produtos para Filtro Estoque Bloco E"_s),
+                              produtos}),
                          tab(u"ts_TPAFRegistrosPAFECFFiltrosDAVs"_s, u"DAVs Emitidos"_s, {davs}),
                      }),
                 group(u"pn_TPAFRegistrosPAFECFRodape"_s, QString(),

@@ -230,7 +230,12 @@ private:
                 auto* inner = new QGridLayout(page);
                 inner->setColumnStretch(1, 1);
                 addAll(t.children, page, inner);
-                inner->setRowStretch(inner->rowCount(), 1);
+                // Free space goes to a growing row (a grid, memo or tab set), else below.
+                bool grows = false;
+                for (int r = 0; r < inner->rowCount(); ++r)
+                    grows = grows || inner->rowStretch(r) > 0;
+                if (!grows)
+                    inner->setRowStretch(inner->rowCount(), 1);
                 tabsWidget->addTab(page, t.text);
             }
         }
