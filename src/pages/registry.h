@@ -25,6 +25,7 @@ std::vector<kit::Page> nfeGuardaPages();
 std::vector<kit::Page> ctePages();
 std::vector<kit::Page> mdfePages();
 std::vector<kit::Page> pafPages();
+std::vector<kit::Page> pafRegistrosPages();
 std::vector<kit::Page> pafBlocoXPages();
 std::vector<kit::Page> pafLocalPages();
 

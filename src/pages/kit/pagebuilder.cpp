@@ -174,12 +174,15 @@ private:
         }
         case WidgetKind::Date:
         case WidgetKind::DateTime: {
-            auto* d = new QDateTimeEdit(regional::now(), parent);
+            auto* d = new QDateTimeEdit(parent);
             d->setTimeSpec(Qt::UTC);
             d->setDisplayFormat(c.widget == WidgetKind::Date
                                     ? QStringLiteral("dd/MM/yyyy")
                                     : QStringLiteral("dd/MM/yyyy HH:mm:ss"));
             d->setCalendarPopup(true);
+            // The preset value (or the current moment) is set after the format, which would
+            // otherwise drop its time of day; edits of the date keep that time.
+            d->setDateTime(c.text.isEmpty() ? regional::now() : regional::strToDateTime(c.text));
             return d;
         }
         case WidgetKind::ListBox:
@@ -227,7 +230,12 @@ private:
                 auto* inner = new QGridLayout(page);
                 inner->setColumnStretch(1, 1);
                 addAll(t.children, page, inner);
-                inner->setRowStretch(inner->rowCount(), 1);
+                // Free space goes to a growing row (a grid, memo or tab set), else below.
+                bool grows = false;
+                for (int r = 0; r < inner->rowCount(); ++r)
+                    grows = grows || inner->rowStretch(r) > 0;
+                if (!grows)
+                    inner->setRowStretch(inner->rowCount(), 1);
                 tabsWidget->addTab(page, t.text);
             }
         }

@@ -180,6 +180,8 @@ Control button(const QString& name, const QString& caption, Action action);
 Control group(const QString& name, const QString& caption, std::vector<Control> children);
 Control tabs(const QString& name, std::vector<Control> tabPages);
 Control tab(const QString& name, const QString& caption, std::vector<Control> children);
+// A date picker preset to "DD/MM/YYYY HH:NN:SS": it shows the date and keeps the time of day.
+Control datePickerAt(const QString& name, const QString& label, const QString& preset);
 
 // A page, declared with designated initialisers:
 //   Page{.name = u"ts_Sobre"_s, .controls = {...}}

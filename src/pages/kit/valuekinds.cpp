@@ -268,6 +268,23 @@ ValueKind constant(const json::JsonValue& value) {
     return [value](const FieldValue&) { return value; };
 }
 
+ValueKind wholeFileText(EmptyPath policy) {
+    return [policy](const FieldValue& v) {
+        if (auto empty = emptyPathValue(v, policy))
+            return *empty;
+        return json::JsonValue::string(readTextFile(v.text));
+    };
+}
+
+ValueKind rowsOf(const QString& table, std::vector<Column> columns) {
+    return {[table, columns](const FieldValue& v) {
+                if (!v.page)
+                    throw Exception(QStringLiteral("Tabela %1 lida fora de uma página").arg(table));
+                return tableRows(v.page->table(table), columns);
+            },
+            {table}};
+}
+
 } // namespace kinds
 
 namespace dados {
