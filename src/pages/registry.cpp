@@ -2,11 +2,26 @@
 
 std::vector<kit::Page> allDeclaredPages() {
     std::vector<kit::Page> all;
-    for (auto&& source :
-         {conexaoPages(), middlewarePages(), sslPages(), sslLocalPages(), nfeLocalPages(),
-          genericPages(), nfePages(), nfeNumeracaoPages(), nfeGuardaPages(), commercePages(),
-          commerceOrderPages(), commerceLocalPages(), impressoraPages(), ctePages(), mdfePages(),
-          pafPages(), pafBlocoXPages(), pafLocalPages()})
+    for (auto&& source : {conexaoPages(),
+                          middlewarePages(),
+                          sslPages(),
+                          sslLocalPages(),
+                          nfeLocalPages(),
+                          genericPages(),
+                          nfePages(),
+                          nfeNumeracaoPages(),
+                          nfeGuardaPages(),
+                          commercePages(),
+                          commerceOrderPages(),
+                          commercePersistPages(),
+                          commerceQuotationPages(),
+                          commerceLocalPages(),
+                          impressoraPages(),
+                          ctePages(),
+                          mdfePages(),
+                          pafPages(),
+                          pafBlocoXPages(),
+                          pafLocalPages()})
         all.insert(all.end(), source.begin(), source.end());
     return all;
 }

@@ -42,7 +42,8 @@ FieldValue readField(const QWidget* w) {
     } else if (const auto* s = qobject_cast<const QSpinBox*>(w)) {
         v.text = QString::number(s->value());
     } else if (const auto* d = qobject_cast<const QDateTimeEdit*>(w)) {
-        const QDateTime dt(d->date(), d->time(), QTimeZone::utc());
+        const QVariant kept = d->property(kKeptTimeProperty);
+        const QDateTime dt(d->date(), kept.isValid() ? kept.toTime() : d->time(), QTimeZone::utc());
         v.data = dt;
         v.text = regional::dateTimeToStr(dt);
     } else if (const auto* l = qobject_cast<const QListWidget*>(w)) {
