@@ -365,7 +365,9 @@ TEST_F(CommerceOrdersPagesTest, FreeJsonPagesParseTheirTextAsAnObject) {
             click(testar);
             EXPECT_TRUE(received().empty()) << bad.toStdString();
             ASSERT_EQ(seen().size(), 1u) << bad.toStdString();
-            EXPECT_TRUE(seen()[0].text.contains(QStringLiteral("Nada foi enviado")))
+            EXPECT_TRUE(seen()[0].text.endsWith(QStringLiteral(". Nada foi enviado.")))
+                << seen()[0].text.toStdString();
+            EXPECT_FALSE(seen()[0].text.contains(QStringLiteral("..")))
                 << seen()[0].text.toStdString();
             seen().clear();
         }

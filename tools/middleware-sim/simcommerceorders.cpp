@@ -43,10 +43,10 @@ Answer consultaTitulos(const Request&, const JsonValue* dados) {
     JsonValue list = JsonValue::array();
     list.append(titulo("000101", "00000012345", "150.25", "10/06/2018 00:00:00"));
     list.append(titulo("000102", "00000012346", "89.9", "10/07/2018 00:00:00"));
-    return ok(QStringLiteral("%1 título(s) de %2 a %3.")
-                  .arg(list.size())
-                  .arg(str(dados, "DataInicialVenda"), str(dados, "DataFinalVenda")),
-              std::move(list));
+    const QString msg = QStringLiteral("%1 título(s) de %2 a %3.")
+                            .arg(list.size())
+                            .arg(str(dados, "DataInicialVenda"), str(dados, "DataFinalVenda"));
+    return ok(msg, std::move(list));
 }
 
 // A small CNAB 240 remittance: header, one segment per remittance code (or one when none is
