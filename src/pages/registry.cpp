@@ -14,6 +14,8 @@ std::vector<kit::Page> allDeclaredPages() {
                           commercePages(),
                           commerceDevolucaoPages(),
                           commerceOrderPages(),
+                          commercePersistPages(),
+                          commerceQuotationPages(),
                           commerceLocalPages(),
                           impressoraPages(),
                           ctePages(),

@@ -19,6 +19,8 @@ std::vector<kit::Page> nfeNumeracaoPages();
 std::vector<kit::Page> commercePages();
 std::vector<kit::Page> commerceDevolucaoPages();
 std::vector<kit::Page> commerceOrderPages();
+std::vector<kit::Page> commercePersistPages();
+std::vector<kit::Page> commerceQuotationPages();
 std::vector<kit::Page> commerceLocalPages();
 std::vector<kit::Page> impressoraPages();
 std::vector<kit::Page> nfeGuardaPages();

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -114,6 +115,9 @@ private:
             if (c.widget == WidgetKind::Password)
                 e->setEchoMode(QLineEdit::Password);
             e->setReadOnly(c.readOnly);
+            if (c.digitsOnly)
+                e->setValidator(new QRegularExpressionValidator(
+                    QRegularExpression(QStringLiteral("[0-9]*")), e));
             return e;
         }
         case WidgetKind::Memo: {
@@ -174,15 +178,17 @@ private:
         }
         case WidgetKind::Date:
         case WidgetKind::DateTime: {
-            auto* d = new QDateTimeEdit(parent);
+            const QDateTime preset =
+                c.text.isEmpty() ? regional::now() : regional::strToDateTime(c.text);
+            auto* d = new QDateTimeEdit(preset, parent);
             d->setTimeSpec(Qt::UTC);
             d->setDisplayFormat(c.widget == WidgetKind::Date
                                     ? QStringLiteral("dd/MM/yyyy")
                                     : QStringLiteral("dd/MM/yyyy HH:mm:ss"));
             d->setCalendarPopup(true);
-            // The preset value (or the current moment) is set after the format, which would
-            // otherwise drop its time of day; edits of the date keep that time.
-            d->setDateTime(c.text.isEmpty() ? regional::now() : regional::strToDateTime(c.text));
+            // A date-only editor holds midnight; the picker's value keeps the preset's time.
+            if (c.widget == WidgetKind::Date)
+                d->setProperty(kKeptTimeProperty, preset.time());
             return d;
         }
         case WidgetKind::ListBox:

@@ -218,7 +218,7 @@ Control tab(const QString& name, const QString& caption, std::vector<Control> ch
 }
 
 Control datePickerAt(const QString& name, const QString& label, const QString& preset) {
-    return make(name, WidgetKind::Date, label, preset);
+    return datePicker(name, label).presetAt(preset);
 }
 
 Control& Control::withNowButton(const QString& buttonName) {

@@ -112,6 +112,7 @@ struct Control {
     std::optional<Action> action;                // buttons
     std::function<void(PageContext&)> onChanged; // text, check or selection changed
     std::vector<Control> children;               // Group, Tabs, Tab
+    bool digitsOnly = false;                     // Line: only the digits 0 to 9 can be typed
 
     // Sent under the key, as text unless another kind is given.
     Control& sends(const QString& jsonKey, ValueKind valueKind = kinds::text()) {
@@ -151,6 +152,16 @@ struct Control {
                                std::function<QString(PageContext&)> tipoComunicacao = {});
     Control& whenChanged(std::function<void(PageContext&)> f) {
         onChanged = std::move(f);
+        return *this;
+    }
+    // A date or date-time picker's preset value, written "DD/MM/YYYY HH:NN:SS" (default: now).
+    Control& presetAt(const QString& dateTimeText) {
+        text = dateTimeText;
+        return *this;
+    }
+    // A text field that accepts only the digits 0 to 9 as the user types.
+    Control& digitsOnlyInput() {
+        digitsOnly = true;
         return *this;
     }
 };

@@ -308,11 +308,15 @@ DadosFn freeJson(const QString& control, bool asciiFirst) {
                 const QByteArray bytes = asciiFirst ? toAscii(text) : text.toUtf8();
                 json::ParseResult parsed =
                     json::parse(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-                if (!parsed.value)
+                if (!parsed.value) {
+                    QString reason = QString::fromStdString(parsed.error);
+                    while (reason.endsWith(u'.')) // the sentence ends once
+                        reason.chop(1);
                     throw Exception(
                         QStringLiteral("JSON inválido (posição %1): %2. Nada foi enviado.")
                             .arg(parsed.errorOffset)
-                            .arg(QString::fromStdString(parsed.error)));
+                            .arg(reason));
+                }
                 return std::move(*parsed.value);
             },
             {control}};
