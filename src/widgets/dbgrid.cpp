@@ -40,6 +40,23 @@ DbGrid::DbGrid(const QString& objectName, MemTable& table, QWidget* parent)
     connect(qApp, &QApplication::focusChanged, this, &DbGrid::onFocusChanged);
 }
 
+void DbGrid::showColumns(const std::vector<std::pair<QString, QString>>& fieldsAndTitles) {
+    QHeaderView* header = horizontalHeader();
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        setColumnHidden(column, true);
+    int place = 0;
+    for (const auto& [field, title] : fieldsAndTitles) {
+        const int f = m_table.fieldIndex(field);
+        for (int column = 0; column < m_model->columnCount(); ++column) {
+            if (m_model->fieldOfColumn(column) != f)
+                continue;
+            setColumnHidden(column, false);
+            m_model->setHeaderData(column, Qt::Horizontal, title);
+            header->moveSection(header->visualIndex(column), place++);
+        }
+    }
+}
+
 void DbGrid::syncCurrentFromTable() {
     const int row = m_table.recNo();
     if (row < 0 || row >= m_model->rowCount())

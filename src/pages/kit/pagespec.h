@@ -109,9 +109,10 @@ struct Control {
     QString buddyButton; // a button beside the field ("..." when it has no caption)
     QString buddyCaption;
     std::optional<Action> buddyAction;
-    std::optional<Action> action;                // buttons
-    std::function<void(PageContext&)> onChanged; // text, check or selection changed
-    std::vector<Control> children;               // Group, Tabs, Tab
+    std::optional<Action> action;                     // buttons
+    std::function<void(PageContext&)> onChanged;      // text, check or selection changed
+    std::vector<Control> children;                    // Group, Tabs, Tab
+    std::vector<std::pair<QString, QString>> columns; // Grid: fields shown, in order, and titles
 
     // Sent under the key, as text unless another kind is given.
     Control& sends(const QString& jsonKey, ValueKind valueKind = kinds::text()) {
@@ -151,6 +152,11 @@ struct Control {
                                std::function<QString(PageContext&)> tipoComunicacao = {});
     Control& whenChanged(std::function<void(PageContext&)> f) {
         onChanged = std::move(f);
+        return *this;
+    }
+    // A grid that shows these fields, in this order, under these titles ("~" breaks a line).
+    Control& withColumns(std::vector<std::pair<QString, QString>> fieldsAndTitles) {
+        columns = std::move(fieldsAndTitles);
         return *this;
     }
 };

@@ -105,6 +105,9 @@ ValueKind itemList(const QString& codfilControl, const QString& sequenControl);
 ValueKind attachments();
 // A fixed value.
 ValueKind constant(const json::JsonValue& value);
+// A list of attachments whose base64 sits at the same position of a companion (hidden) list:
+// [{"Anexo":{"Conteudo":<base64>,"NomeArquivo":<name without folder>}}].
+ValueKind attachmentsFrom(const QString& base64List);
 } // namespace kinds
 
 // Data value builders that are not built from the controls' keys.
