@@ -147,7 +147,7 @@ void unpackIntoOutputFolder(const QString& archive) {
     while (files.hasNext()) {
         const QString from = files.next();
         const QString to = out.filePath(extracted.relativeFilePath(from));
-        out.mkpath(QFileInfo(to).path());
+        QDir().mkpath(QFileInfo(to).path());
         QFile::remove(to);
         if (!QFile::rename(from, to))
             throw EFileError(QStringLiteral("Não foi possível gravar \"%1\"").arg(to));
