@@ -10,6 +10,8 @@
 #include "widgets/pageroutines.h"
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -216,6 +218,59 @@ std::vector<Control> personControls(const QString& who) {
     };
 }
 
+// The form grid a control sits in.
+QGridLayout* gridOf(QWidget* control) {
+    for (auto* grid : control->parentWidget()->findChildren<QGridLayout*>())
+        if (grid->indexOf(control) >= 0)
+            return grid;
+    return nullptr;
+}
+
+// Puts a short unlabelled field in the row of a labelled one, before or after it as it comes
+// in tab order.
+void sideBySide(PageContext& page, const QString& shortField, const QString& rowField,
+                const QString& hint) {
+    auto& small = page.as<QLineEdit>(shortField);
+    QWidget* field = page.widget(rowField);
+    QGridLayout* grid = gridOf(field);
+    if (!grid)
+        return;
+    int row = 0, column = 0, rows = 0, columns = 0;
+    grid->getItemPosition(grid->indexOf(field), &row, &column, &rows, &columns);
+    const bool first = grid->indexOf(&small) < grid->indexOf(field);
+    grid->removeWidget(&small);
+    grid->removeWidget(field);
+    auto* pair = new QWidget(field->parentWidget());
+    auto* line = new QHBoxLayout(pair);
+    line->setContentsMargins(0, 0, 0, 0);
+    small.setPlaceholderText(hint);
+    small.setToolTip(hint);
+    small.setMaximumWidth(small.fontMetrics().horizontalAdvance(u"MMMM"_s) + 12);
+    line->addWidget(first ? static_cast<QWidget*>(&small) : field, first ? 0 : 1);
+    line->addWidget(first ? field : static_cast<QWidget*>(&small), first ? 1 : 0);
+    grid->addWidget(pair, row, column, rows, columns);
+}
+
+// The second button moves into the first one's row: one bottom panel for both.
+void inOneRow(PageContext& page, const QString& firstButton, const QString& secondButton) {
+    QWidget* first = page.widget(firstButton);
+    QWidget* second = page.widget(secondButton);
+    QGridLayout* grid = gridOf(first);
+    if (!grid)
+        return;
+    int row = 0, column = 0, rows = 0, columns = 0;
+    grid->getItemPosition(grid->indexOf(first), &row, &column, &rows, &columns);
+    grid->removeWidget(first);
+    grid->removeWidget(second);
+    auto* panel = new QWidget(first->parentWidget());
+    auto* line = new QHBoxLayout(panel);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->addWidget(first);
+    line->addWidget(second);
+    line->addStretch(1);
+    grid->addWidget(panel, row, column, rows, columns);
+}
+
 Page geraBoleto() {
     std::vector<Control> sacado = personControls(u"Sacado"_s);
     sacado.push_back(line(person(u"Sacado"_s, "EMail"), u"E-Mail"_s));
@@ -325,9 +380,20 @@ Page geraBoleto() {
                 };
                 QObject::connect(layout, &QComboBox::editTextChanged, arquivo, follow);
                 follow(layout->currentText());
+                // The holder beside the bank fields, so the page's buttons stay in reach.
+                if (auto* conta =
+                        qobject_cast<QGridLayout*>(page.widget(u"ts_GeraBoletoCC"_s)->layout())) {
+                    QWidget* holder = page.widget(u"gb_GeraBoletoTitular"_s);
+                    conta->removeWidget(holder);
+                    conta->addWidget(holder, 0, 2, int(kContaKeys.size()), 1, Qt::AlignTop);
+                    conta->setColumnStretch(2, 1);
+                }
+                inOneRow(page, u"bt_GeraBoletoPDF"_s, u"bt_GeraBoleto"_s);
+                page.widget(u"db_GeraBoletoTitulos"_s)->setMinimumHeight(130);
+                // The area code beside the phone, the state beside the city, as on paper.
                 for (const QString& who : {u"Titular"_s, u"Sacado"_s}) {
-                    page.as<QLineEdit>(person(who, "DDD")).setPlaceholderText(u"DDD"_s);
-                    page.as<QLineEdit>(person(who, "Estado")).setPlaceholderText(u"UF"_s);
+                    sideBySide(page, person(who, "DDD"), person(who, "Telefone"), u"DDD"_s);
+                    sideBySide(page, person(who, "Estado"), person(who, "Cidade"), u"UF"_s);
                 }
             },
     };
@@ -398,6 +464,7 @@ Page enviaEmail() {
         .onBuilt =
             [](PageContext& page) {
                 page.setVisible(kAnexosBase64, false);
+                page.as<QListWidget>(kAnexos).setMaximumHeight(120);
                 page.setEnabled(kExcluir, false);
             },
     };

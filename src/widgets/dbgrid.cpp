@@ -9,6 +9,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 // Grid and navigator events run outside page actions: their errors are shown here.
 template <typename F> void guarded(F&& f) {
@@ -54,6 +56,16 @@ void DbGrid::showColumns(const std::vector<std::pair<QString, QString>>& fieldsA
             m_model->setHeaderData(column, Qt::Horizontal, title);
             header->moveSection(header->visualIndex(column), place++);
         }
+    }
+    // Whole titles, and room for a whole date or date-time under them.
+    resizeColumnsToContents();
+    const int digit = fontMetrics().horizontalAdvance(QStringLiteral("0"));
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        const auto type = m_table.fields()[std::size_t(m_model->fieldOfColumn(column))].type;
+        const int room = type == FieldDef::Type::Date       ? 12 * digit
+                         : type == FieldDef::Type::DateTime ? 21 * digit
+                                                            : 0;
+        setColumnWidth(column, std::max(columnWidth(column), room));
     }
 }
 

@@ -58,8 +58,8 @@ Answer geraBoletoPDF(const Request&, const JsonValue* dados) {
                                           : QString::fromLatin1(file.toBase64())));
         slips.append(std::move(slip));
     }
-    return resultEnvelope(false, "", QStringLiteral("%1 boleto(s) gerado(s).").arg(slips.size()),
-                          std::move(slips));
+    const QString msg = QStringLiteral("%1 boleto(s) gerado(s).").arg(slips.size());
+    return resultEnvelope(false, "", msg, std::move(slips));
 }
 
 Answer geraBoleto(const Request&, const JsonValue* dados) {
