@@ -226,6 +226,13 @@ TEST_F(CommerceLocalPagesTest, BankSlipRequestCarriesEveryTitleWithItsPayer) {
     EXPECT_EQ(print->find("NumeroViasPorTitulo")->text(), "1");
     EXPECT_EQ(print->find("ComprimirArquivoRetorno"), nullptr);
     EXPECT_FALSE(QFile::exists(QStringLiteral("Arquivos/0.pdf")));
+
+    // A rejection carries no slips: nothing is written and the answer is only shown.
+    find<QCheckBox>(QStringLiteral("cb_GeraBoletoConfigPDFCompressao"))->setChecked(false);
+    setText(QStringLiteral("ed_GeraBoletoCCBanco"), QStringLiteral("999"));
+    click(QStringLiteral("bt_GeraBoletoPDF"));
+    EXPECT_TRUE(paneText(QStringLiteral("mm_Response")).contains(QStringLiteral("banco 999")));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("Arquivos/0.pdf")));
     EXPECT_TRUE(seen().empty()) << shownMessages().toStdString();
 }
 
