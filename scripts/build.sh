@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Configures and builds the project into build/ (warnings are errors when CI=true).
+# Configures and builds the project into build/ (or $BUILD_DIR). Extra arguments go to CMake,
+# e.g. -DQUORVA_WERROR=ON.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-werror=OFF
-if [ "${CI:-}" = "true" ]; then werror=ON; fi
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVA_WERROR="$werror" >/dev/null
-cmake --build build --parallel "$(nproc)"
+dir="${BUILD_DIR:-build}"
+launcher=()
+if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "${launcher[@]}" "$@" >/dev/null
+cmake --build "$dir" --parallel "$(nproc)"

@@ -9,7 +9,7 @@ packages=(
   libcurl4-openssl-dev libssl-dev libzip-dev zlib1g-dev
   rapidjson-dev libcpp-httplib-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  curl xvfb xauth imagemagick
+  curl xvfb xauth imagemagick ccache
 )
 
 missing=()

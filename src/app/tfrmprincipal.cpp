@@ -1,11 +1,9 @@
 #include "app/tfrmprincipal.h"
 
 #include "app/pagetree.h"
-#include "common/regional.h"
-#include "common/tfuncoeswindows.h"
-#include "common/tsobrecommerce.h"
 #include "pages/kit/pagebuilder.h"
 #include "pages/registry.h"
+#include "pages/sessionpage.h"
 #include "tables/tdmprincipal.h"
 #include "widgets/busywait.h"
 #include "widgets/dialogs.h"
@@ -233,25 +231,7 @@ bool TfrmPrincipal::selectPage(const QString& objectName) {
 }
 
 SessionFields TfrmPrincipal::sessionFields() {
-    auto text = [this](const char* name) {
-        const QWidget* w = findControl(QString::fromLatin1(name));
-        return w ? kit::readField(w).text : QString();
-    };
-    SessionFields f;
-    f.versaoLayout = text("ed_VersaoLayout");
-    f.codigoEmpresa = text("ed_CodigoEmpresa");
-    f.userOS = text("ed_UserOS");
-    f.dataSolicitacao = text("ed_DataSolicitacao");
-    f.nomeMaquina = text("ed_NomeMaquina");
-    f.versaoBase = text("ed_VersaoBase");
-    f.nomeSistema = text("ed_NomeSistema");
-    f.versaoSistema = text("ed_VersaoSistema");
-    f.cnpj = text("ed_ConectaMiddlewareCNPJ");
-    f.ipMiddlewareServidor = text("ed_ConectaIPMiddlewareServidor");
-    f.portaMiddlewareServidor = text("ed_ConectaPortaMiddlewareServidor");
-    f.filialUsuario = text("ed_ConectaFilialUsuario");
-    f.codigoUsuario = text("ed_ConectaCodigoUsuario");
-    return f;
+    return sessionPageFields(*this);
 }
 
 void TfrmPrincipal::showEvent(QShowEvent* event) {
@@ -261,15 +241,8 @@ void TfrmPrincipal::showEvent(QShowEvent* event) {
 }
 
 void TfrmPrincipal::fillWhenShown() {
-    selectPage(QStringLiteral("ts_ConectaMiddleware"));
-    auto set = [this](const char* name, const QString& value) {
-        if (auto* e = qobject_cast<QLineEdit*>(findControl(QString::fromLatin1(name))))
-            e->setText(value);
-    };
-    set("ed_DataSolicitacao", regional::dateTimeToStr(regional::now()));
-    set("ed_VersaoBase", QString::number(TSobreCommerce::GetInstance().GetBancoVersao()));
-    set("ed_NomeMaquina", TFuncoesWindows::NomeMaquina());
-    set("ed_UserOS", TFuncoesWindows::UsuarioWindows());
+    selectPage(kSessionPage);
+    fillSessionPage(*this);
     QDir().mkpath(QStringLiteral("Arquivos")); // nothing is reported when it cannot be created
 }
 

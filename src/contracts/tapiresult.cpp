@@ -104,3 +104,21 @@ std::optional<json::JsonValue> TAPIResultHelper::getConteudoLivreFromString(cons
         return std::nullopt;
     return json::parse(json::toWireText(*livre)).value;
 }
+
+namespace {
+const json::JsonValue* memberOf(const json::JsonValue* object, const char* key) {
+    return object && object->isObject() ? object->find(key) : nullptr;
+}
+} // namespace
+
+const json::JsonValue* answerResult(const json::JsonValue* answer) {
+    return memberOf(answer, "result");
+}
+
+const json::JsonValue* answerConteudo(const json::JsonValue* answer) {
+    return memberOf(answerResult(answer), "conteudo");
+}
+
+const json::JsonValue* answerLivre(const json::JsonValue* answer) {
+    return memberOf(answerConteudo(answer), "livre");
+}

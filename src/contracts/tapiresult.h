@@ -62,3 +62,9 @@ struct TAPIResultHelper {
     // a level is missing. JSON that is not an object raises.
     static std::optional<json::JsonValue> getConteudoLivreFromString(const QString& text);
 };
+
+// The path of an answer {"result":{"controle":…,"conteudo":{"str":…,"livre":…}}}: each step
+// is the member of the one before, nullptr where a step is missing or not an object.
+const json::JsonValue* answerResult(const json::JsonValue* answer);
+const json::JsonValue* answerConteudo(const json::JsonValue* answer);
+const json::JsonValue* answerLivre(const json::JsonValue* answer);

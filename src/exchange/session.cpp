@@ -1,5 +1,7 @@
 #include "exchange/session.h"
 
+#include "contracts/tapiresult.h"
+
 #include "common/regional.h"
 #include "common/texthelpers.h"
 #include "common/tfuncoeswindows.h"
@@ -64,9 +66,7 @@ std::optional<QString> sessionIdFromCompleteAnswer(const QByteArray& body) {
     const auto answer = parseUtf8Answer(body);
     if (!answer || !answer->isObject())
         return std::nullopt;
-    const json::JsonValue* result = answer->find("result");
-    const json::JsonValue* conteudo = result ? result->find("conteudo") : nullptr;
-    const json::JsonValue* livre = conteudo ? conteudo->find("livre") : nullptr;
+    const json::JsonValue* livre = answerLivre(&*answer);
     if (!livre)
         return std::nullopt;
     return QString::number(TJSONUtil::GetInt64(livre, QStringLiteral("Id"), 0));

@@ -1,13 +1,19 @@
 // The connection API pages: the session page and the connection services.
 #include "common/charfilter.h"
+#include "common/regional.h"
+#include "common/tfuncoeswindows.h"
 #include "common/tjsonutil.h"
+#include "common/tsobrecommerce.h"
+#include "contracts/tapiresult.h"
 #include "contracts/tcombo.h"
 #include "exchange/utf8step.h"
 #include "pages/kit/pagecontext.h"
 #include "pages/kit/readings.h"
 #include "pages/registry.h"
+#include "pages/sessionpage.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 
 using namespace Qt::StringLiterals;
 
@@ -30,7 +36,7 @@ Page conectaMiddleware() {
         .uses = {conectaMiddlewareTipoRetorno},
     };
     return Page{
-        .name = u"ts_ConectaMiddleware"_s,
+        .name = kSessionPage,
         .controls =
             {
                 line(u"ed_VersaoLayout"_s, u"Versão do Layout"_s, u"2"_s),
@@ -58,7 +64,7 @@ Page conectaMiddleware() {
 void readEcho(PageContext& page, const HttpAnswer& answer) {
     const auto parsed =
         TJSONUtil::ParseJSONValue(answerDisplayText(answer.body, answer.contentType));
-    const JsonValue* result = parsed && parsed->isObject() ? parsed->find("result") : nullptr;
+    const JsonValue* result = answerResult(parsed ? &*parsed : nullptr);
     if (!result || !result->isObject())
         throw Exception(
             u"Resposta inesperada: sem o objeto \"result\". Nenhum campo foi alterado."_s);
@@ -189,4 +195,40 @@ Page cadastraXml() {
 std::vector<Page> conexaoPages() {
     return {conectaMiddleware(),  testaComunicacao(),          sobre(),
             consultaImpressora(), cadastrarAtualizarEmpresa(), cadastraXml()};
+}
+
+namespace {
+QString fieldText(kit::PageHost& host, const QString& name) {
+    const QWidget* w = host.findControl(name);
+    return w ? readField(w).text : QString();
+}
+} // namespace
+
+SessionFields sessionPageFields(kit::PageHost& host) {
+    SessionFields f;
+    f.versaoLayout = fieldText(host, u"ed_VersaoLayout"_s);
+    f.codigoEmpresa = fieldText(host, u"ed_CodigoEmpresa"_s);
+    f.userOS = fieldText(host, u"ed_UserOS"_s);
+    f.dataSolicitacao = fieldText(host, u"ed_DataSolicitacao"_s);
+    f.nomeMaquina = fieldText(host, u"ed_NomeMaquina"_s);
+    f.versaoBase = fieldText(host, u"ed_VersaoBase"_s);
+    f.nomeSistema = fieldText(host, u"ed_NomeSistema"_s);
+    f.versaoSistema = fieldText(host, u"ed_VersaoSistema"_s);
+    f.cnpj = fieldText(host, u"ed_ConectaMiddlewareCNPJ"_s);
+    f.ipMiddlewareServidor = fieldText(host, u"ed_ConectaIPMiddlewareServidor"_s);
+    f.portaMiddlewareServidor = fieldText(host, u"ed_ConectaPortaMiddlewareServidor"_s);
+    f.filialUsuario = fieldText(host, u"ed_ConectaFilialUsuario"_s);
+    f.codigoUsuario = fieldText(host, u"ed_ConectaCodigoUsuario"_s);
+    return f;
+}
+
+void fillSessionPage(kit::PageHost& host) {
+    auto set = [&host](const QString& name, const QString& value) {
+        if (auto* e = qobject_cast<QLineEdit*>(host.findControl(name)))
+            e->setText(value);
+    };
+    set(u"ed_DataSolicitacao"_s, regional::dateTimeToStr(regional::now()));
+    set(u"ed_VersaoBase"_s, QString::number(TSobreCommerce::GetInstance().GetBancoVersao()));
+    set(u"ed_NomeMaquina"_s, TFuncoesWindows::NomeMaquina());
+    set(u"ed_UserOS"_s, TFuncoesWindows::UsuarioWindows());
 }

@@ -5,8 +5,8 @@ std::vector<kit::Page> allDeclaredPages() {
     for (auto&& source :
          {conexaoPages(), middlewarePages(), sslPages(), sslLocalPages(), nfeLocalPages(),
           genericPages(), nfePages(), nfeNumeracaoPages(), nfeGuardaPages(), commercePages(),
-          commerceOrderPages(), commerceLocalPages(), impressoraPages(), ctePages(), mdfePages(),
-          pafPages(), pafBlocoXPages(), pafLocalPages()})
+          commerceDevolucaoPages(), commerceOrderPages(), commerceLocalPages(), impressoraPages(),
+          ctePages(), mdfePages(), pafPages(), pafBlocoXPages(), pafLocalPages()})
         all.insert(all.end(), source.begin(), source.end());
     return all;
 }

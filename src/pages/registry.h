@@ -17,6 +17,7 @@ std::vector<kit::Page> genericPages();
 std::vector<kit::Page> nfePages();
 std::vector<kit::Page> nfeNumeracaoPages();
 std::vector<kit::Page> commercePages();
+std::vector<kit::Page> commerceDevolucaoPages();
 std::vector<kit::Page> commerceOrderPages();
 std::vector<kit::Page> commerceLocalPages();
 std::vector<kit::Page> impressoraPages();

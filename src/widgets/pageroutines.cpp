@@ -87,11 +87,7 @@ void TConexaoAPIConsultaImpressoras(MiddlewareExchange& exchange, QComboBox& lis
             return dados;
         });
     const auto parsed = parseUtf8Answer(answer.body);
-    const json::JsonValue* result = parsed && parsed->isObject() ? parsed->find("result") : nullptr;
-    const json::JsonValue* conteudo =
-        result && result->isObject() ? result->find("conteudo") : nullptr;
-    const json::JsonValue* livre =
-        conteudo && conteudo->isObject() ? conteudo->find("livre") : nullptr;
+    const json::JsonValue* livre = answerLivre(parsed ? &*parsed : nullptr);
     if (!livre || !livre->isArray())
         return;
     for (std::size_t i = 0; i < livre->size(); ++i)

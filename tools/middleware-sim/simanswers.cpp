@@ -50,7 +50,8 @@ Answer consultaImpressora(const Request&, const JsonValue* dados) {
     for (const JsonValue& p : all)
         if (tipo.isEmpty() || p.find("Tipo")->toQString() == tipo)
             list.append(p);
-    return resultEnvelope(false, "", QStringLiteral("%1 impressora(s).").arg(list.size()),
+    const auto count = list.size(); // before the list is moved into the answer
+    return resultEnvelope(false, "", QStringLiteral("%1 impressora(s).").arg(count),
                           std::move(list));
 }
 

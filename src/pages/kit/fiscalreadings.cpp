@@ -71,7 +71,7 @@ QStringList controlsOf(const Record& record) {
 Reading resultText(const QString& control) {
     return {[control](PageContext& page, const HttpAnswer& answer) {
                 const json::JsonValue parsed = parseOrReport(answer);
-                const json::JsonValue* result = parsed.find("result");
+                const json::JsonValue* result = answerResult(&parsed);
                 if (!result)
                     unexpected(QStringLiteral("sem \"result\""));
                 QString text;
@@ -87,7 +87,7 @@ Reading resultText(const QString& control) {
 Reading recordReading(Record record) {
     return {[record](PageContext& page, const HttpAnswer& answer) {
                 const json::JsonValue parsed = parseOrReport(answer);
-                const json::JsonValue* result = parsed.find("result");
+                const json::JsonValue* result = answerResult(&parsed);
                 if (!result) {
                     fill(page, record, nullptr);
                     return;
@@ -103,13 +103,9 @@ Reading recordReading(Record record) {
 Reading eventReading(Record record) {
     return {[record](PageContext& page, const HttpAnswer& answer) {
                 const json::JsonValue parsed = parseOrReport(answer);
-                const json::JsonValue* result = parsed.find("result");
-                const json::JsonValue* conteudo =
-                    result && result->isObject() ? result->find("conteudo") : nullptr;
-                if (!conteudo)
+                if (!answerConteudo(&parsed))
                     return;
-                const json::JsonValue* livre =
-                    conteudo->isObject() ? conteudo->find("livre") : nullptr;
+                const json::JsonValue* livre = answerLivre(&parsed);
                 if (livre && !livre->isObject())
                     unexpected(QStringLiteral("\"livre\" não é um objeto"));
                 fill(page, record, livre);

@@ -258,7 +258,7 @@ private:
                 m_instance.addWidget(c.buddyButton, b);
                 pair->addWidget(b);
                 wireAction(b, *c.buddyAction);
-            } else {
+            } else if (!c.navigator.isEmpty()) { // a grid without a navigator: no rows typed
                 auto* navigator = new DbNavigator(c.navigator, *static_cast<DbGrid*>(w), cell);
                 m_instance.addWidget(c.navigator, navigator);
                 pair->insertWidget(0, navigator);

@@ -102,7 +102,7 @@ struct Control {
     bool reselectFirst = false; // a list left with nothing selected selects its first entry
     std::function<std::unique_ptr<TCombo>()> combo; // EnumCombo: the filler of its entries
     QString table;                                  // Grid: the input table's name
-    QString navigator;                              // Grid: the navigator's name
+    QString navigator;                              // Grid: the navigator's name, or none
     QString key;                                    // JSON key; empty when the control is not sent
     ValueKind kind;                                 // how the value is sent
     bool omitWhenBlank = false;                     // the key is left out when the text is blank

@@ -31,9 +31,6 @@ QStringList secondOf(const std::vector<std::pair<QString, QString>>& pairs) {
     return names;
 }
 
-const json::JsonValue* member(const json::JsonValue* o, const char* key) {
-    return o && o->isObject() ? o->find(key) : nullptr;
-}
 } // namespace
 
 Reading saveContentFile(const QString& method, const QString& extension,
@@ -53,8 +50,7 @@ Reading fileRecordNamesInto(const QString& listControl, const QString& arrayName
                 auto& list = page.as<QComboBox>(listControl);
                 list.clear();
                 const auto parsed = parseUtf8Answer(answer.body);
-                const json::JsonValue* livre = member(
-                    member(member(parsed ? &*parsed : nullptr, "result"), "conteudo"), "livre");
+                const json::JsonValue* livre = answerLivre(parsed ? &*parsed : nullptr);
                 if (const auto files = TArquivoHelper::ListaFromJSON(livre, arrayName))
                     for (const TArquivo& f : *files)
                         list.addItem(f.Nome);
@@ -66,7 +62,7 @@ Reading resultMembersIntoFields(const std::vector<std::pair<QString, QString>>& 
     return {
         [=](PageContext& page, const HttpAnswer& answer) {
             const auto parsed = parseUtf8Answer(answer.body);
-            const json::JsonValue* result = member(parsed ? &*parsed : nullptr, "result");
+            const json::JsonValue* result = answerResult(parsed ? &*parsed : nullptr);
             if (!result || !result->isObject())
                 throw Exception(QStringLiteral(
                     "Resposta inesperada: \"result\" não é um objeto. Nenhum campo foi alterado."));
@@ -79,7 +75,7 @@ Reading resultMembersIntoFields(const std::vector<std::pair<QString, QString>>& 
 Reading resultIntoField(const QString& control) {
     return {[=](PageContext& page, const HttpAnswer& answer) {
                 const auto parsed = parseUtf8Answer(answer.body);
-                const json::JsonValue* result = member(parsed ? &*parsed : nullptr, "result");
+                const json::JsonValue* result = answerResult(parsed ? &*parsed : nullptr);
                 if (!result)
                     throw Exception(QStringLiteral(
                         "Resposta inesperada: sem \"result\". O campo não foi alterado."));
@@ -99,8 +95,7 @@ Reading answerInMessageBox() {
 Reading bankSlipFiles(std::function<bool(PageContext&)> packed) {
     return [=](PageContext& page, const HttpAnswer& answer) {
         const auto parsed = parseUtf8Answer(answer.body);
-        const json::JsonValue* livre =
-            member(member(member(parsed ? &*parsed : nullptr, "result"), "conteudo"), "livre");
+        const json::JsonValue* livre = answerLivre(parsed ? &*parsed : nullptr);
         if (!livre || !livre->isArray())
             return;
         // Every slip is decoded before the first is written: a bad one leaves no file behind.
@@ -183,7 +178,7 @@ Reading resultArrayIntoTable(const QString& table,
     return {
         [=](PageContext& page, const HttpAnswer& answer) {
             const auto parsed = parseUtf8Answer(answer.body);
-            const json::JsonValue* result = member(parsed ? &*parsed : nullptr, "result");
+            const json::JsonValue* result = answerResult(parsed ? &*parsed : nullptr);
             if (!result || !result->isArray())
                 throw Exception(QStringLiteral(
                     "Resposta inesperada: \"result\" não é uma lista. A tabela não foi alterada."));
@@ -240,14 +235,49 @@ Reading storedXml(const QString& memo) {
             {memo}};
 }
 
+Reading resultRecordIntoFields(std::vector<ResultMember> members) {
+    QStringList controls;
+    for (const ResultMember& m : members)
+        controls.append(m.control);
+    return {[members](PageContext& page, const HttpAnswer& answer) {
+                const auto parsed = parseUtf8Answer(answer.body);
+                if (!parsed || !parsed->isObject())
+                    throw Exception(QStringLiteral("Resposta inesperada: o texto não é um objeto "
+                                                   "JSON. Nenhum campo foi alterado."));
+                const json::JsonValue* result = parsed->find("result");
+                const bool empty = !result || result->isNull() ||
+                                   (result->isObject() && result->empty()) ||
+                                   (result->isString() && result->text().empty());
+                if (!empty && !result->isObject())
+                    throw Exception(QStringLiteral("Resposta inesperada: \"result\" não é um "
+                                                   "objeto. Nenhum campo foi alterado."));
+                using Kind = ResultMember::Kind;
+                for (const ResultMember& m : members) {
+                    if (m.kind == Kind::Boolean) {
+                        page.setChecked(m.control,
+                                        !empty && TJSONUtil::GetBool(result, m.key, false));
+                        continue;
+                    }
+                    QString text;
+                    if (!empty && m.kind == Kind::Integer)
+                        text = QString::number(TJSONUtil::GetInt(result, m.key, 0));
+                    else if (!empty && m.kind == Kind::Amount)
+                        text = TJSONUtil::GetCurr(result, m.key, regional::Currency()).toString();
+                    else if (!empty)
+                        text = TJSONUtil::GetStr(result, m.key);
+                    page.setText(m.control, text);
+                }
+            },
+            controls};
+}
+
 // "conteudo"."livre" as an array of file records: their names are added to the list's
 // entries, in order; the list's text stays as it was.
 Reading fileRecordNamesAppended(const QString& listControl) {
     return {[=](PageContext& page, const HttpAnswer& answer) {
                 auto& list = page.as<QComboBox>(listControl);
                 const auto parsed = parseUtf8Answer(answer.body);
-                const json::JsonValue* livre = member(
-                    member(member(parsed ? &*parsed : nullptr, "result"), "conteudo"), "livre");
+                const json::JsonValue* livre = answerLivre(parsed ? &*parsed : nullptr);
                 if (!livre || !livre->isArray())
                     return;
                 const QString typed = list.currentText();

@@ -37,6 +37,17 @@ Reading storedXml(const QString& memo);
 // "livre" as an array of file records: their names added to the list's entries, text kept.
 Reading fileRecordNamesAppended(const QString& listControl);
 
+// One member of the "result" object and the control that shows it.
+struct ResultMember {
+    enum class Kind { Text, Integer, Amount, Boolean }; // Amount: four decimals, decimal comma
+    QString key;
+    QString control;
+    Kind kind = Kind::Text;
+};
+// The members of the "result" object into their controls (a Boolean into a check box); a missing,
+// null or empty "result" empties them all; anything else is reported and changes nothing.
+Reading resultRecordIntoFields(std::vector<ResultMember> members);
+
 // The printer-list lookup: fills the list with the printers of the communication type.
 Action printerLookup(const QString& listControl,
                      std::function<QString(PageContext&)> tipoComunicacao);
