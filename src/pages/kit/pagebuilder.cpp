@@ -199,8 +199,12 @@ private:
             l->setFrameShape(QFrame::StyledPanel);
             return l;
         }
-        case WidgetKind::Grid:
-            return new DbGrid(c.name, m_host.data().table(c.table), parent);
+        case WidgetKind::Grid: {
+            auto* g = new DbGrid(c.name, m_host.data().table(c.table), parent);
+            if (!c.columns.empty())
+                g->showColumns(c.columns);
+            return g;
+        }
         case WidgetKind::Label: {
             auto* l = new QLabel(c.text, parent);
             l->setWordWrap(true);

@@ -109,10 +109,11 @@ struct Control {
     QString buddyButton; // a button beside the field ("..." when it has no caption)
     QString buddyCaption;
     std::optional<Action> buddyAction;
-    std::optional<Action> action;                // buttons
-    std::function<void(PageContext&)> onChanged; // text, check or selection changed
-    std::vector<Control> children;               // Group, Tabs, Tab
-    bool digitsOnly = false;                     // Line: only the digits 0 to 9 can be typed
+    std::optional<Action> action;                     // buttons
+    std::function<void(PageContext&)> onChanged;      // text, check or selection changed
+    std::vector<Control> children;                    // Group, Tabs, Tab
+    bool digitsOnly = false;                          // Line: only the digits 0 to 9 can be typed
+    std::vector<std::pair<QString, QString>> columns; // Grid: fields shown, in order, and titles
 
     // Sent under the key, as text unless another kind is given.
     Control& sends(const QString& jsonKey, ValueKind valueKind = kinds::text()) {
@@ -162,6 +163,11 @@ struct Control {
     // A text field that accepts only the digits 0 to 9 as the user types.
     Control& digitsOnlyInput() {
         digitsOnly = true;
+        return *this;
+    }
+    // A grid that shows these fields, in this order, under these titles ("~" breaks a line).
+    Control& withColumns(std::vector<std::pair<QString, QString>> fieldsAndTitles) {
+        columns = std::move(fieldsAndTitles);
         return *this;
     }
 };

@@ -285,6 +285,28 @@ ValueKind rowsOf(const QString& table, std::vector<Column> columns) {
             {table}};
 }
 
+ValueKind attachmentsFrom(const QString& base64List) {
+    return {[base64List](const FieldValue& v) {
+                json::JsonValue list = json::JsonValue::array();
+                const auto* names = qobject_cast<const QListWidget*>(v.page->widget(v.name));
+                const auto* contents = qobject_cast<const QListWidget*>(v.page->widget(base64List));
+                if (!names || !contents || names->count() != contents->count())
+                    throw Exception(
+                        QStringLiteral("A lista de anexos e a de seus conteúdos não conferem."));
+                for (int i = 0; i < names->count(); ++i) {
+                    json::JsonValue anexo = json::JsonValue::object();
+                    anexo.add("Conteudo", TJSONUtil::SetStr(contents->item(i)->text()));
+                    anexo.add("NomeArquivo",
+                              TJSONUtil::SetStr(QFileInfo(names->item(i)->text()).fileName()));
+                    json::JsonValue entry = json::JsonValue::object();
+                    entry.add("Anexo", std::move(anexo));
+                    list.append(std::move(entry));
+                }
+                return list;
+            },
+            {base64List}};
+}
+
 } // namespace kinds
 
 namespace dados {

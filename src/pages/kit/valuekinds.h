@@ -110,6 +110,9 @@ ValueKind constant(const json::JsonValue& value);
 ValueKind wholeFileText(EmptyPath policy);
 // An input table's rows as an array of objects (tableRows), for a grid sent under a key.
 ValueKind rowsOf(const QString& table, std::vector<Column> columns);
+// A list of attachments whose base64 sits at the same position of a companion (hidden) list:
+// [{"Anexo":{"Conteudo":<base64>,"NomeArquivo":<name without folder>}}].
+ValueKind attachmentsFrom(const QString& base64List);
 } // namespace kinds
 
 // Data value builders that are not built from the controls' keys.
