@@ -5,6 +5,7 @@
 #include "common/tfuncoeswindows.h"
 #include "common/tjsonutil.h"
 #include "common/tsobrecommerce.h"
+#include "contracts/tarquivo.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,8 @@
 #include <QTemporaryDir>
 
 #include <zip.h>
+
+#include <functional>
 
 namespace {
 
@@ -41,6 +44,26 @@ void writeArchive(const QString& path, const QStringList& names) {
     }
     ASSERT_EQ(zip_close(z), 0);
 }
+
+// Points the process's temporary folder at a private, empty one for the test's length.
+class PrivateTempFolder {
+public:
+    PrivateTempFolder() : m_had(qEnvironmentVariableIsSet("TMPDIR")), m_old(qgetenv("TMPDIR")) {
+        qputenv("TMPDIR", QFile::encodeName(m_root.path()));
+    }
+    ~PrivateTempFolder() {
+        if (m_had)
+            qputenv("TMPDIR", m_old);
+        else
+            qunsetenv("TMPDIR");
+    }
+    QString path() const { return m_root.path(); }
+
+private:
+    QTemporaryDir m_root;
+    bool m_had;
+    QByteArray m_old;
+};
 
 } // namespace
 
@@ -174,6 +197,51 @@ TEST(FileHelpers, Base64OfFilesAndPackingNeverTouchesTheUsersFiles) {
         EXPECT_TRUE(e.message().startsWith(QStringLiteral(
             "Erro ao compactar arquivo de retorno!\r\nTipo: EFileError\r\nMensagem: ")))
             << e.what();
+    }
+}
+
+// Packing works in a temporary folder of its own: neither it nor the archive may outlive the
+// call, whether the call succeeds or fails, and nothing appears beside the file.
+TEST(FileHelpers, PackingLeavesNothingBehind) {
+    QTemporaryDir files;
+    const QDir dir(files.path());
+    const PrivateTempFolder temp;
+    ASSERT_EQ(QDir(QDir::tempPath()).canonicalPath(), QDir(temp.path()).canonicalPath());
+    const QString slip = writeFile(dir, QStringLiteral("boleto.pdf"), "%PDF-1.4 boleto");
+    const QString missing = dir.filePath(QStringLiteral("falta.pdf"));
+    const QString folder = dir.filePath(QStringLiteral("pasta.pdf"));
+    ASSERT_TRUE(dir.mkdir(QStringLiteral("pasta.pdf")));
+    const QStringList beside = entriesOf(dir);
+    const QString failure = QStringLiteral("Erro ao criar arquivo compactado!");
+    const struct {
+        const char* what;
+        std::function<void(const QString&)> pack;
+    } ways[] = {
+        {"GetBase64File", [](const QString& f) { GetBase64File(f, true); }},
+        {"packedFileBase64", [&](const QString& f) { packedFileBase64(f, failure); }},
+        {"NewArquivo", [](const QString& f) { TArquivoHelper::NewArquivo(f, true); }},
+        {"CriaBoleto",
+         [](const QString& f) {
+             TBoletoHelper::CriaBoleto(QStringLiteral("1"), QStringLiteral("77"), f, true);
+         }},
+    };
+    for (const auto& way : ways) {
+        for (const QString& file : {slip, missing, folder}) {
+            const std::string what = std::string(way.what) + " of " + file.toStdString();
+            if (file == slip)
+                EXPECT_NO_THROW(way.pack(file)) << what;
+            else
+                EXPECT_THROW(way.pack(file), Exception) << what;
+            EXPECT_EQ(entriesOf(QDir(temp.path())), QStringList()) << what;
+            EXPECT_EQ(entriesOf(dir), beside) << what;
+        }
+    }
+    // No temporary folder can be made (the temporary path is a file): packing fails, and still
+    // nothing appears beside the file.
+    qputenv("TMPDIR", QFile::encodeName(slip));
+    for (const auto& way : ways) {
+        EXPECT_THROW(way.pack(slip), Exception) << way.what;
+        EXPECT_EQ(entriesOf(dir), beside) << way.what;
     }
 }
 

@@ -208,3 +208,57 @@ TEST(InputTables, RemovingPastTheLastRowRaisesAndRemoveAllEmptiesWhatIsShown) {
     EXPECT_EQ(lotes.recordCount(), 2);
     EXPECT_EQ(lotes.totalRecordCount(), 2);
 }
+
+// A detail table shows the rows of its master's current row and nothing else: once that row is
+// removed it follows the new current row, and with no master row left it shows none.
+TEST(InputTables, DetailRowsFollowTheMastersCurrentRowAndHideWithoutOne) {
+    const struct {
+        const char* master;
+        const char* key;
+        const char* detail;
+        const char* filled; // a detail field that keeps the row from being dropped as blank
+    } pairs[] = {
+        {"vt_ItemPedidoReposicao", "NUMPED", "vt_LoteItemPedidoReposicao", "SEQLOT"},
+        {"vt_DAVEmitidos", "NumeroDAV", "vt_DAVEmitidosItens", "Desmat"},
+        {"vt_DAVEmitidos", "NumeroDAV", "vt_DAVEmitidosAlteracoes", "Desmat"},
+    };
+    for (const auto& p : pairs) {
+        SCOPED_TRACE(p.detail);
+        TdmPrincipal dm;
+        MemTable& master = dm.table(QString::fromLatin1(p.master));
+        MemTable& detail = dm.table(QString::fromLatin1(p.detail));
+        const QString key = QString::fromLatin1(p.key);
+        auto addMaster = [&](const QString& value, int details) {
+            master.append();
+            master.setValue(key, value);
+            master.post();
+            for (int i = 0; i < details; ++i) {
+                detail.append();
+                detail.setValue(QString::fromLatin1(p.filled), value);
+                detail.post();
+            }
+        };
+        addMaster(QStringLiteral("00000001"), 2);
+        addMaster(QStringLiteral("00000002"), 1);
+        ASSERT_EQ(detail.recordCount(), 1);
+
+        master.remove(); // the current row: the first becomes current
+        ASSERT_EQ(master.recordCount(), 1);
+        EXPECT_EQ(detail.recordCount(), 2);
+        for (detail.first(); !detail.eof(); detail.next())
+            EXPECT_EQ(detail.asString(key), QStringLiteral("00000001"));
+
+        master.remove(); // the last row
+        EXPECT_EQ(master.recordCount(), 0);
+        EXPECT_EQ(detail.recordCount(), 0);
+        EXPECT_TRUE(detail.eof());
+        EXPECT_EQ(detail.totalRecordCount(), 3);
+
+        addMaster(QStringLiteral("00000003"), 1);
+        ASSERT_EQ(detail.recordCount(), 1);
+        master.removeAll();
+        EXPECT_EQ(detail.recordCount(), 0);
+        EXPECT_TRUE(detail.isNull(QString::fromLatin1(p.filled)));
+        EXPECT_EQ(detail.totalRecordCount(), 4);
+    }
+}

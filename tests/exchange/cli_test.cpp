@@ -3,6 +3,8 @@
 #include "exchange/envelope.h"
 #include "simserver.h"
 
+#include "../signing_vectors.h"
+
 #include <gtest/gtest.h>
 
 #include <QStringEncoder>
@@ -40,6 +42,19 @@ TEST(Cli, SignPrintsTheEnvelopeAsTheWindowWouldPostIt) {
     ASSERT_TRUE(parsed.value);
     EXPECT_EQ(parsed.value->find("Assinatura")->toQString(),
               signParametros(*parsed.value->find("Parametros"), 3));
+}
+
+// Signatures computed outside the program, for every company key.
+TEST(Cli, SignMatchesKnownSignatures) {
+    for (const SigningVector& v : kSigningVectors) {
+        const CliRun r = run({"sign", "--empresa", QString::fromLatin1(v.empresa), "--id",
+                              QString::fromLatin1(v.id), "-"},
+                             QByteArray(v.dados));
+        ASSERT_EQ(r.code, 0) << v.empresa << ": " << r.err.constData();
+        EXPECT_EQ(r.out, QByteArray(R"({"Parametros":)") + v.parametros + R"(,"Assinatura":")" +
+                             v.assinatura + "\"}\n")
+            << "company " << v.empresa;
+    }
 }
 
 TEST(Cli, DataFilesAreReadByMarkThenAsUtf8ThenInTheCodePage) {
@@ -104,6 +119,11 @@ TEST(Cli, CallOpensSessionPostsAndReportsStatus) {
     EXPECT_TRUE(failed.err.contains("HTTP/1.1 500 Internal Server Error"))
         << failed.err.constData();
     EXPECT_EQ(failed.out, "quebrou\n");
+
+    sim.enqueue("TNFeAPI/Movido", sim::Answer{302, "", "text/plain", "http://127.0.0.1:1/"});
+    const CliRun moved = run({"call", "--url", base, "TNFeAPI/Movido"});
+    EXPECT_EQ(moved.code, 1);
+    EXPECT_TRUE(moved.err.contains("HTTP/1.1 302 Found")) << moved.err.constData();
 
     sim.stop();
     const CliRun refused = run({"call", "--url", base, "TConexaoAPI/Sobre"});

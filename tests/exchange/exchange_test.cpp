@@ -100,6 +100,37 @@ TEST_F(ExchangeTest, ErrorStatusRaisesTheStatusLineAndKeepsTheBody) {
     }
 }
 
+// A redirect or "not modified" is no answer of the service: an error with the status line, and
+// the client does not go where the redirect points (a success would wait there).
+TEST_F(ExchangeTest, RedirectsAndNotModifiedAreErrorsWithTheStatusLine) {
+    const struct {
+        int status;
+        const char* line;
+    } cases[] = {{301, "HTTP/1.1 301 Moved Permanently"},
+                 {302, "HTTP/1.1 302 Found"},
+                 {304, "HTTP/1.1 304 Not Modified"}};
+    const std::string elsewhere =
+        (sim.baseUrl() + QStringLiteral("TConexaoAPI/Sobre")).toStdString();
+    MiddlewareHttpClient client(credentialsForCompany(0));
+    for (const auto& c : cases) {
+        for (const bool post : {true, false}) {
+            const std::string what = std::to_string(c.status) + (post ? " POST" : " GET");
+            sim.clearReceived();
+            sim.enqueue("TNFeAPI/Certificado/1001/1",
+                        sim::Answer{c.status, "", "text/plain", elsewhere});
+            const QString target = url("TNFeAPI/Certificado/1001/1");
+            try {
+                const HttpAnswer a = post ? client.post(target, "{}") : client.get(target);
+                ADD_FAILURE() << what << " taken as success: " << a.statusLine.toStdString();
+            } catch (const EHttpStatusError& e) {
+                EXPECT_EQ(e.message(), QString::fromLatin1(c.line)) << what;
+                EXPECT_EQ(e.answer().status, c.status) << what;
+            }
+            EXPECT_EQ(sim.received().size(), 1u) << what;
+        }
+    }
+}
+
 TEST(Exchange, UnreachableServerAndBadUrlsGiveClearErrors) {
     MiddlewareHttpClient client(credentialsForCompany(0));
     // A port nobody listens on: bind one, then close it.

@@ -3,12 +3,14 @@
 #include "common/filehelpers.h"
 #include "common/tjsonutil.h"
 #include "exchange/envelope.h"
+#include "pages/kit/fiscalreadings.h"
 #include "pages/kit/pagebuilder.h"
 #include "pages/kit/readings.h"
 #include "pages/kit/tablerows.h"
 #include "tables/memtable.h"
 
 #include <QBuffer>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -19,6 +21,7 @@
 #include <QTemporaryDir>
 
 using namespace kit;
+using namespace Qt::StringLiterals;
 
 // Kit pieces that no page of this version uses yet, on a page declared here.
 class KitTest : public WindowTest {
@@ -198,4 +201,101 @@ TEST_F(KitTest, ResultArrayFillsATableWithReadOnlyFields) {
     press("bt_Carregar");
     EXPECT_EQ(t.recordCount(), 2); // not a list: the table stays as it was
     EXPECT_FALSE(seen().empty());
+}
+
+// Every reading of "result" meets an answer without it. The answer is a whole result envelope
+// less its wrapper, so a reading that fell back on the answer itself would find something to
+// take. The readings through the envelope converters are not among these: those read such an
+// answer as the envelope itself, as the converters do.
+TEST_F(KitTest, ReadingsOfResultWithoutOneChangeOnlyWhatTheySay) {
+    const std::string answer =
+        R"({"controle":{"err":false,"cod":"","msg":""},"conteudo":{"str":"QUJD","livre":)"
+        R"([{"Nome":"modelo.rtf","Boleto_Base64":"QUJD"}]},"A":"depois","Filial":"002"})";
+    const QString before = QStringLiteral("antes");
+    using Kind = fiscal::RecordField::Kind;
+    const struct {
+        const char* button;
+        Action action;
+        bool reported;                    // a message says the answer was not understood
+        std::function<bool()> asExpected; // the page afterwards
+    } cases[] = {
+        {"bt_Membros",
+         send(u"TNFeAPI/SefazOnLine"_s,
+              readings::resultMembersIntoFields({{u"A"_s, u"ed_Membro"_s}})),
+         true, [&] { return local("ed_Membro") == before; }},
+        {"bt_Campo", send(u"TNFeAPI/SefazOnLine"_s, readings::resultIntoField(u"ed_Campo"_s)), true,
+         [&] { return local("ed_Campo") == before; }},
+        {"bt_Tabela",
+         send(u"TNFeAPI/SefazOnLine"_s,
+              readings::resultArrayIntoTable(u"vt_ListaDocEmitidos"_s,
+                                             {{u"Filial"_s, u"Filial"_s}})),
+         true,
+         [&] {
+             MemTable& t = dm->table(u"vt_ListaDocEmitidos"_s);
+             return t.recordCount() == 1 && t.asString(u"Filial"_s) == u"001"_s;
+         }},
+        {"bt_Registro",
+         send(u"TNFeAPI/SefazOnLine"_s,
+              readings::resultRecordIntoFields({{u"A"_s, u"ed_Registro"_s}})),
+         false, [&] { return local("ed_Registro").isEmpty(); }},
+        {"bt_Xml", send(u"TNFeAPI/SefazOnLine"_s, readings::storedXml(u"mm_Xml"_s)), false,
+         [&] { return local("mm_Xml").isEmpty(); }},
+        {"bt_Nomes",
+         send(u"TNFeAPI/SefazOnLine"_s,
+              readings::fileRecordNamesInto(u"cb_Nomes"_s, u"Arquivos"_s)),
+         false, [&] { return child<QComboBox>("cb_Nomes")->count() == 0; }},
+        {"bt_Mais", send(u"TNFeAPI/SefazOnLine"_s, readings::fileRecordNamesAppended(u"cb_Mais"_s)),
+         false, [&] { return child<QComboBox>("cb_Mais")->count() == 1; }},
+        {"bt_Boletos", send(u"TNFeAPI/SefazOnLine"_s, readings::bankSlipFiles([](PageContext&) {
+                                return false;
+                            })),
+         false, [&] { return !QFile::exists(u"Arquivos/0.pdf"_s); }},
+        {"bt_Impressoras",
+         readings::printerLookup(u"cb_Impressoras"_s, readings::fixedText(QString())), false,
+         [&] { return child<QComboBox>("cb_Impressoras")->count() == 0; }},
+        {"bt_Texto", send(u"TNFeAPI/SefazOnLine"_s, fiscal::resultText(u"ed_Texto"_s)), true,
+         [&] { return local("ed_Texto") == before; }},
+        {"bt_Fiscal",
+         send(u"TNFeAPI/SefazOnLine"_s,
+              fiscal::recordReading({{u"A"_s, u"ed_Fiscal"_s, Kind::Text}})),
+         false, [&] { return local("ed_Fiscal").isEmpty(); }},
+        {"bt_Evento",
+         send(u"TNFeAPI/SefazOnLine"_s,
+              fiscal::eventReading(fiscal::eventRecord(u"ed_Evento"_s, u"ed_Nota"_s))),
+         false, [&] { return local("ed_Evento") == before && local("ed_Nota") == before; }},
+    };
+    std::vector<Control> controls;
+    for (const char* field :
+         {"ed_Membro", "ed_Campo", "ed_Registro", "ed_Texto", "ed_Fiscal", "ed_Evento", "ed_Nota"})
+        controls.push_back(line(QString::fromLatin1(field), QString::fromLatin1(field), before));
+    controls.push_back(memo(u"mm_Xml"_s, u"XML"_s, before));
+    for (const char* list : {"cb_Nomes", "cb_Mais", "cb_Impressoras"})
+        controls.push_back(
+            comboList(QString::fromLatin1(list), QString::fromLatin1(list), {before}, 0));
+    for (const auto& c : cases)
+        controls.push_back(
+            button(QString::fromLatin1(c.button), QString::fromLatin1(c.button), c.action));
+    build(Page{.name = u"ts_Kit"_s, .controls = controls});
+    MemTable& docs = dm->table(u"vt_ListaDocEmitidos"_s);
+    docs.append();
+    docs.setValue(u"Filial"_s, u"001"_s);
+    docs.post();
+    for (const char* path : {"TNFeAPI/SefazOnLine", "TConexaoAPI/ConsultaImpressora"})
+        sim.setHandler(path, [&](const sim::Request&, const json::JsonValue*) {
+            return sim::Answer{200, answer};
+        });
+
+    for (const auto& c : cases) {
+        press(c.button);
+        const auto shown = recorded->takeMessages();
+        if (c.reported) {
+            EXPECT_EQ(shown.size(), 1u) << c.button;
+            for (const auto& m : shown)
+                EXPECT_TRUE(m.text.startsWith(u"Resposta inesperada"_s)) << m.text.toStdString();
+        } else {
+            EXPECT_TRUE(shown.empty())
+                << c.button << ": " << (shown.empty() ? "" : shown[0].text.toStdString());
+        }
+        EXPECT_TRUE(c.asExpected()) << c.button;
+    }
 }

@@ -245,6 +245,58 @@ TEST_F(NumberingPagesTest, ImportThenRunMarksEachRow) {
               QStringLiteral("Deseja realmente limpar o grid com as faixas de numeração?"));
 }
 
+// Every run starts from blank outcomes: a run that stops before its first row leaves every row
+// blank, and in a run where one request fails each row holds this run's request and answer.
+TEST_F(NumberingPagesTest, NoRowKeepsAnOutcomeOfAnEarlierRun) {
+    batchMode();
+    addRange(1, 5);
+    addRange(10, 20);
+    addRange(30, 40);
+    const QStringList outcome = {QStringLiteral("Situacao"), QStringLiteral("Request"),
+                                 QStringLiteral("Response")};
+    auto cell = [&](int row, int field) {
+        faixas().moveTo(row);
+        return faixas().asString(outcome[field]);
+    };
+    auto runAll = [&] {
+        sim.clearReceived();
+        recorded->confirmAnswers.push_back(true);
+        click(QStringLiteral("bt_TestarInutilizaSEFAZ"));
+    };
+    runAll(); // an earlier run in which every row went through
+    for (int row = 0; row < 3; ++row)
+        ASSERT_EQ(cell(row, 0), QStringLiteral("OK")) << row;
+
+    // A page value that does not convert stops the run before anything is sent.
+    setText(QStringLiteral("ed_SerieInutilizaSEFAZ"), QStringLiteral("x"));
+    runAll();
+    expectMessage(QStringLiteral("'x' is not a valid integer value"));
+    EXPECT_TRUE(received().empty());
+    for (int row = 0; row < 3; ++row)
+        for (int field = 0; field < 3; ++field)
+            EXPECT_EQ(cell(row, field), QString()) << row << " " << outcome[field].toStdString();
+    EXPECT_TRUE(faixas().field(QStringLiteral("Situacao")).readOnly);
+
+    setText(QStringLiteral("ed_SerieInutilizaSEFAZ"), QStringLiteral("1"));
+    runAll();
+    setText(QStringLiteral("ed_JustificativaInutilizaSEFAZ"), QStringLiteral("Outra razão"));
+    sim.enqueue("TNFeAPI/InutilizaSEFAZ",
+                sim::Answer{200, R"({"result":{"controle":{"err":false}}})"});
+    sim.enqueue("TNFeAPI/InutilizaSEFAZ", sim::Answer{500, "falhou", "text/plain"});
+    runAll();
+    const auto got = received();
+    ASSERT_EQ(got.size(), 3u);
+    const char* situacao[] = {"OK", "ERRO", "OK"};
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(cell(row, 0), QString::fromLatin1(situacao[row])) << row;
+        EXPECT_EQ(cell(row, 1), QString::fromStdString(got[std::size_t(row)].body)) << row;
+    }
+    EXPECT_NE(got[1].body.find("Outra raz"), std::string::npos);
+    EXPECT_EQ(cell(1, 2), QStringLiteral("HTTP/1.1 500 Internal Server Error"));
+    EXPECT_TRUE(cell(2, 2).contains(QStringLiteral("\"err\":false"))) << cell(2, 2).toStdString();
+    expectMessage(QStringLiteral("1 de 3 registro(s) terminaram com ERRO"));
+}
+
 TEST_F(NumberingPagesTest, ImportReadsFilesWithAnyByteOrderMark) {
     batchMode();
     const QString lines = QStringLiteral("1;5\r\n 10 ; 20\r\n");

@@ -1,5 +1,7 @@
 #include "harness.h"
 
+#include "../signing_vectors.h"
+
 #include "app/pagetree.h"
 #include "common/regional.h"
 #include "exchange/envelope.h"
@@ -319,6 +321,27 @@ TEST_F(WindowTest, SobreShowsTheSignedEnvelopeAndTheAnswer) {
     EXPECT_EQ(json::toWireText(*body(got[1]).find("Parametros")),
               R"({"Id":5000000000,"Dados":""})");
     EXPECT_TRUE(paneText(QStringLiteral("mm_Response")).contains(QStringLiteral("\"err\":false")));
+}
+
+// What the stand-in receives carries the signature computed outside the program, for every
+// company key; the partner page sends its text as typed, so every vector reaches the envelope.
+TEST_F(WindowTest, PostedEnvelopesCarryKnownSignatures) {
+    auto* memo = find<QPlainTextEdit>(QStringLiteral("mm_PersisteParceiroMemo"));
+    ASSERT_NE(memo, nullptr);
+    for (const SigningVector& v : kSigningVectors) {
+        setText(QStringLiteral("ed_CodigoEmpresa"), QString::fromLatin1(v.empresa));
+        setText(QStringLiteral("ed_Id"), QString::fromLatin1(v.id));
+        memo->setPlainText(QString::fromUtf8(v.dados));
+        sim.clearReceived();
+        click(QStringLiteral("btn_PersisteParceiroTestar"));
+        const auto got = received();
+        ASSERT_EQ(got.size(), 1u) << "company " << v.empresa << ": "
+                                  << shownMessages().toStdString();
+        EXPECT_EQ(got[0].body, std::string(R"({"Parametros":)") + v.parametros +
+                                   R"(,"Assinatura":")" + v.assinatura + "\"}")
+            << "company " << v.empresa;
+    }
+    EXPECT_TRUE(seen().empty()) << shownMessages().toStdString();
 }
 
 TEST_F(WindowTest, ErrorsEndTheActionInAMessageAndThePanesKeepWhatTheyHeld) {

@@ -126,6 +126,8 @@ MiddlewareSim::MiddlewareSim() : m_server(std::make_unique<Server>()) {
         res.set_content(a.body, a.contentType.c_str());
         if (a.status == 401)
             res.set_header("WWW-Authenticate", "Basic realm=\"middleware\"");
+        if (!a.location.empty())
+            res.set_header("Location", a.location);
         log(r, a,
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started)
                 .count());

@@ -33,6 +33,7 @@ struct Answer {
     int status = 200;
     std::string body;
     std::string contentType = "application/json; charset=utf-8";
+    std::string location; // sent as the Location header when not empty (redirects)
 };
 
 // Builds the answer of a service from its request; `dados` is the request's "Dados" (or the
