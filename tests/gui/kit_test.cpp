@@ -213,55 +213,46 @@ TEST_F(KitTest, ReadingsOfResultWithoutOneChangeOnlyWhatTheySay) {
         R"([{"Nome":"modelo.rtf","Boleto_Base64":"QUJD"}]},"A":"depois","Filial":"002"})";
     const QString before = QStringLiteral("antes");
     using Kind = fiscal::RecordField::Kind;
+    // One service answers every button but the printer lookup.
+    const auto ask = [](Reading reading) {
+        return send(u"TNFeAPI/SefazOnLine"_s, std::move(reading));
+    };
     const struct {
         const char* button;
         Action action;
         bool reported;                    // a message says the answer was not understood
         std::function<bool()> asExpected; // the page afterwards
     } cases[] = {
-        {"bt_Membros",
-         send(u"TNFeAPI/SefazOnLine"_s,
-              readings::resultMembersIntoFields({{u"A"_s, u"ed_Membro"_s}})),
-         true, [&] { return local("ed_Membro") == before; }},
-        {"bt_Campo", send(u"TNFeAPI/SefazOnLine"_s, readings::resultIntoField(u"ed_Campo"_s)), true,
+        {"bt_Membros", ask(readings::resultMembersIntoFields({{u"A"_s, u"ed_Membro"_s}})), true,
+         [&] { return local("ed_Membro") == before; }},
+        {"bt_Campo", ask(readings::resultIntoField(u"ed_Campo"_s)), true,
          [&] { return local("ed_Campo") == before; }},
         {"bt_Tabela",
-         send(u"TNFeAPI/SefazOnLine"_s,
-              readings::resultArrayIntoTable(u"vt_ListaDocEmitidos"_s,
-                                             {{u"Filial"_s, u"Filial"_s}})),
+         ask(readings::resultArrayIntoTable(u"vt_ListaDocEmitidos"_s,
+                                            {{u"Filial"_s, u"Filial"_s}})),
          true,
          [&] {
              MemTable& t = dm->table(u"vt_ListaDocEmitidos"_s);
              return t.recordCount() == 1 && t.asString(u"Filial"_s) == u"001"_s;
          }},
-        {"bt_Registro",
-         send(u"TNFeAPI/SefazOnLine"_s,
-              readings::resultRecordIntoFields({{u"A"_s, u"ed_Registro"_s}})),
-         false, [&] { return local("ed_Registro").isEmpty(); }},
-        {"bt_Xml", send(u"TNFeAPI/SefazOnLine"_s, readings::storedXml(u"mm_Xml"_s)), false,
+        {"bt_Registro", ask(readings::resultRecordIntoFields({{u"A"_s, u"ed_Registro"_s}})), false,
+         [&] { return local("ed_Registro").isEmpty(); }},
+        {"bt_Xml", ask(readings::storedXml(u"mm_Xml"_s)), false,
          [&] { return local("mm_Xml").isEmpty(); }},
-        {"bt_Nomes",
-         send(u"TNFeAPI/SefazOnLine"_s,
-              readings::fileRecordNamesInto(u"cb_Nomes"_s, u"Arquivos"_s)),
-         false, [&] { return child<QComboBox>("cb_Nomes")->count() == 0; }},
-        {"bt_Mais", send(u"TNFeAPI/SefazOnLine"_s, readings::fileRecordNamesAppended(u"cb_Mais"_s)),
-         false, [&] { return child<QComboBox>("cb_Mais")->count() == 1; }},
-        {"bt_Boletos", send(u"TNFeAPI/SefazOnLine"_s, readings::bankSlipFiles([](PageContext&) {
-                                return false;
-                            })),
-         false, [&] { return !QFile::exists(u"Arquivos/0.pdf"_s); }},
+        {"bt_Nomes", ask(readings::fileRecordNamesInto(u"cb_Nomes"_s, u"Arquivos"_s)), false,
+         [&] { return child<QComboBox>("cb_Nomes")->count() == 0; }},
+        {"bt_Mais", ask(readings::fileRecordNamesAppended(u"cb_Mais"_s)), false,
+         [&] { return child<QComboBox>("cb_Mais")->count() == 1; }},
+        {"bt_Boletos", ask(readings::bankSlipFiles([](PageContext&) { return false; })), false,
+         [&] { return !QFile::exists(u"Arquivos/0.pdf"_s); }},
         {"bt_Impressoras",
          readings::printerLookup(u"cb_Impressoras"_s, readings::fixedText(QString())), false,
          [&] { return child<QComboBox>("cb_Impressoras")->count() == 0; }},
-        {"bt_Texto", send(u"TNFeAPI/SefazOnLine"_s, fiscal::resultText(u"ed_Texto"_s)), true,
+        {"bt_Texto", ask(fiscal::resultText(u"ed_Texto"_s)), true,
          [&] { return local("ed_Texto") == before; }},
-        {"bt_Fiscal",
-         send(u"TNFeAPI/SefazOnLine"_s,
-              fiscal::recordReading({{u"A"_s, u"ed_Fiscal"_s, Kind::Text}})),
-         false, [&] { return local("ed_Fiscal").isEmpty(); }},
-        {"bt_Evento",
-         send(u"TNFeAPI/SefazOnLine"_s,
-              fiscal::eventReading(fiscal::eventRecord(u"ed_Evento"_s, u"ed_Nota"_s))),
+        {"bt_Fiscal", ask(fiscal::recordReading({{u"A"_s, u"ed_Fiscal"_s, Kind::Text}})), false,
+         [&] { return local("ed_Fiscal").isEmpty(); }},
+        {"bt_Evento", ask(fiscal::eventReading(fiscal::eventRecord(u"ed_Evento"_s, u"ed_Nota"_s))),
          false, [&] { return local("ed_Evento") == before && local("ed_Nota") == before; }},
     };
     std::vector<Control> controls;
