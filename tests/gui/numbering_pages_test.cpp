@@ -277,6 +277,8 @@ TEST_F(NumberingPagesTest, NoRowKeepsAnOutcomeOfAnEarlierRun) {
             EXPECT_EQ(cell(row, field), QString()) << row << " " << outcome[field].toStdString();
     EXPECT_TRUE(faixas().field(QStringLiteral("Situacao")).readOnly);
 
+    // Outcomes of a good run again; the next run sends another reason, so no row can pass off
+    // an earlier request as its own.
     setText(QStringLiteral("ed_SerieInutilizaSEFAZ"), QStringLiteral("1"));
     runAll();
     setText(QStringLiteral("ed_JustificativaInutilizaSEFAZ"), QStringLiteral("Outra razão"));
