@@ -118,20 +118,20 @@ struct Enumeration {
     std::vector<Reverse> reverses;
     std::optional<List> list;
 
-    int ordinal(const std::string& member) const {
+    int ordinal(const std::string& member, const std::string& at) const {
         const auto it = std::find(members.begin(), members.end(), member);
         if (it == members.end())
-            fail(where, "no member named " + member);
+            fail(at, "no member named " + member);
         return int(it - members.begin());
     }
     int64_t valueOf(int ordinal) const {
         return values.empty() ? ordinal : values[std::size_t(ordinal)];
     }
-    int column(const std::string& name) const {
+    int column(const std::string& name, const std::string& at) const {
         for (std::size_t i = 0; i < columns.size(); ++i)
             if (columns[i].name == name)
                 return int(i);
-        fail(where, "no column named " + name);
+        fail(at, "no column named " + name);
     }
 };
 
@@ -278,7 +278,7 @@ Reverse readReverse(const Value& v, const Enumeration& e) {
     if (v.HasMember("codes") == v.HasMember("inputs"))
         fail(where, "give either \"codes\" or \"inputs\"");
     if (v.HasMember("codes")) {
-        r.codes = e.column(key(v, "codes", where));
+        r.codes = e.column(key(v, "codes", where), where);
         const Column& c = e.columns[std::size_t(r.codes)];
         if (r.integer ? c.kind != Kind::Int : c.kind != Kind::Text && c.kind != Kind::Currency)
             fail(where,
@@ -299,7 +299,7 @@ Reverse readReverse(const Value& v, const Enumeration& e) {
         } else {
             in.text = textOf(pair[0], where, "an input");
         }
-        in.ordinal = e.ordinal(textOf(pair[1], where, "a member"));
+        in.ordinal = e.ordinal(textOf(pair[1], where, "a member"), where);
         r.inputs.push_back(in);
     }
     if (r.inputs.empty())
@@ -310,7 +310,7 @@ Reverse readReverse(const Value& v, const Enumeration& e) {
         fail(where, "give one of default, rejects, raises, raisesWithArgument");
     if (v.HasMember("default")) {
         r.rule = "defaultTo";
-        r.member = e.ordinal(key(v, "default", where));
+        r.member = e.ordinal(key(v, "default", where), where);
     } else if (v.HasMember("rejects")) {
         if (!v["rejects"].IsBool() || !v["rejects"].GetBool())
             fail(where, "rejects is true or absent");
@@ -372,8 +372,8 @@ Enumeration readEnumeration(const Value& v, const std::string& file) {
     if (const auto it = v.FindMember("list"); it != v.MemberEnd()) {
         const std::string where = e.where + ": list";
         onlyKeys(it->value, {"op", "codes", "captions"}, where);
-        List list{key(it->value, "op", where), e.column(key(it->value, "codes", where)),
-                  e.column(key(it->value, "captions", where))};
+        List list{key(it->value, "op", where), e.column(key(it->value, "codes", where), where),
+                  e.column(key(it->value, "captions", where), where)};
         if (!isIdentifier(list.op))
             fail(where, "the op is not a name");
         for (const int c : {list.codes, list.captions}) {
@@ -446,8 +446,14 @@ std::map<std::string, std::vector<std::string>> resolve(std::vector<Area>& areas
                     fail(e.where, c.name + " names members of " + c.target +
                                       ", which is not in the catalogue");
                 const Enumeration& target = *it->second.first;
-                for (Cell& cell : c.cells)
-                    cell.number = target.valueOf(target.ordinal(cell.text));
+                for (Cell& cell : c.cells) {
+                    const auto& names = target.members;
+                    const auto at = std::find(names.begin(), names.end(), cell.text);
+                    if (at == names.end())
+                        fail(e.where,
+                             c.name + " names " + cell.text + ", not a member of " + c.target);
+                    cell.number = target.valueOf(int(at - names.begin()));
+                }
                 auto& list = needs[a.name];
                 if (it->second.second != a.name &&
                     std::find(list.begin(), list.end(), it->second.second) == list.end())
@@ -523,10 +529,13 @@ std::string header(const Area& a, const std::vector<std::string>& needs) {
         h << "#include \"contracts/" << other << ".h\"\n";
     for (const Enumeration& e : a.enumerations) {
         h << "\nenum " << e.type << " {\n";
-        for (std::size_t i = 0; i < e.members.size(); ++i)
+        for (std::size_t i = 0; i < e.members.size(); ++i) {
+            // A value is written where it is not the one the compiler would give.
+            const bool implicit = e.valueOf(int(i)) == (i == 0 ? 0 : e.valueOf(int(i) - 1) + 1);
             h << "    " << e.members[i]
-              << (e.values.empty() ? "" : " = " + std::to_string(e.values[i]))
+              << (implicit ? "" : " = " + std::to_string(e.valueOf(int(i))))
               << (i + 1 < e.members.size() ? ",\n" : "\n");
+        }
         h << "};\n";
     }
     h << "\nnamespace TEnum {\n";
