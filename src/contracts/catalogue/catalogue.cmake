@@ -6,9 +6,13 @@
 set(QUORVA_CATALOGUE_AREAS pageenums fiscalenums salesenums systemenums serviceenums)
 
 add_executable(enumgen ${CMAKE_CURRENT_LIST_DIR}/enumgen.cpp)
+set_target_properties(enumgen PROPERTIES AUTOMOC OFF)
 target_link_libraries(enumgen PRIVATE RapidJSON)
-# Our warnings, without the sanitizers: the generator runs during the build.
-target_compile_options(enumgen PRIVATE -Wall -Wextra -Wshadow -Wconversion -Wno-sign-conversion)
+# Our warnings, without the sanitizers: the generator runs during the build. Unoptimised and
+# without debug information in every build type: it reads the catalogue in a tenth of a second
+# either way, and compiles in half the time.
+target_compile_options(enumgen PRIVATE -Wall -Wextra -Wshadow -Wconversion -Wno-sign-conversion
+    -O0 -g0)
 if(QUORVA_WERROR)
     target_compile_options(enumgen PRIVATE -Werror)
 endif()

@@ -1,37 +1,14 @@
-// enumgen: turns the enumeration catalogue into C++ at build time.
+// enumgen: turns the enumeration catalogue (one JSON file per area, described in README.md
+// beside this file) into C++ at build time.
 //
-// The catalogue is one JSON file per area. Each gives "about" (the comment of the area's
-// header), "includes" (what the area's header includes besides the machinery) and
-// "enumerations", each written once:
-//
-//   {"type": "TEnumModalidadeFrete",
-//    "columns": ["ModalidadeFrete", "ModalidadeFreteToStr"],
-//    "members": [["tfEmitente", "0- Contratação do Frete por conta do Remetente (CIF)", "0"],
-//                ...],
-//    "reverse": [{"op": "ModalidadeFreteFromStr", "codes": "ModalidadeFreteToStr",
-//                 "default": "tfSemFrete"}],
-//    "list": {"op": "ModalidadeFreteGetList", "codes": "ModalidadeFreteToStr",
-//             "captions": "ModalidadeFrete"}}
-//
-// A column is named after the TEnum operation that returns it; ":int", ":currency" or
-// ":<enumeration type>" after the name says what the operation returns (a text otherwise). A
-// lower-case column has no operation: "value" gives explicit enumerator values, any other name
-// codes that only reverse conversions read. Each member is a row: its name, then one cell per
-// column; a cell is a text, an integer (integer and value columns), a decimal text (currency
-// columns), a member name (member columns), or {"raises": "message"} for a member the
-// operation rejects. A reverse conversion ("op", with ":int" when it takes an integer)
-// recognises the codes of a column ("codes") or a list of [input, member] pairs ("inputs"),
-// compared exactly unless "caseInsensitive" is true, and for any other input gives a "default"
-// member, "rejects" it with the standard message, "raises" a message, or "raisesWithArgument" (a
-// message followed by the input). "note" is free text for the reader.
-//
-// Every name is checked before anything is written: an unknown key, a column, member or
-// enumeration that does not exist, a cell of the wrong kind or a conversion that recognises
-// nothing stops the build with the file and the enumeration at fault.
+// Every file is read and every name checked before anything is written: an unknown key, a
+// column, member or enumeration that does not exist, a cell of the wrong kind or a conversion
+// that recognises nothing stops the build with the file and the enumeration at fault.
 //
 // Output: <area>.h per area (the enumerations and the declarations of their operations) and
-// catalogue.cpp (the data of every enumeration and the one-line definitions of the operations,
-// which call contracts/enumkit.h). A file is rewritten only when its text changes.
+// catalogue.cpp (the constant data of every enumeration and the one-line definitions of the
+// operations, which call contracts/enumkit.h). A file is rewritten only when its text changes,
+// so that what includes it is not rebuilt.
 //
 // Usage: enumgen <output folder> <area.json>...
 
@@ -404,8 +381,11 @@ Area readArea(const fs::path& path) {
     }
     onlyKeys(doc, {"about", "includes", "enumerations"}, file);
     Area area{path.stem().string(), key(doc, "about", file), {}, {}};
-    for (const Value& include : arrayOf(doc, "includes", file))
+    for (const Value& include : arrayOf(doc, "includes", file)) {
         area.includes.push_back(textOf(include, file, "an include"));
+        if (area.includes.back().empty())
+            fail(file, "an include names no header");
+    }
     for (const Value& e : arrayOf(doc, "enumerations", file))
         area.enumerations.push_back(readEnumeration(e, file));
     return area;
