@@ -5,8 +5,10 @@
 # quorva_core is defined.
 set(QUORVA_CATALOGUE_AREAS pageenums fiscalenums salesenums systemenums serviceenums)
 
-add_executable(enumgen ${CMAKE_CURRENT_LIST_DIR}/enumgen.cpp)
+add_executable(enumgen ${CMAKE_CURRENT_LIST_DIR}/enumgen.cpp ${CMAKE_CURRENT_LIST_DIR}/model.h
+    ${CMAKE_CURRENT_LIST_DIR}/reader.cpp ${CMAKE_CURRENT_LIST_DIR}/writer.cpp)
 set_target_properties(enumgen PROPERTIES AUTOMOC OFF)
+target_include_directories(enumgen PRIVATE ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(enumgen PRIVATE RapidJSON)
 # Our warnings, without the sanitizers: the generator runs during the build. Unoptimised and
 # without debug information in every build type: it reads the catalogue in a tenth of a second
