@@ -73,18 +73,19 @@ Value::ConstArray arrayOf(const Value& object, const char* name, const std::stri
 }
 
 // "Name" or "Name:kind".
-std::pair<std::string, std::string> splitKind(const std::string& spec, const std::string& where) {
-    const auto colon = spec.find(':');
-    std::string name = spec.substr(0, colon);
+std::pair<std::string, std::string> splitKind(const std::string& written,
+                                              const std::string& where) {
+    const auto colon = written.find(':');
+    std::string name = written.substr(0, colon);
     if (!isIdentifier(name))
-        fail(where, "\"" + spec + "\" is not a name");
-    return {name, colon == std::string::npos ? "" : spec.substr(colon + 1)};
+        fail(where, "\"" + written + "\" is not a name");
+    return {name, colon == std::string::npos ? "" : written.substr(colon + 1)};
 }
 
-Column readColumn(const std::string& spec, const std::string& where) {
+Column readColumn(const std::string& written, const std::string& where) {
     Column c;
     std::string kind;
-    std::tie(c.name, kind) = splitKind(spec, where);
+    std::tie(c.name, kind) = splitKind(written, where);
     c.operation = std::isupper(static_cast<unsigned char>(c.name[0])) != 0;
     if (kind == "int")
         c.kind = Kind::Int;
@@ -203,8 +204,8 @@ Enumeration readEnumeration(const Value& v, const std::string& file) {
     if (!isIdentifier(e.type))
         fail(e.where, "the type is not a name");
     int valueColumn = -1;
-    for (const Value& spec : arrayOf(v, "columns", e.where)) {
-        const std::string name = textOf(spec, e.where, "a column");
+    for (const Value& written : arrayOf(v, "columns", e.where)) {
+        const std::string name = textOf(written, e.where, "a column");
         Column c = readColumn(name, e.where);
         if (name == "value") {
             valueColumn = int(e.columns.size());
