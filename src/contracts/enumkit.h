@@ -6,13 +6,15 @@
 #include <QString>
 
 #include <cstdint>
-#include <initializer_list>
+#include <span>
 #include <string_view>
 #include <vector>
 
-// The enumeration machinery: every enumeration is one block of data (its members, its
-// columns and its reverse conversions, each named after the TEnum operation that reads it),
-// and every named operation is a one-line call into the data by its own name.
+// The enumeration machinery. Every enumeration is written once, as data, in the catalogue
+// (contracts/catalogue/*.json); enumgen turns it at build time into a constant block per
+// enumeration (its members, its columns and its reverse conversions, each named after the TEnum
+// operation that reads it) and one-line definitions of the named operations, which call the
+// functions below with the column or reverse conversion they read.
 
 // One code/caption pair of a drop-down list.
 struct TParLista {
@@ -34,22 +36,20 @@ public:
 
 namespace enumkit {
 
-// A cell that raises instead of giving a value: "raises" followed by the message.
+// One member's entry in a column: its text (the decimal code in an integer column), its number
+// (the code of an integer column, the named member's value in a column of members), or the
+// message the operation raises for that member instead.
 struct Cell {
-    Cell(const char* v) : value(v) {} // NOLINT: cells are written as plain texts
-    static Cell raises(const char* message) {
-        Cell c("");
-        c.raise = message;
-        return c;
-    }
     const char* value;
+    int32_t number = 0;
     const char* raise = nullptr;
 };
 
-// A forward conversion: one cell per member, in declaration order.
+// A forward conversion: one cell per member, in declaration order. Named after the operation
+// that returns it ("ModalidadeFreteToStr"); a lower-case name carries codes no operation returns.
 struct Column {
-    const char* operation; // e.g. "ModalidadeFreteToStr"
-    std::vector<Cell> cells;
+    const char* operation;
+    std::span<const Cell> cells;
 };
 
 // What a reverse conversion does with an input it does not recognise.
@@ -59,93 +59,67 @@ struct Otherwise {
     int member = -1; // Default: the ordinal given
     const char* message = nullptr;
 
-    static Otherwise defaultTo(int memberOrdinal) {
+    static constexpr Otherwise defaultTo(int memberOrdinal) {
         return {Kind::Default, memberOrdinal, nullptr};
     }
     // "Valor de enumerador "X" inválido para <type>."
-    static Otherwise rejection() { return {Kind::Rejection, -1, nullptr}; }
+    static constexpr Otherwise rejection() { return {Kind::Rejection, -1, nullptr}; }
     // The message with the argument appended directly.
-    static Otherwise raisesWithArgument(const char* message) {
+    static constexpr Otherwise raisesWithArgument(const char* message) {
         return {Kind::MessageWithArgument, -1, message};
     }
-    static Otherwise raises(const char* message) { return {Kind::Message, -1, message}; }
+    static constexpr Otherwise raises(const char* message) { return {Kind::Message, -1, message}; }
+};
+
+// One recognised input of a reverse conversion and the member (ordinal) it gives.
+struct Input {
+    const char* text;
+    int32_t number; // the input of an integer conversion
+    int ordinal;
 };
 
 // A reverse conversion: the recognised inputs, in the order they are tried, and the rule for
-// every other input. Integer conversions write their inputs in decimal.
+// every other input.
 struct Reverse {
     const char* operation; // e.g. "ModalidadeFreteFromStr"
-    bool caseInsensitive = false;
-    std::vector<std::pair<const char*, int>> inputs; // input -> member ordinal
+    bool integer;          // takes an integer rather than a text
+    bool caseInsensitive;
+    std::span<const Input> inputs;
     Otherwise otherwise;
-    // When set (and inputs are empty), the recognised inputs are this column's cells.
-    const char* codesOf = nullptr;
+    const Column* codes = nullptr; // the column whose codes are the inputs, when they are
 };
 
 struct EnumInfo {
     const char* typeName;
-    std::vector<const char*> members; // names in declaration order
-    std::vector<int> values;          // enumerator values, when not 0, 1, 2...
-    std::vector<Column> columns;
-    std::vector<Reverse> reverses;
-    const char* listValue = nullptr;   // the column of the pair list's codes
-    const char* listCaption = nullptr; // the column of its captions
+    std::span<const char* const> members; // names in declaration order
+    std::span<const int> values;          // enumerator values, when not 0, 1, 2...
+    std::span<const Column> columns;
+    std::span<const Reverse> reverses;
+    const Column* listValue = nullptr;   // the column of the pair list's codes
+    const Column* listCaption = nullptr; // the column of its captions
 
     int ordinalOf(int value) const;
-    int valueOf(int ordinal) const {
+    constexpr int valueOf(int ordinal) const {
         return values.empty() ? ordinal : values[std::size_t(ordinal)];
     }
     const Column* column(std::string_view operation) const;
-    const Reverse* reverse(std::string_view operation) const;
 };
 
-// The operations, by the name of the column or reverse conversion they read.
-QString text(const EnumInfo& e, std::string_view operation, int value);
+// The forward conversions of the member whose enumerator value is given.
+QString text(const EnumInfo& e, const Column& c, int value);
+int32_t integer(const EnumInfo& e, const Column& c, int value);
 // A decimal column ("3.10") as a currency.
-regional::Currency currency(const EnumInfo& e, std::string_view operation, int value);
-// The enumerator value of the member with that name.
-int valueOfMember(const EnumInfo& e, const QString& memberName);
-int32_t integer(const EnumInfo& e, std::string_view operation, int value);
-int fromText(const EnumInfo& e, std::string_view operation, const QString& input);
-int fromInt(const EnumInfo& e, std::string_view operation, int32_t input);
+regional::Currency currency(const EnumInfo& e, const Column& c, int value);
+// The reverse conversions: the ordinal of the member the input gives.
+int fromText(const EnumInfo& e, const Reverse& r, const QString& input);
+int fromInt(const EnumInfo& e, const Reverse& r, int32_t input);
+// The pair list: every member's code and caption, in declaration order.
 TParListaList list(const EnumInfo& e);
 
-// Every enumeration of the vocabulary, for checks that walk them all.
-const std::vector<const EnumInfo*>& all();
+// Every enumeration of the vocabulary, in catalogue order, for checks that walk them all.
+std::span<const EnumInfo* const> all();
 
 } // namespace enumkit
 
 // Each enumeration type has its data block.
 template <typename E> const enumkit::EnumInfo& enumInfo();
-
-// One-line definitions of the named operations.
-#define QUORVA_ENUM_TEXT(Type, Op)                                                                 \
-    QString Op(Type m) {                                                                           \
-        return enumkit::text(enumInfo<Type>(), #Op, int(m));                                       \
-    }
-#define QUORVA_ENUM_INT(Type, Op)                                                                  \
-    int32_t Op(Type m) {                                                                           \
-        return enumkit::integer(enumInfo<Type>(), #Op, int(m));                                    \
-    }
-#define QUORVA_ENUM_FROM_TEXT(Type, Op)                                                            \
-    Type Op(const QString& s) {                                                                    \
-        return Type(enumInfo<Type>().valueOf(enumkit::fromText(enumInfo<Type>(), #Op, s)));        \
-    }
-#define QUORVA_ENUM_FROM_INT(Type, Op)                                                             \
-    Type Op(int32_t i) {                                                                           \
-        return Type(enumInfo<Type>().valueOf(enumkit::fromInt(enumInfo<Type>(), #Op, i)));         \
-    }
-#define QUORVA_ENUM_CURRENCY(Type, Op)                                                             \
-    regional::Currency Op(Type m) {                                                                \
-        return enumkit::currency(enumInfo<Type>(), #Op, int(m));                                   \
-    }
-// A column whose cells name members of another enumeration.
-#define QUORVA_ENUM_MEMBER(Type, Target, Op)                                                       \
-    Target Op(Type m) {                                                                            \
-        return Target(enumkit::valueOfMember(enumInfo<Target>(),                                   \
-                                             enumkit::text(enumInfo<Type>(), #Op, int(m))));       \
-    }
-#define QUORVA_ENUM_LIST(Type, Op)                                                                 \
-    TParListaList Op() {                                                                           \
-        return enumkit::list(enumInfo<Type>());                                                    \
-    }

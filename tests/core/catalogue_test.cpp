@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
 // One sample per kind of rule: exact and case-insensitive comparison, default members, each
 // form of error message, integer codes with gaps and negative codes, empty codes, explicit
 // ordinals, extra operations and conversions of their own.
@@ -103,4 +108,88 @@ TEST(Catalogue, ForwardConversionsAndLists) {
     EXPECT_TRUE(paths.contains(QStringLiteral("TNFeAPI/AutenticaSEFAZ")));
     EXPECT_TRUE(paths.contains(QStringLiteral("TMDFeAPI/MDFeOnLine")));
     EXPECT_FALSE(paths.contains(QStringLiteral("TNFeAPI/")));
+}
+
+namespace {
+
+// A small catalogue: two enumerations, the second naming members of the first.
+constexpr const char* kCatalogue = R"({"about": "Cores.", "enumerations": [
+  {"type": "TEnumCor", "columns": ["Cor", "CorToStr"],
+   "members": [["coAzul", "Azul", "A"], ["coVerde", "Verde", "V"]],
+   "reverse": [{"op": "CorFromStr", "codes": "CorToStr", "default": "coAzul"}],
+   "list": {"op": "CorGetList", "codes": "CorToStr", "captions": "Cor"}},
+  {"type": "TEnumTom", "columns": ["TomToInt:int", "CorDoTom:TEnumCor"],
+   "members": [["tmClaro", 1, "coAzul"], ["tmEscuro", 2, "coVerde"]],
+   "reverse": [{"op": "TomFromInt:int", "codes": "TomToInt", "rejects": true}]}]})";
+
+struct Generated {
+    int exitCode;
+    QString errors;
+    QString header;
+};
+
+// Runs the generator of the build on one area file holding the text.
+Generated generate(const QString& catalogue) {
+    QTemporaryDir dir;
+    QFile data(dir.filePath("cores.json"));
+    EXPECT_TRUE(data.open(QIODevice::WriteOnly));
+    data.write(catalogue.toUtf8());
+    data.close();
+    QProcess enumgen;
+    enumgen.start(QStringLiteral(QUORVA_ENUMGEN), {dir.filePath("out"), data.fileName()});
+    EXPECT_TRUE(enumgen.waitForFinished(30000));
+    QFile header(dir.filePath("out/cores.h"));
+    const QString text =
+        header.open(QIODevice::ReadOnly) ? QString::fromUtf8(header.readAll()) : "";
+    return {enumgen.exitCode(), QString::fromUtf8(enumgen.readAllStandardError()), text};
+}
+
+} // namespace
+
+// A name the data does not define stops the generator, and so the build, with the place at fault.
+TEST(Catalogue, GeneratorRefusesWhatTheDataDoesNotDefine) {
+    const Generated good = generate(kCatalogue);
+    ASSERT_EQ(good.exitCode, 0) << good.errors.toStdString();
+    EXPECT_TRUE(good.header.contains("TEnumCor CorDoTom(TEnumTom m);"));
+    EXPECT_TRUE(good.header.contains("TEnumTom TomFromInt(int32_t i);"));
+    EXPECT_TRUE(good.header.contains("TParListaList CorGetList();"));
+
+    const struct {
+        const char* what;
+        const char* from;
+        const char* to;
+        const char* message;
+    } cases[] = {
+        {"codes of a misspelt column", R"("codes": "CorToStr")", R"("codes": "CorToSrt")",
+         "cores.json: TEnumCor: CorFromStr: no column named CorToSrt"},
+        {"misspelt default member", R"("default": "coAzul")", R"("default": "coAzull")",
+         "TEnumCor: CorFromStr: no member named coAzull"},
+        {"misspelt key", R"("default")", R"("defualt")", "unknown key \"defualt\""},
+        {"list of a misspelt column", R"("captions": "Cor")", R"("captions": "Core")",
+         "TEnumCor: list: no column named Core"},
+        {"member column naming no member", R"(2, "coVerde")", R"(2, "coVermelho")",
+         "TEnumTom: CorDoTom names coVermelho, not a member of TEnumCor"},
+        {"member column of no enumeration", "CorDoTom:TEnumCor", "CorDoTom:TEnumCores",
+         "TEnumCores, which is not in the catalogue"},
+        {"text in an integer column", R"(["tmClaro", 1,)", R"(["tmClaro", "1",)",
+         "TEnumTom: tmClaro: TomToInt needs an integer"},
+        {"a row short of a cell", R"(["tmEscuro", 2, "coVerde"])", R"(["tmEscuro", 2])",
+         "TEnumTom: each member is [name, then one cell per column]"},
+        {"conversion that recognises nothing", R"("A"], ["coVerde", "Verde", "V"])",
+         R"({"raises": "x"}], ["coVerde", "Verde", {"raises": "x"}])",
+         "TEnumCor: CorFromStr: recognises no input"},
+        {"member name of two enumerations", R"("tmEscuro")", R"("coVerde")",
+         "TEnumTom: coVerde is already written in cores.json: TEnumCor"},
+        {"operation of two enumerations", "TomFromInt:int", "CorFromStr:int",
+         "TEnum::CorFromStr is already written"},
+    };
+    for (const auto& c : cases) {
+        QString text = QString::fromUtf8(kCatalogue);
+        ASSERT_TRUE(text.contains(QString::fromUtf8(c.from))) << c.what;
+        const Generated bad =
+            generate(text.replace(QString::fromUtf8(c.from), QString::fromUtf8(c.to)));
+        EXPECT_EQ(bad.exitCode, 1) << c.what;
+        EXPECT_TRUE(bad.errors.contains(QString::fromUtf8(c.message)))
+            << c.what << ": " << bad.errors.toStdString();
+    }
 }

@@ -115,15 +115,14 @@ TEST(Enumerations, EveryEnumerationIsCompleteAndItsCodesMapBack) {
             if (r.otherwise.kind == enumkit::Otherwise::Kind::Default) {
                 EXPECT_LT(std::size_t(r.otherwise.member), n) << e->typeName << " " << r.operation;
             }
-            for (const auto& [input, ordinal] : r.inputs)
-                EXPECT_LT(std::size_t(ordinal), n)
-                    << e->typeName << " " << r.operation << " " << input;
+            for (const enumkit::Input& input : r.inputs)
+                EXPECT_LT(std::size_t(input.ordinal), n)
+                    << e->typeName << " " << r.operation << " " << input.text;
             // Every reverse conversion recognises something.
-            EXPECT_TRUE(!r.inputs.empty() || (r.codesOf && e->column(r.codesOf)))
-                << e->typeName << " " << r.operation;
+            EXPECT_FALSE(r.inputs.empty()) << e->typeName << " " << r.operation;
             // A reverse conversion that accepts a column's codes gives back each code's member
             // (the first one, where several members share a code).
-            if (const enumkit::Column* c = r.codesOf ? e->column(r.codesOf) : nullptr) {
+            if (const enumkit::Column* c = r.codes) {
                 for (std::size_t i = 0; i < n; ++i) {
                     if (c->cells[i].raise)
                         continue; // a member without a code
@@ -132,10 +131,8 @@ TEST(Enumerations, EveryEnumerationIsCompleteAndItsCodesMapBack) {
                     while (c->cells[first].raise ||
                            QString::fromUtf8(c->cells[first].value) != code)
                         ++first;
-                    const bool isInt =
-                        std::string_view(r.operation).find("FromInt") != std::string_view::npos;
-                    const int back = isInt ? enumkit::fromInt(*e, r.operation, code.toInt())
-                                           : enumkit::fromText(*e, r.operation, code);
+                    const int back = r.integer ? enumkit::fromInt(*e, r, code.toInt())
+                                               : enumkit::fromText(*e, r, code);
                     EXPECT_EQ(std::size_t(back), first)
                         << e->typeName << " " << r.operation << " " << code.toStdString();
                 }
@@ -145,7 +142,7 @@ TEST(Enumerations, EveryEnumerationIsCompleteAndItsCodesMapBack) {
             const TParListaList pairs = enumkit::list(*e);
             ASSERT_EQ(pairs.size(), n) << e->typeName;
             for (std::size_t i = 0; i < n; ++i)
-                EXPECT_EQ(pairs[i].Valor, enumkit::text(*e, e->listValue, e->valueOf(int(i))))
+                EXPECT_EQ(pairs[i].Valor, enumkit::text(*e, *e->listValue, e->valueOf(int(i))))
                     << e->typeName;
         }
     }
