@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace regional;
 
 TEST(Regional, ReadsDatesWithOptionalTime) {
@@ -74,6 +76,23 @@ TEST(Regional, DecimalsUseCommaAndCurrencyHasFourPlaces) {
     EXPECT_EQ(Currency::fromScaled(-5).toJsonText(), QStringLiteral("-0.0005"));
     EXPECT_EQ(Currency::fromScaled(70000).toString(), QStringLiteral("7"));
     EXPECT_EQ(Currency::fromScaled(123450).toString(), QStringLiteral("12,345"));
+}
+
+// A currency holds 64 bits of ten-thousandths: a value beyond that, or not a number at all, is
+// a conversion error, never a wrapped-around amount.
+TEST(Regional, CurrencyOutOfRangeIsAConversionError) {
+    EXPECT_EQ(Currency::fromDouble(900000000000000.0).scaled(), 9000000000000000000LL);
+    EXPECT_EQ(Currency::fromDouble(-900000000000000.0).scaled(), -9000000000000000000LL);
+    for (const double v : {1e15, -1e15, 922337203685477.875, 1e300, std::nan(""), HUGE_VAL}) {
+        try {
+            Currency::fromDouble(v);
+            ADD_FAILURE() << v;
+        } catch (const EConvertError& e) {
+            EXPECT_TRUE(e.message().contains(QStringLiteral("fora do intervalo"))) << v;
+        }
+    }
+    EXPECT_FALSE(Currency::tryFromText(QStringLiteral("922337203685477,875")));
+    EXPECT_FALSE(Currency::tryFromText(QStringLiteral("1E15")));
 }
 
 TEST(Regional, GeneralNumberFormat) {
