@@ -123,3 +123,19 @@ TEST(TextHelpers, LettersAndDigitsAndPadding) {
     EXPECT_EQ(TrazSomenteNumeros(QStringLiteral("11.222.333/0001-81")),
               QStringLiteral("11222333000181"));
 }
+
+TEST(TextHelpers, ControlsMadeVisible) {
+    const struct {
+        QByteArray in;
+        bool keepLineBreaks;
+        const char* out;
+    } cases[] = {
+        {"a\nb\tc", true, "a\nb\tc"},
+        {"a\nb\tc", false, "a\\x0Ab\\x09c"},
+        {"\x1b[31mred\r\x7f", true, "\\x1B[31mred\\x0D\\x7F"},
+        {"ação \xc2\x85 \xff\xc3", true, "ação \\u0085 \\xFF\\xC3"},
+        {"\xed\xa0\x80 \xc0\xaf", true, "\\xED\\xA0\\x80 \\xC0\\xAF"}, // surrogate, overlong
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(escapeControls(c.in, c.keepLineBreaks), QByteArray(c.out)) << c.out;
+}
