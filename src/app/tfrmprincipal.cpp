@@ -42,12 +42,14 @@ TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(pare
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     setDialogParent(this);
 
-    for (const auto& [pageName, page] : declaredPages())
-        kit::forEachControl(page.controls, [&](const kit::Control& c) {
+    for (const auto& declared : declaredPages()) {
+        const QString& pageName = declared.first;
+        kit::forEachControl(declared.second.controls, [&](const kit::Control& c) {
             m_controlPage.insert(c.name, pageName);
             if (!c.buddyButton.isEmpty())
                 m_controlPage.insert(c.buddyButton, pageName);
         });
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
