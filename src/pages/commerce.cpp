@@ -360,17 +360,14 @@ Page persistePDV() {
                 line(u"ed_PersistePDVVersaoSWECF"_s, u"Versão do Software do ECF"_s)
                     .sends(u"VersaoSoftware"_s),
                 datePicker(data, u"Data do Software do ECF"_s)
+                    .presetAt(u"07/06/2017 09:34:11"_s)
                     .sends(u"DataSoftware"_s, kinds::pickerDateTime()),
                 comboList(u"cb_PersistePDVArredondaTruncaECF"_s, u"Arredonda ou Trunca?"_s,
                           {u"Arredonda"_s, u"Trunca"_s}, 0)
                     .sends(u"ArredondaTrunca"_s, kinds::codeOfPosition(arredondaTrunca)),
                 button(u"bt_PersistePDVTestar"_s, u"Testar"_s, a),
             },
-        .onBuilt =
-            [data, applyTipo](PageContext& page) {
-                page.setText(data, u"07/06/2017 09:34:11"_s);
-                applyTipo(page);
-            },
+        .onBuilt = [applyTipo](PageContext& page) { applyTipo(page); },
     };
 }
 
@@ -455,19 +452,17 @@ Page geraXMLTransacoesPendentes() {
         .controls =
             {
                 datePicker(inicial, u"Data Inicial"_s)
+                    .presetAt(u"15/03/2018 08:45:15"_s)
                     .sends(u"DataInicial"_s, kinds::pickerDateTime()),
-                datePicker(final, u"Data Final"_s).sends(u"DataFinal"_s, kinds::pickerDateTime()),
+                datePicker(final, u"Data Final"_s)
+                    .presetAt(u"15/03/2018 08:45:15"_s)
+                    .sends(u"DataFinal"_s, kinds::pickerDateTime()),
                 line(pasta, u"Salvar em:"_s, u"C:\\temp\\"_s)
                     .withButton(u"bt_GeraXMLTransacoesPendentesPathSalvar"_s, u"..."_s,
                                 pickFolder(pasta))
                     .sends(u"PathSalvar"_s),
                 button(u"bt_GeraXMLTransacoesPendentesTestar"_s, u"Testar"_s,
                        send(u"TCommerceAPI/GeraXMLTransacoesPendentes"_s)),
-            },
-        .onBuilt =
-            [inicial, final](PageContext& page) {
-                page.setText(inicial, u"15/03/2018 08:45:15"_s);
-                page.setText(final, u"15/03/2018 08:45:15"_s);
             },
     };
 }

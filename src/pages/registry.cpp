@@ -2,11 +2,28 @@
 
 std::vector<kit::Page> allDeclaredPages() {
     std::vector<kit::Page> all;
-    for (auto&& source :
-         {conexaoPages(), middlewarePages(), sslPages(), sslLocalPages(), nfeLocalPages(),
-          genericPages(), nfePages(), nfeNumeracaoPages(), nfeGuardaPages(), commercePages(),
-          commerceDevolucaoPages(), commerceOrderPages(), commerceLocalPages(), impressoraPages(),
-          ctePages(), mdfePages(), pafPages(), pafBlocoXPages(), pafLocalPages()})
+    for (auto&& source : {conexaoPages(),
+                          middlewarePages(),
+                          sslPages(),
+                          sslLocalPages(),
+                          nfeLocalPages(),
+                          genericPages(),
+                          nfePages(),
+                          nfeNumeracaoPages(),
+                          nfeGuardaPages(),
+                          commercePages(),
+                          commerceDevolucaoPages(),
+                          commerceOrderPages(),
+                          commercePersistPages(),
+                          commerceQuotationPages(),
+                          commerceLocalPages(),
+                          impressoraPages(),
+                          ctePages(),
+                          mdfePages(),
+                          pafPages(),
+                          pafRegistrosPages(),
+                          pafBlocoXPages(),
+                          pafLocalPages()})
         all.insert(all.end(), source.begin(), source.end());
     return all;
 }

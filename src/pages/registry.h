@@ -19,12 +19,15 @@ std::vector<kit::Page> nfeNumeracaoPages();
 std::vector<kit::Page> commercePages();
 std::vector<kit::Page> commerceDevolucaoPages();
 std::vector<kit::Page> commerceOrderPages();
+std::vector<kit::Page> commercePersistPages();
+std::vector<kit::Page> commerceQuotationPages();
 std::vector<kit::Page> commerceLocalPages();
 std::vector<kit::Page> impressoraPages();
 std::vector<kit::Page> nfeGuardaPages();
 std::vector<kit::Page> ctePages();
 std::vector<kit::Page> mdfePages();
 std::vector<kit::Page> pafPages();
+std::vector<kit::Page> pafRegistrosPages();
 std::vector<kit::Page> pafBlocoXPages();
 std::vector<kit::Page> pafLocalPages();
 

@@ -129,6 +129,19 @@ QVariant MemTableModel::headerData(int section, Qt::Orientation orientation, int
         return section == m_table.recNo() && m_table.isEditing() ? QStringLiteral("*")
                                                                  : QString::number(section + 1);
     const FieldDef& def = m_table.fields()[std::size_t(fieldOfColumn(section))];
-    QString title = def.label.isEmpty() ? def.name : def.label;
+    const auto own = m_titles.find(section);
+    QString title = own != m_titles.end() ? own->second
+                    : def.label.isEmpty() ? def.name
+                                          : def.label;
     return title.replace(u'~', u'\n');
+}
+
+bool MemTableModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                                  int role) {
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount() ||
+        (role != Qt::EditRole && role != Qt::DisplayRole))
+        return false;
+    m_titles[section] = value.toString();
+    Q_EMIT headerDataChanged(orientation, section, section);
+    return true;
 }

@@ -9,6 +9,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 // Grid and navigator events run outside page actions: their errors are shown here.
 template <typename F> void guarded(F&& f) {
@@ -38,6 +40,33 @@ DbGrid::DbGrid(const QString& objectName, MemTable& table, QWidget* parent)
             });
     connect(m_model, &QAbstractItemModel::modelReset, this, &DbGrid::syncCurrentFromTable);
     connect(qApp, &QApplication::focusChanged, this, &DbGrid::onFocusChanged);
+}
+
+void DbGrid::showColumns(const std::vector<std::pair<QString, QString>>& fieldsAndTitles) {
+    QHeaderView* header = horizontalHeader();
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        setColumnHidden(column, true);
+    int place = 0;
+    for (const auto& [field, title] : fieldsAndTitles) {
+        const int f = m_table.fieldIndex(field);
+        for (int column = 0; column < m_model->columnCount(); ++column) {
+            if (m_model->fieldOfColumn(column) != f)
+                continue;
+            setColumnHidden(column, false);
+            m_model->setHeaderData(column, Qt::Horizontal, title);
+            header->moveSection(header->visualIndex(column), place++);
+        }
+    }
+    // Whole titles, and room for a whole date or date-time under them.
+    resizeColumnsToContents();
+    const int digit = fontMetrics().horizontalAdvance(QStringLiteral("0"));
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        const auto type = m_table.fields()[std::size_t(m_model->fieldOfColumn(column))].type;
+        const int room = type == FieldDef::Type::Date       ? 12 * digit
+                         : type == FieldDef::Type::DateTime ? 21 * digit
+                                                            : 0;
+        setColumnWidth(column, std::max(columnWidth(column), room));
+    }
 }
 
 void DbGrid::syncCurrentFromTable() {

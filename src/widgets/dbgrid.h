@@ -3,6 +3,9 @@
 #include <QTableView>
 #include <QWidget>
 
+#include <utility>
+#include <vector>
+
 class MemTable;
 class MemTableModel;
 
@@ -14,6 +17,8 @@ public:
     DbGrid(const QString& objectName, MemTable& table, QWidget* parent = nullptr);
     MemTable& table() const { return m_table; }
     MemTableModel* tableModel() const { return m_model; }
+    // Shows only these fields, in this order, under these titles ("~" breaks a line).
+    void showColumns(const std::vector<std::pair<QString, QString>>& fieldsAndTitles);
 
 private:
     void syncCurrentFromTable();

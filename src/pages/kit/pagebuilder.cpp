@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -114,6 +115,9 @@ private:
             if (c.widget == WidgetKind::Password)
                 e->setEchoMode(QLineEdit::Password);
             e->setReadOnly(c.readOnly);
+            if (c.digitsOnly)
+                e->setValidator(new QRegularExpressionValidator(
+                    QRegularExpression(QStringLiteral("[0-9]*")), e));
             return e;
         }
         case WidgetKind::Memo: {
@@ -174,12 +178,17 @@ private:
         }
         case WidgetKind::Date:
         case WidgetKind::DateTime: {
-            auto* d = new QDateTimeEdit(regional::now(), parent);
+            const QDateTime preset =
+                c.text.isEmpty() ? regional::now() : regional::strToDateTime(c.text);
+            auto* d = new QDateTimeEdit(preset, parent);
             d->setTimeSpec(Qt::UTC);
             d->setDisplayFormat(c.widget == WidgetKind::Date
                                     ? QStringLiteral("dd/MM/yyyy")
                                     : QStringLiteral("dd/MM/yyyy HH:mm:ss"));
             d->setCalendarPopup(true);
+            // A date-only editor holds midnight; the picker's value keeps the preset's time.
+            if (c.widget == WidgetKind::Date)
+                d->setProperty(kKeptTimeProperty, preset.time());
             return d;
         }
         case WidgetKind::ListBox:
@@ -190,8 +199,12 @@ private:
             l->setFrameShape(QFrame::StyledPanel);
             return l;
         }
-        case WidgetKind::Grid:
-            return new DbGrid(c.name, m_host.data().table(c.table), parent);
+        case WidgetKind::Grid: {
+            auto* g = new DbGrid(c.name, m_host.data().table(c.table), parent);
+            if (!c.columns.empty())
+                g->showColumns(c.columns);
+            return g;
+        }
         case WidgetKind::Label: {
             auto* l = new QLabel(c.text, parent);
             l->setWordWrap(true);
@@ -227,7 +240,12 @@ private:
                 auto* inner = new QGridLayout(page);
                 inner->setColumnStretch(1, 1);
                 addAll(t.children, page, inner);
-                inner->setRowStretch(inner->rowCount(), 1);
+                // Free space goes to a growing row (a grid, memo or tab set), else below.
+                bool grows = false;
+                for (int r = 0; r < inner->rowCount(); ++r)
+                    grows = grows || inner->rowStretch(r) > 0;
+                if (!grows)
+                    inner->setRowStretch(inner->rowCount(), 1);
                 tabsWidget->addTab(page, t.text);
             }
         }

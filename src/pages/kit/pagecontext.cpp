@@ -42,7 +42,8 @@ FieldValue readField(const QWidget* w) {
     } else if (const auto* s = qobject_cast<const QSpinBox*>(w)) {
         v.text = QString::number(s->value());
     } else if (const auto* d = qobject_cast<const QDateTimeEdit*>(w)) {
-        const QDateTime dt(d->date(), d->time(), QTimeZone::utc());
+        const QVariant kept = d->property(kKeptTimeProperty);
+        const QDateTime dt(d->date(), kept.isValid() ? kept.toTime() : d->time(), QTimeZone::utc());
         v.data = dt;
         v.text = regional::dateTimeToStr(dt);
     } else if (const auto* l = qobject_cast<const QListWidget*>(w)) {
@@ -84,8 +85,12 @@ void PageContext::setText(const QString& name, const QString& text) const {
         c->setCurrentText(text);
     else if (auto* b = qobject_cast<QAbstractButton*>(w))
         b->setText(text);
-    else if (auto* d = qobject_cast<QDateTimeEdit*>(w))
-        d->setDateTime(regional::strToDateTime(text));
+    else if (auto* d = qobject_cast<QDateTimeEdit*>(w)) {
+        const QDateTime dt = regional::strToDateTime(text);
+        d->setDateTime(dt);
+        if (d->property(kKeptTimeProperty).isValid()) // a date-only picker keeps this time
+            d->setProperty(kKeptTimeProperty, dt.time());
+    }
 }
 
 void PageContext::setChecked(const QString& name, bool checked) const {

@@ -92,4 +92,7 @@ public:
 // Reads any supported widget's value.
 FieldValue readField(const QWidget* widget);
 
+// The property of a date-only picker that holds the time its value keeps.
+inline constexpr const char* kKeptTimeProperty = "keptTime";
+
 } // namespace kit

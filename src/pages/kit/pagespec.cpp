@@ -217,6 +217,10 @@ Control tab(const QString& name, const QString& caption, std::vector<Control> ch
     return c;
 }
 
+Control datePickerAt(const QString& name, const QString& label, const QString& preset) {
+    return datePicker(name, label).presetAt(preset);
+}
+
 Control& Control::withNowButton(const QString& buttonName) {
     return withButton(buttonName, QStringLiteral("Atualiza data"), setNow(name));
 }

@@ -109,9 +109,11 @@ struct Control {
     QString buddyButton; // a button beside the field ("..." when it has no caption)
     QString buddyCaption;
     std::optional<Action> buddyAction;
-    std::optional<Action> action;                // buttons
-    std::function<void(PageContext&)> onChanged; // text, check or selection changed
-    std::vector<Control> children;               // Group, Tabs, Tab
+    std::optional<Action> action;                     // buttons
+    std::function<void(PageContext&)> onChanged;      // text, check or selection changed
+    std::vector<Control> children;                    // Group, Tabs, Tab
+    bool digitsOnly = false;                          // Line: only the digits 0 to 9 can be typed
+    std::vector<std::pair<QString, QString>> columns; // Grid: fields shown, in order, and titles
 
     // Sent under the key, as text unless another kind is given.
     Control& sends(const QString& jsonKey, ValueKind valueKind = kinds::text()) {
@@ -153,6 +155,21 @@ struct Control {
         onChanged = std::move(f);
         return *this;
     }
+    // A date or date-time picker's preset value, written "DD/MM/YYYY HH:NN:SS" (default: now).
+    Control& presetAt(const QString& dateTimeText) {
+        text = dateTimeText;
+        return *this;
+    }
+    // A text field that accepts only the digits 0 to 9 as the user types.
+    Control& digitsOnlyInput() {
+        digitsOnly = true;
+        return *this;
+    }
+    // A grid that shows these fields, in this order, under these titles ("~" breaks a line).
+    Control& withColumns(std::vector<std::pair<QString, QString>> fieldsAndTitles) {
+        columns = std::move(fieldsAndTitles);
+        return *this;
+    }
 };
 
 Control line(const QString& name, const QString& label, const QString& defaultText = {});
@@ -180,6 +197,8 @@ Control button(const QString& name, const QString& caption, Action action);
 Control group(const QString& name, const QString& caption, std::vector<Control> children);
 Control tabs(const QString& name, std::vector<Control> tabPages);
 Control tab(const QString& name, const QString& caption, std::vector<Control> children);
+// A date picker preset to "DD/MM/YYYY HH:NN:SS": it shows the date and keeps the time of day.
+Control datePickerAt(const QString& name, const QString& label, const QString& preset);
 
 // A page, declared with designated initialisers:
 //   Page{.name = u"ts_Sobre"_s, .controls = {...}}

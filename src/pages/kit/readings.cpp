@@ -13,9 +13,13 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
+#include <QSaveFile>
+#include <QTemporaryDir>
 
 namespace kit::readings {
 
@@ -94,18 +98,57 @@ Reading bankSlipFiles(std::function<bool(PageContext&)> packed) {
         const json::JsonValue* livre = answerLivre(parsed ? &*parsed : nullptr);
         if (!livre || !livre->isArray())
             return;
+        // Every slip is decoded before the first is written: a bad one leaves no file behind.
+        std::vector<QByteArray> slips;
+        for (std::size_t n = 0; n < livre->size(); ++n) {
+            if (!livre->at(n).isObject())
+                throw Exception(QStringLiteral("Resposta inesperada: o boleto %1 não é um objeto. "
+                                               "Nenhum arquivo foi gravado.")
+                                    .arg(n));
+            slips.push_back(TBoletoHelper::fromJSON(&livre->at(n))->Boleto);
+        }
         const QString extension = packed(page) ? QStringLiteral(".zip") : QStringLiteral(".pdf");
         QDir().mkpath(outputFolder());
-        for (std::size_t n = 0; n < livre->size(); ++n) {
-            const auto boleto = TBoletoHelper::fromJSON(&livre->at(n));
-            QFile out(QDir(outputFolder()).filePath(QString::number(n) + extension));
-            if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-                out.write(boleto->Boleto) != boleto->Boleto.size())
+        for (std::size_t n = 0; n < slips.size(); ++n) {
+            QSaveFile out(QDir(outputFolder()).filePath(QString::number(n) + extension));
+            if (!out.open(QIODevice::WriteOnly) || out.write(slips[n]) != slips[n].size() ||
+                !out.commit())
                 throw EFileError(QStringLiteral("Não foi possível gravar \"%1\": %2")
                                      .arg(out.fileName(), out.errorString()));
         }
     };
 }
+
+namespace {
+// Unpacks the archive in a private folder inside the output folder, then moves what it held
+// into the output folder: an entry that would land outside it, or a damaged archive, leaves
+// the output folder as it was, and no entry can overwrite the archive while it is read.
+void unpackIntoOutputFolder(const QString& archive) {
+    if (!QFileInfo::exists(archive))
+        throw Exception(QStringLiteral("Não encontrei: ") + archive);
+    const QDir out(outputFolder());
+    const QTemporaryDir work(out.filePath(QStringLiteral(".extracao-XXXXXX")));
+    if (!work.isValid())
+        throw EFileError(QStringLiteral("Não foi possível criar uma pasta temporária em \"%1\": %2")
+                             .arg(out.path(), work.errorString()));
+    try {
+        DescompactFile(archive, work.path());
+    } catch (const Exception& e) {
+        throw Exception(
+            QStringLiteral("O arquivo \"%1\" não foi extraído: %2").arg(archive, e.message()));
+    }
+    const QDir extracted(work.path());
+    QDirIterator files(work.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString from = files.next();
+        const QString to = out.filePath(extracted.relativeFilePath(from));
+        QDir().mkpath(QFileInfo(to).path());
+        QFile::remove(to);
+        if (!QFile::rename(from, to))
+            throw EFileError(QStringLiteral("Não foi possível gravar \"%1\"").arg(to));
+    }
+}
+} // namespace
 
 Reading captcha(const QString& method, const QString& packedCheck, const QString& image,
                 const QString& captchaField) {
@@ -115,15 +158,16 @@ Reading captcha(const QString& method, const QString& packedCheck, const QString
                                    answer.body);
                 const QDir out(outputFolder());
                 if (packed)
-                    DescompactFile(out.filePath(method + QStringLiteral(".zip")), out.path());
+                    unpackIntoOutputFolder(out.filePath(method + QStringLiteral(".zip")));
                 const QString png = out.filePath(method + QStringLiteral(".png"));
                 if (!QFile::exists(png))
                     return;
-                page.setText(captchaField, QString());
+                // A picture that cannot be read changes neither the image nor the field.
                 QPixmap picture;
                 if (!picture.load(png, "PNG"))
                     throw Exception(
                         QStringLiteral("A imagem \"%1\" não é um PNG válido.").arg(png));
+                page.setText(captchaField, QString());
                 page.as<QLabel>(image).setPixmap(picture);
             },
             {packedCheck, image, captchaField}};
@@ -225,6 +269,25 @@ Reading resultRecordIntoFields(std::vector<ResultMember> members) {
                 }
             },
             controls};
+}
+
+// "conteudo"."livre" as an array of file records: their names are added to the list's
+// entries, in order; the list's text stays as it was.
+Reading fileRecordNamesAppended(const QString& listControl) {
+    return {[=](PageContext& page, const HttpAnswer& answer) {
+                auto& list = page.as<QComboBox>(listControl);
+                const auto parsed = parseUtf8Answer(answer.body);
+                const json::JsonValue* livre = answerLivre(parsed ? &*parsed : nullptr);
+                if (!livre || !livre->isArray())
+                    return;
+                const QString typed = list.currentText();
+                for (std::size_t i = 0; i < livre->size(); ++i)
+                    if (livre->at(i).isObject())
+                        list.addItem(TArquivoHelper::fromJSON(&livre->at(i))->Nome);
+                if (list.isEditable())
+                    list.setEditText(typed);
+            },
+            {listControl}};
 }
 
 Action printerLookup(const QString& listControl,

@@ -34,6 +34,8 @@ Reading resultArrayIntoTable(const QString& table,
 Reading contentTextWithLineBreaks(const QString& control);
 // The stored XML: a "result" string into the memo (UTF-8, accents kept); anything else empties it.
 Reading storedXml(const QString& memo);
+// "livre" as an array of file records: their names added to the list's entries, text kept.
+Reading fileRecordNamesAppended(const QString& listControl);
 
 // One member of the "result" object and the control that shows it.
 struct ResultMember {

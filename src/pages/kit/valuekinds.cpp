@@ -268,6 +268,45 @@ ValueKind constant(const json::JsonValue& value) {
     return [value](const FieldValue&) { return value; };
 }
 
+ValueKind wholeFileText(EmptyPath policy) {
+    return [policy](const FieldValue& v) {
+        if (auto empty = emptyPathValue(v, policy))
+            return *empty;
+        return json::JsonValue::string(readTextFile(v.text));
+    };
+}
+
+ValueKind rowsOf(const QString& table, std::vector<Column> columns) {
+    return {[table, columns](const FieldValue& v) {
+                if (!v.page)
+                    throw Exception(QStringLiteral("Tabela %1 lida fora de uma página").arg(table));
+                return tableRows(v.page->table(table), columns);
+            },
+            {table}};
+}
+
+ValueKind attachmentsFrom(const QString& base64List) {
+    return {[base64List](const FieldValue& v) {
+                json::JsonValue list = json::JsonValue::array();
+                const auto* names = qobject_cast<const QListWidget*>(v.page->widget(v.name));
+                const auto* contents = qobject_cast<const QListWidget*>(v.page->widget(base64List));
+                if (!names || !contents || names->count() != contents->count())
+                    throw Exception(
+                        QStringLiteral("A lista de anexos e a de seus conteúdos não conferem."));
+                for (int i = 0; i < names->count(); ++i) {
+                    json::JsonValue anexo = json::JsonValue::object();
+                    anexo.add("Conteudo", TJSONUtil::SetStr(contents->item(i)->text()));
+                    anexo.add("NomeArquivo",
+                              TJSONUtil::SetStr(QFileInfo(names->item(i)->text()).fileName()));
+                    json::JsonValue entry = json::JsonValue::object();
+                    entry.add("Anexo", std::move(anexo));
+                    list.append(std::move(entry));
+                }
+                return list;
+            },
+            {base64List}};
+}
+
 } // namespace kinds
 
 namespace dados {
@@ -291,11 +330,15 @@ DadosFn freeJson(const QString& control, bool asciiFirst) {
                 const QByteArray bytes = asciiFirst ? toAscii(text) : text.toUtf8();
                 json::ParseResult parsed =
                     json::parse(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-                if (!parsed.value)
+                if (!parsed.value) {
+                    QString reason = QString::fromStdString(parsed.error);
+                    while (reason.endsWith(u'.')) // the sentence ends once
+                        reason.chop(1);
                     throw Exception(
                         QStringLiteral("JSON inválido (posição %1): %2. Nada foi enviado.")
                             .arg(parsed.errorOffset)
-                            .arg(QString::fromStdString(parsed.error)));
+                            .arg(reason));
+                }
                 return std::move(*parsed.value);
             },
             {control}};

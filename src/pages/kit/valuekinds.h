@@ -2,6 +2,7 @@
 
 #include "common/jsonvalue.h"
 #include "pages/kit/named.h"
+#include "pages/kit/tablerows.h"
 
 #include <QDateTime>
 #include <QString>
@@ -105,6 +106,13 @@ ValueKind itemList(const QString& codfilControl, const QString& sequenControl);
 ValueKind attachments();
 // A fixed value.
 ValueKind constant(const json::JsonValue& value);
+// The whole file as text (readTextFile), exactly as read: line breaks kept, no filter.
+ValueKind wholeFileText(EmptyPath policy);
+// An input table's rows as an array of objects (tableRows), for a grid sent under a key.
+ValueKind rowsOf(const QString& table, std::vector<Column> columns);
+// A list of attachments whose base64 sits at the same position of a companion (hidden) list:
+// [{"Anexo":{"Conteudo":<base64>,"NomeArquivo":<name without folder>}}].
+ValueKind attachmentsFrom(const QString& base64List);
 } // namespace kinds
 
 // Data value builders that are not built from the controls' keys.
