@@ -87,7 +87,7 @@ struct Totals {
 void normalClient(const QString& base, Clock::time_point end, int index, Totals& totals) {
     MiddlewareHttpClient client(credentialsForCompany(0));
     json::JsonValue dados = json::JsonValue::object();
-    dados.add("CNPJ", json::JsonValue::string("11222333000181"));
+    dados.add("CNPJ", json::JsonValue::string(std::string("11222333000181")));
     dados.add("Cliente", json::JsonValue::integer(index));
     const QByteArray good = QByteArray::fromStdString(
         json::toWireText(buildEnvelope(QStringLiteral("0"), QStringLiteral("0"), dados)));
