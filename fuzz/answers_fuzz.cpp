@@ -44,12 +44,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     guarded([&] { (void)TArquivoHelper::ListaFromJSON(livre, QStringLiteral("Arquivos")); });
     guarded([&] { (void)TBoletoHelper::fromJSON(livre); });
     guarded([&] {
-        const auto arquivo = TArquivoHelper::fromJSON(livre);
-        (void)decodeBase64Strict(arquivo->Base64);
+        if (const auto arquivo = TArquivoHelper::fromJSON(livre))
+            (void)decodeBase64Strict(arquivo->Base64);
     });
     const json::JsonValue* conteudo = answerConteudo(&*answer);
     guarded([&] { (void)TJSONUtil::GetCurr(conteudo, QStringLiteral("curr")); });
-    guarded([&] { (void)TJSONUtil::GetDateTime(conteudo, QStringLiteral("date")); });
+    guarded([&] { (void)TJSONUtil::GetDateTime(conteudo, QStringLiteral("date"), QDateTime()); });
     guarded([&] { (void)TJSONUtil::GetInt64(conteudo, QStringLiteral("int")); });
     guarded([&] { (void)TJSONUtil::GetStrUtf8(conteudo, QStringLiteral("str")); });
     return 0;

@@ -185,7 +185,7 @@ void understateSizes(const QString& path) {
 TEST(FileHelpers, ExtractionLimitsRefuseBombsAndLeaveNothing) {
     QByteArray noise;
     for (int i = 0; i < 700 * 1024; ++i)
-        noise.append(char((i * 7919) ^ (i >> 3)));
+        noise.append(char((uint32_t(i) * 7919u) ^ (uint32_t(i) >> 3)));
     const QByteArray zeros(8 * 1024 * 1024, '\0');
     const struct {
         const char* what;
