@@ -149,7 +149,8 @@ TEST_F(StandInTest, SlowClientsNeitherStarveOthersNorStayForever) {
         const auto started = std::chrono::steady_clock::now();
         const HttpAnswer a = client.post(url("TConexaoAPI/TestaComunicacao"), "{}");
         EXPECT_EQ(a.status, 200);
-        EXPECT_LT(std::chrono::steady_clock::now() - started, 500ms) << "request " << i;
+        // Held up behind the slow ones, a request would wait the 4 s they go on sending.
+        EXPECT_LT(std::chrono::steady_clock::now() - started, 2s) << "request " << i;
     }
     for (std::thread& t : slow)
         t.join();
