@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
          {"", "application/json; charset=utf-8", "text/plain; charset=ISO-8859-1"})
         (void)answerDisplayText(body, type);
     (void)sessionIdFromSimpleAnswer(utf8Step(body));
-    (void)sessionIdFromCompleteAnswer(body);
+    // An "Id" that is a number but not an integer is the conversion error.
+    guarded([&] { (void)sessionIdFromCompleteAnswer(body); });
     guarded([&] { (void)TAPIResultHelper::getConteudoLivreFromString(utf8Step(body)); });
     const auto answer = parseUtf8Answer(body);
     if (!answer)

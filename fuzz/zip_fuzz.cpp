@@ -12,6 +12,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const QTemporaryDir work;
+    // Relative paths land here too, so that an escape through one is seen.
+    static const bool inside = QDir::setCurrent(work.path());
+    (void)inside;
     const QDir root(work.path());
     const QString archive = root.filePath(QStringLiteral("entrada.zip"));
     const QString destination = root.filePath(QStringLiteral("destino/pasta"));

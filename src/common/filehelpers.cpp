@@ -50,15 +50,14 @@ ZipPtr openArchive(const QString& name, int flags) {
 }
 
 // Whether an entry name stays inside the destination folder once extracted, under a name
-// without control characters.
+// without control characters. A colon is refused anywhere: after a letter it names a drive,
+// and at the start it makes a path that Qt's file functions do not join to a folder.
 bool staysInside(const QString& entry) {
     if (entry.isEmpty() || entry.startsWith(u'/') || entry.startsWith(u'\\'))
         return false;
     for (const QChar c : entry)
-        if (c.category() == QChar::Other_Control)
+        if (c == u':' || c.category() == QChar::Other_Control)
             return false;
-    if (entry.size() >= 2 && entry[1] == u':') // a drive letter
-        return false;
     QString normalised = entry;
     normalised.replace(u'\\', u'/');
     for (const QString& part : normalised.split(u'/'))

@@ -34,7 +34,8 @@ struct ZipLimits {
 };
 // Extracts every entry into the folder, keeping the entries' paths. Symbolic-link entries are
 // written as regular files holding the link text. An archive with an entry that is absolute,
-// climbs out of the folder or has a control character in its name, or that goes past a limit
+// climbs out of the folder or has a colon or a control character in its name, or that goes
+// past a limit
 // (in its headers or in what it really unpacks to), is refused whole with a message, and
 // nothing of it is left in the folder: entries are unpacked aside and moved in only when all
 // of them are. Returns 1; raises "Não encontrei: " + the archive's name when it does not exist.

@@ -128,14 +128,19 @@ TEST(FileHelpers, ZipRoundTripKeepsBytesUnderTheBareName) {
     }
 }
 
-// Entries outside the folder, or named with control characters, refuse the whole archive.
+// Entries outside the folder, or named with control characters, refuse the whole archive. A
+// name that begins with a colon is a path the file functions take from the working folder,
+// whatever the destination.
 TEST(FileHelpers, ArchiveWithEntriesOutsideTheFolderIsRefusedWhole) {
+    const QString previous = QDir::currentPath();
     for (const QString& hostile :
          {QStringLiteral("../fora.txt"), QStringLiteral("a/../../fora.txt"),
           QStringLiteral("/tmp/absoluto.txt"), QStringLiteral("..\\fora.txt"),
-          QStringLiteral("C:/fora.txt"), QStringLiteral("linha\r\nfalsa.txt")}) {
+          QStringLiteral("C:/fora.txt"), QStringLiteral("linha\r\nfalsa.txt"),
+          QStringLiteral(":fora.txt"), QStringLiteral(":pasta/fora.txt")}) {
         QTemporaryDir tmp;
         const QDir dir(tmp.path());
+        QDir::setCurrent(dir.path()); // where an escape from the destination would land
         const QString archive = dir.filePath(QStringLiteral("hostil.zip"));
         writeArchive(archive, {QStringLiteral("ok.txt"), hostile});
         const QString destination = dir.filePath(QStringLiteral("dest/inner"));
@@ -143,6 +148,7 @@ TEST(FileHelpers, ArchiveWithEntriesOutsideTheFolderIsRefusedWhole) {
         EXPECT_FALSE(QDir(destination).exists()) << hostile.toStdString(); // nothing written at all
         EXPECT_EQ(entriesOf(dir), QStringList{QStringLiteral("hostil.zip")});
     }
+    QDir::setCurrent(previous);
 }
 
 namespace {

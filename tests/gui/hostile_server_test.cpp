@@ -155,6 +155,8 @@ TEST_F(HostileServerTest, EveryHostileAnswerEndsClearlyAndWritesOnlyIntoArquivos
          false, false, "Arquivo compactado recusado"},
         {"a ZIP entry that climbs", "bt_Captcha", contentStr(zipBase64({{"../../fora.png", "x"}})),
          false, false, "Arquivo compactado recusado"},
+        {"a ZIP entry the file functions take from the working folder", "bt_Captcha",
+         contentStr(zipBase64({{":fora.png", "x"}})), false, false, "Arquivo compactado recusado"},
         {"a ZIP that is not one", "bt_Captcha", contentStr("QUJDREVGR0g="), false, false,
          "Não foi possível abrir o arquivo compactado"},
         {"a body that is not UTF-8", "bt_Arquivo", "\xff\xfe{\"result\":\x80}", false, false, ""},
