@@ -12,9 +12,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const QTemporaryDir work;
-    // Relative paths land here too, so that an escape through one is seen.
-    static const bool inside = QDir::setCurrent(work.path());
-    (void)inside;
     const QDir root(work.path());
     const QString archive = root.filePath(QStringLiteral("entrada.zip"));
     const QString destination = root.filePath(QStringLiteral("destino/pasta"));
@@ -24,11 +21,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::abort();
         f.write(reinterpret_cast<const char*>(data), qint64(size));
     }
+    // Relative paths land in the working folder: during the extraction it is the root, so
+    // that an escape through one is seen below.
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(root.path());
     try {
         DescompactFile(archive, destination,
                        ZipLimits{.maxEntries = 500, .maxTotalBytes = 4 * 1024 * 1024});
     } catch (const Exception&) {
     }
+    QDir::setCurrent(previous);
     // Only the archive and the destination's own folder may exist beside each other.
     const QStringList top = root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     const QStringList middle =
