@@ -1,6 +1,7 @@
 #include "app/tfrmprincipal.h"
 
 #include "app/pagetree.h"
+#include "common/companykeys.h"
 #include "pages/kit/pagebuilder.h"
 #include "pages/registry.h"
 #include "pages/sessionpage.h"
@@ -41,12 +42,14 @@ TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(pare
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     setDialogParent(this);
 
-    for (const auto& [pageName, page] : declaredPages())
-        kit::forEachControl(page.controls, [&](const kit::Control& c) {
+    for (const auto& declared : declaredPages()) {
+        const QString& pageName = declared.first;
+        kit::forEachControl(declared.second.controls, [&](const kit::Control& c) {
             m_controlPage.insert(c.name, pageName);
             if (!c.buddyButton.isEmpty())
                 m_controlPage.insert(c.buddyButton, pageName);
         });
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -67,6 +70,14 @@ TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(pare
     splitter->setStretchFactor(0, 1);
     splitter->setSizes({kClientHeight - 51 - 119, 119});
     layout->addWidget(splitter, 1);
+    // Warnings about the program's own set-up (the key file's permissions), shown until the
+    // program ends.
+    auto* status = new QLabel(CompanyKeys::permissionWarning(), this);
+    status->setObjectName(QStringLiteral("lb_Status"));
+    status->setContentsMargins(6, 2, 6, 2);
+    status->setStyleSheet(QStringLiteral("color: #a00000"));
+    status->setHidden(status->text().isEmpty());
+    layout->addWidget(status);
 
     m_exchange = std::make_unique<MiddlewareExchange>(MiddlewareExchange::Bindings{
         m_endereco, m_id, m_request, m_response, [this] { return sessionFields(); }});

@@ -3,10 +3,21 @@
 #include "common/exception.h"
 #include "common/md5.h"
 
+#include "common/texthelpers.h"
+
 #include <QDir>
 #include <QFile>
+#include <QSet>
 
 #include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -46,6 +57,7 @@ constexpr std::array<KeyRows, CompanyKeys::kCount> kDevelopmentKeys = {{
 struct KeyTable {
     std::array<QByteArray, CompanyKeys::kCount> keys;
     bool development = true;
+    QString permissionWarning;
 };
 
 KeyTable developmentTable() {
@@ -61,6 +73,17 @@ KeyTable& table() {
     return t;
 }
 
+// Standard error hears of each key file once, however often it is loaded.
+void warnOnce(const QString& path, const QString& warning) {
+    static std::mutex mutex;
+    static QSet<QString> warned;
+    const std::lock_guard lock(mutex);
+    if (warned.contains(path))
+        return;
+    warned.insert(path);
+    std::fprintf(stderr, "%s\n", escapeControls(warning.toUtf8(), false).constData());
+}
+
 [[noreturn]] void refuse(const QString& path, const QString& why) {
     throw Exception(QStringLiteral("Arquivo de chaves recusado (%1): %2").arg(path, why));
 }
@@ -68,12 +91,32 @@ KeyTable& table() {
 } // namespace
 
 void CompanyKeys::loadFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Opened without waiting (a pipe without a writer would block the open) and examined
+    // through the open descriptor, so what is read is what was checked.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        refuse(path, QStringLiteral("não foi possível abrir (%1)")
+                         .arg(QString::fromLocal8Bit(std::strerror(errno))));
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         refuse(path, QStringLiteral("não foi possível abrir (%1)").arg(file.errorString()));
-    if (file.size() > 64 * 1024)
-        refuse(path, QStringLiteral("arquivo grande demais"));
-    QList<QByteArray> lines = file.readAll().split('\n');
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        refuse(path, QStringLiteral("não é um arquivo comum (dispositivo, pipe ou pasta)"));
+    // The size on disk is not trusted: the file may grow while it is read.
+    constexpr qint64 kMaxBytes = 64 * 1024;
+    const QByteArray content = file.read(kMaxBytes + 1);
+    if (content.size() > kMaxBytes)
+        refuse(path, QStringLiteral("arquivo grande demais (mais de %1 bytes)").arg(kMaxBytes));
+    const QString warning =
+        (info.st_mode & (S_IRGRP | S_IROTH))
+            ? QStringLiteral("Aviso: o arquivo de chaves \"%1\" pode ser lido por outros usuários; "
+                             "deixe-o legível só pelo usuário do programa (chmod 600).")
+                  .arg(path)
+            : QString();
+    QList<QByteArray> lines = content.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast(); // final line break
     if (lines.size() != kCount)
@@ -96,7 +139,14 @@ void CompanyKeys::loadFile(const QString& path) {
                                  .arg(i + 1));
         loaded.keys[std::size_t(i)] = line;
     }
+    loaded.permissionWarning = warning;
     table() = loaded;
+    if (!warning.isEmpty())
+        warnOnce(path, warning);
+}
+
+QString CompanyKeys::permissionWarning() {
+    return table().permissionWarning;
 }
 
 bool CompanyKeys::loadBesideExecutable(const QString& applicationDir) {

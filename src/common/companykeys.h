@@ -17,7 +17,11 @@ public:
 
     // Replaces the keys with those of the file. A malformed file is refused with a message
     // that names the file and the line, never a key; the keys in use stay as they were.
+    // Only a regular file of at most 64 KiB is read. A file that others can read is used, with a
+    // warning (permissionWarning, and once per file on standard error).
     static void loadFile(const QString& path);
+    // The warning about the loaded key file's permissions; empty when there is none.
+    static QString permissionWarning();
     // Loads the key file beside the executable when there is one; returns whether it did.
     static bool loadBesideExecutable(const QString& applicationDir);
     // Back to the built-in development keys.

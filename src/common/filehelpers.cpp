@@ -2,6 +2,7 @@
 
 #include "common/charfilter.h"
 #include "common/exception.h"
+#include "common/texthelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +12,9 @@
 
 #include <zip.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -46,12 +49,15 @@ ZipPtr openArchive(const QString& name, int flags) {
     return ZipPtr(z);
 }
 
-// Whether an entry name stays inside the destination folder once extracted.
+// Whether an entry name stays inside the destination folder once extracted, under a name
+// without control characters. A colon is refused anywhere: after a letter it names a drive,
+// and at the start it makes a path that Qt's file functions do not join to a folder.
 bool staysInside(const QString& entry) {
     if (entry.isEmpty() || entry.startsWith(u'/') || entry.startsWith(u'\\'))
         return false;
-    if (entry.size() >= 2 && entry[1] == u':') // a drive letter
-        return false;
+    for (const QChar c : entry)
+        if (c == u':' || c.category() == QChar::Other_Control)
+            return false;
     QString normalised = entry;
     normalised.replace(u'\\', u'/');
     for (const QString& part : normalised.split(u'/'))
@@ -142,50 +148,135 @@ int CompactFile(const QString& archiveName, const QString& fileName) {
     return 1;
 }
 
-int DescompactFile(const QString& archiveName, const QString& folder) {
+namespace {
+
+[[noreturn]] void refuseArchive(const QString& why) {
+    throw Exception(QStringLiteral("Arquivo compactado recusado: %1. Nada foi extraído.").arg(why));
+}
+
+// Counts what an extraction has produced against its limits.
+class ExtractionBudget {
+public:
+    ExtractionBudget(const ZipLimits& limits, qint64 archiveBytes)
+        : m_limits(limits), m_archiveBytes(std::max<qint64>(archiveBytes, 1)) {}
+
+    void add(qint64 bytes) {
+        m_total += bytes;
+        if (m_total > m_limits.maxTotalBytes)
+            refuseArchive(QStringLiteral("o conteúdo descompactado passaria de %1 bytes")
+                              .arg(m_limits.maxTotalBytes));
+        constexpr qint64 kFreeBytes = 1024 * 1024;
+        if (m_total > kFreeBytes && (m_total - kFreeBytes) / m_archiveBytes >= m_limits.maxRatio)
+            refuseArchive(QStringLiteral("a taxa de compressão passaria de %1 para 1")
+                              .arg(m_limits.maxRatio));
+    }
+
+private:
+    const ZipLimits& m_limits;
+    qint64 m_archiveBytes;
+    qint64 m_total = 0;
+};
+
+// Copies one entry's bytes into the file, never more than the entry declares.
+void extractEntry(zip_t* archive, zip_uint64_t index, const QString& name, qint64 declared,
+                  const QString& target, ExtractionBudget& budget) {
+    zip_file_t* entry = zip_fopen_index(archive, index, 0);
+    if (!entry)
+        throw Exception(QStringLiteral("Não foi possível ler a entrada \"%1\": %2")
+                            .arg(name, zipErrorText(zip_get_error(archive))));
+    const std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> closer(entry, &zip_fclose);
+    QFile out(target);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        raiseCannotOpen(target, out.errorString());
+    std::vector<char> buffer(64 * 1024);
+    qint64 written = 0;
+    zip_int64_t n;
+    while ((n = zip_fread(entry, buffer.data(), buffer.size())) > 0) {
+        written += n;
+        if (written > declared)
+            refuseArchive(QStringLiteral("a entrada \"%1\" é maior do que declara").arg(name));
+        budget.add(n);
+        if (out.write(buffer.data(), n) != n)
+            throw EFileError(QStringLiteral("Não foi possível gravar \"%1\": %2")
+                                 .arg(target, out.errorString()));
+    }
+    if (n < 0)
+        throw Exception(QStringLiteral("Entrada \"%1\" danificada: %2")
+                            .arg(name, zipErrorText(zip_file_get_error(entry))));
+}
+
+// Moves what was unpacked aside into the folder, replacing files of the same names.
+void moveInto(const QDir& from, const QDir& to, const QStringList& names) {
+    for (const QString& name : names) {
+        if (name.endsWith(u'/') || name.endsWith(u'\\')) {
+            to.mkpath(name);
+            continue;
+        }
+        const QString target = to.filePath(name);
+        to.mkpath(QFileInfo(name).path());
+        QFile::remove(target);
+        if (!QFile::rename(from.filePath(name), target))
+            throw EFileError(QStringLiteral("Não foi possível gravar \"%1\"").arg(target));
+    }
+}
+
+} // namespace
+
+int DescompactFile(const QString& archiveName, const QString& folder, const ZipLimits& limits) {
     if (!QFileInfo::exists(archiveName))
         throw Exception(QStringLiteral("Não encontrei: ") + archiveName);
     ZipPtr archive = openArchive(archiveName, ZIP_RDONLY);
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    if (count > limits.maxEntries)
+        refuseArchive(
+            QStringLiteral("tem %1 entradas, mais de %2").arg(count).arg(limits.maxEntries));
+    // What the headers declare is checked first, so an honest bomb writes nothing at all; what
+    // the entries really unpack to is counted again while they are written.
+    ExtractionBudget declaredBudget(limits, QFileInfo(archiveName).size());
     QStringList names;
+    std::vector<qint64> sizes;
     for (zip_int64_t i = 0; i < count; ++i) {
-        const QString name = QString::fromUtf8(zip_get_name(archive.get(), zip_uint64_t(i), 0));
+        zip_stat_t st;
+        zip_stat_init(&st);
+        if (zip_stat_index(archive.get(), zip_uint64_t(i), 0, &st) != 0 || !st.name ||
+            !(st.valid & ZIP_STAT_SIZE))
+            refuseArchive(QStringLiteral("a entrada %1 não pode ser lida").arg(i + 1));
+        const QString name = QString::fromUtf8(st.name);
         if (!staysInside(name))
-            throw Exception(
-                QStringLiteral(
-                    "Arquivo compactado recusado: a entrada \"%1\" ficaria fora da pasta \"%2\". "
-                    "Nada foi extraído.")
-                    .arg(name, folder));
+            refuseArchive(QStringLiteral("a entrada \"%1\" ficaria fora da pasta \"%2\"")
+                              .arg(QString::fromUtf8(escapeControls(name.toUtf8())), folder));
+        const qint64 size = st.size > zip_uint64_t(limits.maxTotalBytes) ? limits.maxTotalBytes + 1
+                                                                         : qint64(st.size);
+        declaredBudget.add(size);
         names << name;
+        sizes.push_back(size);
     }
     const QDir destination(folder);
+    const bool created = !destination.exists();
     if (!destination.mkpath(QStringLiteral(".")))
         throw EFileError(QStringLiteral("Não foi possível criar a pasta \"%1\"").arg(folder));
-    for (zip_int64_t i = 0; i < count; ++i) {
-        const QString& name = names[i];
-        const QString target = destination.filePath(name);
-        if (name.endsWith(u'/') || name.endsWith(u'\\')) {
-            destination.mkpath(name);
-            continue;
+    try {
+        // Unpacked aside, in the folder itself so that the entries move in by renaming.
+        QTemporaryDir aside(destination.filePath(QStringLiteral(".extracao-XXXXXX")));
+        if (!aside.isValid())
+            throw EFileError(
+                QStringLiteral("Não foi possível criar uma pasta temporária em \"%1\": %2")
+                    .arg(folder, aside.errorString()));
+        const QDir staging(aside.path());
+        ExtractionBudget budget(limits, QFileInfo(archiveName).size());
+        for (zip_int64_t i = 0; i < count; ++i) {
+            const QString& name = names[i];
+            if (name.endsWith(u'/') || name.endsWith(u'\\'))
+                continue;
+            staging.mkpath(QFileInfo(name).path());
+            extractEntry(archive.get(), zip_uint64_t(i), name, sizes[std::size_t(i)],
+                         staging.filePath(name), budget);
         }
-        destination.mkpath(QFileInfo(name).path());
-        zip_file_t* entry = zip_fopen_index(archive.get(), zip_uint64_t(i), 0);
-        if (!entry)
-            throw Exception(QStringLiteral("Não foi possível ler a entrada \"%1\": %2")
-                                .arg(name, zipErrorText(zip_get_error(archive.get()))));
-        const std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> closer(entry, &zip_fclose);
-        QFile out(target);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            raiseCannotOpen(target, out.errorString());
-        char buffer[64 * 1024];
-        zip_int64_t n;
-        while ((n = zip_fread(entry, buffer, sizeof buffer)) > 0)
-            if (out.write(buffer, n) != n)
-                throw EFileError(QStringLiteral("Não foi possível gravar \"%1\": %2")
-                                     .arg(target, out.errorString()));
-        if (n < 0)
-            throw Exception(QStringLiteral("Entrada \"%1\" danificada: %2")
-                                .arg(name, zipErrorText(zip_file_get_error(entry))));
+        moveInto(staging, destination, names);
+    } catch (...) {
+        if (created)
+            QDir(folder).removeRecursively();
+        throw;
     }
     return 1;
 }

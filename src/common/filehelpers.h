@@ -25,10 +25,21 @@ QString FileToStr(const QString& fileName, const QString& separator);
 // Adds the file to the ZIP archive (created when missing) under its bare file name, deflated.
 // Returns 1; raises on failure.
 int CompactFile(const QString& archiveName, const QString& fileName);
-// Extracts every entry into the folder, keeping the entries' paths. An archive with an entry
-// that is absolute or climbs out of the folder is refused whole, before anything is written.
-// Returns 1; raises "Não encontrei: " + the archive's name when it does not exist.
-int DescompactFile(const QString& archiveName, const QString& folder);
+// What one extraction may produce.
+struct ZipLimits {
+    qint64 maxEntries = 10000;
+    qint64 maxTotalBytes = 256ll * 1024 * 1024; // uncompressed, all entries together
+    // Uncompressed bytes per byte of the archive file, counted beyond the first MiB.
+    qint64 maxRatio = 200;
+};
+// Extracts every entry into the folder, keeping the entries' paths. Symbolic-link entries are
+// written as regular files holding the link text. An archive with an entry that is absolute,
+// climbs out of the folder or has a colon or a control character in its name, or that goes
+// past a limit
+// (in its headers or in what it really unpacks to), is refused whole with a message, and
+// nothing of it is left in the folder: entries are unpacked aside and moved in only when all
+// of them are. Returns 1; raises "Não encontrei: " + the archive's name when it does not exist.
+int DescompactFile(const QString& archiveName, const QString& folder, const ZipLimits& limits = {});
 // The file's bytes in standard base64, on one line; with pack, the bytes of a ZIP archive
 // holding the file (made in a private temporary folder, removed afterwards).
 QString GetBase64File(const QString& fileName, bool pack);

@@ -321,15 +321,33 @@ QString formatGeneral15(double value) {
     return QString::fromLatin1(out);
 }
 
+namespace {
+// The ten-thousandths of the value, when they fit in 64 bits (2^63 is exactly representable,
+// so the comparison is exact).
+std::optional<int64_t> scaledCurrency(double value) {
+    const double scaled = std::nearbyint(value * 10000.0);
+    constexpr double kLimit = 9223372036854775808.0; // 2^63
+    if (!(scaled >= -kLimit && scaled < kLimit))     // NaN fails both
+        return std::nullopt;
+    return static_cast<int64_t>(scaled);
+}
+} // namespace
+
 Currency Currency::fromDouble(double value) {
-    return fromScaled(static_cast<int64_t>(std::nearbyint(value * 10000.0)));
+    if (const auto scaled = scaledCurrency(value))
+        return fromScaled(*scaled);
+    throw EConvertError(QStringLiteral("Valor fora do intervalo de moeda (-922337203685477,5808 a "
+                                       "922337203685477,5807): %1")
+                            .arg(floatToStr(value)));
 }
 
 std::optional<Currency> Currency::tryFromText(const QString& text) {
     const auto v = tryStrToFloat(text);
-    if (!v || std::fabs(*v) > 922337203685477.0)
+    if (!v)
         return std::nullopt;
-    return fromDouble(*v);
+    if (const auto scaled = scaledCurrency(*v))
+        return fromScaled(*scaled);
+    return std::nullopt;
 }
 
 Currency Currency::fromText(const QString& text) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <cstdint>
@@ -18,3 +20,9 @@ inline QString iif(bool condition, const QString& ifTrue, const QString& ifFalse
 }
 // Trims characters up to and including the blank (code 32) at both ends.
 QString TrimControls(const QString& text);
+
+// The bytes with every control character made visible: C0 controls and DEL as \xNN, C1
+// controls (U+0080 to U+009F) as \uNNNN, bytes that are not UTF-8 as \xNN; with
+// keepLineBreaks, line feed and tab stay as they are. Nothing a terminal or a log reader
+// would act on is left.
+QByteArray escapeControls(QByteArrayView bytes, bool keepLineBreaks = false);

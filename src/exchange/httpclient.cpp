@@ -18,10 +18,18 @@ struct Collected {
     QByteArray body;
     QByteArray statusLine;
     QByteArray contentType;
+    qint64 maxBody = 0;
+    bool tooLarge = false;
 };
 
 size_t onBody(char* data, size_t size, size_t count, void* user) {
-    static_cast<Collected*>(user)->body.append(data, qsizetype(size * count));
+    auto* c = static_cast<Collected*>(user);
+    const qint64 n = qint64(size * count);
+    if (c->body.size() + n > c->maxBody) {
+        c->tooLarge = true;
+        return 0; // ends the transfer
+    }
+    c->body.append(data, qsizetype(n));
     return size * count;
 }
 
@@ -73,6 +81,11 @@ size_t onHeader(char* data, size_t size, size_t count, void* user) {
 
 } // namespace
 
+EAnswerTooLarge::EAnswerTooLarge(qint64 limit)
+    : Exception(QStringLiteral("Resposta grande demais: o servidor enviou mais do que o limite "
+                               "de %1 bytes. A resposta foi descartada.")
+                    .arg(limit)) {}
+
 EHttpStatusError::EHttpStatusError(HttpAnswer answer)
     : Exception(answer.statusLine.isEmpty() ? QStringLiteral("HTTP %1").arg(answer.status)
                                             : answer.statusLine),
@@ -86,6 +99,7 @@ struct MiddlewareHttpClient::Impl {
     curl_slist* headers = nullptr;
     QByteArray user;
     QByteArray password;
+    qint64 maxAnswerBytes = kDefaultMaxAnswerBytes;
     ~Impl() {
         curl_slist_free_all(headers);
         if (curl)
@@ -111,6 +125,10 @@ MiddlewareHttpClient::MiddlewareHttpClient(std::optional<HttpCredentials> creden
 
 MiddlewareHttpClient::~MiddlewareHttpClient() = default;
 
+void MiddlewareHttpClient::setMaxAnswerBytes(qint64 bytes) {
+    m_impl->maxAnswerBytes = bytes;
+}
+
 HttpAnswer MiddlewareHttpClient::perform(const QString& url, const QByteArray* body) {
     const QString trimmedUrl = url.trimmed();
     const QString lower = trimmedUrl.toLower();
@@ -122,6 +140,7 @@ HttpAnswer MiddlewareHttpClient::perform(const QString& url, const QByteArray* b
     CURL* c = m_impl->curl;
     curl_easy_reset(c);
     Collected collected;
+    collected.maxBody = m_impl->maxAnswerBytes;
     char errorBuffer[CURL_ERROR_SIZE] = {};
     const QByteArray urlBytes = trimmedUrl.toUtf8();
     curl_easy_setopt(c, CURLOPT_URL, urlBytes.constData());
@@ -134,6 +153,9 @@ HttpAnswer MiddlewareHttpClient::perform(const QString& url, const QByteArray* b
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(c, CURLOPT_TIMEOUT, 0L);
     curl_easy_setopt(c, CURLOPT_PROXY, ""); // the middleware is always reached directly
+    // Refused before the body arrives when the server announces its length; otherwise the
+    // body callback stops at the limit.
+    curl_easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(m_impl->maxAnswerBytes));
     if (!m_impl->user.isEmpty()) {
         curl_easy_setopt(c, CURLOPT_HTTPAUTH, long(CURLAUTH_BASIC));
         curl_easy_setopt(c, CURLOPT_USERNAME, m_impl->user.constData());
@@ -151,6 +173,8 @@ HttpAnswer MiddlewareHttpClient::perform(const QString& url, const QByteArray* b
     const CURLcode rc = curl_easy_perform(c);
     HttpAnswer answer;
     answer.elapsedMs = double(timer.nsecsElapsed()) / 1e6;
+    if (rc == CURLE_FILESIZE_EXCEEDED || (rc == CURLE_WRITE_ERROR && collected.tooLarge))
+        throw EAnswerTooLarge(m_impl->maxAnswerBytes);
     if (rc != CURLE_OK) {
         long osErrno = 0;
         curl_easy_getinfo(c, CURLINFO_OS_ERRNO, &osErrno);

@@ -48,17 +48,30 @@ public:
     QString className() const override { return QStringLiteral("EInvalidUrl"); }
 };
 
+// The answer is larger than the client takes.
+class EAnswerTooLarge : public Exception {
+public:
+    explicit EAnswerTooLarge(qint64 limit);
+    QString className() const override { return QStringLiteral("EAnswerTooLarge"); }
+};
+
 // One HTTP client of the middleware, made for one action and released at its end. Requests
 // block until the server answers or the connection fails; there are no time-outs.
 class MiddlewareHttpClient {
 public:
     static constexpr const char* kContentType = "application/json;charset=UTF-8";
+    // The largest answer body taken unless told otherwise.
+    static constexpr qint64 kDefaultMaxAnswerBytes = 1024ll * 1024 * 1024;
 
     // Without credentials, basic authentication is off.
     explicit MiddlewareHttpClient(std::optional<HttpCredentials> credentials);
     ~MiddlewareHttpClient();
     MiddlewareHttpClient(const MiddlewareHttpClient&) = delete;
     MiddlewareHttpClient& operator=(const MiddlewareHttpClient&) = delete;
+
+    // A larger answer body ends the request with EAnswerTooLarge, whether the server announces
+    // its length or not.
+    void setMaxAnswerBytes(qint64 bytes);
 
     // POST of the body; raises EHttpStatusError for any status other than 2xx.
     HttpAnswer post(const QString& url, const QByteArray& body);

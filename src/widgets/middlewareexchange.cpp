@@ -31,7 +31,9 @@ std::unique_ptr<MiddlewareHttpClient> MiddlewareExchange::getWS(bool authenticat
     std::optional<HttpCredentials> credentials;
     if (authenticate)
         credentials = credentialsForCompanyText(m_bindings.sessionFields().codigoEmpresa);
-    return std::make_unique<MiddlewareHttpClient>(credentials);
+    auto client = std::make_unique<MiddlewareHttpClient>(credentials);
+    client->setMaxAnswerBytes(m_maxAnswerBytes);
+    return client;
 }
 
 json::JsonValue MiddlewareExchange::getJParam(json::JsonValue dados) const {

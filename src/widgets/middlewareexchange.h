@@ -60,6 +60,9 @@ public:
     // A GET of the path (the answer is raw bytes).
     HttpAnswer get(const QString& path, Options options = {});
 
+    // The largest answer body taken (MiddlewareHttpClient::kDefaultMaxAnswerBytes at start).
+    void setMaxAnswerBytes(qint64 bytes) { m_maxAnswerBytes = bytes; }
+
     // The request and response panes, for actions that show something of their own there.
     void setPanes(const QString& request, const QString& response);
     void setResponsePane(const QString& response);
@@ -69,4 +72,5 @@ private:
                     const Options& options);
 
     Bindings m_bindings;
+    qint64 m_maxAnswerBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes;
 };

@@ -1,6 +1,7 @@
 #include "widgets/pageroutines.h"
 
 #include "common/exception.h"
+#include "common/texthelpers.h"
 #include "common/tjsonutil.h"
 #include "contracts/tapiresult.h"
 #include "contracts/tarquivo.h"
@@ -15,6 +16,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace {
 
 QString writeOutput(const QString& fileName, const QByteArray& bytes) {
@@ -25,6 +28,17 @@ QString writeOutput(const QString& fileName, const QByteArray& bytes) {
         throw EFileError(
             QStringLiteral("Não foi possível gravar \"%1\": %2").arg(path, file.errorString()));
     return path;
+}
+
+// A name that can only land in the output folder, as itself: no folder, drive, control
+// character (a line break would forge a second name in any listing), and not only dots.
+bool isBareFileName(const QString& name) {
+    for (const QChar c : name)
+        if (c == u'/' || c == u'\\' || c == u':' || c.category() == QChar::Other_Control)
+            return false;
+    const QString trimmed = name.trimmed();
+    return std::any_of(trimmed.begin(), trimmed.end(),
+                       [](QChar c) { return c != u'.' && c != u' '; });
 }
 
 } // namespace
@@ -66,14 +80,12 @@ QString ResultDecodeBase64(const QString&, const QByteArray& responseBody) {
     if (arquivo->Base64.trimmed().isEmpty() || arquivo->Nome.trimmed().isEmpty())
         return QString();
     const QString& name = arquivo->Nome;
-    const bool bare = !name.contains(u'/') && !name.contains(u'\\') && !name.contains(u':') &&
-                      name.trimmed() != QLatin1String("..") && name.trimmed() != QLatin1String(".");
-    if (!bare)
+    if (!isBareFileName(name))
         throw Exception(
             QStringLiteral(
                 "Nome de arquivo recusado: \"%1\". O arquivo recebido só pode ser gravado na pasta "
-                "Arquivos, com um nome sem pastas.")
-                .arg(name));
+                "Arquivos, com um nome sem pastas nem caracteres de controle.")
+                .arg(QString::fromUtf8(escapeControls(name.toUtf8()))));
     return writeOutput(name, decodeBase64Strict(arquivo->Base64));
 }
 

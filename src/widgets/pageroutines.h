@@ -13,8 +13,9 @@ class MiddlewareExchange;
 QString ResultDecodeBase64(const QString& method, const QString& extension,
                            const QByteArray& responseBody);
 // Form B: saves the file record of "conteudo"."livre" under its own name in Arquivos when the
-// answer reports no error. The name must be a bare file name: a name with folders, a drive or
-// ".." is refused with a clear error and nothing is written.
+// answer reports no error. The name must be a bare file name: a name with folders, a drive,
+// a control character, or made only of dots is refused with a clear error and nothing is
+// written.
 QString ResultDecodeBase64(const QString& method, const QByteArray& responseBody);
 
 // The printer-list lookup: empties the list, asks "TConexaoAPI/ConsultaImpressora" for the

@@ -183,6 +183,9 @@ TEST(ResultEnvelope, ReadsControlAndContentWithDefaults) {
     EXPECT_EQ(TAPIResultHelper::fromJSON(answer, false)->Conteudo().Str, QString());
     EXPECT_THROW(TAPIResultHelper::fromJSON(parsed(R"({"result":{"conteudo":{"int":1.5}}})"), true),
                  EConvertError);
+    EXPECT_THROW(
+        TAPIResultHelper::fromJSON(parsed(R"({"result":{"conteudo":{"curr":1e15}}})"), true),
+        EConvertError);
 
     // Written back: zero date as 30/12/1899, members in order.
     TAPIResult fresh;

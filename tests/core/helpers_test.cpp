@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
@@ -150,13 +151,19 @@ TEST(FileHelpers, ZipRoundTripKeepsBytesUnderTheBareName) {
     }
 }
 
+// Entries outside the folder, or named with control characters, refuse the whole archive. A
+// name that begins with a colon is a path the file functions take from the working folder,
+// whatever the destination.
 TEST(FileHelpers, ArchiveWithEntriesOutsideTheFolderIsRefusedWhole) {
+    const QString previous = QDir::currentPath();
     for (const QString& hostile :
          {QStringLiteral("../fora.txt"), QStringLiteral("a/../../fora.txt"),
           QStringLiteral("/tmp/absoluto.txt"), QStringLiteral("..\\fora.txt"),
-          QStringLiteral("C:/fora.txt")}) {
+          QStringLiteral("C:/fora.txt"), QStringLiteral("linha\r\nfalsa.txt"),
+          QStringLiteral(":fora.txt"), QStringLiteral(":pasta/fora.txt")}) {
         QTemporaryDir tmp;
         const QDir dir(tmp.path());
+        QDir::setCurrent(dir.path()); // where an escape from the destination would land
         const QString archive = dir.filePath(QStringLiteral("hostil.zip"));
         writeArchive(archive, {QStringLiteral("ok.txt"), hostile});
         const QString destination = dir.filePath(QStringLiteral("dest/inner"));
@@ -164,6 +171,122 @@ TEST(FileHelpers, ArchiveWithEntriesOutsideTheFolderIsRefusedWhole) {
         EXPECT_FALSE(QDir(destination).exists()) << hostile.toStdString(); // nothing written at all
         EXPECT_EQ(entriesOf(dir), QStringList{QStringLiteral("hostil.zip")});
     }
+    QDir::setCurrent(previous);
+}
+
+namespace {
+
+// An archive of (name, content) entries, deflated.
+void writeArchive(const QString& path, const std::vector<std::pair<QString, QByteArray>>& entries) {
+    int err = 0;
+    zip_t* z = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &err);
+    ASSERT_NE(z, nullptr);
+    for (const auto& [name, content] : entries) {
+        zip_source_t* s =
+            zip_source_buffer(z, content.constData(), zip_uint64_t(content.size()), 0);
+        const zip_int64_t i = zip_file_add(z, name.toUtf8().constData(), s, ZIP_FL_ENC_UTF_8);
+        ASSERT_GE(i, 0) << name.toStdString();
+        zip_set_file_compression(z, zip_uint64_t(i), ZIP_CM_DEFLATE, 9);
+    }
+    ASSERT_EQ(zip_close(z), 0); // the buffers are read here
+}
+
+// The archive with every declared uncompressed size (local and central headers) set to 10.
+void understateSizes(const QString& path) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    QByteArray bytes = f.readAll();
+    const auto patch = [&](const QByteArray& signature, int offset) {
+        for (qsizetype at = bytes.indexOf(signature); at >= 0;
+             at = bytes.indexOf(signature, at + 1))
+            bytes.replace(at + offset, 4, QByteArray("\x0a\0\0\0", 4));
+    };
+    patch(QByteArray("PK\x03\x04"), 22);
+    patch(QByteArray("PK\x01\x02"), 24);
+    f.seek(0);
+    f.write(bytes);
+}
+
+} // namespace
+
+// Bombs are refused, whether their headers tell the truth or not, and leave nothing behind: no
+// entry of theirs, and the files already in the folder untouched.
+TEST(FileHelpers, ExtractionLimitsRefuseBombsAndLeaveNothing) {
+    QByteArray noise;
+    for (int i = 0; i < 700 * 1024; ++i)
+        noise.append(char((uint32_t(i) * 7919u) ^ (uint32_t(i) >> 3)));
+    const QByteArray zeros(8 * 1024 * 1024, '\0');
+    const struct {
+        const char* what;
+        std::vector<std::pair<QString, QByteArray>> entries;
+        ZipLimits limits;
+        bool lyingHeaders;
+        const char* message;
+    } cases[] = {
+        {"ratio", {{"keep.txt", "novo"}, {"zeros.bin", zeros}}, {}, false, "compressão"},
+        {"ratio, headers understated",
+         {{"keep.txt", "novo"}, {"zeros.bin", zeros}},
+         {},
+         true,
+         "maior do que declara"},
+        {"total size",
+         {{"keep.txt", "novo"}, {"a.bin", noise}, {"b.bin", noise}},
+         {.maxTotalBytes = 1024 * 1024},
+         false,
+         "bytes"},
+        {"entry count",
+         {{"keep.txt", "novo"}, {"1", "x"}, {"2", "x"}, {"3", "x"}},
+         {.maxEntries = 3},
+         false,
+         "entradas"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir tmp;
+        const QDir dir(tmp.path());
+        const QString archive = dir.filePath(QStringLiteral("bomba.zip"));
+        writeArchive(archive, c.entries);
+        if (c.lyingHeaders)
+            understateSizes(archive);
+        dir.mkpath(QStringLiteral("out"));
+        writeFile(QDir(dir.filePath(QStringLiteral("out"))), QStringLiteral("keep.txt"), "antes");
+        try {
+            DescompactFile(archive, dir.filePath(QStringLiteral("out")), c.limits);
+            ADD_FAILURE() << c.what;
+        } catch (const Exception& e) {
+            EXPECT_TRUE(e.message().contains(QString::fromUtf8(c.message)))
+                << c.what << ": " << e.what();
+            EXPECT_TRUE(e.message().contains(QStringLiteral("Nada foi extraído"))) << e.what();
+        }
+        EXPECT_EQ(entriesOf(QDir(dir.filePath(QStringLiteral("out")))),
+                  QStringList{QStringLiteral("keep.txt")})
+            << c.what;
+        EXPECT_EQ(readFileBytes(dir.filePath(QStringLiteral("out/keep.txt"))), "antes") << c.what;
+    }
+}
+
+// A symbolic-link entry becomes a regular file holding the link's target text: nothing
+// extracted ever points elsewhere.
+TEST(FileHelpers, SymlinkEntriesAreWrittenAsRegularFiles) {
+    QTemporaryDir tmp;
+    const QDir dir(tmp.path());
+    const QString archive = dir.filePath(QStringLiteral("link.zip"));
+    int err = 0;
+    zip_t* z = zip_open(QFile::encodeName(archive).constData(), ZIP_CREATE | ZIP_TRUNCATE, &err);
+    ASSERT_NE(z, nullptr);
+    static const char target[] = "/etc/passwd";
+    const zip_int64_t i =
+        zip_file_add(z, "link", zip_source_buffer(z, target, sizeof target - 1, 0), 0);
+    ASSERT_GE(i, 0);
+    ASSERT_EQ(zip_file_set_external_attributes(z, zip_uint64_t(i), 0, ZIP_OPSYS_UNIX,
+                                               zip_uint32_t(0120777) << 16),
+              0);
+    ASSERT_EQ(zip_close(z), 0);
+    const QString out = dir.filePath(QStringLiteral("out"));
+    EXPECT_EQ(DescompactFile(archive, out), 1);
+    const QFileInfo link(QDir(out).filePath(QStringLiteral("link")));
+    EXPECT_FALSE(link.isSymLink());
+    EXPECT_TRUE(link.isFile());
+    EXPECT_EQ(readFileBytes(link.filePath()), QByteArray(target));
 }
 
 TEST(FileHelpers, Base64OfFilesAndPackingNeverTouchesTheUsersFiles) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace regional;
 
 TEST(Regional, ReadsDatesWithOptionalTime) {
@@ -76,6 +78,23 @@ TEST(Regional, DecimalsUseCommaAndCurrencyHasFourPlaces) {
     EXPECT_EQ(Currency::fromScaled(123450).toString(), QStringLiteral("12,345"));
 }
 
+// A currency holds 64 bits of ten-thousandths: a value beyond that, or not a number at all, is
+// a conversion error, never a wrapped-around amount.
+TEST(Regional, CurrencyOutOfRangeIsAConversionError) {
+    EXPECT_EQ(Currency::fromDouble(900000000000000.0).scaled(), 9000000000000000000LL);
+    EXPECT_EQ(Currency::fromDouble(-900000000000000.0).scaled(), -9000000000000000000LL);
+    for (const double v : {1e15, -1e15, 922337203685477.875, 1e300, std::nan(""), HUGE_VAL}) {
+        try {
+            Currency::fromDouble(v);
+            ADD_FAILURE() << v;
+        } catch (const EConvertError& e) {
+            EXPECT_TRUE(e.message().contains(QStringLiteral("fora do intervalo"))) << v;
+        }
+    }
+    EXPECT_FALSE(Currency::tryFromText(QStringLiteral("922337203685477,875")));
+    EXPECT_FALSE(Currency::tryFromText(QStringLiteral("1E15")));
+}
+
 TEST(Regional, GeneralNumberFormat) {
     const struct {
         double value;
@@ -103,4 +122,20 @@ TEST(TextHelpers, LettersAndDigitsAndPadding) {
     EXPECT_EQ(LPad(QStringLiteral("12345"), u'0', 3), QStringLiteral("12345"));
     EXPECT_EQ(TrazSomenteNumeros(QStringLiteral("11.222.333/0001-81")),
               QStringLiteral("11222333000181"));
+}
+
+TEST(TextHelpers, ControlsMadeVisible) {
+    const struct {
+        QByteArray in;
+        bool keepLineBreaks;
+        const char* out;
+    } cases[] = {
+        {"a\nb\tc", true, "a\nb\tc"},
+        {"a\nb\tc", false, "a\\x0Ab\\x09c"},
+        {"\x1b[31mred\r\x7f", true, "\\x1B[31mred\\x0D\\x7F"},
+        {"ação \xc2\x85 \xff\xc3", true, "ação \\u0085 \\xFF\\xC3"},
+        {"\xed\xa0\x80 \xc0\xaf", true, "\\xED\\xA0\\x80 \\xC0\\xAF"}, // surrogate, overlong
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(escapeControls(c.in, c.keepLineBreaks), QByteArray(c.out)) << c.out;
 }

@@ -9,6 +9,8 @@
 
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 namespace {
 
 QString expectedSignature(const JsonValue& parametros, int company) {
@@ -126,4 +128,52 @@ TEST(CompanyKeys, KeyFileReplacesKeysAndMalformedFilesAreRefused) {
     EXPECT_EQ(RetSenInt(2), QByteArray(64, 'C')); // keys in use unchanged
     EXPECT_THROW(CompanyKeys::loadFile(write("short.txt", good.left(66 * 13))), Exception);
     CompanyKeys::useDevelopmentKeys();
+}
+
+// Only a regular file is read, and only so far: a device never ends and a pipe without a
+// writer would block the open for ever.
+TEST(CompanyKeys, OnlyABoundedRegularFileIsRead) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QFile big(dir.filePath(QStringLiteral("big.txt")));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write(QByteArray(1024 * 1024, 'A'));
+    big.close();
+    for (const QString& path : {QStringLiteral("/dev/zero"), fifo, dir.path(), big.fileName()}) {
+        try {
+            CompanyKeys::loadFile(path);
+            ADD_FAILURE() << path.toStdString();
+        } catch (const Exception& e) {
+            EXPECT_TRUE(e.message().contains(QStringLiteral("Arquivo de chaves recusado")))
+                << e.what();
+        }
+    }
+    EXPECT_TRUE(CompanyKeys::usingDevelopmentKeys());
+}
+
+// A key file others can read is used, with one warning on standard error; the warning stays
+// available for the window.
+TEST(CompanyKeys, KeyFileReadableByOthersIsWarnedAboutOnce) {
+    QTemporaryDir dir;
+    QFile f(dir.filePath(QStringLiteral("chaves.txt")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 14; ++i)
+        f.write(QByteArray(64, char('a' + i)) + "\n");
+    f.close();
+    ASSERT_EQ(::chmod(QFile::encodeName(f.fileName()).constData(), 0600), 0);
+    testing::internal::CaptureStderr();
+    CompanyKeys::loadFile(f.fileName());
+    EXPECT_EQ(CompanyKeys::permissionWarning(), QString());
+    ASSERT_EQ(::chmod(QFile::encodeName(f.fileName()).constData(), 0644), 0);
+    CompanyKeys::loadFile(f.fileName());
+    CompanyKeys::loadFile(f.fileName());
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(CompanyKeys::permissionWarning().contains(QStringLiteral("chmod 600")));
+    EXPECT_EQ(RetSenInt(1), QByteArray(64, 'b'));
+    const auto first = err.find("chmod 600");
+    EXPECT_NE(first, std::string::npos) << err;
+    EXPECT_EQ(err.find("chmod 600", first + 1), std::string::npos) << err;
+    CompanyKeys::useDevelopmentKeys();
+    EXPECT_EQ(CompanyKeys::permissionWarning(), QString());
 }

@@ -17,9 +17,11 @@ struct CliRun {
     QByteArray err;
 };
 
-CliRun run(const QStringList& args, const QByteArray& input = {}) {
+CliRun run(const QStringList& args, const QByteArray& input = {}, bool terminal = false) {
     CliRun r{0, {}, {}};
     CliIo io;
+    io.outIsTerminal = terminal;
+    io.errIsTerminal = terminal;
     io.readStdin = [&] { return input; };
     io.out = [&](const QByteArray& b) { r.out += b; };
     io.err = [&](const QByteArray& b) { r.err += b; };
@@ -129,4 +131,34 @@ TEST(Cli, CallOpensSessionPostsAndReportsStatus) {
     const CliRun refused = run({"call", "--url", base, "TConexaoAPI/Sobre"});
     EXPECT_EQ(refused.code, 2);
     EXPECT_TRUE(refused.err.contains("Connection refused")) << refused.err.constData();
+}
+
+// On a terminal what the server sent is shown with its control characters escaped, so that it
+// cannot drive the terminal; into a pipe or a file the answer goes byte for byte.
+TEST(Cli, AnswerIsEscapedOnlyOnATerminal) {
+    sim::MiddlewareSim sim;
+    sim.start();
+    const std::string hostile = "{\"a\":\"\x1b]0;titulo\x07\x1b[2J\"}\r\n\xff";
+    for (const bool terminal : {true, false}) {
+        sim.enqueue("TNFeAPI/Hostil", sim::Answer{200, hostile, "text/plain"});
+        const CliRun r = run({"call", "--url", sim.baseUrl(), "TNFeAPI/Hostil"}, {}, terminal);
+        EXPECT_EQ(r.code, 0) << r.err.constData();
+        EXPECT_EQ(r.out, terminal
+                             ? QByteArray("{\"a\":\"\\x1B]0;titulo\\x07\\x1B[2J\"}\\x0D\n\\xFF\n")
+                             : QByteArray::fromStdString(hostile) + "\n");
+    }
+}
+
+// An answer larger than the limit ends the call with a clear message, and nothing of it is
+// printed.
+TEST(Cli, AnswerLargerThanTheLimitIsRefused) {
+    sim::MiddlewareSim sim;
+    sim.start();
+    sim.enqueue("TNFeAPI/Grande", sim::Answer{200, std::string(5000, 'x'), "text/plain"});
+    const CliRun r =
+        run({"call", "--url", sim.baseUrl(), "--max-resposta", "1000", "TNFeAPI/Grande"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(r.err.contains("1000 bytes")) << r.err.constData();
+    EXPECT_EQ(run({"call", "--max-resposta", "muito", "TNFeAPI/Grande"}).code, 2);
 }

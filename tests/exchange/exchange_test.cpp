@@ -23,10 +23,10 @@ protected:
     sim::MiddlewareSim sim;
 };
 
-// A server that accepts one connection, sends a head and part of the body, and closes.
-class HalfAnswerServer {
+// A server that accepts one connection, sends the answer's bytes, and closes.
+class OneAnswerServer {
 public:
-    HalfAnswerServer() {
+    explicit OneAnswerServer(std::string answer) : m_answer(std::move(answer)) {
         m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in a{};
         a.sin_family = AF_INET;
@@ -40,18 +40,18 @@ public:
             const int c = ::accept(m_fd, nullptr, nullptr);
             char buf[4096];
             [[maybe_unused]] auto n = ::read(c, buf, sizeof buf);
-            const char head[] = "HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n{\"result\":";
-            [[maybe_unused]] auto w = ::write(c, head, sizeof head - 1);
+            [[maybe_unused]] auto w = ::send(c, m_answer.data(), m_answer.size(), MSG_NOSIGNAL);
             ::close(c);
         });
     }
-    ~HalfAnswerServer() {
+    ~OneAnswerServer() {
         m_thread.join();
         ::close(m_fd);
     }
     int port() const { return m_port; }
 
 private:
+    std::string m_answer;
     int m_fd;
     int m_port;
     std::thread m_thread;
@@ -158,7 +158,8 @@ TEST(Exchange, UnreachableServerAndBadUrlsGiveClearErrors) {
 }
 
 TEST(Exchange, ServerClosingMidAnswerIsAnError) {
-    HalfAnswerServer server;
+    // A head and part of the body.
+    OneAnswerServer server("HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n{\"result\":");
     MiddlewareHttpClient client(credentialsForCompany(0));
     try {
         client.post(QStringLiteral("http://127.0.0.1:%1/x/y").arg(server.port()), "{}");
@@ -175,6 +176,25 @@ TEST_F(ExchangeTest, LargeAnswerArrivesWhole) {
     MiddlewareHttpClient client(credentialsForCompany(0));
     const HttpAnswer a = client.post(url("TNFeAPI/Grande"), "{}");
     EXPECT_EQ(std::size_t(a.body.size()), big.size());
+}
+
+// An answer over the limit is refused with a clear message, whether its length is announced
+// or only found out while it arrives.
+TEST_F(ExchangeTest, AnswerOverTheLimitIsRefused) {
+    sim.enqueue("TNFeAPI/Grande", sim::Answer{200, std::string(5000, 'x')});
+    MiddlewareHttpClient client(credentialsForCompany(0));
+    client.setMaxAnswerBytes(4000);
+    EXPECT_THROW(client.post(url("TNFeAPI/Grande"), "{}"), EAnswerTooLarge);
+    OneAnswerServer unannounced("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" +
+                                std::string(5000, 'y'));
+    try {
+        client.post(QStringLiteral("http://127.0.0.1:%1/x/y").arg(unannounced.port()), "{}");
+        ADD_FAILURE();
+    } catch (const EAnswerTooLarge& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("4000 bytes"))) << e.what();
+    }
+    sim.enqueue("TNFeAPI/Cabe", sim::Answer{200, std::string(4000, 'x')});
+    EXPECT_EQ(client.post(url("TNFeAPI/Cabe"), "{}").body.size(), 4000);
 }
 
 TEST_F(ExchangeTest, StandInChecksEnvelopeSignatures) {

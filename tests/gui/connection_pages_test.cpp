@@ -308,13 +308,15 @@ TEST_F(ConnectionPagesTest, DecodedFilesStayInsideTheOutputFolder) {
                   QStringLiteral("x"),
                   QByteArray(R"({"result":{"conteudo":{"livre":{"Nome":" ","Base64":"QUJD"}}}})")),
               QString());
-    for (const char* hostile :
-         {"../fora.pdf", "sub/arquivo.pdf", "C:\\\\Windows\\\\x.dll", "/etc/x", ".."}) {
+    for (const char* hostile : {"../fora.pdf", "sub/arquivo.pdf", "C:\\\\Windows\\\\x.dll",
+                                "/etc/x", "..", "...", " . . ", "linha\\r\\nfalsa.pdf", "fim\\n"}) {
         const QByteArray answer = QByteArray(R"({"result":{"conteudo":{"livre":{"Nome":")") +
                                   hostile + R"(","Base64":"QUJD"}}}})";
         EXPECT_THROW(ResultDecodeBase64(QStringLiteral("x"), answer), Exception) << hostile;
     }
     EXPECT_FALSE(QFile::exists(QStringLiteral("fora.pdf")));
+    EXPECT_EQ(QDir(QStringLiteral("Arquivos")).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"GeraPDF.pdf", "relatorio.pdf"}));
     EXPECT_THROW(ResultDecodeBase64(QStringLiteral("G"), QStringLiteral("pdf"),
                                     R"({"result":{"conteudo":{"str":"não base64!"}}})"),
                  Exception);

@@ -3,12 +3,15 @@
 #include "../signing_vectors.h"
 
 #include "app/pagetree.h"
+#include "common/companykeys.h"
 #include "common/regional.h"
 #include "exchange/envelope.h"
 #include "widgets/textpane.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -246,6 +249,27 @@ TEST_F(WindowTest, WhenShownTheSessionPageIsFilledAndTheOutputFolderExists) {
     second.show();
     EXPECT_TRUE(QDir(QStringLiteral("Arquivos")).exists());
     EXPECT_TRUE(seen().empty());
+}
+
+// A key file that others can read is used, and the window says so where it is always seen.
+TEST_F(WindowTest, KeyFileReadableByOthersIsShownInTheStatus) {
+    EXPECT_TRUE(window->findChild<QLabel*>(QStringLiteral("lb_Status"))->isHidden());
+    QByteArray keys;
+    for (int i = 0; i < 14; ++i)
+        keys += QByteArray(64, char('a' + i)) + "\n";
+    const QString file = fixture(QStringLiteral("chaves-empresas.txt"), keys);
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    testing::internal::CaptureStderr();
+    CompanyKeys::loadFile(file);
+    testing::internal::GetCapturedStderr();
+    TfrmPrincipal withWarning(*dm);
+    withWarning.show();
+    CompanyKeys::useDevelopmentKeys();
+    const auto* status = withWarning.findChild<QLabel*>(QStringLiteral("lb_Status"));
+    ASSERT_NE(status, nullptr);
+    EXPECT_FALSE(status->isHidden());
+    EXPECT_TRUE(status->text().contains(QStringLiteral("chmod 600")))
+        << status->text().toStdString();
 }
 
 TEST_F(WindowTest, ConectaSendsTheSessionPageAndFillsIdInBothForms) {

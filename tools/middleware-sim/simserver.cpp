@@ -1,11 +1,14 @@
 #include "simserver.h"
 
 #include "simanswers.h"
+#include "simbodies.h"
 #include "simhelpers.h"
+#include "simhttp.h"
 
 #include "common/companykeys.h"
 #include "common/jsonvalue.h"
 #include "common/regional.h"
+#include "common/texthelpers.h"
 #include "common/tjsonutil.h"
 #include "contracts/serviceenums.h"
 #include "exchange/credentials.h"
@@ -27,7 +30,7 @@ namespace sim {
 using json::JsonValue;
 
 struct MiddlewareSim::Server {
-    httplib::Server http;
+    SimHttpServer http;
 };
 
 namespace {
@@ -62,6 +65,37 @@ void readBasicAuth(const httplib::Request& req, Request& out) {
     out.authUser = decoded.left(colon).toStdString();
     out.authPassword = decoded.mid(colon + 1).toStdString();
 }
+
+// What a client sent, fit for one log line.
+std::string shown(const std::string& text) {
+    return escapeControls(QByteArrayView(text.data(), qsizetype(text.size()))).toStdString();
+}
+
+void writeLogLine(const std::string& line) {
+    std::fwrite(line.data(), 1, line.size(), stderr); // one write per line
+}
+
+// The request line of a log: method, path, status, user, sizes and time.
+void logAnswered(const httplib::Request& req, const httplib::Response& res) {
+    Request r;
+    readBasicAuth(req, r);
+    const double ms = std::chrono::duration<double, std::milli>(SimHttpServer::Clock::now() -
+                                                                SimHttpServer::requestStarted())
+                          .count();
+    char timing[64];
+    std::snprintf(timing, sizeof timing, ", %.1f ms", ms);
+    std::string line = (req.method.empty() ? std::string("-") : shown(req.method)) + ' ' +
+                       (req.path.empty() ? std::string("-") : shown(req.path)) + ' ' +
+                       std::to_string(res.status) + " (" +
+                       (r.authUser.empty() ? std::string("sem credenciais") : shown(r.authUser)) +
+                       ") " + std::to_string(SimHttpServer::notedBody()) + " bytes -> " +
+                       std::to_string(res.body.size()) + " bytes" + timing;
+    if (!SimHttpServer::notedError().empty())
+        line += " - erro interno: " + shown(SimHttpServer::notedError());
+    writeLogLine(line + '\n');
+}
+
+const Answer kInternalError{500, "Erro interno do simulador.", "text/plain; charset=utf-8"};
 
 // "API/Service" of a path that may carry further segments.
 std::string serviceOf(const std::string& path) {
@@ -112,32 +146,86 @@ Answer resultEnvelope(bool err, const std::string& cod, const QString& msg,
 
 MiddlewareSim::MiddlewareSim() : m_server(std::make_unique<Server>()) {
     installDefaultAnswers(*this);
-    auto serve = [this](const httplib::Request& req, httplib::Response& res) {
-        const auto started = std::chrono::steady_clock::now();
+    SimHttpServer& http = m_server->http;
+    auto answer = [this](const httplib::Request& req, httplib::Response& res, std::string body) {
         Request r;
         r.method = req.method;
         r.path = req.matches.size() > 1 ? req.matches[1].str() : std::string();
-        r.body = req.body;
+        r.body = std::move(body);
         r.target = req.target;
-        r.contentType = req.get_header_value("Content-Type");
+        r.contentType = SimHttpServer::requestContentType();
         readBasicAuth(req, r);
-        const Answer a = handle(r);
+        SimHttpServer::noteBody(r.body.size());
+        Answer a;
+        try {
+            a = handle(r);
+        } catch (const std::exception& e) {
+            // The client learns that it failed, not why: the reason goes to the log.
+            SimHttpServer::noteError(e.what());
+            a = kInternalError;
+        }
         res.status = a.status;
         res.set_content(a.body, a.contentType.c_str());
         if (a.status == 401)
             res.set_header("WWW-Authenticate", "Basic realm=\"middleware\"");
         if (!a.location.empty())
             res.set_header("Location", a.location);
-        log(r, a,
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started)
-                .count());
     };
     const std::string pattern = std::string(kBasePath) + "(.*)";
-    m_server->http.Post(pattern, serve);
-    m_server->http.Get(pattern, serve);
-    m_server->http.set_payload_max_length(512ull * 1024 * 1024);
+    // Every body is read here, as it came, up to one limit (chunked bodies included).
+    http.Post(pattern, [this, answer](const httplib::Request& req, httplib::Response& res,
+                                      const httplib::ContentReader& reader) {
+        std::string body;
+        bool tooLarge = false;
+        const bool whole = reader([&](const char* data, std::size_t n) {
+            if (body.size() + n > m_bodyLimit) {
+                tooLarge = true;
+                return false;
+            }
+            body.append(data, n);
+            return true;
+        });
+        if (!whole) {
+            SimHttpServer::closeAfterAnswer();
+            SimHttpServer::noteBody(body.size());
+            res.status = tooLarge || res.status == 413 ? 413 : 400;
+            res.set_content(res.status == 413 ? "Corpo da requisição grande demais."
+                                              : "Corpo da requisição incompleto.",
+                            "text/plain; charset=utf-8");
+            return;
+        }
+        answer(req, res, std::move(body));
+    });
+    http.Get(pattern, [answer](const httplib::Request& req, httplib::Response& res) {
+        answer(req, res, std::string());
+    });
+    http.set_payload_max_length(m_bodyLimit);
+    http.set_exception_handler(
+        [](const httplib::Request&, httplib::Response& res, std::exception_ptr error) {
+            try {
+                std::rethrow_exception(error);
+            } catch (const std::exception& e) {
+                SimHttpServer::noteError(e.what());
+            } catch (...) {
+                SimHttpServer::noteError("exceção desconhecida");
+            }
+            res.status = kInternalError.status;
+            res.set_content(kInternalError.body, kInternalError.contentType.c_str());
+        });
+    http.setRequestLogger([this](const httplib::Request& req, const httplib::Response& res) {
+        if (m_logging)
+            logAnswered(req, res);
+    });
+    http.setIncompleteLogger([this](const std::string& why, std::size_t bytes, double ms) {
+        if (!m_logging)
+            return;
+        char line[160];
+        std::snprintf(line, sizeof line, "- - requisição incompleta (%s): %zu bytes, %.1f ms\n",
+                      why.c_str(), bytes, ms);
+        writeLogLine(line);
+    });
     // Answers go out at once instead of waiting for the client's delayed acknowledgement.
-    m_server->http.set_tcp_nodelay(true);
+    http.set_tcp_nodelay(true);
 }
 
 MiddlewareSim::~MiddlewareSim() {
@@ -145,10 +233,7 @@ MiddlewareSim::~MiddlewareSim() {
 }
 
 int MiddlewareSim::start(int port) {
-    if (port == 0)
-        m_port = m_server->http.bind_to_any_port("127.0.0.1");
-    else
-        m_port = m_server->http.bind_to_port("127.0.0.1", port) ? port : -1;
+    m_port = m_server->http.bindLoopback(port);
     if (m_port <= 0)
         throw std::runtime_error("middleware-sim: não foi possível escutar na porta " +
                                  std::to_string(port));
@@ -181,12 +266,39 @@ void MiddlewareSim::enqueue(const std::string& path, Answer answer) {
 
 std::vector<Request> MiddlewareSim::received() const {
     const std::lock_guard lock(m_mutex);
-    return m_received;
+    return {m_received.begin(), m_received.end()};
 }
 
 void MiddlewareSim::clearReceived() {
     const std::lock_guard lock(m_mutex);
     m_received.clear();
+    m_recordedBytes = 0;
+}
+
+void MiddlewareSim::setRecordLimit(std::size_t requests) {
+    const std::lock_guard lock(m_mutex);
+    m_recordLimit = requests;
+}
+
+void MiddlewareSim::setRequestDeadline(std::chrono::milliseconds deadline) {
+    m_server->http.setRequestDeadline(deadline);
+}
+
+void MiddlewareSim::setBodyLimit(std::size_t bytes) {
+    m_bodyLimit = bytes;
+    m_server->http.set_payload_max_length(bytes);
+}
+
+void MiddlewareSim::record(const Request& request) {
+    constexpr std::size_t kRecordedBodyBytes = 64 * 1024 * 1024;
+    m_received.push_back(request);
+    m_recordedBytes += request.body.size();
+    while (!m_received.empty() &&
+           (m_received.size() > m_recordLimit ||
+            (m_recordedBytes > kRecordedBodyBytes && m_received.size() > 1))) {
+        m_recordedBytes -= m_received.front().body.size();
+        m_received.pop_front();
+    }
 }
 
 void MiddlewareSim::setNextSessionId(int64_t id) {
@@ -206,7 +318,7 @@ Answer MiddlewareSim::handle(const Request& request) {
     ServiceHandler handler;
     {
         const std::lock_guard lock(m_mutex);
-        m_received.push_back(request);
+        record(request);
         auto queued = m_queued.find(request.path);
         if (queued != m_queued.end() && !queued->second.empty()) {
             Answer a = std::move(queued->second.front());
@@ -220,23 +332,30 @@ Answer MiddlewareSim::handle(const Request& request) {
     }
     if (!isServicePath(request.path))
         return Answer{404, "Serviço não encontrado: " + request.path, "text/plain; charset=utf-8"};
-    if (companiesOf(request.authUser, request.authPassword).empty()) {
-        // The public services of the fiscal reporting answer without credentials.
-        const bool isPublic = request.path.find("Public") != std::string::npos;
-        if (!isPublic)
-            return Answer{401, "Credenciais inválidas", "text/plain; charset=utf-8"};
-    }
-    const auto body = json::parse(request.body).value;
-    if (request.path == kConectaMiddlewarePath && body)
-        return handleConecta(request, *body);
+    const BodyKind kind = bodyKindOf(request.path);
+    if (kind != BodyKind::PlainPublic &&
+        companiesOf(request.authUser, request.authPassword).empty())
+        return Answer{401, "Credenciais inválidas", "text/plain; charset=utf-8"};
 
+    const auto body = json::parse(request.body).value;
     const JsonValue* dados = nullptr;
-    if (body && body->isObject() && body->find("Parametros") && body->find("Assinatura")) {
-        if (auto error = checkSignature(request, *body))
+    if (request.method == "GET") {
+        // The certificate download carries the session in its path and has no body.
+    } else if (kind == BodyKind::Session) {
+        if (!body || !body->isObject())
+            return resultEnvelope(
+                true, "",
+                QStringLiteral("Requisição de sessão inválida: o corpo deve ser um objeto JSON."));
+        return handleConecta(request, *body);
+    } else if (kind == BodyKind::Envelope) {
+        if (auto error = checkEnvelope(request, body ? &*body : nullptr))
             return resultEnvelope(true, "", QString::fromStdString(*error));
         dados = body->find("Parametros")->find("Dados");
-    } else if (body) {
-        dados = &*body; // plain exchange: the object itself
+    } else {
+        if (!body)
+            return resultEnvelope(true, "",
+                                  QStringLiteral("Requisição inválida: o corpo não é JSON."));
+        dados = &*body; // the data value itself
     }
     // Branch "999" asks any service for a rejection, so every page's error path can be seen.
     if (asksForError(dados))
@@ -264,6 +383,10 @@ Answer MiddlewareSim::handleConecta(const Request& request, const JsonValue& bod
         const std::lock_guard lock(m_mutex);
         id = m_nextSessionId++;
         m_sessions[id] = company;
+        // The oldest sessions are forgotten, as a middleware's sessions expire.
+        constexpr std::size_t kSessionsKept = 65536;
+        while (m_sessions.size() > kSessionsKept)
+            m_sessions.erase(m_sessions.begin());
     }
     if (form == QStringLiteral("C")) {
         JsonValue livre = JsonValue::object();
@@ -276,15 +399,17 @@ Answer MiddlewareSim::handleConecta(const Request& request, const JsonValue& bod
     return Answer{200, "{\"result\":{\"SessaoID\":" + std::to_string(id) + "}}"};
 }
 
-std::optional<std::string> MiddlewareSim::checkSignature(const Request& request,
-                                                         const JsonValue& body) {
-    const JsonValue& parametros = *body.find("Parametros");
-    const JsonValue* signature = body.find("Assinatura");
-    if (!parametros.isObject() || !signature->isString())
-        return "Envelope inválido: \"Parametros\" deve ser um objeto e \"Assinatura\" um texto.";
-    const JsonValue* idValue = parametros.find("Id");
+std::optional<std::string> MiddlewareSim::checkEnvelope(const Request& request,
+                                                        const JsonValue* body) {
+    const JsonValue* parametros = body && body->isObject() ? body->find("Parametros") : nullptr;
+    const JsonValue* signature = body && body->isObject() ? body->find("Assinatura") : nullptr;
+    if (!body || !parametros || !parametros->isObject() || !parametros->find("Id") ||
+        !parametros->find("Dados") || !signature || !signature->isString())
+        return std::string(body ? "Envelope inválido" : "Envelope inválido: o corpo não é JSON") +
+               ": este serviço espera {\"Parametros\":{\"Id\",\"Dados\"},\"Assinatura\"}.";
+    const JsonValue* idValue = parametros->find("Id");
     std::vector<int> candidates;
-    if (idValue && idValue->isIntegerNumber()) {
+    if (idValue->isIntegerNumber()) {
         const std::string& text = idValue->text();
         int64_t id = 0;
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), id);
@@ -297,18 +422,9 @@ std::optional<std::string> MiddlewareSim::checkSignature(const Request& request,
     if (candidates.empty())
         candidates.push_back(0);
     for (const int company : candidates)
-        if (signParametros(parametros, company).toStdString() == signature->text())
+        if (signParametros(*parametros, company).toStdString() == signature->text())
             return std::nullopt;
     return "Assinatura inválida: a assinatura da requisição não confere com a chave da empresa.";
-}
-
-void MiddlewareSim::log(const Request& request, const Answer& answer, double ms) const {
-    if (!m_logging)
-        return;
-    std::fprintf(stderr, "%s %s%s %d (%s) %zu bytes -> %zu bytes, %.1f ms\n",
-                 request.method.c_str(), kBasePath, request.path.c_str(), answer.status,
-                 request.authUser.empty() ? "sem credenciais" : request.authUser.c_str(),
-                 request.body.size(), answer.body.size(), ms);
 }
 
 } // namespace sim

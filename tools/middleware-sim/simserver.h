@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -41,9 +43,10 @@ struct Answer {
 using ServiceHandler = std::function<Answer(const Request&, const json::JsonValue* dados)>;
 
 // A stand-in middleware on loopback: opens sessions in both answer forms, checks basic
-// credentials and envelope signatures with the company keys, echoes the communication test
-// and answers every other service from its table (a generic success by default). Tests can
-// script the next answers of a path and read back what it received.
+// credentials, refuses a body that is not the envelope a service takes or whose signature does
+// not match the company keys, echoes the communication test and answers every other service
+// from its table (a generic success by default). Tests can script the next answers of a path
+// and read back the latest requests it received.
 class MiddlewareSim {
 public:
     static constexpr const char* kBasePath = "/datasnap/rest/";
@@ -60,8 +63,17 @@ public:
     // "http://127.0.0.1:<port>/datasnap/rest/"
     QString baseUrl() const;
 
-    // Writes one line per request to standard error.
+    // Writes one line per request to standard error, the refused and the incomplete ones
+    // included; what the client sent is shown with its control characters escaped.
     void setLogging(bool on) { m_logging = on; }
+    // How many of the latest requests received() keeps (1000 at start); their bodies together
+    // are kept to at most 64 MiB, the latest request always.
+    void setRecordLimit(std::size_t requests);
+    // How long a request may take to arrive whole once its first byte has (10 s at start).
+    void setRequestDeadline(std::chrono::milliseconds deadline);
+    // The largest request body, whatever its content type (512 MiB at start); a larger one is
+    // answered 413.
+    void setBodyLimit(std::size_t bytes);
     // Replaces the answer of a service path for every later request.
     void setHandler(const std::string& path, ServiceHandler handler);
     // Queues an answer for the next request to a path (before any checks).
@@ -76,17 +88,20 @@ public:
 private:
     Answer handle(const Request& request);
     Answer handleConecta(const Request& request, const json::JsonValue& body);
-    std::optional<std::string> checkSignature(const Request& request, const json::JsonValue& body);
-    void log(const Request& request, const Answer& answer, double ms) const;
+    std::optional<std::string> checkEnvelope(const Request& request, const json::JsonValue* body);
+    void record(const Request& request); // with m_mutex held
 
     struct Server;
     std::unique_ptr<Server> m_server;
     std::thread m_thread;
     int m_port = 0;
-    bool m_logging = false;
+    std::atomic<bool> m_logging = false;
+    std::atomic<std::size_t> m_bodyLimit = 512ull * 1024 * 1024;
 
     mutable std::mutex m_mutex;
-    std::vector<Request> m_received;
+    std::deque<Request> m_received;
+    std::size_t m_recordLimit = 1000;
+    std::size_t m_recordedBytes = 0;
     std::map<std::string, std::deque<Answer>> m_queued;
     std::map<std::string, ServiceHandler> m_handlers;
     std::map<int64_t, int> m_sessions;

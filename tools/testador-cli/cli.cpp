@@ -3,6 +3,7 @@
 #include "common/companykeys.h"
 #include "common/exception.h"
 #include "common/filehelpers.h"
+#include "common/texthelpers.h"
 #include "exchange/envelope.h"
 #include "exchange/httpclient.h"
 #include "exchange/session.h"
@@ -21,10 +22,12 @@ const char* const kUsage =
     "      UTF-16 com marca de ordem de bytes, e Windows-1252 quando não é UTF-8);\n"
     "      sem ARQUIVO, lê a entrada padrão\n"
     "  testador-cli call [--url BASE] [--empresa N] [--id ID|--conecta] [--plain]\n"
-    "                    [--keys ARQUIVO] SERVICO [ARQUIVO|-]\n"
+    "                    [--max-resposta BYTES] [--keys ARQUIVO] SERVICO [ARQUIVO|-]\n"
     "      envia os Dados (sem ARQUIVO: texto vazio \"\") a BASE + SERVICO;\n"
     "      --conecta abre uma sessão antes; --plain envia os Dados sem envelope;\n"
-    "      a resposta vai para a saída padrão, a linha de status e o tempo para a de erros\n"
+    "      --max-resposta recusa uma resposta maior (padrão: 1 GiB);\n"
+    "      a resposta vai para a saída padrão, a linha de status e o tempo para a de erros;\n"
+    "      num terminal, os caracteres de controle aparecem escapados (\\x1B)\n"
     "  saída: 0 sucesso, 1 status HTTP de erro, 2 uso, entrada ou falha de conexão\n";
 
 const QString kDefaultBase = QStringLiteral("http://localhost:8080/datasnap/rest/");
@@ -40,6 +43,7 @@ struct Options {
     QString id = QStringLiteral("0");
     bool conecta = false;
     bool plain = false;
+    qint64 maxAnswerBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes;
     QString keys;
     QStringList positional;
 };
@@ -70,7 +74,12 @@ Options parseOptions(const QStringList& args) {
             o.conecta = true;
         else if (a == QLatin1String("--plain") && o.command == QLatin1String("call"))
             o.plain = true;
-        else if (a.startsWith(QLatin1String("--")))
+        else if (a == QLatin1String("--max-resposta") && o.command == QLatin1String("call")) {
+            bool ok = false;
+            o.maxAnswerBytes = value().toLongLong(&ok);
+            if (!ok || o.maxAnswerBytes <= 0)
+                throw UsageError{QStringLiteral("--max-resposta precisa de um número de bytes")};
+        } else if (a.startsWith(QLatin1String("--")))
             throw UsageError{QStringLiteral("opção desconhecida: %1").arg(a)};
         else
             o.positional.append(a);
@@ -130,6 +139,7 @@ int call(const Options& o, const CliIo& io) {
         dados = parseDados(readInput(o.positional[1], io), o.positional[1]);
 
     MiddlewareHttpClient client(credentialsForCompanyText(o.empresa));
+    client.setMaxAnswerBytes(o.maxAnswerBytes);
     QString id = o.id;
     if (o.conecta) {
         SessionFields fields = SessionFields::defaults();
@@ -154,7 +164,12 @@ int call(const Options& o, const CliIo& io) {
 
 } // namespace
 
-int runCli(const QStringList& args, const CliIo& io) {
+int runCli(const QStringList& args, const CliIo& given) {
+    CliIo io = given;
+    if (given.outIsTerminal)
+        io.out = [out = given.out](const QByteArray& b) { out(escapeControls(b, true)); };
+    if (given.errIsTerminal)
+        io.err = [err = given.err](const QByteArray& b) { err(escapeControls(b, true)); };
     try {
         const Options o = parseOptions(args);
         if (!o.keys.isEmpty())

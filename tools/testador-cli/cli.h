@@ -10,6 +10,9 @@ struct CliIo {
     std::function<QByteArray()> readStdin;
     std::function<void(const QByteArray&)> out;
     std::function<void(const QByteArray&)> err;
+    // A terminal is shown control characters escaped; a pipe or a file gets the bytes exactly.
+    bool outIsTerminal = false;
+    bool errIsTerminal = false;
 };
 
 // Runs one command (args without the program name); returns the exit code:

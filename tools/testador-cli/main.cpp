@@ -6,6 +6,8 @@
 
 #include <cstdio>
 
+#include <unistd.h>
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     try {
@@ -27,6 +29,8 @@ int main(int argc, char** argv) {
     io.err = [](const QByteArray& b) {
         std::fwrite(b.constData(), 1, std::size_t(b.size()), stderr);
     };
+    io.outIsTerminal = ::isatty(STDOUT_FILENO) == 1;
+    io.errIsTerminal = ::isatty(STDERR_FILENO) == 1;
     QStringList args = app.arguments();
     args.removeFirst();
     return runCli(args, io);

@@ -1,0 +1,203 @@
+// The window against a hostile or broken server: every answer ends in a clear message (or, for
+// a shape the reading does not expect, quietly), and nothing is written outside Arquivos.
+#include "harness.h"
+
+#include "pages/kit/pagebuilder.h"
+#include "pages/kit/readings.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <zip.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <thread>
+
+using namespace kit;
+
+namespace {
+
+// A server that answers one connection with the given bytes and closes it, abruptly (a reset)
+// when asked.
+class OneShotServer {
+public:
+    OneShotServer(std::string answer, bool reset) : m_answer(std::move(answer)), m_reset(reset) {
+        m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        ::listen(m_fd, 1);
+        socklen_t len = sizeof a;
+        ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&a), &len);
+        m_port = ntohs(a.sin_port);
+        m_thread = std::thread([this] {
+            const int c = ::accept(m_fd, nullptr, nullptr);
+            char buffer[65536];
+            [[maybe_unused]] auto n = ::recv(c, buffer, sizeof buffer, 0);
+            [[maybe_unused]] auto w = ::send(c, m_answer.data(), m_answer.size(), MSG_NOSIGNAL);
+            if (m_reset) {
+                const linger abrupt{1, 0};
+                ::setsockopt(c, SOL_SOCKET, SO_LINGER, &abrupt, sizeof abrupt);
+            }
+            ::close(c);
+        });
+    }
+    ~OneShotServer() {
+        m_thread.join();
+        ::close(m_fd);
+    }
+    QString baseUrl() const {
+        return QStringLiteral("http://127.0.0.1:%1/datasnap/rest/").arg(m_port);
+    }
+
+private:
+    std::string m_answer;
+    bool m_reset;
+    int m_fd;
+    int m_port = 0;
+    std::thread m_thread;
+};
+
+// A ZIP archive of (name, content) entries, deflated, in base64.
+std::string zipBase64(const std::vector<std::pair<const char*, QByteArray>>& entries) {
+    QTemporaryDir tmp;
+    const QString path = QDir(tmp.path()).filePath(QStringLiteral("a.zip"));
+    int err = 0;
+    zip_t* z = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &err);
+    for (const auto& [name, content] : entries) {
+        const zip_int64_t i = zip_file_add(
+            z, name, zip_source_buffer(z, content.constData(), zip_uint64_t(content.size()), 0), 0);
+        zip_set_file_compression(z, zip_uint64_t(i), ZIP_CM_DEFLATE, 9);
+    }
+    zip_close(z);
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll().toBase64().toStdString();
+}
+
+std::string contentStr(const std::string& base64) {
+    return R"({"result":{"controle":{"err":false},"conteudo":{"str":")" + base64 + "\"}}}";
+}
+
+std::string fileRecord(const std::string& name) {
+    return R"({"result":{"controle":{"err":false},"conteudo":{"livre":{"Nome":")" + name +
+           R"(","Base64":"QUJD"}}}})";
+}
+
+class HostileServerTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        setText(QStringLiteral("ed_Id"), QStringLiteral("1001"));
+        holder = std::make_unique<QWidget>();
+        buildPage(
+            Page{.name = QStringLiteral("ts_Hostil"),
+                 .controls = {check(QStringLiteral("cb_Comprimir"), QStringLiteral("Comprimir"),
+                                    true),
+                              line(QStringLiteral("ed_Captcha"), QStringLiteral("Captcha")),
+                              image(QStringLiteral("img_Captcha"), QStringLiteral("PNG")),
+                              button(QStringLiteral("bt_Captcha"), QStringLiteral("Captcha"),
+                                     send(QStringLiteral("TCommerceLocalAPI/ConsultaCNPJCaptcha"),
+                                          readings::captcha(QStringLiteral("ConsultaCNPJCaptcha"),
+                                                            QStringLiteral("cb_Comprimir"),
+                                                            QStringLiteral("img_Captcha"),
+                                                            QStringLiteral("ed_Captcha")))),
+                              button(QStringLiteral("bt_Arquivo"), QStringLiteral("Arquivo"),
+                                     send(QStringLiteral("TCommerceLocalAPI/GeraBoletoPDF"),
+                                          readings::saveFileRecord(QStringLiteral("Arquivo"))))}},
+            *window, holder.get());
+    }
+    void press(const QString& button) {
+        if (auto* local = holder->findChild<QPushButton*>(button))
+            local->click();
+        else
+            click(button);
+    }
+    // Every file under the working folder, relative to it.
+    QStringList filesWritten() const {
+        QStringList files;
+        QDirIterator it(workDir.path(), QDir::Files | QDir::Hidden | QDir::System,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files << QDir(workDir.path()).relativeFilePath(it.next());
+        return files;
+    }
+    std::unique_ptr<QWidget> holder;
+};
+
+} // namespace
+
+TEST_F(HostileServerTest, EveryHostileAnswerEndsClearlyAndWritesOnlyIntoArquivos) {
+    const QByteArray zeros(16 * 1024 * 1024, '\0');
+    const struct {
+        const char* what;
+        const char* button;
+        std::string answer; // served by the stand-in, or raw when `raw`
+        bool raw;
+        bool reset;
+        const char* message; // "" when the answer's shape is only ignored
+    } cases[] = {
+        {"a name that climbs", "bt_Arquivo", fileRecord("../../fora.txt"), false, false,
+         "Nome de arquivo recusado"},
+        {"a name with a line break", "bt_Arquivo", fileRecord(R"(a\r\nb.txt)"), false, false,
+         "Nome de arquivo recusado"},
+        {"a name of dots", "bt_Arquivo", fileRecord("..."), false, false,
+         "Nome de arquivo recusado"},
+        {"a ZIP bomb", "bt_Captcha", contentStr(zipBase64({{"ConsultaCNPJCaptcha.png", zeros}})),
+         false, false, "Arquivo compactado recusado"},
+        {"a ZIP entry that climbs", "bt_Captcha", contentStr(zipBase64({{"../../fora.png", "x"}})),
+         false, false, "Arquivo compactado recusado"},
+        {"a ZIP entry the file functions take from the working folder", "bt_Captcha",
+         contentStr(zipBase64({{":fora.png", "x"}})), false, false, "Arquivo compactado recusado"},
+        {"a ZIP that is not one", "bt_Captcha", contentStr("QUJDREVGR0g="), false, false,
+         "Não foi possível abrir o arquivo compactado"},
+        {"a body that is not UTF-8", "bt_Arquivo", "\xff\xfe{\"result\":\x80}", false, false, ""},
+        {"a body cut short", "bt_TestarSobre",
+         "HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n{\"result\":", true, false,
+         "Socket Error # 10054"},
+        {"a connection reset", "bt_TestarSobre", "", true, true, "Socket Error # 10054"},
+        {"a 500 with a page of HTML", "bt_TestarSobre",
+         "HTTP/1.1 500 Internal Server Error\r\nContent-Type: text/html\r\nContent-Length: 38\r\n"
+         "Connection: close\r\n\r\n<html><body><h1>Erro</h1></body></html>",
+         true, false, "500 Internal Server Error"},
+        {"an answer over the limit", "bt_TestarSobre", std::string(300 * 1024, 'x'), false, false,
+         "Resposta grande demais"},
+    };
+    window->exchange().setMaxAnswerBytes(256 * 1024);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::unique_ptr<OneShotServer> raw;
+        if (c.raw) {
+            raw = std::make_unique<OneShotServer>(c.answer, c.reset);
+            setText(QStringLiteral("ed_EnderecoWS"), raw->baseUrl());
+        } else {
+            setText(QStringLiteral("ed_EnderecoWS"), sim.baseUrl());
+            const std::string path = QString::fromLatin1(c.button) == u"bt_Captcha"
+                                         ? "TCommerceLocalAPI/ConsultaCNPJCaptcha"
+                                     : QString::fromLatin1(c.button) == u"bt_Arquivo"
+                                         ? "TCommerceLocalAPI/GeraBoletoPDF"
+                                         : "TConexaoAPI/Sobre";
+            sim.enqueue(path, sim::Answer{200, c.answer, "application/json"});
+        }
+        press(QString::fromLatin1(c.button));
+        if (*c.message)
+            expectMessage(QString::fromUtf8(c.message));
+        else
+            EXPECT_EQ(shownMessages(), QString());
+        for (const QString& file : filesWritten())
+            EXPECT_TRUE(file.startsWith(QStringLiteral("Arquivos/"))) << file.toStdString();
+        EXPECT_FALSE(QFile::exists(QDir(workDir.path()).filePath(QStringLiteral("../fora.txt"))));
+        EXPECT_FALSE(QFile::exists(QDir(workDir.path()).filePath(QStringLiteral("../fora.png"))));
+    }
+    // Nothing of the refused archives was unpacked; what was saved is what the answers named.
+    EXPECT_FALSE(QFile::exists(QStringLiteral("Arquivos/ConsultaCNPJCaptcha.png")));
+    EXPECT_EQ(filesWritten(), QStringList{QStringLiteral("Arquivos/ConsultaCNPJCaptcha.zip")});
+}
