@@ -6,7 +6,10 @@
 #include "widgets/busywait.h"
 #include "widgets/textpane.h"
 
+#include <QDateTime>
 #include <QLineEdit>
+
+using namespace Qt::StringLiterals;
 
 MiddlewareExchange::MiddlewareExchange(Bindings bindings) : m_bindings(std::move(bindings)) {}
 
@@ -73,7 +76,8 @@ HttpAnswer MiddlewareExchange::postWire(const QString& path, const std::string& 
 HttpAnswer MiddlewareExchange::get(const QString& path, Options options) {
     const auto client = getWS(options.authenticate);
     const QString url = getURL(path);
-    return waitWithoutFreezing([&] { return client->get(url); });
+    return perform(u"GET"_s, path, QByteArray(), options.authenticate,
+                   [&] { return client->get(url); });
 }
 
 HttpAnswer MiddlewareExchange::send(MiddlewareHttpClient& client, const QString& path,
@@ -85,7 +89,8 @@ HttpAnswer MiddlewareExchange::send(MiddlewareHttpClient& client, const QString&
     }
     const QString url = getURL(path);
     const QByteArray body = QByteArray::fromStdString(wireText);
-    HttpAnswer answer = waitWithoutFreezing([&] { return client.post(url, body); });
+    HttpAnswer answer = perform(u"POST"_s, path, body, options.authenticate,
+                                [&] { return client.post(url, body); });
     if (options.showInPanes)
         m_bindings.response->append(answerDisplayText(answer.body, answer.contentType));
     return answer;
@@ -98,4 +103,40 @@ void MiddlewareExchange::setPanes(const QString& request, const QString& respons
 
 void MiddlewareExchange::setResponsePane(const QString& response) {
     m_bindings.response->setText(response);
+}
+
+HttpAnswer MiddlewareExchange::perform(const QString& method, const QString& path,
+                                       const QByteArray& body, bool authenticated,
+                                       const std::function<HttpAnswer()>& request) {
+    ExchangeRecord record;
+    record.started = QDateTime::currentDateTime();
+    record.method = method;
+    record.servicePath = path;
+    record.url = getURL(path);
+    record.authenticated = authenticated;
+    if (authenticated)
+        record.companyCode = m_bindings.sessionFields().codigoEmpresa;
+    record.request = body;
+    const auto tell = [&](const HttpAnswer& answer) {
+        record.status = answer.status;
+        record.statusLine = answer.statusLine;
+        record.contentType = answer.contentType;
+        record.answer = answer.body;
+        record.elapsedMs = answer.elapsedMs;
+        if (m_bindings.recorded)
+            m_bindings.recorded(record);
+    };
+    try {
+        HttpAnswer answer = waitWithoutFreezing(request);
+        tell(answer);
+        return answer;
+    } catch (const EHttpStatusError& e) {
+        record.failure = e.message();
+        tell(e.answer());
+        throw;
+    } catch (const Exception& e) {
+        record.failure = e.message();
+        tell(HttpAnswer{});
+        throw;
+    }
 }

@@ -3,6 +3,7 @@
 #include "common/jsonvalue.h"
 #include "exchange/httpclient.h"
 #include "exchange/session.h"
+#include "widgets/exchangerecord.h"
 
 #include <QString>
 
@@ -29,6 +30,8 @@ public:
         TextPane* request = nullptr;   // mm_Request
         TextPane* response = nullptr;  // mm_Response
         std::function<SessionFields()> sessionFields;
+        // Told of every exchange once it ends, whether it succeeded or failed.
+        std::function<void(const ExchangeRecord&)> recorded;
     };
     // Builds the data value; runs after the session check and client set-up, so a page's
     // checks and file reading come after them.
@@ -70,6 +73,9 @@ public:
 private:
     HttpAnswer send(MiddlewareHttpClient& client, const QString& path, const std::string& wireText,
                     const Options& options);
+    // Runs the request on the helper thread and hands its record to Bindings::recorded.
+    HttpAnswer perform(const QString& method, const QString& path, const QByteArray& body,
+                       bool authenticated, const std::function<HttpAnswer()>& request);
 
     Bindings m_bindings;
     qint64 m_maxAnswerBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes;
