@@ -80,7 +80,8 @@ TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(pare
     layout->addWidget(status);
 
     m_exchange = std::make_unique<MiddlewareExchange>(MiddlewareExchange::Bindings{
-        m_endereco, m_id, m_request, m_response, [this] { return sessionFields(); }});
+        m_endereco, m_id, m_request, m_response, [this] { return sessionFields(); },
+        [this](const ExchangeRecord& record) { recordExchange(record); }});
 
     auto showCurrent = [this](QTabWidget* tabs) {
         if (QWidget* page = tabs->currentWidget())
@@ -263,4 +264,9 @@ void TfrmPrincipal::closeEvent(QCloseEvent* event) {
         event->ignore();
     else
         QWidget::closeEvent(event);
+}
+
+void TfrmPrincipal::recordExchange(const ExchangeRecord& record) {
+    // Everything that shows or keeps finished exchanges is told here.
+    Q_UNUSED(record);
 }

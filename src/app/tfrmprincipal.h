@@ -46,6 +46,7 @@ private:
     QWidget* createBottomStrip();
     QWidget* createNode(const PageNode& node, QWidget* parent);
     void fillWhenShown();
+    void recordExchange(const ExchangeRecord& record);
 
     TdmPrincipal& m_data;
     QLineEdit* m_endereco = nullptr;
