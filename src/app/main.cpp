@@ -1,3 +1,5 @@
+#include "app/desksettings.h"
+#include "app/qttranslation.h"
 #include "app/tfrmprincipal.h"
 #include "common/companykeys.h"
 #include "common/tsobrecommerce.h"
@@ -27,6 +29,7 @@ int main(int argc, char** argv) {
     TSobreCommerce::GetInstance();
     Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TestadorQuorvaMiddlewareService"));
+    installQtTranslation(app); // standard buttons and menus in Portuguese when it is installed
     try {
         CompanyKeys::loadBesideExecutable(QCoreApplication::applicationDirPath());
     } catch (const std::exception& e) {
@@ -35,6 +38,11 @@ int main(int argc, char** argv) {
     }
     TdmPrincipal dmPrincipal;
     TfrmPrincipal frmPrincipal(dmPrincipal);
+    DeskSettings desk; // the window, the server and the page as the user left them
+    desk.restoreFrame(frmPrincipal);
     frmPrincipal.show();
-    return QApplication::exec();
+    desk.restoreDesk(frmPrincipal);
+    const int status = QApplication::exec();
+    desk.save(frmPrincipal);
+    return status;
 }

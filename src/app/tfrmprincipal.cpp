@@ -1,5 +1,7 @@
 #include "app/tfrmprincipal.h"
 
+#include "app/desksettings.h"
+#include "app/exchangehistory.h"
 #include "app/pagetree.h"
 #include "common/companykeys.h"
 #include "pages/kit/pagebuilder.h"
@@ -101,6 +103,7 @@ TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(pare
                 ensureBuilt(inner->currentWidget()->objectName());
     });
 
+    createWorkbenchActions();
     qApp->installEventFilter(new EnterKeyNavigator(this));
     resize(kClientWidth, kClientHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -268,5 +271,5 @@ void TfrmPrincipal::closeEvent(QCloseEvent* event) {
 
 void TfrmPrincipal::recordExchange(const ExchangeRecord& record) {
     // Everything that shows or keeps finished exchanges is told here.
-    Q_UNUSED(record);
+    m_history->add(record, currentPageName(*this));
 }

@@ -11,6 +11,8 @@
 
 class QLineEdit;
 class QTabWidget;
+class ExchangeHistory;
+class PageFinder;
 class TdmPrincipal;
 class TextPane;
 struct PageNode;
@@ -36,6 +38,9 @@ public:
     void ensureBuilt(const QString& pageName);
     bool isBuilt(const QString& pageName) const { return m_built.contains(pageName); }
     SessionFields sessionFields();
+    // The Ctrl+K page finder and the session's history of exchanges.
+    PageFinder* finder() const { return m_finder; }
+    ExchangeHistory* history() const { return m_history; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -47,6 +52,7 @@ private:
     QWidget* createNode(const PageNode& node, QWidget* parent);
     void fillWhenShown();
     void recordExchange(const ExchangeRecord& record);
+    void createWorkbenchActions(); // workbenchactions.cpp
 
     TdmPrincipal& m_data;
     QLineEdit* m_endereco = nullptr;
@@ -58,4 +64,6 @@ private:
     QHash<QString, QWidget*> m_pageContainers; // every leaf tab by object name
     QHash<QString, QString> m_controlPage;     // declared control -> its page
     QSet<QString> m_built;
+    PageFinder* m_finder = nullptr;
+    ExchangeHistory* m_history = nullptr;
 };

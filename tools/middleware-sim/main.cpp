@@ -61,6 +61,9 @@ int main(int argc, char** argv) {
         int received = 0;
         sigwait(&stopSignals, &received);
         server.stop();
+    } catch (const sim::ListenError& e) {
+        std::fprintf(stderr, "middleware-sim: %s\n", e.what());
+        return 2;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "middleware-sim: %s\n", e.what());
         return 1;

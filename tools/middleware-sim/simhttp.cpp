@@ -146,6 +146,12 @@ private:
 
 SimHttpServer::SimHttpServer() {
     new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
+    // The library's default also sets SO_REUSEPORT, which lets a second server bind the port
+    // beside the first; SO_REUSEADDR alone still allows a restart over connections in TIME_WAIT.
+    set_socket_options([](socket_t sock) {
+        int yes = 1;
+        ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     set_keep_alive_max_count(100);
 }
 

@@ -17,6 +17,8 @@
 
 #include <QByteArray>
 #include <QSet>
+#include <cerrno>
+#include <cstring>
 
 #include <httplib.h>
 
@@ -232,11 +234,30 @@ MiddlewareSim::~MiddlewareSim() {
     stop();
 }
 
+namespace {
+
+std::string listenErrorText(int port, int error) {
+    if (error == EADDRINUSE)
+        return "a porta " + std::to_string(port) +
+               " já está em uso (outro middleware-sim ou outro servidor); escolha outra com --port";
+    return "não foi possível escutar na porta " + std::to_string(port) +
+           (error != 0 ? std::string(": ") + std::strerror(error) : std::string());
+}
+
+} // namespace
+
+ListenError::ListenError(int port, int error)
+    : std::runtime_error(listenErrorText(port, error)), m_port(port), m_error(error) {}
+
+bool ListenError::portInUse() const {
+    return m_error == EADDRINUSE;
+}
+
 int MiddlewareSim::start(int port) {
+    errno = 0;
     m_port = m_server->http.bindLoopback(port);
     if (m_port <= 0)
-        throw std::runtime_error("middleware-sim: não foi possível escutar na porta " +
-                                 std::to_string(port));
+        throw ListenError(port, errno);
     m_thread = std::thread([this] { m_server->http.listen_after_bind(); });
     for (int i = 0; i < 5000 && !m_server->http.is_running(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));

@@ -13,6 +13,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -47,6 +48,18 @@ using ServiceHandler = std::function<Answer(const Request&, const json::JsonValu
 // not match the company keys, echoes the communication test and answers every other service
 // from its table (a generic success by default). Tests can script the next answers of a path
 // and read back the latest requests it received.
+// The port cannot be listened on (in use by another program, or not allowed).
+class ListenError : public std::runtime_error {
+public:
+    ListenError(int port, int error);
+    int port() const { return m_port; }
+    bool portInUse() const;
+
+private:
+    int m_port;
+    int m_error;
+};
+
 class MiddlewareSim {
 public:
     static constexpr const char* kBasePath = "/datasnap/rest/";
@@ -56,7 +69,8 @@ public:
     MiddlewareSim(const MiddlewareSim&) = delete;
     MiddlewareSim& operator=(const MiddlewareSim&) = delete;
 
-    // Listens on 127.0.0.1; port 0 takes a free one. Returns the port. Raises on failure.
+    // Listens on 127.0.0.1; port 0 takes a free one. Returns the port. Raises ListenError when
+    // the port is taken or cannot be bound.
     int start(int port = 0);
     void stop();
     int port() const { return m_port; }

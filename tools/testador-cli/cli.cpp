@@ -28,6 +28,9 @@ const char* const kUsage =
     "      --max-resposta recusa uma resposta maior (padrão: 1 GiB);\n"
     "      a resposta vai para a saída padrão, a linha de status e o tempo para a de erros;\n"
     "      num terminal, os caracteres de controle aparecem escapados (\\x1B)\n"
+    "  testador-cli --help | -h\n"
+    "      mostra este texto\n"
+    "  --empresa N: código da empresa, 0 a 13 (outro valor usa a chave 0, com um aviso)\n"
     "  saída: 0 sucesso, 1 status HTTP de erro, 2 uso, entrada ou falha de conexão\n";
 
 const QString kDefaultBase = QStringLiteral("http://localhost:8080/datasnap/rest/");
@@ -35,6 +38,29 @@ const QString kDefaultBase = QStringLiteral("http://localhost:8080/datasnap/rest
 struct UsageError {
     QString message;
 };
+
+// Input the command cannot use (a data file that is not JSON): reported without the usage.
+struct InputError {
+    QString message;
+};
+
+// Line and column (from 1) of a byte offset in the text.
+std::pair<qsizetype, qsizetype> lineAndColumn(const QByteArray& text, qsizetype offset) {
+    const QByteArray before = text.left(offset);
+    const qsizetype lastBreak = before.lastIndexOf('\n');
+    return {before.count('\n') + 1, offset - lastBreak};
+}
+
+// The company key serves codes 0 to 13; any other number gets key 0, as in the window.
+void warnOutsideCompanies(const QString& empresa, const CliIo& io) {
+    bool ok = false;
+    const int code = empresa.trimmed().toInt(&ok);
+    if (ok && (code < 0 || code > 13))
+        io.err(QStringLiteral("testador-cli: aviso: código de empresa %1 fora de 0 a 13; "
+                              "usada a chave da empresa 0\n")
+                   .arg(code)
+                   .toUtf8());
+}
 
 struct Options {
     QString command;
@@ -104,11 +130,16 @@ QByteArray readInput(const QString& name, const CliIo& io) {
 json::JsonValue parseDados(const QByteArray& bytes, const QString& source) {
     json::ParseResult parsed =
         json::parse(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    if (!parsed.value)
-        throw UsageError{QStringLiteral("JSON inválido em %1 (posição %2): %3")
-                             .arg(source)
-                             .arg(parsed.errorOffset)
-                             .arg(QString::fromStdString(parsed.error))};
+    if (!parsed.value) {
+        const auto [line, column] = lineAndColumn(bytes, qsizetype(parsed.errorOffset));
+        throw InputError{
+            QStringLiteral("JSON inválido em %1, linha %2, coluna %3 (byte %4): %5")
+                .arg(source == QLatin1String("-") ? QStringLiteral("entrada padrão") : source)
+                .arg(line)
+                .arg(column)
+                .arg(parsed.errorOffset)
+                .arg(QString::fromStdString(parsed.error))};
+    }
     return std::move(*parsed.value);
 }
 
@@ -170,8 +201,13 @@ int runCli(const QStringList& args, const CliIo& given) {
         io.out = [out = given.out](const QByteArray& b) { out(escapeControls(b, true)); };
     if (given.errIsTerminal)
         io.err = [err = given.err](const QByteArray& b) { err(escapeControls(b, true)); };
+    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+        given.out(kUsage);
+        return 0;
+    }
     try {
         const Options o = parseOptions(args);
+        warnOutsideCompanies(o.empresa, io);
         if (!o.keys.isEmpty())
             CompanyKeys::loadFile(o.keys);
         if (o.command == QLatin1String("sign"))
@@ -183,6 +219,9 @@ int runCli(const QStringList& args, const CliIo& given) {
         if (!e.message.isEmpty())
             io.err("testador-cli: " + e.message.toUtf8() + '\n');
         io.err(kUsage);
+        return 2;
+    } catch (const InputError& e) {
+        io.err("testador-cli: " + e.message.toUtf8() + '\n');
         return 2;
     } catch (const EHttpStatusError& e) {
         io.out(e.answer().body);

@@ -1,5 +1,6 @@
 #include "pages/kit/pagecontext.h"
 
+#include "common/exception.h"
 #include "common/regional.h"
 #include "tables/tdmprincipal.h"
 #include "widgets/dialogs.h"
@@ -59,6 +60,30 @@ FieldValue readField(const QWidget* w) {
             }
     }
     return v;
+}
+
+namespace {
+
+// What the user sees beside a control: its label without the final colon, else its caption.
+QString shownName(const Control& c) {
+    QString name = c.label.trimmed();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    return name.isEmpty() ? c.text.trimmed() : name.trimmed();
+}
+
+} // namespace
+
+json::JsonValue valueNamingField(const Control& c, const FieldValue& v) {
+    try {
+        return c.kind(v);
+    } catch (const EFileError& e) {
+        // The file error keeps its text; the field it came from follows on a line of its own.
+        const QString name = shownName(c);
+        if (name.isEmpty())
+            throw;
+        throw EFileError(e.message() + QStringLiteral("\nCampo: ") + name);
+    }
 }
 
 QWidget* PageContext::widget(const QString& name) const {
@@ -125,7 +150,7 @@ json::JsonValue PageContext::keyedObject(const std::vector<Column>& rowKeys,
         const FieldValue v = value(c.name);
         if (c.omitWhenBlank && v.text.trimmed().isEmpty())
             return;
-        o.add(c.key.toStdString(), c.kind(v));
+        o.add(c.key.toStdString(), valueNamingField(c, v));
     });
     const QStringList& order = m_page.declaration().keyOrder;
     if (order.isEmpty())

@@ -39,6 +39,9 @@ private:
     QHash<QString, QWidget*> m_widgets;
 };
 
+// The control's value as its kind sends it; a file error names the field by its label.
+json::JsonValue valueNamingField(const Control& c, const FieldValue& v);
+
 // A page's view of its controls and of the window while an action runs.
 class PageContext {
 public:

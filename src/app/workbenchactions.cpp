@@ -1,0 +1,48 @@
+// The window's comforts beside the system's own frame: the page finder, the history of the
+// session's exchanges with its curl command and evidence file, and the server address
+// completed with its final "/".
+#include "app/baseurlfield.h"
+#include "app/exchangehistory.h"
+#include "app/pagefinder.h"
+#include "app/pagetree.h"
+#include "app/tfrmprincipal.h"
+
+#include <QAction>
+#include <QKeySequence>
+
+using namespace Qt::StringLiterals;
+
+void TfrmPrincipal::createWorkbenchActions() {
+    m_finder = new PageFinder(
+        finderEntries(pageTree()), [this](const QString& name) { return selectPage(name); }, this);
+    m_history = new ExchangeHistory(
+        [this](const QString& request, const QString& answer) {
+            m_exchange->setPanes(request, answer);
+        },
+        this);
+    completeBaseUrlWhenEdited(m_endereco);
+
+    const auto action = [this](const QString& name, const QString& text, const QKeySequence& keys,
+                               auto slot) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(name);
+        a->setShortcut(keys);
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, [this, slot] { runGuarded(slot); });
+        addAction(a);
+        return a;
+    };
+    action(u"ac_LocalizarPagina"_s, u"Localizar página…"_s, QKeySequence(u"Ctrl+K"_s),
+           [this] { m_finder->open(); });
+    action(u"ac_Historico"_s, u"Histórico da sessão…"_s, QKeySequence(u"Ctrl+H"_s),
+           [this] { m_history->open(); });
+    action(u"ac_CopiarCurl"_s, u"Copiar como curl"_s, QKeySequence(u"Ctrl+Shift+C"_s),
+           [this] { m_history->copyAsCurl(); });
+    action(u"ac_SalvarEvidencia"_s, u"Salvar evidência…"_s, QKeySequence(u"Ctrl+Shift+E"_s),
+           [this] { m_history->saveEvidence(); });
+    // The same actions on the bottom strip's menu (a right click beside the panes).
+    if (auto* strip = findChild<QWidget*>(u"pn_Inferior"_s)) {
+        strip->setContextMenuPolicy(Qt::ActionsContextMenu);
+        strip->addActions(actions());
+    }
+}

@@ -1,0 +1,144 @@
+#include "exchange/evidence.h"
+
+#include "common/exception.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <zip.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString sha256(const QByteArray& bytes) {
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+}
+
+QByteArray fileBytes(const QString& path, QString* error = nullptr) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = f.errorString();
+        return {};
+    }
+    return f.readAll();
+}
+
+struct ZipDiscard {
+    void operator()(zip_t* z) const { zip_discard(z); }
+};
+
+void addEntry(zip_t* archive, const QString& name, const QByteArray& bytes) {
+    // The archive keeps its own copy until it is written.
+    void* copy = std::malloc(std::size_t(qMax<qsizetype>(bytes.size(), 1)));
+    if (!copy)
+        throw EFileError(u"Memória insuficiente para a evidência"_s);
+    std::memcpy(copy, bytes.constData(), std::size_t(bytes.size()));
+    zip_source_t* source = zip_source_buffer(archive, copy, zip_uint64_t(bytes.size()), 1);
+    if (!source) {
+        std::free(copy);
+        throw EFileError(u"Não foi possível montar a evidência: %1"_s.arg(
+            QString::fromUtf8(zip_strerror(archive))));
+    }
+    if (zip_file_add(archive, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) < 0) {
+        zip_source_free(source);
+        throw EFileError(u"Não foi possível montar a evidência: %1"_s.arg(
+            QString::fromUtf8(zip_strerror(archive))));
+    }
+}
+
+} // namespace
+
+QByteArray redactPasswords(const QByteArray& json) {
+    // A member name holding "senha" or "password", then its string value; the second form is
+    // the same inside a JSON string, where the quotes are escaped.
+    static const QRegularExpression plain(
+        uR"re(("[^"\\]*(?:senha|password)[^"\\]*"\s*:\s*")(?:[^"\\]|\\.)*")re"_s,
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression nested(
+        uR"re((\\"[^"\\]*(?:senha|password)[^"\\]*\\"\s*:\s*\\")(?:[^"\\]|\\\\\\"|\\\\)*\\")re"_s,
+        QRegularExpression::CaseInsensitiveOption);
+    QString text = QString::fromUtf8(json);
+    text.replace(plain, u"\\1***\""_s);
+    text.replace(nested, u"\\1***\\\""_s);
+    return text.toUtf8();
+}
+
+QString evidenceSummary(const Evidence& e) {
+    QStringList lines;
+    const auto line = [&](const QString& label, const QString& value) {
+        lines << label.leftJustified(22, u' ') + value;
+    };
+    lines << u"Evidência de uma troca com o middleware"_s << QString();
+    line(u"Página:"_s, e.page);
+    line(u"Serviço:"_s, e.servicePath);
+    line(u"Quando:"_s, e.started.toString(u"dd/MM/yyyy HH:mm:ss.zzz t"_s));
+    line(u"Requisição:"_s, e.method + u' ' + e.url);
+    line(u"Código da empresa:"_s,
+         e.companyCode.isEmpty() ? u"(sem autenticação)"_s : e.companyCode);
+    if (!e.user.isEmpty())
+        line(u"Usuário HTTP:"_s, e.user + u" (senha não registrada)"_s);
+    line(u"Status:"_s, e.status ? e.statusLine.trimmed() : u"nenhuma resposta"_s);
+    if (!e.failure.isEmpty())
+        line(u"Falha:"_s, e.failure);
+    line(u"Duração:"_s, u"%1 ms"_s.arg(e.elapsedMs, 0, 'f', 1));
+    line(u"Versão do programa:"_s, e.programVersion);
+    lines << QString();
+    lines << u"Conteúdo                 bytes      SHA-256"_s;
+    const auto entry = [&](const QString& name, const QByteArray& bytes) {
+        lines << name.leftJustified(24, u' ') + QString::number(bytes.size()).rightJustified(9) +
+                     u"  "_s + sha256(bytes);
+    };
+    entry(u"requisição (enviada)"_s, e.request);
+    entry(u"resposta"_s, e.answer);
+    for (const Evidence::File& f : e.files) {
+        QString error;
+        const QByteArray bytes = fileBytes(f.path, &error);
+        if (!error.isEmpty())
+            lines << u"arquivos/"_s + f.name + u": não foi possível ler ("_s + error + u')';
+        else
+            entry(u"arquivos/"_s + f.name, bytes);
+    }
+    lines << QString()
+          << u"requisicao.txt traz a requisição com as senhas trocadas por ***; o SHA-256 acima"_s
+          << u"é o da requisição como foi enviada. A chave da empresa nunca é registrada."_s;
+    return lines.join(u'\n') + u'\n';
+}
+
+void writeEvidence(const Evidence& e, const QString& zipPath) {
+    // Written aside and moved into place, so that a failure leaves no half archive.
+    const QString partial = zipPath + u".parcial"_s;
+    QFile::remove(partial);
+    int error = 0;
+    std::unique_ptr<zip_t, ZipDiscard> archive(
+        zip_open(QFile::encodeName(partial).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error));
+    if (!archive)
+        throw EFileError(u"Não foi possível gravar \"%1\""_s.arg(zipPath));
+    addEntry(archive.get(), u"resumo.txt"_s, evidenceSummary(e).toUtf8());
+    addEntry(archive.get(), u"requisicao.txt"_s, redactPasswords(e.request));
+    addEntry(archive.get(), u"resposta.txt"_s, e.answer);
+    for (const Evidence::File& f : e.files) {
+        QString readError;
+        const QByteArray bytes = fileBytes(f.path, &readError);
+        if (readError.isEmpty())
+            addEntry(archive.get(), u"arquivos/"_s + f.name, bytes);
+    }
+    if (zip_close(archive.get()) < 0) {
+        const QString why = QString::fromUtf8(zip_strerror(archive.get()));
+        QFile::remove(partial);
+        throw EFileError(u"Não foi possível gravar \"%1\": %2"_s.arg(zipPath, why));
+    }
+    archive.release(); // closed
+    QFile::remove(zipPath);
+    if (!QFile::rename(partial, zipPath)) {
+        QFile::remove(partial);
+        throw EFileError(u"Não foi possível gravar \"%1\""_s.arg(zipPath));
+    }
+}

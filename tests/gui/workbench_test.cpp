@@ -1,0 +1,203 @@
+// The workbench's comforts in the real window: the page finder, the remembered desk, Qt's
+// Portuguese, the server address completed, the history with its curl command and evidence.
+#include "harness.h"
+
+#include "app/desksettings.h"
+#include "app/exchangehistory.h"
+#include "app/pagefinder.h"
+#include "app/qttranslation.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QTest>
+#include <QTranslator>
+
+#include <zip.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class WorkbenchTest : public WindowTest {
+protected:
+    void trigger(const QString& actionName) {
+        auto* a = window->findChild<QAction*>(actionName);
+        ASSERT_NE(a, nullptr) << actionName.toStdString();
+        a->trigger();
+    }
+    QStringList results() const {
+        QStringList names;
+        const QListWidget* list = window->finder()->results();
+        for (int i = 0; i < list->count(); ++i)
+            names << list->item(i)->data(Qt::UserRole).toString();
+        return names;
+    }
+};
+
+QByteArray zipEntry(const QString& archive, const char* name) {
+    int error = 0;
+    zip_t* z = zip_open(QFile::encodeName(archive).constData(), ZIP_RDONLY, &error);
+    if (!z)
+        return {};
+    QByteArray bytes;
+    zip_stat_t st;
+    if (zip_stat(z, name, 0, &st) == 0) {
+        bytes.resize(qsizetype(st.size));
+        zip_file_t* f = zip_fopen(z, name, 0);
+        zip_fread(f, bytes.data(), st.size);
+        zip_fclose(f);
+    }
+    zip_close(z);
+    return bytes;
+}
+
+} // namespace
+
+TEST_F(WorkbenchTest, FinderMatchesPageNamesServicePathsAndCaptionsAndJumps) {
+    trigger(u"ac_LocalizarPagina"_s);
+    PageFinder* finder = window->finder();
+    ASSERT_TRUE(finder->isVisible());
+    QLineEdit* field = finder->field();
+
+    const struct {
+        const char* query;
+        const char* first; // the page listed first
+    } cases[] = {
+        {"InutilizaSEFAZ", "ts_InutilizaSEFAZ"},
+        {"tnfeapi/inutilizasefaz", "ts_InutilizaSEFAZ"},                   // service path, any case
+        {"AutenticaCFeSATArqNF", "ts_AutenticaArqNFSAT"},                  // the tab's caption
+        {"inutiliza cte", "ts_InutilizaCTe"},                              // every word, anywhere
+        {"Consulta Modelos/Impressoras", "ts_ImprimeOrdemDeSeparacaoDAV"}, // a button's caption
+        {"ReducaoZ Transmissao", "ts_TransmissaoFiscoReducaoZ"},           // inside the Bloco X set
+        {"ts_GenericAPI", "tsGenericAPI"}, // a group that is a page, found by its caption
+    };
+    for (const auto& c : cases) {
+        field->setText(QString::fromUtf8(c.query));
+        const QStringList found = results();
+        ASSERT_FALSE(found.isEmpty()) << c.query;
+        EXPECT_EQ(found.first().toStdString(), c.first) << c.query;
+    }
+    field->setText(u"nenhuma página tem este nome"_s);
+    EXPECT_TRUE(results().isEmpty());
+    QTest::keyClick(field, Qt::Key_Return); // nothing to jump to
+    EXPECT_EQ(currentPageName(*window), u"ts_ConectaMiddleware"_s);
+
+    // Enter shows the chosen page; the arrow keys choose.
+    field->setText(u"inutiliza"_s);
+    const QStringList found = results();
+    ASSERT_GE(found.size(), 2);
+    QTest::keyClick(field, Qt::Key_Down);
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_FALSE(finder->isVisible());
+    EXPECT_EQ(currentPageName(*window), found[1]);
+    EXPECT_TRUE(window->isBuilt(found[1]));
+}
+
+TEST_F(WorkbenchTest, DeskIsRememberedThroughTheSettingsFile) {
+    const QString ini = workDir.filePath(u"mesa.ini"_s);
+    {
+        const DeskSettings firstRun(ini); // nothing stored yet: the window keeps its defaults
+        firstRun.restoreFrame(*window);
+        firstRun.restoreDesk(*window);
+        EXPECT_EQ(text(u"ed_EnderecoWS"_s), sim.baseUrl());
+        EXPECT_EQ(text(u"ed_CodigoEmpresa"_s), u"0"_s);
+        EXPECT_EQ(currentPageName(*window), u"ts_ConectaMiddleware"_s);
+    }
+    window->resize(1000, 760);
+    auto* splitter = window->findChild<QSplitter*>(u"Splitter1"_s);
+    splitter->setSizes({500, 200});
+    const QList<int> sizes = splitter->sizes();
+    setText(u"ed_EnderecoWS"_s, u"http://10.0.0.5:9090/datasnap/rest/"_s);
+    setText(u"ed_CodigoEmpresa"_s, u"7"_s);
+    ASSERT_TRUE(window->selectPage(u"ts_InutilizaCTe"_s));
+    DeskSettings(ini).save(*window);
+
+    TfrmPrincipal next(*dm);
+    const DeskSettings desk(ini);
+    desk.restoreFrame(next);
+    next.show();
+    desk.restoreDesk(next);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(next.findControl(u"ed_EnderecoWS"_s))->text(),
+              u"http://10.0.0.5:9090/datasnap/rest/"_s);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(next.findControl(u"ed_CodigoEmpresa"_s))->text(), u"7"_s);
+    EXPECT_EQ(currentPageName(next), u"ts_InutilizaCTe"_s);
+    EXPECT_EQ(next.size(), QSize(1000, 760));
+    EXPECT_EQ(next.findChild<QSplitter*>(u"Splitter1"_s)->sizes(), sizes);
+}
+
+TEST(QtTranslation, StandardButtonsReadInPortuguese) {
+    QTranslator* translation = installQtTranslation(*qApp);
+    if (!translation)
+        GTEST_SKIP() << "Qt's pt_BR translation is not installed (qt6-translations-l10n)";
+    const QDialogButtonBox box(QDialogButtonBox::Yes | QDialogButtonBox::No);
+    EXPECT_EQ(box.button(QDialogButtonBox::Yes)->text().remove(u'&'), u"Sim"_s);
+    EXPECT_EQ(box.button(QDialogButtonBox::No)->text().remove(u'&'), u"Não"_s);
+    delete translation; // uninstalls it
+    EXPECT_EQ(QDialogButtonBox(QDialogButtonBox::Yes).buttons().first()->text().remove(u'&'),
+              u"Yes"_s);
+}
+
+TEST_F(WorkbenchTest, ServerAddressWithoutItsFinalSlashIsCompletedAndTheUserToldOnce) {
+    auto* address = find<QLineEdit>(u"ed_EnderecoWS"_s);
+    for (int time = 0; time < 2; ++time) {
+        address->setText(sim.baseUrl().chopped(1));
+        Q_EMIT address->editingFinished();
+        EXPECT_EQ(address->text(), sim.baseUrl());
+    }
+    expectMessage(u"barra final"_s); // once only
+    click(u"bt_TestarSobre"_s);
+    ASSERT_FALSE(received().empty());
+    EXPECT_EQ(received().back().path, "TConexaoAPI/Sobre");
+}
+
+TEST_F(WorkbenchTest, FileErrorNamesTheFieldByItsLabel) {
+    setText(u"ed_XMLAutenticaSEFAZ"_s, QString());
+    click(u"bt_TestarAutenticaSEFAZ"_s);
+    ASSERT_EQ(seen().size(), 1u);
+    EXPECT_TRUE(seen()[0].text.startsWith(u"Cannot open file"_s)); // the system's text first
+    EXPECT_TRUE(seen()[0].text.endsWith(u"\nCampo: XML"_s)) << seen()[0].text.toStdString();
+}
+
+TEST_F(WorkbenchTest, HistoryShowsEachExchangeAndGivesItsCurlCommandAndEvidence) {
+    click(u"bt_Conecta2"_s);
+    const QString sessionRequest = paneText(u"mm_Request"_s);
+    const QString sessionAnswer = paneText(u"mm_Response"_s);
+    click(u"bt_TestarSobre"_s);
+    ASSERT_EQ(received().size(), 2u);
+
+    ExchangeHistory* history = window->history();
+    QTableWidget* list = history->list();
+    ASSERT_EQ(list->rowCount(), 2);
+    EXPECT_EQ(list->item(0, 1)->text(), u"TConexaoAPI/Sobre"_s); // latest first
+    EXPECT_EQ(list->item(0, 2)->text(), u"200"_s);
+    EXPECT_EQ(history->entries().front().page, u"ts_Sobre"_s);
+
+    // Choosing the earlier one shows what went out and came back then.
+    list->selectRow(1);
+    EXPECT_EQ(paneText(u"mm_Request"_s), sessionRequest);
+    EXPECT_EQ(paneText(u"mm_Response"_s), sessionAnswer);
+
+    trigger(u"ac_CopiarCurl"_s);
+    const QString command = QGuiApplication::clipboard()->text();
+    EXPECT_TRUE(command.startsWith(u"printf '%s' '{"_s)) << command.toStdString();
+    EXPECT_TRUE(command.contains(u"--user 'quorva:908070'"_s)) << command.toStdString();
+    EXPECT_TRUE(command.endsWith(u"'"_s + sim.baseUrl() + u"TConexaoAPI/ConectaMiddleware'"_s))
+        << command.toStdString();
+
+    const QString evidence = workDir.filePath(u"evidencia.zip"_s);
+    recorded->fileAnswers.push_back(evidence);
+    trigger(u"ac_SalvarEvidencia"_s);
+    expectMessage(u"Evidência gravada em "_s + evidence);
+    const QByteArray summary = zipEntry(evidence, "resumo.txt");
+    EXPECT_TRUE(summary.contains("TConexaoAPI/ConectaMiddleware")) << summary.constData();
+    EXPECT_EQ(zipEntry(evidence, "requisicao.txt"), QByteArray::fromStdString(received()[0].body));
+    EXPECT_EQ(zipEntry(evidence, "resposta.txt"), history->entries().back().record.answer);
+}
