@@ -115,14 +115,16 @@ ExchangeHistory::ExchangeHistory(Show show, QWidget* window)
 }
 
 void ExchangeHistory::add(const ExchangeRecord& record, const QString& page) {
-    m_entries.push_front(HistoryEntry{record, page});
-    if (m_entries.size() > kKept)
-        m_entries.pop_back();
     const QSignalBlocker quiet(m_list); // a new row is not a choice of the user
+    m_entries.push_front(HistoryEntry{record, page});
+    m_bytes += record.request.size() + record.answer.size();
     m_list->insertRow(0);
     fillRow(0, m_entries.front());
-    if (std::size_t(m_list->rowCount()) > m_entries.size())
+    while (m_entries.size() > 1 && (m_entries.size() > kKept || m_bytes > kKeptBytes)) {
+        m_bytes -= m_entries.back().record.request.size() + m_entries.back().record.answer.size();
+        m_entries.pop_back();
         m_list->removeRow(m_list->rowCount() - 1);
+    }
     m_list->clearSelection();
 }
 

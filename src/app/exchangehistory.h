@@ -30,7 +30,10 @@ QStringList filesSavedBy(const HistoryEntry& entry, const HistoryEntry* next);
 class ExchangeHistory : public QWidget {
     Q_OBJECT
 public:
+    // The latest exchanges are kept up to this many, and up to this many bytes of requests and
+    // answers together (the latest is always kept).
     static constexpr std::size_t kKept = 500;
+    static constexpr qint64 kKeptBytes = 256ll * 1024 * 1024;
     // Shows a request and its answer in the window's panes.
     using Show = std::function<void(const QString& request, const QString& answer)>;
 
@@ -61,6 +64,7 @@ private:
 
     Show m_show;
     std::deque<HistoryEntry> m_entries; // latest first
+    qint64 m_bytes = 0;                 // of the requests and answers kept
     QTableWidget* m_list;
     QLabel* m_info;
 };

@@ -91,10 +91,10 @@ QString evidenceSummary(const Evidence& e) {
     line(u"Duração:"_s, u"%1 ms"_s.arg(e.elapsedMs, 0, 'f', 1));
     line(u"Versão do programa:"_s, e.programVersion);
     lines << QString();
-    lines << u"Conteúdo                 bytes      SHA-256"_s;
+    lines << u"Conteúdo"_s;
     const auto entry = [&](const QString& name, const QByteArray& bytes) {
-        lines << name.leftJustified(24, u' ') + QString::number(bytes.size()).rightJustified(9) +
-                     u"  "_s + sha256(bytes);
+        lines << u"  "_s + name + u" (%1 bytes)"_s.arg(bytes.size())
+              << u"    SHA-256 "_s + sha256(bytes);
     };
     entry(u"requisição (enviada)"_s, e.request);
     entry(u"resposta"_s, e.answer);
@@ -102,13 +102,13 @@ QString evidenceSummary(const Evidence& e) {
         QString error;
         const QByteArray bytes = fileBytes(f.path, &error);
         if (!error.isEmpty())
-            lines << u"arquivos/"_s + f.name + u": não foi possível ler ("_s + error + u')';
+            lines << u"  arquivos/"_s + f.name + u": não foi possível ler ("_s + error + u')';
         else
             entry(u"arquivos/"_s + f.name, bytes);
     }
-    lines << QString()
-          << u"requisicao.txt traz a requisição com as senhas trocadas por ***; o SHA-256 acima"_s
-          << u"é o da requisição como foi enviada. A chave da empresa nunca é registrada."_s;
+    lines << QString() << u"requisicao.txt traz a requisição com as senhas trocadas por ***;"_s
+          << u"o SHA-256 acima é o da requisição como foi enviada."_s
+          << u"A chave da empresa nunca é registrada."_s;
     return lines.join(u'\n') + u'\n';
 }
 

@@ -200,4 +200,19 @@ TEST_F(WorkbenchTest, HistoryShowsEachExchangeAndGivesItsCurlCommandAndEvidence)
     EXPECT_TRUE(summary.contains("TConexaoAPI/ConectaMiddleware")) << summary.constData();
     EXPECT_EQ(zipEntry(evidence, "requisicao.txt"), QByteArray::fromStdString(received()[0].body));
     EXPECT_EQ(zipEntry(evidence, "resposta.txt"), history->entries().back().record.answer);
+
+    // Only the latest are kept: so many of them, and so many bytes.
+    ExchangeRecord small;
+    small.servicePath = u"TNFeAPI/SATAtivo"_s;
+    small.answer = "{}";
+    for (std::size_t i = 0; i < ExchangeHistory::kKept + 3; ++i)
+        history->add(small, u"ts_SATAtivo"_s);
+    EXPECT_EQ(history->entries().size(), ExchangeHistory::kKept);
+    EXPECT_EQ(std::size_t(list->rowCount()), ExchangeHistory::kKept);
+    ExchangeRecord large = small;
+    large.answer = QByteArray(qsizetype(ExchangeHistory::kKeptBytes), 'x');
+    history->add(large, u"ts_SATAtivo"_s);
+    history->add(small, u"ts_SATAtivo"_s);
+    EXPECT_EQ(history->entries().size(), 1u);
+    EXPECT_EQ(list->rowCount(), 1);
 }
