@@ -134,6 +134,13 @@ HttpAnswer MiddlewareExchange::perform(const QString& method, const QString& pat
         record.failure = e.message();
         tell(e.answer());
         throw;
+    } catch (const ESocketError& e) {
+        // The system's text, then the address that could not be reached on a line of its own.
+        const ESocketError located(e.code(),
+                                   e.message().section(u"\r\n"_s, 1) + u"\r\n"_s + record.url);
+        record.failure = located.message();
+        tell(HttpAnswer{});
+        throw located;
     } catch (const Exception& e) {
         record.failure = e.message();
         tell(HttpAnswer{});

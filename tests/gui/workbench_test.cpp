@@ -158,6 +158,18 @@ TEST_F(WorkbenchTest, ServerAddressWithoutItsFinalSlashIsCompletedAndTheUserTold
     EXPECT_EQ(received().back().path, "TConexaoAPI/Sobre");
 }
 
+TEST_F(WorkbenchTest, RefusedConnectionKeepsTheSystemTextAndNamesTheAddress) {
+    const QString url = sim.baseUrl() + u"TConexaoAPI/Sobre"_s;
+    setText(u"ed_Id"_s, u"1"_s);
+    sim.stop();
+    click(u"bt_TestarSobre"_s);
+    ASSERT_EQ(seen().size(), 1u);
+    EXPECT_TRUE(seen()[0].text.startsWith(u"Socket Error # 10061\r\nConnection refused"_s))
+        << seen()[0].text.toStdString();
+    EXPECT_TRUE(seen()[0].text.endsWith(u"\r\n"_s + url)) << seen()[0].text.toStdString();
+    EXPECT_EQ(window->history()->entries().front().record.failure, seen()[0].text);
+}
+
 TEST_F(WorkbenchTest, FileErrorNamesTheFieldByItsLabel) {
     setText(u"ed_XMLAutenticaSEFAZ"_s, QString());
     click(u"bt_TestarAutenticaSEFAZ"_s);
