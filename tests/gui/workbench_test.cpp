@@ -213,6 +213,16 @@ TEST_F(WorkbenchTest, HistoryShowsEachExchangeAndGivesItsCurlCommandAndEvidence)
     EXPECT_EQ(zipEntry(evidence, "requisicao.txt"), QByteArray::fromStdString(received()[0].body));
     EXPECT_EQ(zipEntry(evidence, "resposta.txt"), history->entries().back().record.answer);
 
+    // A file written after the latest exchange (as its reading would) goes with that one.
+    fixture(u"Arquivos/retorno.pdf"_s, "%PDF");
+    list->selectRow(0);
+    const QString latest = workDir.filePath(u"evidencia-sobre.zip"_s);
+    recorded->fileAnswers.push_back(latest);
+    trigger(u"ac_SalvarEvidencia"_s);
+    expectMessage(u"arquivos/retorno.pdf"_s);
+    EXPECT_EQ(zipEntry(latest, "arquivos/retorno.pdf"), QByteArray("%PDF"));
+    EXPECT_TRUE(zipEntry(evidence, "arquivos/retorno.pdf").isEmpty());
+
     // Only the latest are kept: so many of them, and so many bytes.
     ExchangeRecord small;
     small.servicePath = u"TNFeAPI/SATAtivo"_s;
