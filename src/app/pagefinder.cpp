@@ -129,7 +129,7 @@ PageFinder::PageFinder(std::vector<FinderEntry> entries, Select select, QWidget*
 
 void PageFinder::open() {
     const int width = qMin(620, m_window->width() - 40);
-    resize(width, 320);
+    resize(width, height());
     move(m_window->mapToGlobal(QPoint((m_window->width() - width) / 2, 40)));
     m_field->clear();
     refresh();
@@ -148,6 +148,13 @@ void PageFinder::refresh() {
     }
     if (m_results->count() > 0)
         m_results->setCurrentRow(0);
+    // As tall as the pages found, up to fourteen rows.
+    const int rowHeight = m_results->sizeHintForRow(0) > 0 ? m_results->sizeHintForRow(0)
+                                                           : fontMetrics().height() + 2;
+    m_results->setFixedHeight(qBound(1, m_results->count(), 14) * rowHeight +
+                              2 * m_results->frameWidth());
+    layout()->activate();
+    resize(width(), layout()->minimumSize().height());
 }
 
 void PageFinder::jump() {
