@@ -16,6 +16,7 @@ const QString kSplitter = u"janela/divisor"_s;
 const QString kEndereco = u"sessao/endereco"_s;
 const QString kEmpresa = u"sessao/codigoEmpresa"_s;
 const QString kPage = u"janela/ultimaPagina"_s;
+const QString kMaxAnswer = u"troca/maxRespostaBytes"_s;
 
 QLineEdit* lineEdit(TfrmPrincipal& window, const QString& name) {
     return qobject_cast<QLineEdit*>(window.findControl(name));
@@ -24,15 +25,13 @@ QLineEdit* lineEdit(TfrmPrincipal& window, const QString& name) {
 } // namespace
 
 DeskSettings::DeskSettings()
-    : m_settings(new QSettings(QSettings::IniFormat, QSettings::UserScope, u"Quorva"_s,
-                               u"TestadorQuorvaMiddlewareService"_s)) {}
+    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                             u"Quorva"_s, u"TestadorQuorvaMiddlewareService"_s)) {}
 
 DeskSettings::DeskSettings(const QString& iniFile)
-    : m_settings(new QSettings(iniFile, QSettings::IniFormat)) {}
+    : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
 
-DeskSettings::~DeskSettings() {
-    delete m_settings;
-}
+DeskSettings::~DeskSettings() = default;
 
 void DeskSettings::restoreFrame(TfrmPrincipal& window) const {
     if (m_settings->contains(kGeometry))
@@ -51,6 +50,10 @@ void DeskSettings::restoreDesk(TfrmPrincipal& window) const {
     };
     restoreText(kEndereco, u"ed_EnderecoWS"_s);
     restoreText(kEmpresa, u"ed_CodigoEmpresa"_s);
+    bool isNumber = false;
+    const qint64 maxAnswer = m_settings->value(kMaxAnswer).toLongLong(&isNumber);
+    if (isNumber && maxAnswer > 0) // anything else keeps the default
+        window.exchange().setMaxAnswerBytes(maxAnswer);
     if (m_settings->contains(kPage))
         window.selectPage(m_settings->value(kPage).toString()); // a page no longer there: none
 }
@@ -63,6 +66,7 @@ void DeskSettings::save(TfrmPrincipal& window) {
         m_settings->setValue(kEndereco, e->text());
     if (const QLineEdit* e = lineEdit(window, u"ed_CodigoEmpresa"_s))
         m_settings->setValue(kEmpresa, e->text());
+    m_settings->setValue(kMaxAnswer, window.exchange().maxAnswerBytes());
     const QString page = currentPageName(window);
     if (!page.isEmpty())
         m_settings->setValue(kPage, page);

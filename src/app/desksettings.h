@@ -2,11 +2,15 @@
 
 #include <QString>
 
+#include <memory>
+
 class QSettings;
 class TfrmPrincipal;
 
 // The desk as the user left it: window geometry, splitter, server address, company code and
-// the page last shown. Stored in the user's settings; a first run keeps the window's defaults.
+// the page last shown; also the largest answer the window takes ("troca/maxRespostaBytes",
+// written with its value so that the user finds it in the file). Stored in the user's settings; a
+// first run keeps the window's defaults.
 class DeskSettings {
 public:
     // The user's own settings file.
@@ -26,7 +30,7 @@ public:
     QSettings& settings() const { return *m_settings; }
 
 private:
-    QSettings* m_settings;
+    std::unique_ptr<QSettings> m_settings;
 };
 
 // The object name of the page the window shows now (the deepest tab selected).

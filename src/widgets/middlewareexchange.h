@@ -65,6 +65,7 @@ public:
 
     // The largest answer body taken (MiddlewareHttpClient::kDefaultMaxAnswerBytes at start).
     void setMaxAnswerBytes(qint64 bytes) { m_maxAnswerBytes = bytes; }
+    qint64 maxAnswerBytes() const { return m_maxAnswerBytes; }
 
     // The request and response panes, for actions that show something of their own there.
     void setPanes(const QString& request, const QString& response);

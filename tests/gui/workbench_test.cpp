@@ -110,6 +110,8 @@ TEST_F(WorkbenchTest, DeskIsRememberedThroughTheSettingsFile) {
         EXPECT_EQ(text(u"ed_EnderecoWS"_s), sim.baseUrl());
         EXPECT_EQ(text(u"ed_CodigoEmpresa"_s), u"0"_s);
         EXPECT_EQ(currentPageName(*window), u"ts_ConectaMiddleware"_s);
+        EXPECT_EQ(window->exchange().maxAnswerBytes(),
+                  MiddlewareHttpClient::kDefaultMaxAnswerBytes);
     }
     window->resize(1000, 760);
     auto* splitter = window->findChild<QSplitter*>(u"Splitter1"_s);
@@ -118,6 +120,7 @@ TEST_F(WorkbenchTest, DeskIsRememberedThroughTheSettingsFile) {
     setText(u"ed_EnderecoWS"_s, u"http://10.0.0.5:9090/datasnap/rest/"_s);
     setText(u"ed_CodigoEmpresa"_s, u"7"_s);
     ASSERT_TRUE(window->selectPage(u"ts_InutilizaCTe"_s));
+    window->exchange().setMaxAnswerBytes(4096);
     DeskSettings(ini).save(*window);
 
     TfrmPrincipal next(*dm);
@@ -129,6 +132,7 @@ TEST_F(WorkbenchTest, DeskIsRememberedThroughTheSettingsFile) {
               u"http://10.0.0.5:9090/datasnap/rest/"_s);
     EXPECT_EQ(qobject_cast<QLineEdit*>(next.findControl(u"ed_CodigoEmpresa"_s))->text(), u"7"_s);
     EXPECT_EQ(currentPageName(next), u"ts_InutilizaCTe"_s);
+    EXPECT_EQ(next.exchange().maxAnswerBytes(), 4096);
     EXPECT_EQ(next.size(), QSize(1000, 760));
     EXPECT_EQ(next.findChild<QSplitter*>(u"Splitter1"_s)->sizes(), sizes);
 }
