@@ -1,15 +1,24 @@
 #include "common/jsonvalue.h"
 
+#include <array>
+#include <cassert>
+#include <cstring>
+
 namespace json {
 
 namespace {
 
 enum class Mode { Wire, Signing };
 
-struct StringOut {
-    std::string& s;
-    void put(char c) { s.push_back(c); }
-    void put(std::string_view v) { s.append(v); }
+// Writes into memory reserved beforehand for the exact size of the text (see wireSize and
+// signingSize), so a text of any size is written in one pass with no reallocation.
+struct PointerOut {
+    char* p;
+    void put(char c) { *p++ = c; }
+    void put(std::string_view v) {
+        std::memcpy(p, v.data(), v.size());
+        p += v.size();
+    }
 };
 
 struct SinkOut {
@@ -93,18 +102,74 @@ uint32_t decodeUtf8(std::string_view s, std::size_t& i) {
     return cp;
 }
 
+// Bytes of a string's content in the wire text: 1 for a byte written as it is, 2 for the short
+// escapes, 6 for \u00XX; 0 marks the first byte of a UTF-8 sequence (sized by decoding it).
+constexpr std::array<unsigned char, 256> kWireCost = [] {
+    std::array<unsigned char, 256> t{};
+    for (int c = 0; c < 256; ++c)
+        t[std::size_t(c)] = c < 0x20 ? 6 : c >= 0x80 ? 0 : 1;
+    for (const char c : {'"', '\\', '/', '\b', '\t', '\n', '\f', '\r'})
+        t[static_cast<unsigned char>(c)] = 2;
+    return t;
+}();
+
+std::size_t wireStringSize(std::string_view s) {
+    std::size_t size = 2; // the quotes
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const unsigned char cost = kWireCost[static_cast<unsigned char>(s[i])];
+        if (cost) {
+            size += cost;
+            ++i;
+            continue;
+        }
+        size += decodeUtf8(s, i) > 0xFFFF ? 12 : 6;
+    }
+    return size;
+}
+
+std::size_t signingStringSize(std::string_view s) {
+    std::size_t size = 2 + s.size();
+    for (std::size_t q = s.find('"'); q != std::string_view::npos; q = s.find('"', q + 1))
+        ++size;
+    return size;
+}
+
+// The exact size of the text writeValue produces.
+std::size_t textSize(const JsonValue& v, Mode mode) {
+    const auto stringSize = mode == Mode::Wire ? wireStringSize : signingStringSize;
+    switch (v.type()) {
+    case JsonValue::Type::Null:
+    case JsonValue::Type::True:
+        return 4;
+    case JsonValue::Type::False:
+        return 5;
+    case JsonValue::Type::Number:
+        return v.text().size();
+    case JsonValue::Type::String:
+        return stringSize(v.text());
+    case JsonValue::Type::Array:
+    case JsonValue::Type::Object: {
+        std::size_t size = 2 + (v.empty() ? 0 : v.size() - 1); // brackets and commas
+        for (std::size_t i = 0; i < v.size(); ++i) {
+            if (v.isObject())
+                size += stringSize(v.keyAt(i)) + 1; // the key and its colon
+            size += textSize(v.at(i), mode);
+        }
+        return size;
+    }
+    }
+    return 0;
+}
+
 template <typename Out> void writeWireString(Out& out, std::string_view s) {
     out.put('"');
     std::size_t i = 0;
     while (i < s.size()) {
         // Copy runs of characters that need no escape in one go.
         std::size_t j = i;
-        while (j < s.size()) {
-            const auto c = static_cast<unsigned char>(s[j]);
-            if (c < 0x20 || c >= 0x80 || c == '"' || c == '\\' || c == '/')
-                break;
+        while (j < s.size() && kWireCost[static_cast<unsigned char>(s[j])] == 1)
             ++j;
-        }
         if (j > i)
             out.put(s.substr(i, j - i));
         i = j;
@@ -219,18 +284,22 @@ template <typename Out> void writeValue(Out& out, const JsonValue& v, Mode mode)
 
 } // namespace
 
-std::string toWireText(const JsonValue& value) {
-    std::string s;
-    StringOut out{s};
-    writeValue(out, value, Mode::Wire);
+namespace {
+std::string toText(const JsonValue& value, Mode mode) {
+    std::string s(textSize(value, mode), '\0');
+    PointerOut out{s.data()};
+    writeValue(out, value, mode);
+    assert(out.p == s.data() + s.size());
     return s;
+}
+} // namespace
+
+std::string toWireText(const JsonValue& value) {
+    return toText(value, Mode::Wire);
 }
 
 std::string toSigningText(const JsonValue& value) {
-    std::string s;
-    StringOut out{s};
-    writeValue(out, value, Mode::Signing);
-    return s;
+    return toText(value, Mode::Signing);
 }
 
 void writeWireText(const JsonValue& value, TextSink& sink) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QString>
+
 using json::JsonValue;
 
 namespace {
@@ -33,6 +35,8 @@ TEST(JsonText, WireAndSigningTextOfStrings) {
         {"BMP above latin-1", str("€ ©"), R"("\u20AC \u00A9")", "\"€ ©\""},
         {"surrogate pair", str("😀"), R"("\uD83D\uDE00")", "\"😀\""},
         {"empty", str(""), R"("")", R"("")"},
+        {"not UTF-8", str("\xff" "a\xc3"), R"("\uFFFDa\uFFFD")", "\"\xff" "a\xc3\""},
+        {"cut sequence", str("\xe2\x82"), R"("\uFFFD\uFFFD")", "\"\xe2\x82\""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(json::toWireText(c.value), c.wire) << c.name;
@@ -92,6 +96,18 @@ TEST(JsonParse, BytesThatAreNotUtf8ReadAsReplacementCharacter) {
     const auto r = json::parse("{\"a\":\"x\xff\xfey\"}");
     ASSERT_TRUE(r.value);
     EXPECT_EQ(r.value->find("a")->text(), "x\xEF\xBF\xBD\xEF\xBF\xBDy");
+}
+
+// A value made from a QString holds exactly the UTF-8 that QString gives, lone surrogates and
+// characters of every length included.
+TEST(JsonText, StringFromQStringIsItsUtf8) {
+    const std::u16string texts[] = {u"", u"abc", u"Água é € 😀", u"x\xD800y", u"\xDC00", u"z\xD83D"};
+    for (const std::u16string& t : texts) {
+        const QString text = QString::fromStdU16String(t);
+        EXPECT_EQ(JsonValue::string(text).text(), text.toStdString());
+    }
+    const QString large = QString(300000, QChar(0xE7)) + QString::fromUtf16(u"fim");
+    EXPECT_EQ(JsonValue::string(large).text(), large.toStdString());
 }
 
 TEST(JsonText, StreamingWriterMatchesTextWriter) {
