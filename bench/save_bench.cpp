@@ -19,6 +19,7 @@
 #include <csignal>
 #include <cstdlib>
 
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -43,6 +44,7 @@ int serveInChild(qsizetype bytes, pid_t& child) {
     child = fork();
     if (child == 0) {
         close(fds[0]);
+        prctl(PR_SET_PDEATHSIG, SIGTERM); // never outlives the measurement
         sim::MiddlewareSim sim;
         const int port = sim.start();
         sim::Answer answer;
@@ -89,7 +91,12 @@ int main(int argc, char** argv) {
     window.show();
     static_cast<QLineEdit*>(window.findControl(QStringLiteral("ed_EnderecoWS")))
         ->setText(QStringLiteral("http://127.0.0.1:%1/datasnap/rest/").arg(port));
-    auto* button = window.findChild<QPushButton*>(QStringLiteral("bt_ArquivoRemessaCNAB"));
+    auto* button =
+        qobject_cast<QPushButton*>(window.findControl(QStringLiteral("bt_ArquivoRemessaCNAB")));
+    if (!button) {
+        kill(child, SIGTERM);
+        return 1;
+    }
     for (QWidget* w = button; w; w = w->parentWidget())
         if (window.selectPage(w->objectName()))
             break;

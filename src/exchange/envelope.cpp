@@ -5,6 +5,7 @@
 #include "common/regional.h"
 #include "common/tjsonutil.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -57,10 +58,20 @@ public:
 
 private:
     void put(std::string_view text) {
-        for (const char c : text) {
-            m_buffer[m_used] = c;
-            m_used += kLetterOrDigit[static_cast<unsigned char>(c)];
-            if (m_used == m_buffer.size())
+        while (!text.empty()) {
+            // Every byte is stored and the count moves on only past a letter or digit: no
+            // branch per byte. A block never exceeds the room left, so nothing overflows.
+            const std::size_t block = std::min(text.size(), m_buffer.size() - m_used);
+            char* const out = m_buffer.data() + m_used;
+            std::size_t kept = 0;
+            for (std::size_t i = 0; i < block; ++i) {
+                const char c = text[i];
+                out[kept] = c;
+                kept += kLetterOrDigit[static_cast<unsigned char>(c)];
+            }
+            m_used += kept;
+            text.remove_prefix(block);
+            if (m_buffer.size() - m_used < kMinRoom)
                 flush();
         }
     }
@@ -69,6 +80,7 @@ private:
         m_used = 0;
     }
 
+    static constexpr std::size_t kMinRoom = 4096;
     Md5Stream& m_md5;
     std::array<char, 64 * 1024> m_buffer{};
     std::size_t m_used = 0;
