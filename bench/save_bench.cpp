@@ -3,6 +3,7 @@
 // ticks of a 1 ms timer on it) and the peak memory of the window's process. The answer is
 // served by a stand-in middleware in a child process, so that the window's process holds only
 // what the window holds. Usage: bench_save MB. Prints "save_ms stall_ms peak_kb idle_kb body".
+// "bench_save MB FILE" writes the answer's body to the file instead.
 #include "app/tfrmprincipal.h"
 #include "firstpaint.h"
 #include "simserver.h"
@@ -79,6 +80,15 @@ public:
 int main(int argc, char** argv) {
     const qsizetype mb = argc > 1 ? std::atoi(argv[1]) : 50;
     const qsizetype bytes = mb * 1024 * 1024 / 4 * 3; // its base64 is mb MiB
+    if (argc > 2) {
+        // "bench_save MB FILE": only writes the answer's body, for the reference.
+        QFile out(QString::fromLocal8Bit(argv[2]));
+        const std::string body = fileRecordAnswer(bytes);
+        return out.open(QIODevice::WriteOnly) &&
+                       out.write(body.data(), qint64(body.size())) == qint64(body.size())
+                   ? 0
+                   : 1;
+    }
     pid_t child = 0;
     const int port = serveInChild(bytes, child);
 
