@@ -30,11 +30,16 @@ std::string fileRecordAnswer(qsizetype bytes) {
     QByteArray data(bytes, Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes; ++i)
         data[i] = char((i * 7919) >> 3);
-    QByteArray base64 = data.toBase64();
-    data = QByteArray();
-    base64.replace("/", "\\/"); // as the middleware writes it
-    return R"({"result":{"controle":{"err":false,"cod":"","msg":""},"conteudo":{"livre":{"Nome":"grande.bin","Base64":")" +
-           base64.toStdString() + R"("}}}})";
+    const QByteArray base64 = data.toBase64();
+    std::string body =
+        R"({"result":{"controle":{"err":false,"cod":"","msg":""},"conteudo":{"livre":{"Nome":"grande.bin","Base64":")";
+    body.reserve(std::size_t(base64.size()) * 17 / 16 + body.size() + 8);
+    for (const char c : base64) {
+        if (c == '/')
+            body += '\\'; // as the middleware writes it
+        body += c;
+    }
+    return body + R"("}}}})";
 }
 
 // Serves the answer to the window's request, in a child process; returns its port.

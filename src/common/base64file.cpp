@@ -6,13 +6,21 @@
 #include <QFile>
 #include <QTemporaryFile>
 
+#include <array>
 #include <filesystem>
 
 namespace {
 constexpr qsizetype kChunk = 1 << 20; // characters decoded at a time
 
+constexpr std::array<bool, 256> kSpace = [] {
+    std::array<bool, 256> t{};
+    for (const char c : {' ', '\t', '\n', '\v', '\f', '\r'})
+        t[static_cast<unsigned char>(c)] = true;
+    return t;
+}();
+
 bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+    return kSpace[static_cast<unsigned char>(c)];
 }
 
 [[noreturn]] void cannotWrite(const QString& path, const QString& why) {

@@ -56,18 +56,22 @@ public:
     void arm() { m_armed = true; }
 
 private:
-    // At the first character of a string's content: finds its closing quote and hands the
-    // content over. A string the reader would refuse (a raw control character, no closing
-    // quote) is left to the reader, which reports it.
+    // At the first character of a string's content: finds its closing quote (the first one not
+    // escaped by an odd run of backslashes) and hands the content over, unchecked: the taker
+    // refuses what the reader would refuse. Without a closing quote the reader reports it.
     void takeString() {
         const char* q = m_p;
-        while (q < m_end && *q != '"') {
-            if (static_cast<unsigned char>(*q) < 0x20)
+        for (;;) {
+            q = static_cast<const char*>(std::memchr(q, '"', std::size_t(m_end - q)));
+            if (!q)
                 return;
-            q += *q == '\\' ? 2 : 1;
+            const char* b = q;
+            while (b > m_p && b[-1] == '\\')
+                --b;
+            if ((q - b) % 2 == 0)
+                break;
+            ++q;
         }
-        if (q >= m_end)
-            return;
         m_taker(std::string_view(m_p, std::size_t(q - m_p)));
         m_p = q;
     }

@@ -96,8 +96,10 @@ public:
     // Whether the string value under these member names (from the root; an array element's
     // name is empty) is taken.
     virtual bool wants(const std::vector<std::string>& names) = 0;
-    // The string's content between its quotes, escapes unresolved, and its place in the tree:
-    // the member or element index at each level from the root. May throw, ending the parse.
+    // The string's content between its quotes, escapes unresolved and unchecked (the taker
+    // refuses what the reader would: a raw control character, a bad escape), and its place in
+    // the tree: the member or element index at each level from the root. May throw, ending the
+    // parse.
     virtual void take(std::string_view rawContent, const std::vector<std::size_t>& place) = 0;
 };
 ParseResult parse(std::string_view utf8, StringCapture& capture);

@@ -66,7 +66,9 @@ Raw feedAsciiText(std::string_view raw, Base64File& file) {
         if (c != '\\') {
             if (static_cast<unsigned char>(c) >= 0x80)
                 return Raw::NotAscii;
-            ++i; // DEL
+            if (static_cast<unsigned char>(c) < 0x20)
+                return Raw::Malformed; // JSON has no raw control characters in strings
+            ++i;                       // DEL, which the filter drops
             continue;
         }
         if (i + 1 >= raw.size())

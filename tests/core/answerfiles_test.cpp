@@ -148,6 +148,9 @@ TEST_F(AnswerFilesTest, AFailedOrDeclinedSaveLeavesNoPartialFile) {
     EXPECT_TRUE(
         saveContentFileFromAnswer(contentAnswer(good).chopped(1), folder(), QStringLiteral("A.bin"))
             .isEmpty());
+    EXPECT_TRUE(
+        saveContentFileFromAnswer(contentAnswer("QU\x01JD"), folder(), QStringLiteral("A.bin"))
+            .isEmpty());
     EXPECT_TRUE(saveContentFileFromAnswer(contentAnswer("QU\\x"), folder(), QStringLiteral("A.bin"))
                     .isEmpty());
     EXPECT_EQ(fileBytes(existing), QByteArray("antigo"));
