@@ -39,10 +39,10 @@ int main() {
         buildEnvelope(QStringLiteral("0"), QStringLiteral("0"), std::move(dados))));
     const int rounds = 300;
 
-    // Interleaved: the exchange as the window runs it (a new client per request, on a helper
-    // thread the UI thread waits for), then bare libcurl (a new handle, same headers and
-    // credentials), round after round.
-    std::vector<double> ours, bare, ratios;
+    // Interleaved: the exchange on the calling thread, the exchange as the window runs it (a new
+    // client per request, on a helper thread the UI thread waits for), then bare libcurl (a new
+    // handle, same headers and credentials), round after round.
+    std::vector<double> ours, inline_, bare, ratios, inlineRatios;
     for (int i = 0; i < rounds; ++i) {
         QElapsedTimer t;
         t.start();
@@ -67,9 +67,19 @@ int main() {
         curl_slist_free_all(h);
         curl_easy_cleanup(c);
         bare.push_back(double(t.nsecsElapsed()) / 1e3);
+        QElapsedTimer direct;
+        direct.start();
+        {
+            MiddlewareHttpClient client(credentialsForCompany(0));
+            client.post(url, body);
+        }
+        inline_.push_back(double(direct.nsecsElapsed()) / 1e3);
         ratios.push_back(ours.back() / bare.back());
+        inlineRatios.push_back(inline_.back() / bare.back());
     }
-    // "<exchange us> <libcurl us> <median of the pairs' ratios>"
-    std::printf("%.1f %.1f %.3f\n", median(ours), median(bare), median(ratios));
+    // "<exchange us> <libcurl us> <median of the pairs' ratios> <the same on the calling
+    // thread: us> <its ratio>"
+    std::printf("%.1f %.1f %.3f %.1f %.3f\n", median(ours), median(bare), median(ratios),
+                median(inline_), median(inlineRatios));
     return 0;
 }

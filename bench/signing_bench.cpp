@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
     for (const int mb : sizes) {
         const QString xml = sampleXml(qsizetype(mb) << 20);
         std::vector<double> value, sign, wire, md5;
-        for (int r = 0; r < runs; ++r) {
+        const int sizeRuns = mb < 10 ? runs * 5 : mb >= 100 ? std::max(3, runs / 3) : runs;
+        for (int r = 0; r < sizeRuns; ++r) {
             QElapsedTimer t;
             t.start();
             JsonValue dados = TJSONUtil::NewJSONObjet();

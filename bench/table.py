@@ -98,12 +98,13 @@ finally:
     server.wait()
 
 # The exchange in process beside bare libcurl.
-ours, curl_us, r = map(float, timed([os.path.join(bench, "bench_roundtrip")])[1].split())
+rt = [list(map(float, timed([os.path.join(bench, "bench_roundtrip")])[1].split())) for _ in range(3)]
+ours, curl_us, r, inline_us, ri = (statistics.median(v[k] for v in rt) for k in range(5))
 row("in-process exchange (with the window's helper thread) vs bare libcurl", f"{ours:.0f} µs",
-    f"{curl_us:.0f} µs", f"{r:.2f}×", "≤ 1.0× (keep)", r <= 1.05)
+    f"{curl_us:.0f} µs", f"{r:.2f}× (on the calling thread {inline_us:.0f} µs, {ri:.2f}×)", "≤ 1.0× (keep)", r <= 1.05)
 
 # Signing a large Dados, beside MD5 of the same bytes measured between the steps.
-lines = timed([os.path.join(bench, "bench_signing"), "5", "1", "10", "20", "100"])[1].decode().split("\n")
+lines = timed([os.path.join(bench, "bench_signing"), "9", "1", "10", "20", "100"])[1].decode().split("\n")
 steps = {int(l.split()[0]): list(map(float, l.split()[1:])) for l in lines if l.strip()}
 value, sign, wire, md5 = steps[20]
 total = value + sign + wire
