@@ -35,7 +35,12 @@ TEST(JsonText, WireAndSigningTextOfStrings) {
         {"BMP above latin-1", str("€ ©"), R"("\u20AC \u00A9")", "\"€ ©\""},
         {"surrogate pair", str("😀"), R"("\uD83D\uDE00")", "\"😀\""},
         {"empty", str(""), R"("")", R"("")"},
-        {"not UTF-8", str("\xff" "a\xc3"), R"("\uFFFDa\uFFFD")", "\"\xff" "a\xc3\""},
+        {"not UTF-8",
+         str("\xff"
+             "a\xc3"),
+         R"("\uFFFDa\uFFFD")",
+         "\"\xff"
+         "a\xc3\""},
         {"cut sequence", str("\xe2\x82"), R"("\uFFFD\uFFFD")", "\"\xe2\x82\""},
     };
     for (const auto& c : cases) {
