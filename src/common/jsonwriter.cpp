@@ -113,10 +113,36 @@ constexpr std::array<unsigned char, 256> kWireCost = [] {
     return t;
 }();
 
+// The end of the run of bytes from i that the wire text takes as they are, eight at a time.
+std::size_t plainEnd(std::string_view s, std::size_t i) {
+    constexpr uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr uint64_t kHigh = 0x8080808080808080ULL;
+    const auto hasZero = [](uint64_t w) { return (w - kOnes) & ~w & kHigh; };
+    while (s.size() - i >= 8) {
+        uint64_t w;
+        std::memcpy(&w, s.data() + i, 8);
+        // Any byte above 127, below 32 (w - 0x20 borrows), or a quote, backslash or solidus.
+        const uint64_t special = (w & kHigh) | ((w - 0x20 * kOnes) & ~w & kHigh) |
+                                 hasZero(w ^ ('"' * kOnes)) | hasZero(w ^ ('\\' * kOnes)) |
+                                 hasZero(w ^ ('/' * kOnes));
+        if (special)
+            break;
+        i += 8;
+    }
+    while (i < s.size() && kWireCost[static_cast<unsigned char>(s[i])] == 1)
+        ++i;
+    return i;
+}
+
 std::size_t wireStringSize(std::string_view s) {
     std::size_t size = 2; // the quotes
     std::size_t i = 0;
     while (i < s.size()) {
+        const std::size_t j = plainEnd(s, i);
+        size += j - i;
+        i = j;
+        if (i >= s.size())
+            break;
         const unsigned char cost = kWireCost[static_cast<unsigned char>(s[i])];
         if (cost) {
             size += cost;
@@ -167,9 +193,7 @@ template <typename Out> void writeWireString(Out& out, std::string_view s) {
     std::size_t i = 0;
     while (i < s.size()) {
         // Copy runs of characters that need no escape in one go.
-        std::size_t j = i;
-        while (j < s.size() && kWireCost[static_cast<unsigned char>(s[j])] == 1)
-            ++j;
+        const std::size_t j = plainEnd(s, i);
         if (j > i)
             out.put(s.substr(i, j - i));
         i = j;
