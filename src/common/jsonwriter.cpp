@@ -12,6 +12,14 @@ enum class Mode { Wire, Signing };
 
 // Writes into memory reserved beforehand for the exact size of the text (see wireSize and
 // signingSize), so a text of any size is written in one pass with no reallocation.
+// Appends to a text reserved beforehand for about its size (see sizeEstimate): written in one
+// pass, a text of any size is moved at most once more when the estimate falls short.
+struct StringOut {
+    std::string& s;
+    void put(char c) { s.push_back(c); }
+    void put(std::string_view v) { s.append(v); }
+};
+
 struct PointerOut {
     char* p;
     void put(char c) { *p++ = c; }
@@ -309,11 +317,39 @@ template <typename Out> void writeValue(Out& out, const JsonValue& v, Mode mode)
 } // namespace
 
 namespace {
+// About the size of a value's wire text without reading its strings byte by byte: a string
+// grows by its escapes, half of its size allowed for them. Memory reserved and not
+// written is never touched.
+std::size_t sizeEstimate(const JsonValue& v) {
+    switch (v.type()) {
+    case JsonValue::Type::String:
+    case JsonValue::Type::Number:
+        return v.text().size() + v.text().size() / 2 + 2;
+    case JsonValue::Type::Array:
+    case JsonValue::Type::Object: {
+        std::size_t size = 2 + v.size();
+        for (std::size_t i = 0; i < v.size(); ++i)
+            size += sizeEstimate(v.at(i)) + (v.isObject() ? v.keyAt(i).size() + 8 : 0);
+        return size;
+    }
+    default:
+        return 5;
+    }
+}
+
 std::string toText(const JsonValue& value, Mode mode) {
-    std::string s(textSize(value, mode), '\0');
-    PointerOut out{s.data()};
+    std::string s;
+    if (mode == Mode::Signing) {
+        // Exact and cheap: only quotes are escaped.
+        s.resize(textSize(value, mode));
+        PointerOut out{s.data()};
+        writeValue(out, value, mode);
+        assert(out.p == s.data() + s.size());
+        return s;
+    }
+    s.reserve(sizeEstimate(value));
+    StringOut out{s};
     writeValue(out, value, mode);
-    assert(out.p == s.data() + s.size());
     return s;
 }
 } // namespace
