@@ -115,6 +115,21 @@ TEST(JsonText, StringFromQStringIsItsUtf8) {
     EXPECT_EQ(JsonValue::string(large).text(), large.toStdString());
 }
 
+// Text that grows far beyond its bytes when escaped (six bytes for one) comes out whole.
+TEST(JsonText, HeavilyEscapedTextIsWrittenWhole) {
+    JsonValue a = JsonValue::array();
+    a.append(JsonValue::string(std::string(200000, '\x01')));
+    a.append(JsonValue::string(std::string(100000, '/') + "\xc3\xa9"));
+    std::string expected = "[\"";
+    for (int i = 0; i < 200000; ++i)
+        expected += "\\u0001";
+    expected += "\",\"";
+    for (int i = 0; i < 100000; ++i)
+        expected += "\\/";
+    expected += "\\u00E9\"]";
+    EXPECT_EQ(json::toWireText(a), expected);
+}
+
 TEST(JsonText, StreamingWriterMatchesTextWriter) {
     struct Collect : json::TextSink {
         std::string text;
