@@ -3,7 +3,6 @@
 #include "common/regional.h"
 
 #include <QString>
-#include <QStringEncoder>
 
 namespace json {
 
@@ -36,20 +35,7 @@ JsonValue JsonValue::string(std::string utf8) {
 }
 
 JsonValue JsonValue::string(const QString& text) {
-    // Encoded straight into the value's own text: toStdString encodes into a byte array first
-    // and copies it, a second copy of a text of tens of megabytes. Text with surrogates (rare)
-    // takes that road, which writes a lone surrogate as "?".
-    std::size_t size = 0;
-    for (const QChar c : text) {
-        if (c.isSurrogate())
-            return string(text.toStdString());
-        size += c.unicode() < 0x80 ? 1 : c.unicode() < 0x800 ? 2 : 3;
-    }
-    std::string utf8(size, '\0');
-    QStringEncoder encoder(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
-    char* const end = encoder.appendToBuffer(utf8.data(), text);
-    utf8.resize(std::size_t(end - utf8.data()));
-    return string(std::move(utf8));
+    return string(text.toStdString());
 }
 
 JsonValue JsonValue::object() {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QString>
-
 using json::JsonValue;
 
 namespace {
@@ -101,18 +99,6 @@ TEST(JsonParse, BytesThatAreNotUtf8ReadAsReplacementCharacter) {
     const auto r = json::parse("{\"a\":\"x\xff\xfey\"}");
     ASSERT_TRUE(r.value);
     EXPECT_EQ(r.value->find("a")->text(), "x\xEF\xBF\xBD\xEF\xBF\xBDy");
-}
-
-// A value made from a QString holds exactly the UTF-8 that QString gives, lone surrogates and
-// characters of every length included.
-TEST(JsonText, StringFromQStringIsItsUtf8) {
-    const std::u16string texts[] = {u"", u"abc", u"Água é € 😀", u"x\xD800y", u"\xDC00", u"z\xD83D"};
-    for (const std::u16string& t : texts) {
-        const QString text = QString::fromStdU16String(t);
-        EXPECT_EQ(JsonValue::string(text).text(), text.toStdString());
-    }
-    const QString large = QString(300000, QChar(0xE7)) + QString::fromUtf16(u"fim");
-    EXPECT_EQ(JsonValue::string(large).text(), large.toStdString());
 }
 
 // Text that grows far beyond its bytes when escaped (six bytes for one) comes out whole.
