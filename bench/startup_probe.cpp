@@ -1,28 +1,23 @@
-// Starts either an empty Qt window or the real main window, and quits as soon as it is shown.
+// The window's start-up exactly as main runs it, quitting at the window's first paint ("rss"
+// argument: prints its memory then).
 #include "app/tfrmprincipal.h"
+#include "common/companykeys.h"
 #include "common/tsobrecommerce.h"
+#include "firstpaint.h"
 #include "tables/tdmprincipal.h"
 
-#include <QApplication>
-#include <QTimer>
-
 #include <cstring>
-#include <memory>
 
 int main(int argc, char** argv) {
-    const bool empty = argc > 1 && std::strcmp(argv[1], "empty") == 0;
+    const bool rss = argc > 1 && std::strcmp(argv[1], "rss") == 0;
     TSobreCommerce::GetInstance();
     QApplication app(argc, argv);
-    std::unique_ptr<TdmPrincipal> dm;
-    std::unique_ptr<QWidget> window;
-    if (empty) {
-        window = std::make_unique<QWidget>();
-        window->resize(892, 699);
-    } else {
-        dm = std::make_unique<TdmPrincipal>();
-        window = std::make_unique<TfrmPrincipal>(*dm);
-    }
-    window->show();
-    QTimer::singleShot(0, &app, &QApplication::quit);
+    QApplication::setApplicationName(QStringLiteral("TestadorQuorvaMiddlewareService"));
+    CompanyKeys::loadBesideExecutable(QCoreApplication::applicationDirPath());
+    bench::QuitOnFirstPaint quit(rss);
+    app.installEventFilter(&quit);
+    TdmPrincipal dm;
+    TfrmPrincipal window(dm);
+    window.show();
     return QApplication::exec();
 }

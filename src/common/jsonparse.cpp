@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstring>
+#include <functional>
 
 #if defined(__SSE4_2__)
 #define RAPIDJSON_SSE42
@@ -18,8 +19,76 @@ namespace json {
 
 namespace {
 
+// Reads the text from memory, and hands a string value the builder asked for to it whole, as
+// it stands, skipping over it: the reader then sees an empty string.
+class CapturingStream {
+public:
+    using Ch = char;
+    using Taker = std::function<void(std::string_view)>;
+
+    CapturingStream(std::string_view text, Taker taker)
+        : m_begin(text.data()), m_p(text.data()), m_end(text.data() + text.size()),
+          m_taker(std::move(taker)) {}
+
+    char Peek() const { return m_p < m_end ? *m_p : '\0'; }
+    char Take() {
+        if (m_p >= m_end)
+            return '\0';
+        const char c = *m_p++;
+        if (m_armed) {
+            if (c == '"') {
+                m_armed = false;
+                takeString();
+            } else if (c != ':' && c != ' ' && c != '\t' && c != '\n' && c != '\r') {
+                m_armed = false; // the value is not a string
+            }
+        }
+        return c;
+    }
+    std::size_t Tell() const { return std::size_t(m_p - m_begin); }
+    // Not used by the reader without in-place parsing.
+    char* PutBegin() { return nullptr; }
+    void Put(char) {}
+    void Flush() {}
+    std::size_t PutEnd(char*) { return 0; }
+
+    // The next value, when it is a string, is taken.
+    void arm() { m_armed = true; }
+
+private:
+    // At the first character of a string's content: finds its closing quote (the first one not
+    // escaped by an odd run of backslashes) and hands the content over, unchecked: the taker
+    // refuses what the reader would refuse. Without a closing quote the reader reports it.
+    void takeString() {
+        const char* q = m_p;
+        for (;;) {
+            q = static_cast<const char*>(std::memchr(q, '"', std::size_t(m_end - q)));
+            if (!q)
+                return;
+            const char* b = q;
+            while (b > m_p && b[-1] == '\\')
+                --b;
+            if ((q - b) % 2 == 0)
+                break;
+            ++q;
+        }
+        m_taker(std::string_view(m_p, std::size_t(q - m_p)));
+        m_p = q;
+    }
+
+    const char* m_begin;
+    const char* m_p;
+    const char* m_end;
+    Taker m_taker;
+    bool m_armed = false;
+};
+
 class Builder : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Builder> {
 public:
+    Builder() = default;
+    Builder(StringCapture* capture, CapturingStream* stream)
+        : m_capture(capture), m_stream(stream) {}
+
     bool Null() { return put(JsonValue::null()); }
     bool Bool(bool b) { return put(JsonValue::boolean(b)); }
     bool RawNumber(const char* s, rapidjson::SizeType len, bool) {
@@ -31,6 +100,12 @@ public:
     bool StartObject() { return open(JsonValue::object()); }
     bool Key(const char* s, rapidjson::SizeType len, bool) {
         m_key.assign(s, len);
+        if (m_capture) {
+            m_names.push_back(m_key);
+            if (m_capture->wants(m_names))
+                m_stream->arm();
+            m_names.pop_back();
+        }
         return true;
     }
     bool EndObject(rapidjson::SizeType) { return close(); }
@@ -39,6 +114,13 @@ public:
 
     bool tooDeep() const { return m_tooDeep; }
     JsonValue take() { return std::move(m_root); }
+
+    // A string value taken by the capture: its place is the next one of the open container.
+    void taken(std::string_view raw) {
+        m_place.push_back(m_stack.back().size());
+        m_capture->take(raw, m_place);
+        m_place.pop_back();
+    }
 
 private:
     bool put(JsonValue v) {
@@ -58,6 +140,10 @@ private:
             m_tooDeep = true;
             return false;
         }
+        if (m_capture && !m_stack.empty()) {
+            m_names.push_back(m_stack.back().isObject() ? m_key : std::string());
+            m_place.push_back(m_stack.back().size());
+        }
         m_keys.push_back(std::move(m_key));
         m_stack.push_back(std::move(container));
         return true;
@@ -67,6 +153,10 @@ private:
         m_stack.pop_back();
         m_key = std::move(m_keys.back());
         m_keys.pop_back();
+        if (m_capture && !m_stack.empty()) {
+            m_names.pop_back();
+            m_place.pop_back();
+        }
         return put(std::move(done));
     }
 
@@ -75,6 +165,10 @@ private:
     std::string m_key;
     JsonValue m_root;
     bool m_tooDeep = false;
+    StringCapture* m_capture = nullptr;
+    CapturingStream* m_stream = nullptr;
+    std::vector<std::string> m_names; // names of the open containers below the root
+    std::vector<std::size_t> m_place; // their indices
 };
 
 // Encoding is checked once up front (isValidUtf8), which is much faster than checking while
@@ -129,10 +223,8 @@ bool isValidUtf8(std::string_view s) {
     return true;
 }
 
-ParseResult parseValid(std::string_view utf8) {
-    Builder builder;
+template <typename Stream> ParseResult parseWith(Stream& stream, Builder& builder) {
     rapidjson::Reader reader;
-    rapidjson::MemoryStream stream(utf8.data(), utf8.size());
     const rapidjson::ParseResult ok = reader.Parse<kFlags>(stream, builder);
     ParseResult result;
     if (ok) {
@@ -145,14 +237,42 @@ ParseResult parseValid(std::string_view utf8) {
     return result;
 }
 
+ParseResult parseValid(std::string_view utf8) {
+    Builder builder;
+    rapidjson::MemoryStream stream(utf8.data(), utf8.size());
+    return parseWith(stream, builder);
+}
+
+ParseResult parseValid(std::string_view utf8, StringCapture& capture) {
+    Builder* target = nullptr;
+    CapturingStream stream(utf8, [&](std::string_view raw) { target->taken(raw); });
+    Builder builder(&capture, &stream);
+    target = &builder;
+    return parseWith(stream, builder);
+}
+
+// Malformed UTF-8 sequences read as U+FFFD.
+QByteArray repairedUtf8(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).toUtf8();
+}
+
+std::string_view viewOf(const QByteArray& bytes) {
+    return std::string_view(bytes.constData(), std::size_t(bytes.size()));
+}
+
 } // namespace
 
 ParseResult parse(std::string_view utf8) {
     if (isValidUtf8(utf8))
         return parseValid(utf8);
-    // Not UTF-8: read the malformed sequences as U+FFFD.
-    const QByteArray repaired = QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).toUtf8();
-    return parseValid(std::string_view(repaired.constData(), std::size_t(repaired.size())));
+    return parseValid(viewOf(repairedUtf8(utf8)));
+}
+
+ParseResult parse(std::string_view utf8, StringCapture& capture) {
+    if (isValidUtf8(utf8))
+        return parseValid(utf8, capture);
+    const QByteArray repaired = repairedUtf8(utf8);
+    return parseValid(viewOf(repaired), capture);
 }
 
 } // namespace json

@@ -87,6 +87,23 @@ struct ParseResult {
 inline constexpr int kMaxDepth = 512;
 ParseResult parse(std::string_view utf8);
 
+// Takes chosen string values as they stand in the text instead of building them, so that a
+// file's base64 of tens of megabytes is never copied: the tree holds an empty string in place
+// of a taken value.
+class StringCapture {
+public:
+    virtual ~StringCapture() = default;
+    // Whether the string value under these member names (from the root; an array element's
+    // name is empty) is taken.
+    virtual bool wants(const std::vector<std::string>& names) = 0;
+    // The string's content between its quotes, escapes unresolved and unchecked (the taker
+    // refuses what the reader would: a raw control character, a bad escape), and its place in
+    // the tree: the member or element index at each level from the root. May throw, ending the
+    // parse.
+    virtual void take(std::string_view rawContent, const std::vector<std::size_t>& place) = 0;
+};
+ParseResult parse(std::string_view utf8, StringCapture& capture);
+
 // The wire text: compact, pure ASCII; '"', '\\' and '/' escaped, control characters as
 // \b \t \n \f \r or \u00XX, every character above 127 as \uXXXX (upper-case hex, UTF-16).
 std::string toWireText(const JsonValue& value);

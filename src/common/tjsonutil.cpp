@@ -2,6 +2,7 @@
 
 #include "common/charfilter.h"
 #include "common/exception.h"
+#include "common/filteredtext.h"
 #include "common/protection.h"
 
 #include <QMetaProperty>
@@ -60,6 +61,10 @@ const auto isNumber = [](const JsonValue& v) { return v.isNumber(); };
 } // namespace
 
 JsonValue TJSONUtil::SetStr(const QString& text, bool lineBreaks) {
+    // A text the filter leaves as it is (the usual case) is written in one pass, line breaks
+    // included, without the copies of the replacement and the conversion.
+    if (::LimpaString(text).constData() == text.constData())
+        return JsonValue::string(utf8OfFilteredText(text, lineBreaks));
     return JsonValue::string(::LimpaString(applyLineBreaksOnWrite(text, lineBreaks)));
 }
 

@@ -5,24 +5,85 @@
 #include "common/regional.h"
 #include "common/tjsonutil.h"
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
-// Keeps the ASCII letters and digits of the signing text and feeds them to MD5.
-class LettersAndDigitsMd5 : public json::TextSink {
+constexpr std::array<bool, 256> kLetterOrDigit = [] {
+    std::array<bool, 256> t{};
+    for (int c = 0; c < 256; ++c)
+        t[std::size_t(c)] =
+            (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    return t;
+}();
+
+// Feeds MD5 with the ASCII letters and digits of the signing text of a value, in one pass over
+// the value's own bytes. The signing text adds only quotes, backslashes, colons, commas and
+// brackets around the names, numbers, literals and string contents, none of them a letter or a
+// digit, so the letters and digits of a value's text are those of its parts in document order.
+class LettersAndDigitsMd5 {
 public:
-    void write(std::string_view chunk) override {
-        m_buffer.clear();
-        m_buffer.reserve(chunk.size());
-        for (const char c : chunk)
-            if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
-                m_buffer.push_back(c);
-        m_md5.update(m_buffer);
+    explicit LettersAndDigitsMd5(Md5Stream& md5) : m_md5(md5) {}
+    ~LettersAndDigitsMd5() { flush(); }
+    LettersAndDigitsMd5(const LettersAndDigitsMd5&) = delete;
+    LettersAndDigitsMd5& operator=(const LettersAndDigitsMd5&) = delete;
+
+    void value(const json::JsonValue& v) {
+        using Type = json::JsonValue::Type;
+        switch (v.type()) {
+        case Type::Null:
+            put("null");
+            return;
+        case Type::True:
+            put("true");
+            return;
+        case Type::False:
+            put("false");
+            return;
+        case Type::Number:
+        case Type::String:
+            put(v.text());
+            return;
+        case Type::Array:
+        case Type::Object:
+            for (std::size_t i = 0; i < v.size(); ++i) {
+                if (v.isObject())
+                    put(v.keyAt(i));
+                value(v.at(i));
+            }
+            return;
+        }
     }
-    Md5Stream& md5() { return m_md5; }
 
 private:
-    Md5Stream m_md5;
-    std::string m_buffer;
+    void put(std::string_view text) {
+        while (!text.empty()) {
+            // Every byte is stored and the count moves on only past a letter or digit: no
+            // branch per byte. A block never exceeds the room left, so nothing overflows.
+            const std::size_t block = std::min(text.size(), m_buffer.size() - m_used);
+            char* const out = m_buffer.data() + m_used;
+            std::size_t kept = 0;
+            for (std::size_t i = 0; i < block; ++i) {
+                const char c = text[i];
+                out[kept] = c;
+                kept += kLetterOrDigit[static_cast<unsigned char>(c)];
+            }
+            m_used += kept;
+            text.remove_prefix(block);
+            if (m_buffer.size() - m_used < kMinRoom)
+                flush();
+        }
+    }
+    void flush() {
+        m_md5.update(std::string_view(m_buffer.data(), m_used));
+        m_used = 0;
+    }
+
+    static constexpr std::size_t kMinRoom = 4096;
+    Md5Stream& m_md5;
+    std::array<char, 64 * 1024> m_buffer{};
+    std::size_t m_used = 0;
 };
 
 } // namespace
@@ -32,11 +93,11 @@ int64_t sessionIdFromText(const QString& idText) {
 }
 
 QString signParametros(const json::JsonValue& parametros, int32_t companyCode) {
-    LettersAndDigitsMd5 sink;
-    json::writeSigningText(parametros, sink);
+    Md5Stream md5;
+    LettersAndDigitsMd5(md5).value(parametros);
     const QByteArray key = RetSenInt(companyCode);
-    sink.md5().update(std::string_view(key.constData(), std::size_t(key.size())));
-    return sink.md5().finish();
+    md5.update(std::string_view(key.constData(), std::size_t(key.size())));
+    return md5.finish();
 }
 
 json::JsonValue buildEnvelope(const QString& idText, const QString& companyCodeText,

@@ -6,6 +6,7 @@
 #include "contracts/tapiresult.h"
 #include "contracts/tarquivo.h"
 #include "contracts/timpressora.h"
+#include "exchange/answerfiles.h"
 #include "exchange/utf8step.h"
 #include "widgets/dialogs.h"
 #include "widgets/middlewareexchange.h"
@@ -14,21 +15,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
 namespace {
-
-QString writeOutput(const QString& fileName, const QByteArray& bytes) {
-    QDir().mkpath(outputFolder());
-    const QString path = QDir(outputFolder()).filePath(fileName);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw EFileError(
-            QStringLiteral("Não foi possível gravar \"%1\": %2").arg(path, file.errorString()));
-    return path;
-}
 
 // A name that can only land in the output folder, as itself: no folder, drive, control
 // character (a line break would forge a second name in any listing), and not only dots.
@@ -43,50 +33,34 @@ bool isBareFileName(const QString& name) {
 
 } // namespace
 
+std::optional<json::JsonValue> parseAnswer(const QByteArray& body) {
+    return offUiThread(body.size(), [&] { return parseUtf8Answer(body); });
+}
+
 QString outputFolder() {
     return QStringLiteral("Arquivos");
 }
 
 QString ResultDecodeBase64(const QString& method, const QString& extension,
                            const QByteArray& responseBody) {
-    const auto answer = parseUtf8Answer(responseBody);
-    if (!answer)
-        return QString();
-    // The control part decides; the content text is taken as bytes, without a UTF-16 copy.
-    const auto result = TAPIResultHelper::fromJSON(*answer, false);
-    if (result->Controle().Err)
-        return QString();
-    const json::JsonValue* wrapped = answer->isObject() ? answer->find("result") : nullptr;
-    const json::JsonValue* conteudo = (wrapped ? wrapped : &*answer)->isObject()
-                                          ? (wrapped ? wrapped : &*answer)->find("conteudo")
-                                          : nullptr;
-    const QByteArray str = TJSONUtil::GetStrUtf8(conteudo, QStringLiteral("str"));
-    if (str.trimmed().isEmpty())
-        return QString();
-    return writeOutput(method + u'.' + extension, decodeBase64Strict(str));
+    const QString fileName = method + u'.' + extension;
+    return offUiThread(responseBody.size(), [&] {
+        return saveContentFileFromAnswer(responseBody, outputFolder(), fileName);
+    });
 }
 
 QString ResultDecodeBase64(const QString&, const QByteArray& responseBody) {
-    const auto answer = parseUtf8Answer(responseBody);
-    if (!answer)
-        return QString();
-    const auto result = TAPIResultHelper::fromJSON(*answer, true);
-    if (result->Controle().Err)
-        return QString();
-    const json::JsonValue* livre = result->Conteudo().Livre;
-    if (!livre)
-        return QString();
-    const auto arquivo = TArquivoHelper::fromJSON(livre);
-    if (arquivo->Base64.trimmed().isEmpty() || arquivo->Nome.trimmed().isEmpty())
-        return QString();
-    const QString& name = arquivo->Nome;
-    if (!isBareFileName(name))
-        throw Exception(
-            QStringLiteral(
-                "Nome de arquivo recusado: \"%1\". O arquivo recebido só pode ser gravado na pasta "
-                "Arquivos, com um nome sem pastas nem caracteres de controle.")
-                .arg(QString::fromUtf8(escapeControls(name.toUtf8()))));
-    return writeOutput(name, decodeBase64Strict(arquivo->Base64));
+    const auto checkName = [](const QString& name) {
+        if (!isBareFileName(name))
+            throw Exception(
+                QStringLiteral("Nome de arquivo recusado: \"%1\". O arquivo recebido só pode ser "
+                               "gravado na pasta Arquivos, com um nome sem pastas nem caracteres "
+                               "de controle.")
+                    .arg(QString::fromUtf8(escapeControls(name.toUtf8()))));
+    };
+    return offUiThread(responseBody.size(), [&] {
+        return saveFileRecordFromAnswer(responseBody, outputFolder(), checkName);
+    });
 }
 
 void TConexaoAPIConsultaImpressoras(MiddlewareExchange& exchange, QComboBox& list,
@@ -98,7 +72,7 @@ void TConexaoAPIConsultaImpressoras(MiddlewareExchange& exchange, QComboBox& lis
             dados.add("TipoComunicacaoImpressora", TJSONUtil::SetStr(tipoComunicacao));
             return dados;
         });
-    const auto parsed = parseUtf8Answer(answer.body);
+    const auto parsed = parseAnswer(answer.body);
     const json::JsonValue* livre = answerLivre(parsed ? &*parsed : nullptr);
     if (!livre || !livre->isArray())
         return;

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "common/jsonvalue.h"
+#include "widgets/busywait.h"
+
+#include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 class QComboBox;
 class MiddlewareExchange;
@@ -8,6 +14,23 @@ class MiddlewareExchange;
 // Routines many pages share beside the exchange. Answers are read from their bytes with the
 // UTF-8 step.
 
+// Answers at least this large are read on a helper thread.
+inline constexpr qsizetype kAnswerReadInPlaceBytes = 256 * 1024;
+
+// Runs work that grows with an answer (parsing, decoding, writing files) on a helper thread
+// while the window keeps painting, when the answer is large; a small one is read in place.
+// The work must not touch widgets.
+template <typename Work> auto offUiThread(qsizetype answerBytes, Work&& work) {
+    if (answerBytes < kAnswerReadInPlaceBytes)
+        return work();
+    return waitWithoutFreezing(std::forward<Work>(work));
+}
+
+// The answer parsed with the UTF-8 step (parseUtf8Answer), off the UI thread when large.
+std::optional<json::JsonValue> parseAnswer(const QByteArray& body);
+
+// Both forms decode and write on a helper thread when the answer is large, streaming the
+// base64 into a temporary file that replaces the destination only once complete.
 // Form A: saves the base64 of "conteudo"."str" as Arquivos/<method>.<extension> when the
 // answer reports no error and the text is not blank. Returns the path written, or nothing.
 QString ResultDecodeBase64(const QString& method, const QString& extension,

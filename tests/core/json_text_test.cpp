@@ -33,6 +33,13 @@ TEST(JsonText, WireAndSigningTextOfStrings) {
         {"BMP above latin-1", str("€ ©"), R"("\u20AC \u00A9")", "\"€ ©\""},
         {"surrogate pair", str("😀"), R"("\uD83D\uDE00")", "\"😀\""},
         {"empty", str(""), R"("")", R"("")"},
+        {"not UTF-8",
+         str("\xff"
+             "a\xc3"),
+         R"("\uFFFDa\uFFFD")",
+         "\"\xff"
+         "a\xc3\""},
+        {"cut sequence", str("\xe2\x82"), R"("\uFFFD\uFFFD")", "\"\xe2\x82\""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(json::toWireText(c.value), c.wire) << c.name;
@@ -92,6 +99,21 @@ TEST(JsonParse, BytesThatAreNotUtf8ReadAsReplacementCharacter) {
     const auto r = json::parse("{\"a\":\"x\xff\xfey\"}");
     ASSERT_TRUE(r.value);
     EXPECT_EQ(r.value->find("a")->text(), "x\xEF\xBF\xBD\xEF\xBF\xBDy");
+}
+
+// Text that grows far beyond its bytes when escaped (six bytes for one) comes out whole.
+TEST(JsonText, HeavilyEscapedTextIsWrittenWhole) {
+    JsonValue a = JsonValue::array();
+    a.append(JsonValue::string(std::string(200000, '\x01')));
+    a.append(JsonValue::string(std::string(100000, '/') + "\xc3\xa9"));
+    std::string expected = "[\"";
+    for (int i = 0; i < 200000; ++i)
+        expected += "\\u0001";
+    expected += "\",\"";
+    for (int i = 0; i < 100000; ++i)
+        expected += "\\/";
+    expected += "\\u00E9\"]";
+    EXPECT_EQ(json::toWireText(a), expected);
 }
 
 TEST(JsonText, StreamingWriterMatchesTextWriter) {

@@ -49,6 +49,20 @@ TEST(ValidCharacterFilter, KeepsDropsOrReplaces) {
 TEST(ValidCharacterFilter, SettersAndGettersFilterAndTreatLineBreaks) {
     EXPECT_EQ(TJSONUtil::SetStr(u("a\tb")).text(), "ab");
     EXPECT_EQ(TJSONUtil::SetStr(u("l1\r\nl2\rl3"), true).text(), "l1\\nl2\rl3");
+    // Line breaks are replaced before the filter runs, whichever way the text is written.
+    const struct {
+        const char* in;
+        const char* withLineBreaks;
+    } breaks[] = {
+        {"\r\n", "\\n"},          {"a\r\r\nb\r", "a\r\\nb\r"}, {"\n\r\nÇé", "\n\\nÇé"},
+        {"x\r\x01\ny", "x\r\ny"}, // the control character goes after the replacement
+        {"€\r\n", "\\n"},
+    };
+    for (const auto& c : breaks) {
+        EXPECT_EQ(TJSONUtil::SetStr(u(c.in), true).text(), c.withLineBreaks) << c.in;
+        EXPECT_EQ(TJSONUtil::SetStr(u(c.in), false).text(), LimpaString(u(c.in)).toStdString())
+            << c.in;
+    }
     const JsonValue o = parsed(R"({"t":"a\\nb\tc","n":5})");
     EXPECT_EQ(TJSONUtil::GetStr(&o, u("t")), u("a\\nbc"));
     EXPECT_EQ(TJSONUtil::GetStr(&o, u("t"), {}, true), u("a\r\nbc"));

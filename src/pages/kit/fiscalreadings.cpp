@@ -4,6 +4,7 @@
 #include "contracts/tapiresult.h"
 #include "exchange/utf8step.h"
 #include "pages/kit/pagecontext.h"
+#include "widgets/pageroutines.h"
 
 namespace kit::fiscal {
 
@@ -18,7 +19,7 @@ namespace {
 }
 
 json::JsonValue parseOrReport(const HttpAnswer& answer) {
-    auto parsed = parseUtf8Answer(answer.body);
+    auto parsed = parseAnswer(answer.body);
     if (!parsed)
         unexpected(QStringLiteral("o texto não é JSON"));
     if (!parsed->isObject())

@@ -49,7 +49,7 @@ Reading fileRecordNamesInto(const QString& listControl, const QString& arrayName
     return {[=](PageContext& page, const HttpAnswer& answer) {
                 auto& list = page.as<QComboBox>(listControl);
                 list.clear();
-                const auto parsed = parseUtf8Answer(answer.body);
+                const auto parsed = parseAnswer(answer.body);
                 const json::JsonValue* livre = answerLivre(parsed ? &*parsed : nullptr);
                 if (const auto files = TArquivoHelper::ListaFromJSON(livre, arrayName))
                     for (const TArquivo& f : *files)
@@ -61,7 +61,7 @@ Reading fileRecordNamesInto(const QString& listControl, const QString& arrayName
 Reading resultMembersIntoFields(const std::vector<std::pair<QString, QString>>& keysToControls) {
     return {
         [=](PageContext& page, const HttpAnswer& answer) {
-            const auto parsed = parseUtf8Answer(answer.body);
+            const auto parsed = parseAnswer(answer.body);
             const json::JsonValue* result = answerResult(parsed ? &*parsed : nullptr);
             if (!result || !result->isObject())
                 throw Exception(QStringLiteral(
@@ -74,7 +74,7 @@ Reading resultMembersIntoFields(const std::vector<std::pair<QString, QString>>& 
 
 Reading resultIntoField(const QString& control) {
     return {[=](PageContext& page, const HttpAnswer& answer) {
-                const auto parsed = parseUtf8Answer(answer.body);
+                const auto parsed = parseAnswer(answer.body);
                 const json::JsonValue* result = answerResult(parsed ? &*parsed : nullptr);
                 if (!result)
                     throw Exception(QStringLiteral(
@@ -94,28 +94,31 @@ Reading answerInMessageBox() {
 
 Reading bankSlipFiles(std::function<bool(PageContext&)> packed) {
     return [=](PageContext& page, const HttpAnswer& answer) {
-        const auto parsed = parseUtf8Answer(answer.body);
-        const json::JsonValue* livre = answerLivre(parsed ? &*parsed : nullptr);
-        if (!livre || !livre->isArray())
-            return;
-        // Every slip is decoded before the first is written: a bad one leaves no file behind.
-        std::vector<QByteArray> slips;
-        for (std::size_t n = 0; n < livre->size(); ++n) {
-            if (!livre->at(n).isObject())
-                throw Exception(QStringLiteral("Resposta inesperada: o boleto %1 não é um objeto. "
-                                               "Nenhum arquivo foi gravado.")
-                                    .arg(n));
-            slips.push_back(TBoletoHelper::fromJSON(&livre->at(n))->Boleto);
-        }
         const QString extension = packed(page) ? QStringLiteral(".zip") : QStringLiteral(".pdf");
-        QDir().mkpath(outputFolder());
-        for (std::size_t n = 0; n < slips.size(); ++n) {
-            QSaveFile out(QDir(outputFolder()).filePath(QString::number(n) + extension));
-            if (!out.open(QIODevice::WriteOnly) || out.write(slips[n]) != slips[n].size() ||
-                !out.commit())
-                throw EFileError(QStringLiteral("Não foi possível gravar \"%1\": %2")
-                                     .arg(out.fileName(), out.errorString()));
-        }
+        offUiThread(answer.body.size(), [&] {
+            const auto parsed = parseUtf8Answer(answer.body);
+            const json::JsonValue* livre = answerLivre(parsed ? &*parsed : nullptr);
+            if (!livre || !livre->isArray())
+                return true;
+            // Every slip is decoded before the first is written: a bad one leaves no file behind.
+            std::vector<QByteArray> slips;
+            for (std::size_t n = 0; n < livre->size(); ++n) {
+                if (!livre->at(n).isObject())
+                    throw Exception(QStringLiteral("Resposta inesperada: o boleto %1 não é um "
+                                                   "objeto. Nenhum arquivo foi gravado.")
+                                        .arg(n));
+                slips.push_back(TBoletoHelper::fromJSON(&livre->at(n))->Boleto);
+            }
+            QDir().mkpath(outputFolder());
+            for (std::size_t n = 0; n < slips.size(); ++n) {
+                QSaveFile out(QDir(outputFolder()).filePath(QString::number(n) + extension));
+                if (!out.open(QIODevice::WriteOnly) || out.write(slips[n]) != slips[n].size() ||
+                    !out.commit())
+                    throw EFileError(QStringLiteral("Não foi possível gravar \"%1\": %2")
+                                         .arg(out.fileName(), out.errorString()));
+            }
+            return true;
+        });
     };
 }
 
@@ -177,7 +180,7 @@ Reading resultArrayIntoTable(const QString& table,
                              const std::vector<std::pair<QString, QString>>& keysToFields) {
     return {
         [=](PageContext& page, const HttpAnswer& answer) {
-            const auto parsed = parseUtf8Answer(answer.body);
+            const auto parsed = parseAnswer(answer.body);
             const json::JsonValue* result = answerResult(parsed ? &*parsed : nullptr);
             if (!result || !result->isArray())
                 throw Exception(QStringLiteral(
@@ -212,7 +215,7 @@ Reading resultArrayIntoTable(const QString& table,
 
 Reading contentTextWithLineBreaks(const QString& control) {
     return {[=](PageContext& page, const HttpAnswer& answer) {
-                const auto parsed = parseUtf8Answer(answer.body);
+                const auto parsed = parseAnswer(answer.body);
                 if (!parsed || !parsed->isObject())
                     throw Exception(
                         QStringLiteral("Resposta inesperada: o texto não é um objeto JSON."));
@@ -226,7 +229,7 @@ Reading contentTextWithLineBreaks(const QString& control) {
 
 Reading storedXml(const QString& memo) {
     return {[=](PageContext& page, const HttpAnswer& answer) {
-                const auto parsed = parseUtf8Answer(answer.body);
+                const auto parsed = parseAnswer(answer.body);
                 if (!parsed || !parsed->isObject())
                     throw Exception(QStringLiteral("Resposta inesperada: o texto não é um objeto "
                                                    "JSON. O campo não foi alterado."));
@@ -240,7 +243,7 @@ Reading resultRecordIntoFields(std::vector<ResultMember> members) {
     for (const ResultMember& m : members)
         controls.append(m.control);
     return {[members](PageContext& page, const HttpAnswer& answer) {
-                const auto parsed = parseUtf8Answer(answer.body);
+                const auto parsed = parseAnswer(answer.body);
                 if (!parsed || !parsed->isObject())
                     throw Exception(QStringLiteral("Resposta inesperada: o texto não é um objeto "
                                                    "JSON. Nenhum campo foi alterado."));
@@ -276,7 +279,7 @@ Reading resultRecordIntoFields(std::vector<ResultMember> members) {
 Reading fileRecordNamesAppended(const QString& listControl) {
     return {[=](PageContext& page, const HttpAnswer& answer) {
                 auto& list = page.as<QComboBox>(listControl);
-                const auto parsed = parseUtf8Answer(answer.body);
+                const auto parsed = parseAnswer(answer.body);
                 const json::JsonValue* livre = answerLivre(parsed ? &*parsed : nullptr);
                 if (!livre || !livre->isArray())
                     return;
