@@ -10,6 +10,7 @@
 #include <memory>
 
 class QLineEdit;
+class ExchangeStatus;
 class QTabWidget;
 class TdmPrincipal;
 class TextPane;
@@ -47,12 +48,15 @@ private:
     QWidget* createNode(const PageNode& node, QWidget* parent);
     void fillWhenShown();
     void recordExchange(const ExchangeRecord& record);
+    void closeWhenIdle();
 
     TdmPrincipal& m_data;
     QLineEdit* m_endereco = nullptr;
     QLineEdit* m_id = nullptr;
     TextPane* m_request = nullptr;
     TextPane* m_response = nullptr;
+    ExchangeStatus* m_status = nullptr;
+    bool m_closeWhenIdle = false; // the user chose to cancel the request and close
     QTabWidget* m_servicos = nullptr;
     std::unique_ptr<MiddlewareExchange> m_exchange;
     QHash<QString, QWidget*> m_pageContainers; // every leaf tab by object name
