@@ -37,7 +37,8 @@ public:
 
 private:
     bool inControle() const {
-        return m_path.size() == 2 && m_path[0] == "result" && m_path[1] == "controle";
+        // The root's own entry is the empty key.
+        return m_path.size() == 3 && m_path[1] == "result" && m_path[2] == "controle";
     }
     bool keyIs(const char* name) const { return m_key == name; }
     bool value() {
