@@ -1,6 +1,9 @@
 #include "harness.h"
 #include "simhelpers.h"
 
+#include "tables/memtable.h"
+#include "widgets/busywait.h"
+#include "widgets/dbgrid.h"
 #include "widgets/findbar.h"
 #include "widgets/largetextview.h"
 #include "widgets/textpane.h"
@@ -10,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -232,4 +236,46 @@ TEST_F(ExchangeControlTest, SearchCountsMatchesInALargeAnswer) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // next, not the next field
     EXPECT_EQ(bar->currentMatch(), (first + 1) % 50000);
     EXPECT_EQ(response->view()->selectedText(), u"Agulha"_s);
+}
+
+// A batch run cancelled during its first row ends there, the other rows unsent; after a whole
+// run, selecting a row shows its request and answer in the panes.
+TEST_F(ExchangeControlTest, BatchRunIsCancelledMidRowAndRowsShowInThePanes) {
+    HeldService held(sim, "TCTeAPI/InutilizaCTe", sim::resultEnvelope(false, "0", u"ok"_s));
+    MemTable& faixas = dm->table(u"vt_InutilizaCTe"_s);
+    window->selectPage(u"ts_InutilizaCTe"_s);
+    find<QRadioButton>(u"rg_InutilizaCTeTipo_1"_s)->setChecked(true);
+    for (int i = 0; i < 3; ++i) {
+        faixas.append();
+        faixas.setValue(u"NumeroInicial"_s, 10 * i + 1);
+        faixas.setValue(u"NumeroFinal"_s, 10 * i + 5);
+        faixas.post();
+    }
+    setText(u"ed_Id"_s, u"1"_s);
+    recorded->confirmAnswers.push_back(true);
+    QTimer::singleShot(200, [&] { QTest::keyClick(window.get(), Qt::Key_Escape); });
+    click(u"bt_TestarInutilizaCTe"_s);
+    expectMessage(u"Requisição cancelada pelo usuário."_s);
+    EXPECT_EQ(held.arrived(), 1);
+    const char* outcomes[] = {"ERRO", "", ""};
+    for (int i = 0; i < 3; ++i) {
+        faixas.moveTo(i);
+        EXPECT_EQ(faixas.asString(u"Situacao"_s), QString::fromLatin1(outcomes[i])) << i;
+    }
+    faixas.moveTo(0);
+    EXPECT_EQ(faixas.asString(u"Response"_s), u"Requisição cancelada pelo usuário."_s);
+
+    held.release();
+    recorded->confirmAnswers.push_back(true);
+    click(u"bt_TestarInutilizaCTe"_s);
+    EXPECT_EQ(held.arrived(), 4);
+    auto* grid = find<DbGrid>(u"dbg_InutilizaCTe"_s);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setCurrentIndex(grid->model()->index(2, 1)); // the user moves along the rows
+    grid->setCurrentIndex(grid->model()->index(1, 1));
+    EXPECT_EQ(faixas.recNo(), 1) << grid->currentIndex().row();
+    EXPECT_EQ(faixas.asString(u"Situacao"_s), u"OK"_s);
+    EXPECT_EQ(paneText(u"mm_Request"_s), faixas.asString(u"Request"_s));
+    EXPECT_EQ(paneText(u"mm_Response"_s), faixas.asString(u"Response"_s));
+    EXPECT_TRUE(paneText(u"mm_Request"_s).contains(u"\"NumeroInicial\":11"_s));
 }
