@@ -103,7 +103,7 @@ void ExchangeStatus::showRecord(const ExchangeRecord& record) {
         parts << QStringLiteral("cancelada pelo usuário");
         bad = true;
     } else if (record.rejected) {
-        parts << QStringLiteral("Rejeição: %1").arg(firstLine(record.rejection));
+        parts << QStringLiteral("Rejeitada: %1").arg(firstLine(record.rejection));
         bad = true;
     } else if (!record.failure.isEmpty()) {
         if (record.status == 0)

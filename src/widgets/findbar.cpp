@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QToolButton>
 
 #include <algorithm>
@@ -148,7 +149,10 @@ void FindBar::show(qint64 index) {
     const qint64 length = m_field->text().size();
     m_view->setHighlights(m_matches, length, index);
     m_view->select((*m_matches)[std::size_t(index)], length);
-    m_count->setText(QStringLiteral("%L1 de %L2").arg(index + 1).arg(qint64(m_matches->size())));
+    const QLocale brazil(QLocale::Portuguese, QLocale::Brazil);
+    m_count->setText(
+        QStringLiteral("%1 de %2")
+            .arg(brazil.toString(index + 1), brazil.toString(qint64(m_matches->size()))));
 }
 
 void FindBar::next() {

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -86,10 +87,11 @@ qint64 LargeTextView::lineCount() const {
 }
 
 void LargeTextView::layoutRows() {
-    const QFontMetrics fm(font());
-    m_charWidth = std::max(1, fm.horizontalAdvance(u'M'));
-    m_lineHeight = std::max(1, fm.lineSpacing());
-    m_columns = std::max(8, (viewport()->width() - 2 * kMargin) / m_charWidth);
+    const QFontMetricsF fm(font());
+    // Measured over many characters: a glyph's advance may have a fraction that adds up.
+    m_charWidth = std::max(1.0, fm.horizontalAdvance(QString(100, u'M')) / 100);
+    m_lineHeight = std::max(1, int(std::ceil(fm.lineSpacing())));
+    m_columns = std::max(8, int((viewport()->width() - 2 * kMargin) / m_charWidth));
     if (!m_lines)
         return;
     const Lines& lines = *m_lines;
@@ -167,7 +169,7 @@ QPoint LargeTextView::pointOf(qint64 offset) const {
     if (row < 0 || row >= rowsInSight())
         return {-1, -1};
     const qint64 column = offset - rowSpan(rowOf(offset)).first;
-    return {kMargin + int(column) * m_charWidth, int(row) * m_lineHeight};
+    return {kMargin + int(std::ceil(qreal(column) * m_charWidth)), int(row) * m_lineHeight};
 }
 
 qint64 LargeTextView::offsetAt(const QPoint& point) const {
@@ -177,7 +179,8 @@ qint64 LargeTextView::offsetAt(const QPoint& point) const {
     if (row >= m_rowOfLine.back())
         return m_text.size();
     const auto [start, end] = rowSpan(row);
-    const qint64 column = std::max(0, point.x() - kMargin + m_charWidth / 2) / m_charWidth;
+    const qint64 column =
+        qint64(std::max(0.0, (point.x() - kMargin + m_charWidth / 2) / m_charWidth));
     return std::min(start + column, end);
 }
 
@@ -254,8 +257,8 @@ void LargeTextView::paintEvent(QPaintEvent*) {
         const qint64 b = to;
         if (b <= a)
             return;
-        p.fillRect(QRect(kMargin + int(a - rowStart) * m_charWidth, y, int(b - a) * m_charWidth,
-                         m_lineHeight),
+        p.fillRect(QRectF(kMargin + qreal(a - rowStart) * m_charWidth, y,
+                          qreal(b - a) * m_charWidth, m_lineHeight),
                    color);
     };
     for (int i = 0; i <= rowsInSight() && first + i < total; ++i) {
@@ -289,11 +292,12 @@ void LargeTextView::paintEvent(QPaintEvent*) {
                 const qint64 b = std::min(it->start + it->length, end);
                 if (b <= a)
                     continue;
-                const int x = kMargin + int(a - start) * m_charWidth;
-                p.fillRect(QRect(x, y, int(b - a) * m_charWidth, m_lineHeight), pal.base());
+                const qreal x = kMargin + qreal(a - start) * m_charWidth;
+                const qreal w = qreal(b - a) * m_charWidth;
+                p.fillRect(QRectF(x, y, w, m_lineHeight), pal.base());
                 p.setPen(linkColor);
-                p.drawText(x, y + ascent, row.mid(a - start, b - a));
-                p.drawLine(x, y + ascent + 2, x + int(b - a) * m_charWidth, y + ascent + 2);
+                p.drawText(QPointF(x, y + ascent), row.mid(a - start, b - a));
+                p.drawLine(QPointF(x, y + ascent + 2), QPointF(x + w, y + ascent + 2));
             }
         }
     }

@@ -76,7 +76,7 @@ private:
     std::vector<qint64> m_rowOfLine; // first wrapped row of every line, and the total at the end
     quint64 m_generation = 0;
     int m_columns = 80;
-    int m_charWidth = 8;
+    qreal m_charWidth = 8; // the advance of one character, fractions included
     int m_lineHeight = 14;
     qint64 m_anchor = 0;
     qint64 m_caret = 0;

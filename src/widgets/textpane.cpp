@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QShortcut>
@@ -95,6 +96,7 @@ TextPane::TextPane(const QString& objectName, QWidget* parent)
     connect(save, &QToolButton::clicked, this, &TextPane::saveAll);
     m_info->setObjectName(objectName + QStringLiteral("_info"));
     m_info->setEnabled(false);
+    m_info->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto* find = new QAction(QStringLiteral("Localizar…"), this);
     find->setShortcut(QKeySequence::Find);
@@ -198,12 +200,21 @@ void TextPane::showFormatted() {
 }
 
 void TextPane::updateInfo() {
-    if (m_formatting) {
-        m_info->setText(QStringLiteral("Formatando…"));
-        return;
-    }
-    m_info->setText(m_text.isEmpty() ? QString()
-                                     : QStringLiteral("%L1 caracteres").arg(m_text.size()));
+    const QString info =
+        m_formatting ? QStringLiteral("Formatando…")
+        : m_text.isEmpty()
+            ? QString()
+            : QStringLiteral("%1 caracteres")
+                  .arg(QLocale(QLocale::Portuguese, QLocale::Brazil).toString(m_text.size()));
+    m_info->setToolTip(info);
+    // Shown whole or not at all: a narrow pane has no room for half of it.
+    m_info->setText(m_info->fontMetrics().horizontalAdvance(info) <= m_info->width() ? info
+                                                                                     : QString());
+}
+
+void TextPane::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    updateInfo();
 }
 
 void TextPane::saveFold(int index) {

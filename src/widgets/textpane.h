@@ -46,6 +46,9 @@ public:
 Q_SIGNALS:
     void formatted(); // the formatted view is shown
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void showCurrent();
     void showFormatted();

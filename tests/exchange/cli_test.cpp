@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -171,15 +172,15 @@ TEST(Cli, AnswerLargerThanTheLimitIsRefused) {
 TEST(Cli, CallGivesUpAfterTheTimeOut) {
     sim::MiddlewareSim sim;
     sim.start();
-    std::atomic<bool> answered = false;
-    sim.setHandler("TConexaoAPI/Sobre", [&](const sim::Request&, const json::JsonValue*) {
-        for (int i = 0; i < 100 && !answered; ++i)
+    const auto answered = std::make_shared<std::atomic<bool>>(false);
+    sim.setHandler("TConexaoAPI/Sobre", [answered](const sim::Request&, const json::JsonValue*) {
+        for (int i = 0; i < 100 && !*answered; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         return sim::Answer{200, "{}"};
     });
     const CliRun r =
         run({"call", "--url", sim.baseUrl(), "--id", "1", "--timeout", "1", "TConexaoAPI/Sobre"});
-    answered = true;
+    *answered = true;
     EXPECT_EQ(r.code, 2);
     EXPECT_TRUE(r.err.contains("Connection timed out.")) << r.err.constData();
     EXPECT_EQ(run({"call", "--timeout", "0", "TConexaoAPI/Sobre"}).code, 2);

@@ -25,39 +25,46 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A service that accepts the request and keeps its answer until released (or 20 s pass).
+// A service that accepts the request and keeps its answer until released (or 20 s pass). Its
+// state lives as long as the stand-in's handler, which may still be waking when the test ends.
 class HeldService {
 public:
-    HeldService(sim::MiddlewareSim& sim, const std::string& path, sim::Answer answer) {
-        sim.setHandler(path, [this, answer](const sim::Request&, const json::JsonValue*) {
-            std::unique_lock lock(m_mutex);
-            ++m_arrived;
-            m_released.wait_for(lock, std::chrono::seconds(20), [this] { return !m_holding; });
-            return answer;
-        });
+    HeldService(sim::MiddlewareSim& sim, const std::string& path, sim::Answer answer)
+        : m_state(std::make_shared<State>()) {
+        sim.setHandler(path,
+                       [state = m_state, answer](const sim::Request&, const json::JsonValue*) {
+                           std::unique_lock lock(state->mutex);
+                           ++state->arrived;
+                           state->released.wait_for(lock, std::chrono::seconds(20),
+                                                    [&] { return !state->holding; });
+                           return answer;
+                       });
     }
     ~HeldService() { release(); }
     void hold() {
-        const std::lock_guard lock(m_mutex);
-        m_holding = true;
+        const std::lock_guard lock(m_state->mutex);
+        m_state->holding = true;
     }
     void release() {
         {
-            const std::lock_guard lock(m_mutex);
-            m_holding = false;
+            const std::lock_guard lock(m_state->mutex);
+            m_state->holding = false;
         }
-        m_released.notify_all();
+        m_state->released.notify_all();
     }
     int arrived() {
-        const std::lock_guard lock(m_mutex);
-        return m_arrived;
+        const std::lock_guard lock(m_state->mutex);
+        return m_state->arrived;
     }
 
 private:
-    std::mutex m_mutex;
-    std::condition_variable m_released;
-    bool m_holding = true;
-    int m_arrived = 0;
+    struct State {
+        std::mutex mutex;
+        std::condition_variable released;
+        bool holding = true;
+        int arrived = 0;
+    };
+    std::shared_ptr<State> m_state;
 };
 
 QByteArray readAll(const QString& path) {
@@ -152,7 +159,7 @@ TEST_F(ExchangeControlTest, StatusShowsTheOutcomeAndAnErrorStatusItsBody) {
 
     sim.enqueue("TConexaoAPI/Sobre", sim::resultEnvelope(true, "7", u"CNPJ não cadastrado"_s));
     click(u"bt_TestarSobre"_s);
-    EXPECT_TRUE(status().contains(u"Rejeição: CNPJ não cadastrado"_s)) << status().toStdString();
+    EXPECT_TRUE(status().contains(u"Rejeitada: CNPJ não cadastrado"_s)) << status().toStdString();
     EXPECT_TRUE(status().contains(u"200"_s)) << status().toStdString();
     seen();
 }
