@@ -135,9 +135,11 @@ void TextPane::setText(const QString& text) {
 }
 
 void TextPane::append(const QString& text) {
-    if (!m_text.isEmpty())
-        m_text += u'\n';
-    setText(m_text + text);
+    if (m_text.isEmpty()) {
+        setText(text); // shares the text: no copy of a large answer on the UI thread
+        return;
+    }
+    setText(m_text + u'\n' + text);
 }
 
 void TextPane::setMode(Mode mode) {
