@@ -1,6 +1,7 @@
 #include "harness.h"
 #include "simhelpers.h"
 
+#include "common/jsonpretty.h"
 #include "tables/memtable.h"
 #include "widgets/busywait.h"
 #include "widgets/dbgrid.h"
@@ -285,4 +286,31 @@ TEST_F(ExchangeControlTest, BatchRunIsCancelledMidRowAndRowsShowInThePanes) {
     EXPECT_EQ(paneText(u"mm_Request"_s), faixas.asString(u"Request"_s));
     EXPECT_EQ(paneText(u"mm_Response"_s), faixas.asString(u"Response"_s));
     EXPECT_TRUE(paneText(u"mm_Request"_s).contains(u"\"NumeroInicial\":11"_s));
+}
+
+// Numbers keep their text whatever their size; strings show their characters and escape only
+// what would break the view; a number-like text inside a string is left alone.
+TEST(JsonPretty, KeepsNumbersAndShowsCharacters) {
+    const std::string digits400(400, '9');
+    struct Case {
+        std::string json;
+        QString shown;
+    };
+    const std::vector<Case> cases = {
+        {R"([1E+400,-1.5e-400,)" + digits400 + "]",
+         u"[\n  1E+400,\n  -1.5e-400,\n  "_s + QString::fromStdString(digits400) + u"\n]"_s},
+        {R"({"s":"1e999 \"q\" \\ \n\t\u0001 \uD83D\uDE00 \/"})", uR"({
+  "s": "1e999 \"q\" \\ \n\t\u0001 😀 /"
+})"_s},
+        {R"({"a":[],"b":{},"c":[{}]})",
+         u"{\n  \"a\": [],\n  \"b\": {},\n  \"c\": [\n    {}\n  ]\n}"_s},
+        {"  0.5e600 ", u"0.5e600"_s},
+    };
+    for (const Case& c : cases) {
+        const auto f = jsonpretty::format(QString::fromStdString(c.json));
+        EXPECT_TRUE(f.isJson) << c.json << ": " << f.error.toStdString();
+        EXPECT_EQ(f.text, c.shown) << c.json;
+    }
+    for (const char* bad : {"{\"a\":1,}", "[1e400", "abc", ""})
+        EXPECT_FALSE(jsonpretty::format(QString::fromLatin1(bad)).isJson) << bad;
 }
