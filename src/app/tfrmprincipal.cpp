@@ -10,6 +10,7 @@
 #include "widgets/dialogs.h"
 #include "widgets/enterkey.h"
 #include "widgets/exchangestatus.h"
+#include "widgets/findbar.h"
 #include "widgets/textpane.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
@@ -111,6 +113,12 @@ TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(pare
                 ensureBuilt(inner->currentWidget()->objectName());
     });
 
+    // Ctrl+F searches the pane that has the focus, else the answer.
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+        QWidget* focused = QApplication::focusWidget();
+        TextPane* pane = focused && m_request->isAncestorOf(focused) ? m_request : m_response;
+        pane->findBar()->open();
+    });
     qApp->installEventFilter(new EnterKeyNavigator(this));
     resize(kClientWidth, kClientHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())

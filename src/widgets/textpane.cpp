@@ -98,11 +98,9 @@ TextPane::TextPane(const QString& objectName, QWidget* parent)
     m_info->setEnabled(false);
     m_info->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
-    auto* find = new QAction(QStringLiteral("Localizar…"), this);
-    find->setShortcut(QKeySequence::Find);
-    find->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    // Ctrl+F belongs to the window, which opens the find bar of the pane in use.
+    auto* find = new QAction(QStringLiteral("Localizar…\tCtrl+F"), this);
     connect(find, &QAction::triggered, m_find, &FindBar::open);
-    addAction(find);
     m_view->addAction(find);
 
     auto* bar = new QHBoxLayout;
