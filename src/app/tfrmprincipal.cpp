@@ -11,6 +11,8 @@
 #include "widgets/busywait.h"
 #include "widgets/dialogs.h"
 #include "widgets/enterkey.h"
+#include "widgets/exchangestatus.h"
+#include "widgets/findbar.h"
 #include "widgets/textpane.h"
 
 #include <QApplication>
@@ -21,8 +23,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -69,8 +73,10 @@ TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(pare
         m_servicos->addTab(createNode(group, m_servicos), group.caption);
     splitter->addWidget(m_servicos);
     splitter->addWidget(createBottomStrip());
-    splitter->setStretchFactor(0, 1);
-    splitter->setSizes({kClientHeight - 51 - 119, 119});
+    // Both parts share what the window gains; the splitter's place is the user's.
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    splitter->setSizes({kClientHeight - 51 - 150, 150});
     layout->addWidget(splitter, 1);
     // Warnings about the program's own set-up (the key file's permissions), shown until the
     // program ends.
@@ -84,6 +90,12 @@ TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(pare
     m_exchange = std::make_unique<MiddlewareExchange>(MiddlewareExchange::Bindings{
         m_endereco, m_id, m_request, m_response, [this] { return sessionFields(); },
         [this](const ExchangeRecord& record) { recordExchange(record); }});
+    connect(m_status, &ExchangeStatus::timeoutChanged, this,
+            [this](int seconds) { m_exchange->setTimeoutSeconds(seconds); });
+    connect(&waitSignals(), &WaitSignals::ended, this, [this] {
+        if (m_closeWhenIdle && !isWaitingForWork())
+            QTimer::singleShot(0, this, &TfrmPrincipal::closeWhenIdle);
+    });
 
     auto showCurrent = [this](QTabWidget* tabs) {
         if (QWidget* page = tabs->currentWidget())
@@ -104,6 +116,12 @@ TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(pare
     });
 
     createWorkbenchActions();
+    // Ctrl+F searches the pane that has the focus, else the answer.
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+        QWidget* focused = QApplication::focusWidget();
+        TextPane* pane = focused && m_request->isAncestorOf(focused) ? m_request : m_response;
+        pane->findBar()->open();
+    });
     qApp->installEventFilter(new EnterKeyNavigator(this));
     resize(kClientWidth, kClientHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -144,7 +162,13 @@ QWidget* TfrmPrincipal::createTopStrip() {
 QWidget* TfrmPrincipal::createBottomStrip() {
     auto* strip = new QWidget(this);
     strip->setObjectName(QStringLiteral("pn_Inferior"));
-    auto* layout = new QHBoxLayout(strip);
+    auto* outer = new QVBoxLayout(strip);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    m_status = new ExchangeStatus(strip);
+    outer->addWidget(m_status);
+    auto* layout = new QHBoxLayout;
+    outer->addLayout(layout, 1);
     layout->setContentsMargins(4, 0, 4, 4);
     auto* requestBox = new QGroupBox(QStringLiteral("Request"), strip);
     requestBox->setObjectName(QStringLiteral("gb_Request"));
@@ -217,6 +241,9 @@ void TfrmPrincipal::runGuarded(const std::function<void()>& action) {
     try {
         action();
     } catch (const kit::ActionDeclined&) {
+    } catch (const ERequestCancelled& e) {
+        if (!m_closeWhenIdle) // the user asked to close: no message stands in the way
+            dialogs().message(e.message(), Dialogs::Kind::Warning);
     } catch (const kit::CheckFailed& e) {
         dialogs().message(e.message(), Dialogs::Kind::Warning);
     } catch (const Exception& e) {
@@ -262,14 +289,28 @@ void TfrmPrincipal::fillWhenShown() {
 }
 
 void TfrmPrincipal::closeEvent(QCloseEvent* event) {
-    // A request in progress blocks the window, as it would without the helper thread.
-    if (isWaitingForWork())
-        event->ignore();
-    else
+    // A request in progress is cancelled first; the window closes once its action has ended.
+    if (!isWaitingForWork()) {
         QWidget::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    if (!m_closeWhenIdle &&
+        dialogs().confirm(QStringLiteral("Há uma requisição em andamento. Deseja cancelá-la e "
+                                         "fechar o testador?"))) {
+        m_closeWhenIdle = true;
+        requestCancel();
+    }
+}
+
+void TfrmPrincipal::closeWhenIdle() {
+    if (isWaitingForWork())
+        return; // the next wait's end tries again
+    close();
 }
 
 void TfrmPrincipal::recordExchange(const ExchangeRecord& record) {
     // Everything that shows or keeps finished exchanges is told here.
     m_history->add(record, currentPageName(*this));
+    m_status->showRecord(record);
 }

@@ -10,6 +10,7 @@
 #include <memory>
 
 class QLineEdit;
+class ExchangeStatus;
 class QTabWidget;
 class ExchangeHistory;
 class PageFinder;
@@ -53,12 +54,15 @@ private:
     void fillWhenShown();
     void recordExchange(const ExchangeRecord& record);
     void createWorkbenchActions(); // workbenchactions.cpp
+    void closeWhenIdle();
 
     TdmPrincipal& m_data;
     QLineEdit* m_endereco = nullptr;
     QLineEdit* m_id = nullptr;
     TextPane* m_request = nullptr;
     TextPane* m_response = nullptr;
+    ExchangeStatus* m_status = nullptr;
+    bool m_closeWhenIdle = false; // the user chose to cancel the request and close
     QTabWidget* m_servicos = nullptr;
     std::unique_ptr<MiddlewareExchange> m_exchange;
     QHash<QString, QWidget*> m_pageContainers; // every leaf tab by object name

@@ -1,6 +1,7 @@
 #include "exchange/httpclient.h"
 
 #include <QElapsedTimer>
+#include <QStringDecoder>
 
 #include <curl/curl.h>
 
@@ -79,7 +80,85 @@ size_t onHeader(char* data, size_t size, size_t count, void* user) {
     }
 }
 
+// Called by libcurl many times a second while a transfer runs (about once a second while
+// nothing moves); a non-zero return ends the transfer.
+int onProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    const auto* flag = static_cast<const std::atomic<bool>*>(user);
+    return flag && flag->load() ? 1 : 0;
+}
+
+// Runs the transfer in slices of at most 50 ms, so that a raised cancel flag ends it at once
+// even while nothing moves (libcurl calls the progress callback only about once a second then).
+CURLcode transfer(CURL* easy, const std::atomic<bool>* cancel) {
+    if (!cancel)
+        return curl_easy_perform(easy);
+    struct Multi {
+        CURLM* multi = curl_multi_init();
+        CURL* easy;
+        explicit Multi(CURL* e) : easy(e) { curl_multi_add_handle(multi, easy); }
+        ~Multi() {
+            curl_multi_remove_handle(multi, easy);
+            curl_multi_cleanup(multi);
+        }
+    } m(easy);
+    int running = 1;
+    while (running > 0) {
+        if (curl_multi_perform(m.multi, &running) != CURLM_OK)
+            return CURLE_FAILED_INIT;
+        if (cancel->load())
+            return CURLE_ABORTED_BY_CALLBACK;
+        if (running > 0 && curl_multi_poll(m.multi, nullptr, 0, 50, nullptr) != CURLM_OK)
+            return CURLE_FAILED_INIT;
+    }
+    int left = 0;
+    while (const CURLMsg* msg = curl_multi_info_read(m.multi, &left))
+        if (msg->msg == CURLMSG_DONE)
+            return msg->data.result;
+    return CURLE_FAILED_INIT;
+}
+
+// windows-1252 differs from ISO-8859-1 only in 0x80 to 0x9F.
+QString decodeWindows1252(const QByteArray& body) {
+    static constexpr char16_t high[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QString text = QString::fromLatin1(body);
+    for (QChar& c : text)
+        if (c.unicode() >= 0x80 && c.unicode() <= 0x9F)
+            c = QChar(high[c.unicode() - 0x80]);
+    return text;
+}
+
+QByteArray namedCharset(const QByteArray& contentType) {
+    const QByteArray type = contentType.toLower();
+    const qsizetype at = type.indexOf("charset=");
+    if (at < 0)
+        return {};
+    QByteArray charset = type.mid(at + 8);
+    if (const qsizetype end = charset.indexOf(';'); end >= 0)
+        charset.truncate(end);
+    charset.replace('"', "");
+    return charset.trimmed();
+}
+
 } // namespace
+
+ERequestCancelled::ERequestCancelled()
+    : Exception(QStringLiteral("Requisição cancelada pelo usuário.")) {}
+
+QString decodeAnswerText(const QByteArray& body, const QByteArray& contentType) {
+    const QByteArray charset = namedCharset(contentType);
+    if (charset == "windows-1252" || charset == "cp1252")
+        return decodeWindows1252(body);
+    if (!charset.isEmpty()) {
+        if (const auto encoding = QStringConverter::encodingForName(charset.constData()))
+            return QStringDecoder(*encoding).decode(body);
+    }
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(body);
+    return utf8.hasError() ? QString::fromLatin1(body) : text;
+}
 
 EAnswerTooLarge::EAnswerTooLarge(qint64 limit)
     : Exception(QStringLiteral("Resposta grande demais: o servidor enviou mais do que o limite "
@@ -100,6 +179,8 @@ struct MiddlewareHttpClient::Impl {
     QByteArray user;
     QByteArray password;
     qint64 maxAnswerBytes = kDefaultMaxAnswerBytes;
+    const std::atomic<bool>* cancel = nullptr;
+    int timeoutSeconds = 0;
     ~Impl() {
         curl_slist_free_all(headers);
         if (curl)
@@ -129,6 +210,14 @@ void MiddlewareHttpClient::setMaxAnswerBytes(qint64 bytes) {
     m_impl->maxAnswerBytes = bytes;
 }
 
+void MiddlewareHttpClient::setCancelFlag(const std::atomic<bool>* flag) {
+    m_impl->cancel = flag;
+}
+
+void MiddlewareHttpClient::setTimeoutSeconds(int seconds) {
+    m_impl->timeoutSeconds = seconds > 0 ? seconds : 0;
+}
+
 HttpAnswer MiddlewareHttpClient::perform(const QString& url, const QByteArray* body) {
     const QString trimmedUrl = url.trimmed();
     const QString lower = trimmedUrl.toLower();
@@ -151,7 +240,10 @@ HttpAnswer MiddlewareHttpClient::perform(const QString& url, const QByteArray* b
     curl_easy_setopt(c, CURLOPT_HEADERDATA, &collected);
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorBuffer);
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(c, CURLOPT_TIMEOUT, 0L);
+    curl_easy_setopt(c, CURLOPT_TIMEOUT, long(m_impl->timeoutSeconds));
+    curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, &onProgress);
+    curl_easy_setopt(c, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool>*>(m_impl->cancel));
     curl_easy_setopt(c, CURLOPT_PROXY, ""); // the middleware is always reached directly
     // Refused before the body arrives when the server announces its length; otherwise the
     // body callback stops at the limit.
@@ -170,9 +262,11 @@ HttpAnswer MiddlewareHttpClient::perform(const QString& url, const QByteArray* b
     }
     QElapsedTimer timer;
     timer.start();
-    const CURLcode rc = curl_easy_perform(c);
+    const CURLcode rc = transfer(c, m_impl->cancel);
     HttpAnswer answer;
     answer.elapsedMs = double(timer.nsecsElapsed()) / 1e6;
+    if (m_impl->cancel && m_impl->cancel->load())
+        throw ERequestCancelled(); // an answer that arrived meanwhile is discarded
     if (rc == CURLE_FILESIZE_EXCEEDED || (rc == CURLE_WRITE_ERROR && collected.tooLarge))
         throw EAnswerTooLarge(m_impl->maxAnswerBytes);
     if (rc != CURLE_OK) {

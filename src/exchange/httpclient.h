@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -55,8 +56,16 @@ public:
     QString className() const override { return QStringLiteral("EAnswerTooLarge"); }
 };
 
+// The user cancelled the request: whatever the server sent (or sends later) is discarded.
+class ERequestCancelled : public Exception {
+public:
+    ERequestCancelled();
+    QString className() const override { return QStringLiteral("ERequestCancelled"); }
+};
+
 // One HTTP client of the middleware, made for one action and released at its end. Requests
-// block until the server answers or the connection fails; there are no time-outs.
+// block until the server answers, the connection fails, the cancel flag is raised or the
+// optional time-out passes; there is no time-out unless one is set.
 class MiddlewareHttpClient {
 public:
     static constexpr const char* kContentType = "application/json;charset=UTF-8";
@@ -72,6 +81,11 @@ public:
     // A larger answer body ends the request with EAnswerTooLarge, whether the server announces
     // its length or not.
     void setMaxAnswerBytes(qint64 bytes);
+    // While the flag is raised the transfer ends at once with ERequestCancelled (the flag must
+    // outlive the client's requests). nullptr: the request cannot be cancelled.
+    void setCancelFlag(const std::atomic<bool>* flag);
+    // The longest a request may take as a whole, in seconds; 0: no limit (the default).
+    void setTimeoutSeconds(int seconds);
 
     // POST of the body; raises EHttpStatusError for any status other than 2xx.
     HttpAnswer post(const QString& url, const QByteArray& body);
@@ -87,6 +101,11 @@ private:
     struct Impl;
     std::unique_ptr<Impl> m_impl;
 };
+
+// The text of an answer body, decoded by the character set the answer names (UTF-8, UTF-16,
+// ISO-8859-1 or windows-1252); without one, or with one not known, as UTF-8 when the body is
+// valid UTF-8 and one character per byte otherwise, so nothing is ever lost or refused.
+QString decodeAnswerText(const QByteArray& body, const QByteArray& contentType);
 
 // The URL of a service path: the base, trimmed, followed directly by the path.
 QString serviceUrl(const QString& base, const QString& path);

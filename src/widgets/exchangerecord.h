@@ -19,5 +19,8 @@ struct ExchangeRecord {
     QByteArray contentType;
     QByteArray answer; // the body received, byte for byte
     double elapsedMs = 0;
-    QString failure; // the message of a failed exchange (connection, cancel, limit)
+    QString failure;        // the message of a failed exchange (connection, cancel, limit)
+    bool cancelled = false; // the user cancelled it; whatever came back was discarded
+    bool rejected = false;  // the answer's control part says "err":true
+    QString rejection;      // and its "msg"
 };

@@ -1,5 +1,6 @@
 #include "widgets/middlewareexchange.h"
 
+#include "exchange/answerverdict.h"
 #include "exchange/credentials.h"
 #include "exchange/envelope.h"
 #include "exchange/utf8step.h"
@@ -36,6 +37,8 @@ std::unique_ptr<MiddlewareHttpClient> MiddlewareExchange::getWS(bool authenticat
         credentials = credentialsForCompanyText(m_bindings.sessionFields().codigoEmpresa);
     auto client = std::make_unique<MiddlewareHttpClient>(credentials);
     client->setMaxAnswerBytes(m_maxAnswerBytes);
+    client->setCancelFlag(cancelFlag());
+    client->setTimeoutSeconds(m_timeoutSeconds);
     return client;
 }
 
@@ -89,11 +92,24 @@ HttpAnswer MiddlewareExchange::send(MiddlewareHttpClient& client, const QString&
     }
     const QString url = getURL(path);
     const QByteArray body = QByteArray::fromStdString(wireText);
-    HttpAnswer answer = perform(u"POST"_s, path, body, options.authenticate,
-                                [&] { return client.post(url, body); });
-    if (options.showInPanes)
-        m_bindings.response->append(answerDisplayText(answer.body, answer.contentType));
-    return answer;
+    QString shown; // decoded on the helper thread
+    try {
+        HttpAnswer answer = perform(u"POST"_s, path, body, options.authenticate, [&] {
+            HttpAnswer a = client.post(url, body);
+            if (options.showInPanes)
+                shown = decodeAnswerText(a.body, a.contentType);
+            return a;
+        });
+        if (options.showInPanes)
+            m_bindings.response->append(shown);
+        return answer;
+    } catch (const EHttpStatusError& e) {
+        // The server's own account of the error is worth reading; the message keeps its
+        // status line.
+        if (options.showInPanes)
+            m_bindings.response->append(decodeAnswerText(e.answer().body, e.answer().contentType));
+        throw;
+    }
 }
 
 void MiddlewareExchange::setPanes(const QString& request, const QString& response) {
@@ -117,19 +133,37 @@ HttpAnswer MiddlewareExchange::perform(const QString& method, const QString& pat
     if (authenticated)
         record.companyCode = m_bindings.sessionFields().codigoEmpresa;
     record.request = body;
+    std::optional<AnswerVerdict> verdict;
     const auto tell = [&](const HttpAnswer& answer) {
         record.status = answer.status;
         record.statusLine = answer.statusLine;
         record.contentType = answer.contentType;
         record.answer = answer.body;
-        record.elapsedMs = answer.elapsedMs;
+        record.elapsedMs = answer.elapsedMs > 0
+                               ? answer.elapsedMs
+                               : double(record.started.msecsTo(QDateTime::currentDateTime()));
+        if (!verdict)
+            verdict = readAnswerVerdict(answer.body);
+        record.rejected = verdict->rejected;
+        record.rejection = verdict->message;
         if (m_bindings.recorded)
             m_bindings.recorded(record);
     };
     try {
-        HttpAnswer answer = waitWithoutFreezing(request);
+        HttpAnswer answer =
+            waitWithoutFreezing(u"Aguardando resposta de %1…"_s.arg(record.url), [&] {
+                HttpAnswer a = request();
+                verdict = readAnswerVerdict(a.body); // on the helper thread: answers may be large
+                return a;
+            });
         tell(answer);
         return answer;
+    } catch (const ERequestCancelled& e) {
+        record.failure = e.message();
+        record.cancelled = true;
+        verdict.reset();
+        tell(HttpAnswer{});
+        throw;
     } catch (const EHttpStatusError& e) {
         record.failure = e.message();
         tell(e.answer());

@@ -66,6 +66,8 @@ public:
     // The largest answer body taken (MiddlewareHttpClient::kDefaultMaxAnswerBytes at start).
     void setMaxAnswerBytes(qint64 bytes) { m_maxAnswerBytes = bytes; }
     qint64 maxAnswerBytes() const { return m_maxAnswerBytes; }
+    // The longest a request may take, in seconds; 0: no limit (the default).
+    void setTimeoutSeconds(int seconds) { m_timeoutSeconds = seconds; }
 
     // The request and response panes, for actions that show something of their own there.
     void setPanes(const QString& request, const QString& response);
@@ -80,4 +82,5 @@ private:
 
     Bindings m_bindings;
     qint64 m_maxAnswerBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes;
+    int m_timeoutSeconds = 0;
 };

@@ -1,60 +1,234 @@
 #include "widgets/textpane.h"
 
+#include "common/bytesize.h"
+#include "widgets/busywait.h"
 #include "widgets/dialogs.h"
+#include "widgets/findbar.h"
+#include "widgets/largetextview.h"
+#include "widgets/offthread.h"
 
-#include <QFile>
+#include <QAction>
+#include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QLocale>
 #include <QPushButton>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QToolButton>
 #include <QVBoxLayout>
 
+#include <functional>
+#include <tuple>
+
+namespace {
+
+const std::vector<jsonpretty::Fold> kNoFolds;
+
+// Writes the bytes under a temporary name and puts the file in place only once all of them
+// are written, so that a failed or cancelled save leaves no partial file.
+void writeWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw Exception(
+            QStringLiteral("Não foi possível gravar %1: %2").arg(path, file.errorString()));
+    if (cancelRequested()) {
+        file.cancelWriting();
+        return;
+    }
+    if (!file.commit())
+        throw Exception(
+            QStringLiteral("Não foi possível gravar %1: %2").arg(path, file.errorString()));
+}
+
+void saveInBackground(const QString& path, const std::function<QByteArray()>& bytes) {
+    try {
+        waitWithoutFreezing(QStringLiteral("Gravando %1…").arg(path), [&] {
+            writeWhole(path, bytes());
+            return true;
+        });
+    } catch (const ERequestCancelled&) {
+        // The user stopped the save: no file was put in place.
+    } catch (const Exception& e) {
+        dialogs().message(e.message(), Dialogs::Kind::Error);
+    }
+}
+
+} // namespace
+
 TextPane::TextPane(const QString& objectName, QWidget* parent)
-    : QWidget(parent), m_view(new QPlainTextEdit(this)), m_bar(new QWidget(this)),
-      m_info(new QLabel(m_bar)) {
+    : QWidget(parent), m_view(new LargeTextView(this)), m_info(new QLabel(this)),
+      m_exact(new QToolButton(this)), m_pretty(new QToolButton(this)) {
     setObjectName(objectName);
     m_view->setObjectName(objectName + QStringLiteral("_texto"));
-    m_view->setReadOnly(true);
-    m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    auto* save = new QPushButton(QStringLiteral("Salvar tudo..."), m_bar);
+    m_find = new FindBar(m_view, objectName, this);
+
+    auto* modes = new QButtonGroup(this);
+    for (auto [button, name, caption, tip] :
+         {std::tuple{m_exact, QStringLiteral("_exato"), QStringLiteral("Exato"),
+                     QStringLiteral("O texto como foi enviado ou recebido, byte a byte")},
+          std::tuple{m_pretty, QStringLiteral("_formatado"), QStringLiteral("Formatado"),
+                     QStringLiteral("O JSON indentado, com os caracteres no lugar dos escapes")}}) {
+        button->setObjectName(objectName + name);
+        button->setText(caption);
+        button->setToolTip(tip);
+        button->setCheckable(true);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        modes->addButton(button);
+    }
+    m_exact->setChecked(true);
+    connect(m_exact, &QToolButton::clicked, this, [this] { setMode(Mode::Exact); });
+    connect(m_pretty, &QToolButton::clicked, this, [this] { setMode(Mode::Formatted); });
+
+    auto* findButton = new QToolButton(this);
+    findButton->setObjectName(objectName + QStringLiteral("_buscar"));
+    findButton->setText(QStringLiteral("Localizar"));
+    findButton->setToolTip(QStringLiteral("Localizar no texto (Ctrl+F)"));
+    findButton->setAutoRaise(true);
+    findButton->setFocusPolicy(Qt::NoFocus);
+    connect(findButton, &QToolButton::clicked, m_find, &FindBar::open);
+    auto* save = new QToolButton(this);
+    save->setText(QStringLiteral("Salvar tudo..."));
     save->setObjectName(objectName + QStringLiteral("_salvar"));
+    save->setAutoRaise(true);
     save->setFocusPolicy(Qt::NoFocus);
-    connect(save, &QPushButton::clicked, this, &TextPane::saveAll);
-    auto* barLayout = new QHBoxLayout(m_bar);
-    barLayout->setContentsMargins(0, 0, 0, 0);
-    barLayout->addWidget(m_info, 1);
-    barLayout->addWidget(save);
+    connect(save, &QToolButton::clicked, this, &TextPane::saveAll);
+    m_info->setObjectName(objectName + QStringLiteral("_info"));
+    m_info->setEnabled(false);
+    m_info->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+
+    // Ctrl+F belongs to the window, which opens the find bar of the pane in use.
+    auto* find = new QAction(QStringLiteral("Localizar…\tCtrl+F"), this);
+    connect(find, &QAction::triggered, m_find, &FindBar::open);
+    m_view->addAction(find);
+
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(0, 0, 0, 0);
+    bar->setSpacing(2);
+    bar->addWidget(m_exact);
+    bar->addWidget(m_pretty);
+    bar->addWidget(m_info, 1);
+    bar->addWidget(findButton);
+    bar->addWidget(save);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
+    layout->setSpacing(0);
+    layout->addLayout(bar);
     layout->addWidget(m_view, 1);
-    layout->addWidget(m_bar);
-    m_bar->hide();
+    layout->addWidget(m_find);
     setFocusProxy(m_view);
+    connect(m_view, &LargeTextView::linkActivated, this, &TextPane::saveFold);
+    connect(m_view, &LargeTextView::indexed, m_find, &FindBar::refresh);
+    updateInfo();
 }
+
+TextPane::~TextPane() = default;
 
 void TextPane::setText(const QString& text) {
     m_text = text;
-    refresh();
+    ++m_generation;
+    m_formattedView.reset();
+    showCurrent();
 }
 
 void TextPane::append(const QString& text) {
-    if (!m_text.isEmpty())
-        m_text += u'\n';
-    m_text += text;
-    refresh();
-}
-
-void TextPane::refresh() {
-    if (!isElided()) {
-        m_view->setPlainText(m_text);
-        m_bar->hide();
+    if (m_text.isEmpty()) {
+        setText(text); // shares the text: no copy of a large answer on the UI thread
         return;
     }
-    m_view->setPlainText(m_text.left(kShownLimit));
-    m_info->setText(
-        QStringLiteral("Mostrando %L1 de %L2 caracteres.").arg(kShownLimit).arg(m_text.size()));
-    m_bar->show();
+    setText(m_text + u'\n' + text);
+}
+
+void TextPane::setMode(Mode mode) {
+    m_mode = mode;
+    (mode == Mode::Exact ? m_exact : m_pretty)->setChecked(true);
+    showCurrent();
+}
+
+const std::vector<jsonpretty::Fold>& TextPane::folds() const {
+    return m_mode == Mode::Formatted && m_formattedView ? m_formattedView->folds : kNoFolds;
+}
+
+void TextPane::showCurrent() {
+    if (m_mode == Mode::Exact) {
+        m_formatting = false;
+        m_view->setText(m_text);
+        updateInfo();
+        return;
+    }
+    if (m_formattedView && m_formattedFor == m_generation) {
+        showFormatted();
+        return;
+    }
+    m_formatting = true;
+    m_view->setText(QStringLiteral("Formatando…"));
+    updateInfo();
+    const quint64 generation = m_generation;
+    runOffUiThread(
+        this,
+        [text = m_text] {
+            return std::make_shared<const jsonpretty::Formatted>(jsonpretty::format(text));
+        },
+        [this, generation](std::shared_ptr<const jsonpretty::Formatted> done) {
+            if (generation != m_generation || m_mode != Mode::Formatted)
+                return;
+            m_formattedView = std::move(done);
+            m_formattedFor = generation;
+            showFormatted();
+        });
+}
+
+void TextPane::showFormatted() {
+    m_formatting = false;
+    const jsonpretty::Formatted& f = *m_formattedView;
+    if (!f.isJson) {
+        m_view->setText(m_text.isEmpty()
+                            ? QString()
+                            : QStringLiteral("O texto não é JSON (%1); segue como está:\n\n%2")
+                                  .arg(f.error, m_text));
+    } else {
+        m_view->setText(f.text);
+        std::vector<LargeTextView::Range> links;
+        links.reserve(f.folds.size());
+        for (const jsonpretty::Fold& fold : f.folds)
+            links.push_back({fold.start, fold.length});
+        m_view->setLinks(std::move(links));
+    }
+    updateInfo();
+    Q_EMIT formatted();
+}
+
+void TextPane::updateInfo() {
+    const QString info =
+        m_formatting ? QStringLiteral("Formatando…")
+        : m_text.isEmpty()
+            ? QString()
+            : QStringLiteral("%1 caracteres")
+                  .arg(QLocale(QLocale::Portuguese, QLocale::Brazil).toString(m_text.size()));
+    m_info->setToolTip(info);
+    // Shown whole or not at all: a narrow pane has no room for half of it.
+    m_info->setText(m_info->fontMetrics().horizontalAdvance(info) <= m_info->width() ? info
+                                                                                     : QString());
+}
+
+void TextPane::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    updateInfo();
+}
+
+void TextPane::saveFold(int index) {
+    const auto& all = folds();
+    if (index < 0 || std::size_t(index) >= all.size())
+        return;
+    const jsonpretty::Fold fold = all[std::size_t(index)];
+    const QString path = dialogs().saveFile(
+        QStringLiteral("Salvar como"),
+        fold.base64 ? QStringLiteral("Todos (*)") : QStringLiteral("Texto (*.txt);;Todos (*)"),
+        QString());
+    if (path.isEmpty())
+        return;
+    saveInBackground(path, [fold] { return fold.bytes(); });
 }
 
 void TextPane::saveAll() {
@@ -63,9 +237,5 @@ void TextPane::saveAll() {
                            QStringLiteral("Texto (*.txt *.json);;Todos (*)"), QString());
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(m_text.toUtf8()) < 0)
-        dialogs().message(
-            QStringLiteral("Não foi possível gravar %1: %2").arg(path, file.errorString()),
-            Dialogs::Kind::Error);
+    saveInBackground(path, [text = m_text] { return text.toUtf8(); });
 }

@@ -1,36 +1,69 @@
 #pragma once
 
+#include "common/jsonpretty.h"
+
 #include <QString>
 #include <QWidget>
 
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
+#include <memory>
 
-// A read-only text pane that stays responsive with answers of tens of megabytes: it keeps
-// the whole text for the code that reads it, shows at most kShownLimit characters, and then
-// says how much is hidden and offers to save all of it.
+class FindBar;
+class LargeTextView;
+class QLabel;
+class QToolButton;
+
+// A read-only text pane (mm_Request, mm_Response) that keeps and shows the whole text at any
+// size, in two views: "Exato", the text byte for byte, and "Formatado", the JSON indented with
+// its escapes shown as characters and long strings folded (a click saves them). Ctrl+F opens
+// the find bar.
 class TextPane : public QWidget {
     Q_OBJECT
 public:
-    static constexpr qsizetype kShownLimit = 32'000;
+    enum class Mode { Exact, Formatted };
 
     explicit TextPane(const QString& objectName, QWidget* parent = nullptr);
+    ~TextPane() override;
 
+    // The exact text, whatever the view shows.
     const QString& text() const { return m_text; }
     void setText(const QString& text);
     void clear() { setText(QString()); }
     // Appends text as the pane's following lines.
     void append(const QString& text);
-    bool isElided() const { return m_text.size() > kShownLimit; }
-    QPlainTextEdit* view() const { return m_view; }
+
+    Mode mode() const { return m_mode; }
+    void setMode(Mode mode);
+    // The formatted view is being prepared (off the UI thread).
+    bool isFormatting() const { return m_formatting; }
+    // The strings folded in the formatted view.
+    const std::vector<jsonpretty::Fold>& folds() const;
+    // Asks where to save a folded string and writes its bytes there.
+    void saveFold(int index);
+
+    LargeTextView* view() const { return m_view; }
+    FindBar* findBar() const { return m_find; }
+
+Q_SIGNALS:
+    void formatted(); // the formatted view is shown
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void refresh();
+    void showCurrent();
+    void showFormatted();
     void saveAll();
+    void updateInfo();
 
     QString m_text;
-    QPlainTextEdit* m_view;
-    QWidget* m_bar;
+    Mode m_mode = Mode::Exact;
+    quint64 m_generation = 0;       // of the text
+    quint64 m_formattedFor = ~0ull; // the generation m_formattedView was made of
+    bool m_formatting = false;
+    std::shared_ptr<const jsonpretty::Formatted> m_formattedView;
+    LargeTextView* m_view;
+    FindBar* m_find;
     QLabel* m_info;
+    QToolButton* m_exact;
+    QToolButton* m_pretty;
 };

@@ -1,6 +1,7 @@
 #include "cli.h"
 #include "common/companykeys.h"
 #include "exchange/envelope.h"
+#include "exchange/httpclient.h"
 #include "simserver.h"
 
 #include "../signing_vectors.h"
@@ -8,6 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <QStringEncoder>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
 
 namespace {
 
@@ -161,4 +167,41 @@ TEST(Cli, AnswerLargerThanTheLimitIsRefused) {
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_TRUE(r.err.contains("1000 bytes")) << r.err.constData();
     EXPECT_EQ(run({"call", "--max-resposta", "muito", "TNFeAPI/Grande"}).code, 2);
+}
+
+TEST(Cli, CallGivesUpAfterTheTimeOut) {
+    sim::MiddlewareSim sim;
+    sim.start();
+    const auto answered = std::make_shared<std::atomic<bool>>(false);
+    sim.setHandler("TConexaoAPI/Sobre", [answered](const sim::Request&, const json::JsonValue*) {
+        for (int i = 0; i < 100 && !*answered; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return sim::Answer{200, "{}"};
+    });
+    const CliRun r =
+        run({"call", "--url", sim.baseUrl(), "--id", "1", "--timeout", "1", "TConexaoAPI/Sobre"});
+    *answered = true;
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.contains("Connection timed out.")) << r.err.constData();
+    EXPECT_EQ(run({"call", "--timeout", "0", "TConexaoAPI/Sobre"}).code, 2);
+}
+
+// The text shown of an answer follows the character set it names; without one it is UTF-8
+// when it can be, and one character per byte when not.
+TEST(AnswerText, DecodesByTheCharsetNamed) {
+    struct Case {
+        QByteArray body;
+        QByteArray contentType;
+        QString shown;
+    };
+    const std::vector<Case> cases = {
+        {"a\xC3\xA7\xC3\xA3o", "application/json; charset=utf-8", QStringLiteral("ação")},
+        {"a\xE7\xE3o", "text/plain; charset=ISO-8859-1", QStringLiteral("ação")},
+        {"\x93x\x94 \x80", "text/plain; charset=\"windows-1252\"", QStringLiteral("“x” €")},
+        {"a\xC3\xA7\xC3\xA3o", "application/json", QStringLiteral("ação")},
+        {"a\xE7\xE3o", "", QStringLiteral("ação")},
+        {"a\xE7\xE3o", "text/plain; charset=x-desconhecido", QStringLiteral("ação")},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(decodeAnswerText(c.body, c.contentType), c.shown) << c.contentType.constData();
 }

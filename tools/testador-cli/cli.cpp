@@ -22,10 +22,12 @@ const char* const kUsage =
     "      UTF-16 com marca de ordem de bytes, e Windows-1252 quando não é UTF-8);\n"
     "      sem ARQUIVO, lê a entrada padrão\n"
     "  testador-cli call [--url BASE] [--empresa N] [--id ID|--conecta] [--plain]\n"
-    "                    [--max-resposta BYTES] [--keys ARQUIVO] SERVICO [ARQUIVO|-]\n"
+    "                    [--max-resposta BYTES] [--timeout SEGUNDOS] [--keys ARQUIVO]\n"
+    "                    SERVICO [ARQUIVO|-]\n"
     "      envia os Dados (sem ARQUIVO: texto vazio \"\") a BASE + SERVICO;\n"
     "      --conecta abre uma sessão antes; --plain envia os Dados sem envelope;\n"
     "      --max-resposta recusa uma resposta maior (padrão: 1 GiB);\n"
+    "      --timeout desiste depois de tantos segundos (padrão: espera sem limite);\n"
     "      a resposta vai para a saída padrão, a linha de status e o tempo para a de erros;\n"
     "      num terminal, os caracteres de controle aparecem escapados (\\x1B)\n"
     "  testador-cli --help | -h\n"
@@ -70,6 +72,7 @@ struct Options {
     bool conecta = false;
     bool plain = false;
     qint64 maxAnswerBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes;
+    int timeoutSeconds = 0;
     QString keys;
     QStringList positional;
 };
@@ -105,6 +108,11 @@ Options parseOptions(const QStringList& args) {
             o.maxAnswerBytes = value().toLongLong(&ok);
             if (!ok || o.maxAnswerBytes <= 0)
                 throw UsageError{QStringLiteral("--max-resposta precisa de um número de bytes")};
+        } else if (a == QLatin1String("--timeout") && o.command == QLatin1String("call")) {
+            bool ok = false;
+            o.timeoutSeconds = value().toInt(&ok);
+            if (!ok || o.timeoutSeconds <= 0)
+                throw UsageError{QStringLiteral("--timeout precisa de um número de segundos")};
         } else if (a.startsWith(QLatin1String("--")))
             throw UsageError{QStringLiteral("opção desconhecida: %1").arg(a)};
         else
@@ -171,6 +179,7 @@ int call(const Options& o, const CliIo& io) {
 
     MiddlewareHttpClient client(credentialsForCompanyText(o.empresa));
     client.setMaxAnswerBytes(o.maxAnswerBytes);
+    client.setTimeoutSeconds(o.timeoutSeconds);
     QString id = o.id;
     if (o.conecta) {
         SessionFields fields = SessionFields::defaults();

@@ -5,9 +5,15 @@
 #include "exchange/utf8step.h"
 #include "pages/kit/pagecontext.h"
 #include "tables/memtable.h"
+#include "widgets/busywait.h"
+#include "widgets/dbgrid.h"
 #include "widgets/dialogs.h"
+#include "widgets/middlewareexchange.h"
 #include "widgets/pageroutines.h"
 
+#include <QHelpEvent>
+#include <QScopeGuard>
+#include <QToolTip>
 #include <QWidget>
 
 namespace kit {
@@ -20,6 +26,27 @@ void setOutcomeWritable(MemTable& t, bool writable) {
     for (const QString& f : kOutcome)
         t.setReadOnly(f, !writable);
 }
+
+// Shows a cell's whole text as its tooltip (outcomes are long and the columns narrow).
+class CellToolTip : public QObject {
+public:
+    explicit CellToolTip(QAbstractItemView* view) : QObject(view), m_view(view) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::ToolTip)
+            return false;
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = m_view->indexAt(help->pos());
+        const QString text = index.isValid() ? index.data(Qt::DisplayRole).toString() : QString();
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else // a tooltip of megabytes would not help anyone
+            QToolTip::showText(help->globalPos(), text.left(2000), m_view->viewport());
+        return true;
+    }
+
+private:
+    QAbstractItemView* m_view;
+};
 } // namespace
 
 std::optional<QString> rangeRowCheck(MemTable& row) {
@@ -61,7 +88,31 @@ bool BatchRun::batchMode(PageContext& page) const {
     return page.value(modeGroup).index == 1;
 }
 
+void BatchRun::showRowsInPanes(PageContext& page) const {
+    auto* g = qobject_cast<DbGrid*>(page.widget(grid));
+    if (!g || g->property("quorvaRowsInPanes").toBool())
+        return;
+    g->setProperty("quorvaRowsInPanes", true);
+    g->viewport()->installEventFilter(new CellToolTip(g));
+    MiddlewareExchange* exchange = &page.exchange();
+    // Only the user's choice of a row: the grid follows the table's own moves silently. The
+    // grid has already moved the table to the row chosen when this runs; a click on the row
+    // already current shows it again.
+    const auto show = [g, exchange] {
+        MemTable& t = g->table();
+        if (g->property("quorvaRunning").toBool() || t.eof())
+            return;
+        const QString sent = t.asString(QStringLiteral("Request"));
+        const QString answer = t.asString(QStringLiteral("Response"));
+        if (!sent.isEmpty() || !answer.isEmpty())
+            exchange->setPanes(sent, answer);
+    };
+    QObject::connect(g->selectionModel(), &QItemSelectionModel::currentChanged, g, show);
+    QObject::connect(g, &QAbstractItemView::clicked, g, show);
+}
+
 void BatchRun::applyMode(PageContext& page) const {
+    showRowsInPanes(page);
     const bool batch = batchMode(page);
     page.setVisible(groupBox, batch);
     for (const QString& c : singleControls) {
@@ -120,8 +171,20 @@ void BatchRun::run(PageContext& page) const {
         for (const QString& f : kOutcome)
             t.setValue(f, QString());
     t.post();
+    showRowsInPanes(page);
+    QWidget* gridWidget = page.widget(grid);
+    gridWidget->setProperty("quorvaRunning", true);
+    const auto running =
+        qScopeGuard([gridWidget] { gridWidget->setProperty("quorvaRunning", false); });
+    // One cancel flag for the whole run: a cancel during a row also ends the run.
+    const CancelScope cancelScope;
+    bool cancelled = false;
     int failed = 0;
-    for (t.first(); !t.eof(); t.next()) {
+    for (t.first(); !t.eof() && !cancelled; t.next()) {
+        if (cancelRequested()) {
+            cancelled = true; // between rows: this row and the rest stay unsent
+            break;
+        }
         QString envelopeText;
         QString answerText;
         QString outcome;
@@ -133,9 +196,13 @@ void BatchRun::run(PageContext& page) const {
             quiet.showInPanes = false;
             const HttpAnswer answer =
                 page.exchange().postWire(path, envelopeText.toStdString(), quiet);
-            answerText = answerDisplayText(answer.body, answer.contentType);
+            answerText = decodeAnswerText(answer.body, answer.contentType);
             outcome = answerText.contains(QStringLiteral("\"err\":false")) ? QStringLiteral("OK")
                                                                            : QStringLiteral("ERRO");
+        } catch (const ERequestCancelled& e) {
+            answerText = e.message();
+            outcome = QStringLiteral("ERRO");
+            cancelled = true;
         } catch (const EConvertError&) {
             // A value of the page that does not convert stops the run before the row is sent.
             setOutcomeWritable(t, false);
@@ -154,6 +221,8 @@ void BatchRun::run(PageContext& page) const {
     setOutcomeWritable(t, false);
     page.exchange().setPanes(QStringLiteral("*** VERIFIQUE NO GRID ***"),
                              QStringLiteral("*** VERIFIQUE NO GRID ***"));
+    if (cancelled)
+        throw ERequestCancelled();
     if (failed > 0)
         page.dialogs().message(
             QStringLiteral("%1 de %2 registro(s) terminaram com ERRO. Verifique no grid.")

@@ -47,7 +47,12 @@ struct BatchRun {
     // Shows the controls of the mode chosen.
     void applyMode(PageContext& page) const;
     bool batchMode(PageContext& page) const;
+    // Sends the rows in order; a cancel (during a row or between rows) ends the run, the rows
+    // not sent keeping an empty outcome.
     void run(PageContext& page) const;
+    // Selecting a row of the grid shows its request and answer in the panes, and a cell's
+    // whole text shows as its tooltip.
+    void showRowsInPanes(PageContext& page) const;
     void importFile(PageContext& page) const;
     void clear(PageContext& page) const;
 };

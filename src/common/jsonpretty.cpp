@@ -1,0 +1,242 @@
+#include "common/jsonpretty.h"
+
+#include "common/bytesize.h"
+
+#include <rapidjson/error/en.h>
+#include <rapidjson/memorystream.h>
+#include <rapidjson/reader.h>
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace jsonpretty {
+
+namespace {
+
+bool isNumberChar(char c) {
+    return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E';
+}
+
+// The reader refuses numbers beyond the range of a double (1e400, a 400-digit integer) even
+// when it hands numbers over as text. Such numbers are replaced, in a copy, by a harmless
+// number of the same length ("0.000…"), and their text is given back by where they start.
+std::unordered_map<std::size_t, std::string> shieldBigNumbers(QByteArray& utf8) {
+    std::unordered_map<std::size_t, std::string> originals;
+    const qsizetype n = utf8.size();
+    bool inString = false;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = utf8.at(i);
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+            continue;
+        }
+        if (c == '"') {
+            inString = true;
+            continue;
+        }
+        if (c != '-' && (c < '0' || c > '9'))
+            continue;
+        qsizetype end = i;
+        qsizetype exponentDigits = -1;
+        while (end < n && isNumberChar(utf8.at(end))) {
+            const char d = utf8.at(end);
+            if (d == 'e' || d == 'E')
+                exponentDigits = 0;
+            else if (exponentDigits >= 0 && d >= '0' && d <= '9')
+                ++exponentDigits;
+            ++end;
+        }
+        const qsizetype length = end - i;
+        if ((exponentDigits >= 3 || length >= 300) && length >= 3) {
+            originals.emplace(std::size_t(i),
+                              std::string(utf8.constData() + i, std::size_t(length)));
+            char* p = utf8.data() + i;
+            p[0] = '0';
+            p[1] = '.';
+            std::fill(p + 2, p + length, '0');
+        }
+        i = end - 1;
+    }
+    return originals;
+}
+
+bool looksLikeBase64(std::string_view s) {
+    for (const char c : s)
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+              c == '+' || c == '/' || c == '=' || c == '\r' || c == '\n'))
+            return false;
+    return true;
+}
+
+class Writer : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Writer> {
+public:
+    Writer(const rapidjson::MemoryStream& stream, const Options& options,
+           const std::unordered_map<std::size_t, std::string>& originals, Formatted& out)
+        : m_stream(stream), m_options(options), m_originals(originals), m_out(out) {}
+
+    bool Null() { return scalar(QStringLiteral("null")); }
+    bool Bool(bool b) { return scalar(b ? QStringLiteral("true") : QStringLiteral("false")); }
+    bool RawNumber(const char* s, rapidjson::SizeType n, bool) {
+        beforeValue();
+        const std::size_t start = m_stream.Tell() - n;
+        if (const auto it = m_originals.find(start); it != m_originals.end())
+            m_out.text += QLatin1String(it->second.data(), qsizetype(it->second.size()));
+        else
+            m_out.text += QLatin1String(s, qsizetype(n));
+        return true;
+    }
+    bool String(const char* s, rapidjson::SizeType n, bool) {
+        beforeValue();
+        const std::string_view value(s, n);
+        const qsizetype length = qsizetype(n);
+        const bool base64 = length >= m_options.base64Fold && looksLikeBase64(value);
+        if (base64 || length >= m_options.textFold) {
+            Fold fold;
+            fold.base64 = base64;
+            fold.value = QByteArray(s, length);
+            fold.start = m_out.text.size();
+            m_out.text += QStringLiteral("[%1, %2 — Salvar como…]")
+                              .arg(base64 ? QStringLiteral("base64") : QStringLiteral("texto"),
+                                   formatByteSize(base64 ? decodedSize(value) : length));
+            fold.length = m_out.text.size() - fold.start;
+            m_out.folds.push_back(std::move(fold));
+            return true;
+        }
+        quoted(value);
+        return true;
+    }
+    bool Key(const char* s, rapidjson::SizeType n, bool) {
+        newItem();
+        quoted(std::string_view(s, n));
+        m_out.text += QStringLiteral(": ");
+        m_afterKey = true;
+        return true;
+    }
+    bool StartObject() { return open(u'{'); }
+    bool StartArray() { return open(u'['); }
+    bool EndObject(rapidjson::SizeType) { return close(u'}'); }
+    bool EndArray(rapidjson::SizeType) { return close(u']'); }
+
+private:
+    static qint64 decodedSize(std::string_view s) {
+        qint64 chars = 0;
+        qint64 padding = 0;
+        for (const char c : s) {
+            if (c == '=')
+                ++padding;
+            else if (c != '\r' && c != '\n')
+                ++chars;
+        }
+        return (chars + padding) / 4 * 3 - padding;
+    }
+    void indent() {
+        m_out.text += u'\n';
+        m_out.text += QString(m_counts.size() * 2, u' ');
+    }
+    void newItem() {
+        if (m_counts.empty())
+            return;
+        if (m_counts.back()++ > 0)
+            m_out.text += u',';
+        indent();
+    }
+    void beforeValue() {
+        if (m_afterKey)
+            m_afterKey = false;
+        else
+            newItem();
+    }
+    bool scalar(const QString& text) {
+        beforeValue();
+        m_out.text += text;
+        return true;
+    }
+    bool open(char16_t bracket) {
+        beforeValue();
+        m_out.text += QChar(bracket);
+        m_counts.push_back(0);
+        return true;
+    }
+    bool close(char16_t bracket) {
+        const bool empty = m_counts.back() == 0;
+        m_counts.pop_back();
+        if (!empty)
+            indent();
+        m_out.text += QChar(bracket);
+        return true;
+    }
+    // The string with its characters as they are; only what would break the view or the
+    // quotes is escaped.
+    void quoted(std::string_view s) {
+        const QString text = QString::fromUtf8(s.data(), qsizetype(s.size()));
+        m_out.text += u'"';
+        for (const QChar c : text) {
+            switch (c.unicode()) {
+            case u'"':
+                m_out.text += QStringLiteral("\\\"");
+                break;
+            case u'\\':
+                m_out.text += QStringLiteral("\\\\");
+                break;
+            case u'\n':
+                m_out.text += QStringLiteral("\\n");
+                break;
+            case u'\r':
+                m_out.text += QStringLiteral("\\r");
+                break;
+            case u'\t':
+                m_out.text += QStringLiteral("\\t");
+                break;
+            default:
+                if (c.unicode() < 0x20)
+                    m_out.text += QStringLiteral("\\u") +
+                                  QString::number(c.unicode(), 16).rightJustified(4, u'0');
+                else
+                    m_out.text += c;
+            }
+        }
+        m_out.text += u'"';
+    }
+
+    const rapidjson::MemoryStream& m_stream;
+    const Options& m_options;
+    const std::unordered_map<std::size_t, std::string>& m_originals;
+    Formatted& m_out;
+    std::vector<qint64> m_counts; // items written in each open container
+    bool m_afterKey = false;
+};
+
+} // namespace
+
+QByteArray Fold::bytes() const {
+    return base64 ? QByteArray::fromBase64(value) : value;
+}
+
+Formatted format(const QString& json, const Options& options) {
+    QByteArray utf8 = json.toUtf8();
+    const auto originals = shieldBigNumbers(utf8);
+    Formatted out;
+    out.text.reserve(json.size() + json.size() / 4);
+    rapidjson::MemoryStream stream(utf8.constData(), std::size_t(utf8.size()));
+    Writer writer(stream, options, originals, out);
+    rapidjson::Reader reader;
+    const rapidjson::ParseResult ok =
+        reader.Parse<rapidjson::kParseNumbersAsStringsFlag>(stream, writer);
+    if (ok) {
+        out.isJson = true;
+        out.text.squeeze();
+        return out;
+    }
+    Formatted notJson;
+    notJson.error = QStringLiteral("%1 (posição %2)")
+                        .arg(QString::fromLatin1(rapidjson::GetParseError_En(ok.Code())))
+                        .arg(ok.Offset());
+    return notJson;
+}
+
+} // namespace jsonpretty

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// The readable view of a JSON text: indented two spaces a level, escapes shown as the characters
+// they stand for, every number exactly as received (never converted), and long strings (base64
+// files, large texts) folded into a placeholder that names their kind and size.
+namespace jsonpretty {
+
+struct Fold {
+    qsizetype start = 0;  // of the placeholder in the formatted text
+    qsizetype length = 0; // of the placeholder
+    bool base64 = false;  // else plain text
+    QByteArray value;     // the string's characters, as UTF-8
+    // The bytes a save writes: the decoded file for base64, the UTF-8 text otherwise.
+    QByteArray bytes() const;
+};
+
+struct Formatted {
+    bool isJson = false;
+    QString text;
+    std::vector<Fold> folds;
+    QString error; // why the text is not JSON
+};
+
+struct Options {
+    qsizetype base64Fold = 4096;  // base64 strings of at least this many characters
+    qsizetype textFold = 1 << 20; // any string of at least this many characters
+};
+
+Formatted format(const QString& json, const Options& options);
+inline Formatted format(const QString& json) {
+    return format(json, Options{});
+}
+
+} // namespace jsonpretty

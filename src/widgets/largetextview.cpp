@@ -1,0 +1,392 @@
+#include "widgets/largetextview.h"
+
+#include "widgets/offthread.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kMargin = 4;
+// Texts up to this size are indexed at once; larger ones on the thread pool.
+constexpr qsizetype kIndexAtOnce = 1 << 20;
+
+std::vector<qint64> indexLines(const QString& text) {
+    std::vector<qint64> lines{0};
+    const QStringView view(text);
+    for (qsizetype at = view.indexOf(u'\n'); at >= 0; at = view.indexOf(u'\n', at + 1))
+        lines.push_back(at + 1);
+    return lines;
+}
+
+// What a row shows: control characters as blanks, so that columns stay in place.
+QString shownRow(QStringView row) {
+    QString s = row.toString();
+    for (QChar& c : s)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = u' ';
+    return s;
+}
+
+} // namespace
+
+LargeTextView::LargeTextView(QWidget* parent) : QAbstractScrollArea(parent) {
+    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setCursor(Qt::IBeamCursor);
+    viewport()->setMouseTracking(true);
+    setText(QString());
+}
+
+LargeTextView::~LargeTextView() = default;
+
+void LargeTextView::setText(const QString& text) {
+    m_text = text;
+    m_lines.reset();
+    m_rowOfLine.clear();
+    m_anchor = m_caret = 0;
+    m_matches.reset();
+    m_currentMatch = -1;
+    m_links.clear();
+    const quint64 generation = ++m_generation;
+    if (text.size() <= kIndexAtOnce) {
+        takeIndex(std::make_shared<const Lines>(indexLines(text)));
+        return;
+    }
+    verticalScrollBar()->setRange(0, 0);
+    viewport()->update();
+    runOffUiThread(
+        this, [text] { return std::make_shared<const Lines>(indexLines(text)); },
+        [this, generation](std::shared_ptr<const Lines> lines) {
+            if (generation == m_generation)
+                takeIndex(std::move(lines));
+        });
+}
+
+void LargeTextView::takeIndex(std::shared_ptr<const Lines> lines) {
+    m_lines = std::move(lines);
+    layoutRows();
+    verticalScrollBar()->setValue(0);
+    viewport()->update();
+    Q_EMIT indexed();
+}
+
+qint64 LargeTextView::lineCount() const {
+    return m_lines ? qint64(m_lines->size()) : 0;
+}
+
+void LargeTextView::layoutRows() {
+    const QFontMetricsF fm(font());
+    // Measured over many characters: a glyph's advance may have a fraction that adds up.
+    m_charWidth = std::max(1.0, fm.horizontalAdvance(QString(100, u'M')) / 100);
+    m_lineHeight = std::max(1, int(std::ceil(fm.lineSpacing())));
+    m_columns = std::max(8, int((viewport()->width() - 2 * kMargin) / m_charWidth));
+    if (!m_lines)
+        return;
+    const Lines& lines = *m_lines;
+    const std::size_t n = lines.size();
+    m_rowOfLine.resize(n + 1);
+    qint64 row = 0;
+    const qint64 size = m_text.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        m_rowOfLine[i] = row;
+        const qint64 end = i + 1 < n ? lines[i + 1] - 1 : size;
+        const qint64 length = end - lines[i];
+        row += std::max<qint64>(1, (length + m_columns - 1) / m_columns);
+    }
+    m_rowOfLine[n] = row;
+    const qint64 maxFirst = std::max<qint64>(0, row - rowsInSight());
+    verticalScrollBar()->setRange(0, int(std::min<qint64>(maxFirst, INT_MAX)));
+    verticalScrollBar()->setPageStep(std::max(1, rowsInSight() - 1));
+    verticalScrollBar()->setSingleStep(1);
+}
+
+int LargeTextView::rowsInSight() const {
+    return std::max(1, viewport()->height() / m_lineHeight);
+}
+
+qint64 LargeTextView::lineOf(qint64 offset) const {
+    const Lines& lines = *m_lines;
+    return qint64(std::upper_bound(lines.begin(), lines.end(), offset) - lines.begin()) - 1;
+}
+
+qint64 LargeTextView::rowOf(qint64 offset) const {
+    if (!m_lines || m_rowOfLine.empty())
+        return 0;
+    offset = std::clamp<qint64>(offset, 0, m_text.size());
+    const qint64 line = lineOf(offset);
+    const qint64 rowsOfLine = m_rowOfLine[std::size_t(line) + 1] - m_rowOfLine[std::size_t(line)];
+    return m_rowOfLine[std::size_t(line)] +
+           std::min(rowsOfLine - 1, (offset - (*m_lines)[std::size_t(line)]) / m_columns);
+}
+
+std::pair<qint64, qint64> LargeTextView::rowSpan(qint64 row) const {
+    const Lines& lines = *m_lines;
+    const auto last = m_rowOfLine.end() - 1;
+    const std::size_t line =
+        std::size_t(std::upper_bound(m_rowOfLine.begin(), last, row) - m_rowOfLine.begin()) - 1;
+    qint64 end = line + 1 < lines.size() ? lines[line + 1] - 1 : m_text.size();
+    const qint64 start = lines[line] + (row - m_rowOfLine[line]) * m_columns;
+    end = std::min(end, start + m_columns);
+    return {start, std::max(start, end)};
+}
+
+qint64 LargeTextView::firstVisibleOffset() const {
+    if (!m_lines)
+        return 0;
+    return rowSpan(verticalScrollBar()->value()).first;
+}
+
+void LargeTextView::scrollToOffset(qint64 offset) {
+    if (!m_lines)
+        return;
+    const qint64 row = rowOf(offset);
+    const int first = verticalScrollBar()->value();
+    if (row < first || row >= first + rowsInSight())
+        verticalScrollBar()->setValue(int(std::max<qint64>(0, row - rowsInSight() / 3)));
+    viewport()->update();
+}
+
+void LargeTextView::scrollToEnd() {
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
+
+QPoint LargeTextView::pointOf(qint64 offset) const {
+    if (!m_lines)
+        return {-1, -1};
+    const qint64 row = rowOf(offset) - verticalScrollBar()->value();
+    if (row < 0 || row >= rowsInSight())
+        return {-1, -1};
+    const qint64 column = offset - rowSpan(rowOf(offset)).first;
+    return {kMargin + int(std::ceil(qreal(column) * m_charWidth)), int(row) * m_lineHeight};
+}
+
+qint64 LargeTextView::offsetAt(const QPoint& point) const {
+    if (!m_lines)
+        return 0;
+    const qint64 row = verticalScrollBar()->value() + std::max(0, point.y()) / m_lineHeight;
+    if (row >= m_rowOfLine.back())
+        return m_text.size();
+    const auto [start, end] = rowSpan(row);
+    const qint64 column =
+        qint64(std::max(0.0, (point.x() - kMargin + m_charWidth / 2) / m_charWidth));
+    return std::min(start + column, end);
+}
+
+void LargeTextView::select(qint64 start, qint64 length) {
+    m_anchor = std::clamp<qint64>(start, 0, m_text.size());
+    m_caret = std::clamp<qint64>(start + length, 0, m_text.size());
+    scrollToOffset(m_anchor);
+}
+
+void LargeTextView::selectAll() {
+    m_anchor = 0;
+    m_caret = m_text.size();
+    viewport()->update();
+}
+
+void LargeTextView::clearSelection() {
+    m_anchor = m_caret;
+    viewport()->update();
+}
+
+QString LargeTextView::selectedText() const {
+    const qint64 from = std::min(m_anchor, m_caret);
+    return m_text.mid(from, std::max(m_anchor, m_caret) - from);
+}
+
+void LargeTextView::copy() const {
+    if (m_anchor != m_caret)
+        QApplication::clipboard()->setText(selectedText());
+}
+
+void LargeTextView::setHighlights(std::shared_ptr<const std::vector<qint64>> starts, qint64 length,
+                                  qint64 current) {
+    m_matches = std::move(starts);
+    m_matchLength = length;
+    m_currentMatch = current;
+    viewport()->update();
+}
+
+void LargeTextView::setLinks(std::vector<Range> links) {
+    m_links = std::move(links);
+    viewport()->update();
+}
+
+int LargeTextView::linkAt(qint64 offset) const {
+    const auto it = std::upper_bound(m_links.begin(), m_links.end(), offset,
+                                     [](qint64 o, const Range& r) { return o < r.start; });
+    if (it == m_links.begin())
+        return -1;
+    const auto& r = *(it - 1);
+    return offset < r.start + r.length ? int(it - 1 - m_links.begin()) : -1;
+}
+
+void LargeTextView::paintEvent(QPaintEvent*) {
+    QPainter p(viewport());
+    const QPalette& pal = palette();
+    p.fillRect(viewport()->rect(), pal.base());
+    p.setFont(font());
+    if (!m_lines) {
+        p.setPen(pal.color(QPalette::Disabled, QPalette::Text));
+        p.drawText(viewport()->rect().adjusted(kMargin, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                   QStringLiteral("Preparando a exibição de %L1 caracteres…").arg(m_text.size()));
+        return;
+    }
+    const qint64 first = verticalScrollBar()->value();
+    const qint64 total = m_rowOfLine.back();
+    const qint64 selFrom = std::min(m_anchor, m_caret);
+    const qint64 selTo = std::max(m_anchor, m_caret);
+    const int ascent = QFontMetrics(font()).ascent();
+    const QColor matchColor(255, 236, 130);
+    const QColor currentColor(255, 170, 60);
+    const QColor linkColor(0, 80, 200);
+    const auto band = [&](int y, qint64 rowStart, qint64 from, qint64 to, const QColor& color) {
+        const qint64 a = std::max(from, rowStart);
+        const qint64 b = to;
+        if (b <= a)
+            return;
+        p.fillRect(QRectF(kMargin + qreal(a - rowStart) * m_charWidth, y,
+                          qreal(b - a) * m_charWidth, m_lineHeight),
+                   color);
+    };
+    for (int i = 0; i <= rowsInSight() && first + i < total; ++i) {
+        const auto [start, end] = rowSpan(first + i);
+        const int y = i * m_lineHeight;
+        // Matches that touch this row.
+        if (m_matches && !m_matches->empty()) {
+            auto it =
+                std::lower_bound(m_matches->begin(), m_matches->end(), start - m_matchLength + 1);
+            for (; it != m_matches->end() && *it < end; ++it) {
+                const bool current =
+                    m_currentMatch >= 0 && it - m_matches->begin() == m_currentMatch;
+                band(y, start, *it, std::min(end, *it + m_matchLength),
+                     current ? currentColor : matchColor);
+            }
+        }
+        if (selTo > selFrom && selFrom < end + 1 && selTo > start)
+            band(y, start, selFrom, std::min(selTo, end + (selTo > end ? 1 : 0)),
+                 pal.color(QPalette::Highlight).lighter(160));
+        const QString row = shownRow(QStringView(m_text).mid(start, end - start));
+        p.setPen(pal.color(QPalette::Text));
+        p.drawText(kMargin, y + ascent, row);
+        // Links over the text, in their own colour and underlined.
+        if (!m_links.empty()) {
+            auto it = std::upper_bound(m_links.begin(), m_links.end(), start,
+                                       [](qint64 o, const Range& r) { return o < r.start; });
+            if (it != m_links.begin())
+                --it;
+            for (; it != m_links.end() && it->start < end; ++it) {
+                const qint64 a = std::max(it->start, start);
+                const qint64 b = std::min(it->start + it->length, end);
+                if (b <= a)
+                    continue;
+                const qreal x = kMargin + qreal(a - start) * m_charWidth;
+                const qreal w = qreal(b - a) * m_charWidth;
+                p.fillRect(QRectF(x, y, w, m_lineHeight), pal.base());
+                p.setPen(linkColor);
+                p.drawText(QPointF(x, y + ascent), row.mid(a - start, b - a));
+                p.drawLine(QPointF(x, y + ascent + 2), QPointF(x + w, y + ascent + 2));
+            }
+        }
+    }
+}
+
+void LargeTextView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    const qint64 keep = firstVisibleOffset();
+    layoutRows();
+    if (m_lines)
+        verticalScrollBar()->setValue(int(std::min<qint64>(rowOf(keep), INT_MAX)));
+}
+
+void LargeTextView::scrollContentsBy(int, int) {
+    viewport()->update();
+}
+
+void LargeTextView::keyPressEvent(QKeyEvent* event) {
+    QScrollBar* bar = verticalScrollBar();
+    if (event->matches(QKeySequence::Copy))
+        copy();
+    else if (event->matches(QKeySequence::SelectAll))
+        selectAll();
+    else if (event->matches(QKeySequence::MoveToStartOfDocument) || event->key() == Qt::Key_Home)
+        bar->setValue(0);
+    else if (event->matches(QKeySequence::MoveToEndOfDocument) || event->key() == Qt::Key_End)
+        scrollToEnd();
+    else if (event->key() == Qt::Key_PageDown)
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    else if (event->key() == Qt::Key_PageUp)
+        bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    else if (event->key() == Qt::Key_Down)
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    else if (event->key() == Qt::Key_Up)
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    else {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void LargeTextView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    const qint64 offset = offsetAt(event->position().toPoint());
+    if (const int link = linkAt(offset); link >= 0 && !(event->modifiers() & Qt::ShiftModifier)) {
+        Q_EMIT linkActivated(link);
+        return;
+    }
+    m_caret = offset;
+    if (!(event->modifiers() & Qt::ShiftModifier))
+        m_anchor = offset;
+    viewport()->update();
+}
+
+void LargeTextView::mouseMoveEvent(QMouseEvent* event) {
+    const qint64 offset = offsetAt(event->position().toPoint());
+    if (event->buttons() & Qt::LeftButton) {
+        m_caret = offset;
+        const int y = event->position().toPoint().y();
+        if (y < 0)
+            verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        else if (y > viewport()->height())
+            verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        viewport()->update();
+        return;
+    }
+    viewport()->setCursor(linkAt(offset) >= 0 ? Qt::PointingHandCursor : Qt::IBeamCursor);
+}
+
+void LargeTextView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    if (const int link = linkAt(offsetAt(viewport()->mapFromGlobal(event->globalPos())));
+        link >= 0) {
+        menu.addAction(QStringLiteral("Salvar como…"), this,
+                       [this, link] { Q_EMIT linkActivated(link); });
+        menu.addSeparator();
+    }
+    QAction* copyAction = menu.addAction(QStringLiteral("Copiar"), this, [this] { copy(); });
+    copyAction->setEnabled(m_anchor != m_caret);
+    menu.addAction(QStringLiteral("Selecionar tudo"), this, [this] { selectAll(); });
+    menu.addAction(QStringLiteral("Copiar tudo"), this,
+                   [this] { QApplication::clipboard()->setText(m_text); });
+    if (!actions().isEmpty()) {
+        menu.addSeparator();
+        menu.addActions(actions());
+    }
+    menu.exec(event->globalPos());
+}

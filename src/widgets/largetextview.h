@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+// A read-only view of a text of any size (hundreds of megabytes): the line index is built off
+// the UI thread, lines are wrapped at the width of the view in a fixed-pitch font, and only the
+// rows in sight are laid out and painted. It selects, copies, highlights search matches and
+// marks ranges that act when clicked (folded strings).
+class LargeTextView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    struct Range {
+        qint64 start = 0;
+        qint64 length = 0;
+    };
+
+    explicit LargeTextView(QWidget* parent = nullptr);
+    ~LargeTextView() override;
+
+    void setText(const QString& text);
+    const QString& text() const { return m_text; }
+    // The line index is ready (texts under a megabyte are indexed at once).
+    bool isIndexed() const { return m_lines != nullptr; }
+    qint64 lineCount() const;
+
+    void select(qint64 start, qint64 length); // and brings it into sight
+    void selectAll();
+    void clearSelection();
+    QString selectedText() const;
+    void copy() const;
+    void scrollToOffset(qint64 offset);
+    void scrollToEnd();
+    // The offset of the first character in sight.
+    qint64 firstVisibleOffset() const;
+    // Where a character is drawn in the viewport (its top-left corner), for tests and menus;
+    // (-1, -1) when it is out of sight.
+    QPoint pointOf(qint64 offset) const;
+    qint64 offsetAt(const QPoint& viewportPoint) const;
+
+    // Search matches, sorted by start, all of the same length; current is drawn apart.
+    void setHighlights(std::shared_ptr<const std::vector<qint64>> starts, qint64 length,
+                       qint64 current);
+    // Ranges drawn as links; clicking one emits linkActivated with its index.
+    void setLinks(std::vector<Range> links);
+
+Q_SIGNALS:
+    void linkActivated(int index);
+    void indexed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    using Lines = std::vector<qint64>; // start offset of every line
+    void takeIndex(std::shared_ptr<const Lines> lines);
+    void layoutRows();
+    qint64 lineOf(qint64 offset) const;
+    qint64 rowOf(qint64 offset) const;
+    // Start and end (exclusive, without the line break) of a wrapped row.
+    std::pair<qint64, qint64> rowSpan(qint64 row) const;
+    int rowsInSight() const;
+    int linkAt(qint64 offset) const;
+
+    QString m_text;
+    std::shared_ptr<const Lines> m_lines;
+    std::vector<qint64> m_rowOfLine; // first wrapped row of every line, and the total at the end
+    quint64 m_generation = 0;
+    int m_columns = 80;
+    qreal m_charWidth = 8; // the advance of one character, fractions included
+    int m_lineHeight = 14;
+    qint64 m_anchor = 0;
+    qint64 m_caret = 0;
+    std::shared_ptr<const std::vector<qint64>> m_matches;
+    qint64 m_matchLength = 0;
+    qint64 m_currentMatch = -1;
+    std::vector<Range> m_links;
+};

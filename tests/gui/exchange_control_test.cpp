@@ -1,0 +1,315 @@
+#include "harness.h"
+#include "simhelpers.h"
+
+#include "common/jsonpretty.h"
+#include "tables/memtable.h"
+#include "widgets/busywait.h"
+#include "widgets/dbgrid.h"
+#include "widgets/findbar.h"
+#include "widgets/largetextview.h"
+#include "widgets/textpane.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <condition_variable>
+#include <mutex>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A service that accepts the request and keeps its answer until released (or 20 s pass). Its
+// state lives as long as the stand-in's handler, which may still be waking when the test ends.
+class HeldService {
+public:
+    HeldService(sim::MiddlewareSim& sim, const std::string& path, sim::Answer answer)
+        : m_state(std::make_shared<State>()) {
+        sim.setHandler(path,
+                       [state = m_state, answer](const sim::Request&, const json::JsonValue*) {
+                           std::unique_lock lock(state->mutex);
+                           ++state->arrived;
+                           state->released.wait_for(lock, std::chrono::seconds(20),
+                                                    [&] { return !state->holding; });
+                           return answer;
+                       });
+    }
+    ~HeldService() { release(); }
+    void hold() {
+        const std::lock_guard lock(m_state->mutex);
+        m_state->holding = true;
+    }
+    void release() {
+        {
+            const std::lock_guard lock(m_state->mutex);
+            m_state->holding = false;
+        }
+        m_state->released.notify_all();
+    }
+    int arrived() {
+        const std::lock_guard lock(m_state->mutex);
+        return m_state->arrived;
+    }
+
+private:
+    struct State {
+        std::mutex mutex;
+        std::condition_variable released;
+        bool holding = true;
+        int arrived = 0;
+    };
+    std::shared_ptr<State> m_state;
+};
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+}
+
+} // namespace
+
+class ExchangeControlTest : public WindowTest {
+protected:
+    QString status() { return find<QLabel>(u"lb_Troca"_s)->text(); }
+    TextPane* pane(const QString& name) { return window->findChild<TextPane*>(name); }
+    // Shows the answer in the response pane through the Sobre page.
+    void answerSobre(const std::string& body) {
+        sim.enqueue("TConexaoAPI/Sobre", sim::Answer{200, body});
+        setText(u"ed_Id"_s, u"1"_s);
+        click(u"bt_TestarSobre"_s);
+    }
+    void showFormatted(TextPane* p) {
+        p->findChild<QToolButton*>(p->objectName() + u"_formatado"_s)->click();
+        EXPECT_TRUE(QTest::qWaitFor([p] { return !p->isFormatting(); }, 10000));
+    }
+};
+
+// A service that never answers: the window says what it waits for, refuses other input, and
+// the "Cancelar" button, Esc or closing the window end the action; nothing of the answer that
+// comes later is read or saved.
+TEST_F(ExchangeControlTest, HungServiceIsCancelledAndNothingIsSaved) {
+    const std::string path = "TCommerceAPI/ArquivoRemessaCNAB";
+    HeldService held(sim, path, sim::fileRecord(u"REM.TXT"_s, "conteudo", {}));
+    setText(u"ed_Id"_s, u"1"_s);
+    auto* action = find<QPushButton>(u"bt_ArquivoRemessaCNAB"_s);
+    auto* cancel = find<QPushButton>(u"bt_Cancelar"_s);
+    const QString waiting =
+        u"Aguardando resposta de "_s + sim.baseUrl() + QString::fromStdString(path) + u"…"_s;
+
+    QString shown;
+    bool cancelVisible = false;
+    QTimer::singleShot(300, [&] {
+        shown = status();
+        cancelVisible = cancel->isVisible();
+        QTest::mouseClick(action, Qt::LeftButton); // refused: nothing else starts meanwhile
+        QTest::mouseClick(cancel, Qt::LeftButton);
+    });
+    click(u"bt_ArquivoRemessaCNAB"_s);
+    expectMessage(u"Requisição cancelada pelo usuário."_s);
+    EXPECT_TRUE(shown.startsWith(waiting)) << shown.toStdString();
+    EXPECT_TRUE(cancelVisible);
+    EXPECT_FALSE(cancel->isVisible());
+    EXPECT_EQ(held.arrived(), 1);
+    EXPECT_TRUE(paneText(u"mm_Request"_s).startsWith(u"{\"Parametros\":"_s));
+    EXPECT_EQ(paneText(u"mm_Response"_s), QString());
+    EXPECT_TRUE(status().contains(u"cancelada pelo usuário"_s)) << status().toStdString();
+    held.release();
+    QTest::qWait(300); // the answer now arrives, to nobody
+    EXPECT_TRUE(QDir(u"Arquivos"_s).entryList(QDir::Files).isEmpty());
+
+    // Esc cancels too.
+    held.hold();
+    QTimer::singleShot(200, [&] { QTest::keyClick(window.get(), Qt::Key_Escape); });
+    click(u"bt_ArquivoRemessaCNAB"_s);
+    expectMessage(u"Requisição cancelada pelo usuário."_s);
+    held.release();
+
+    // Closing the window asks, cancels and closes once the action has ended.
+    held.hold();
+    QTimer::singleShot(200, [&] {
+        recorded->confirmAnswers.push_back(true);
+        window->close();
+    });
+    click(u"bt_ArquivoRemessaCNAB"_s);
+    EXPECT_EQ(recorded->confirmations.size(), 1u);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, 3000));
+    EXPECT_EQ(shownMessages(), QString());
+    held.release();
+    QTest::qWait(200);
+    EXPECT_TRUE(QDir(u"Arquivos"_s).entryList(QDir::Files).isEmpty());
+}
+
+// The status line tells every exchange's outcome; an error status shows the server's body.
+TEST_F(ExchangeControlTest, StatusShowsTheOutcomeAndAnErrorStatusItsBody) {
+    const std::string body = R"({"erro":"Serviço não encontrado"})";
+    sim.enqueue("TConexaoAPI/Sobre", sim::Answer{404, body});
+    setText(u"ed_Id"_s, u"1"_s);
+    click(u"bt_TestarSobre"_s);
+    expectMessage(u"404"_s);
+    EXPECT_EQ(paneText(u"mm_Response"_s), QString::fromStdString(body));
+    EXPECT_TRUE(status().startsWith(u"POST "_s + sim.baseUrl() + u"TConexaoAPI/Sobre"_s))
+        << status().toStdString();
+    EXPECT_TRUE(status().contains(u"404"_s)) << status().toStdString();
+
+    sim.enqueue("TConexaoAPI/Sobre", sim::resultEnvelope(true, "7", u"CNPJ não cadastrado"_s));
+    click(u"bt_TestarSobre"_s);
+    EXPECT_TRUE(status().contains(u"Rejeitada: CNPJ não cadastrado"_s)) << status().toStdString();
+    EXPECT_TRUE(status().contains(u"200"_s)) << status().toStdString();
+    seen();
+}
+
+// The formatted view keeps every number's text as received and shows escapes as characters.
+TEST_F(ExchangeControlTest, FormattedViewKeepsNumbersAsReceived) {
+    const std::string wire =
+        R"({"result":{"v":[1.10,-0,1e400,1234567890123456789,"\u00E7"],"o":{},"n":null}})";
+    answerSobre(wire);
+    TextPane* response = pane(u"mm_Response"_s);
+    showFormatted(response);
+    EXPECT_EQ(response->view()->text(), uR"({
+  "result": {
+    "v": [
+      1.10,
+      -0,
+      1e400,
+      1234567890123456789,
+      "ç"
+    ],
+    "o": {},
+    "n": null
+  }
+})"_s);
+    EXPECT_EQ(response->text(), QString::fromStdString(wire)); // what code reads stays exact
+
+    // Not JSON: said so, and the text shown as it is.
+    response->setText(u"<html>erro</html>"_s);
+    EXPECT_TRUE(QTest::qWaitFor([response] { return !response->isFormatting(); }, 5000));
+    EXPECT_TRUE(response->view()->text().startsWith(u"O texto não é JSON"_s));
+    EXPECT_TRUE(response->view()->text().endsWith(u"<html>erro</html>"_s));
+    response->setMode(TextPane::Mode::Exact);
+    EXPECT_EQ(response->view()->text(), u"<html>erro</html>"_s);
+}
+
+// A base64 member is folded into a placeholder; clicking it saves the decoded bytes.
+TEST_F(ExchangeControlTest, Base64MemberIsFoldedAndSavedByteForByte) {
+    QByteArray bytes;
+    for (int i = 0; i < 10000; ++i)
+        bytes.append(char((i * 7919) % 256));
+    answerSobre(R"({"result":{"conteudo":{"str":")" + bytes.toBase64().toStdString() + "\"}}}");
+    TextPane* response = pane(u"mm_Response"_s);
+    showFormatted(response);
+    ASSERT_EQ(response->folds().size(), 1u);
+    const auto& fold = response->folds()[0];
+    EXPECT_EQ(response->view()->text().mid(fold.start, fold.length),
+              u"[base64, 9,8 KB — Salvar como…]"_s);
+    LargeTextView* view = response->view();
+    view->scrollToOffset(fold.start);
+    const QPoint at = view->pointOf(fold.start + 2);
+    ASSERT_GE(at.x(), 0);
+    const QString target = QDir::current().absoluteFilePath(u"arquivo.bin"_s);
+    recorded->fileAnswers.push_back(target);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at + QPoint(2, 2));
+    EXPECT_EQ(readAll(target), bytes);
+}
+
+// Ctrl+F opens the find bar; matches in a large answer are counted off the UI thread.
+TEST_F(ExchangeControlTest, SearchCountsMatchesInALargeAnswer) {
+    std::string big = R"({"result":")";
+    for (int i = 0; i < 50000; ++i)
+        big += "linha " + std::to_string(i) + " com Agulha\\n";
+    big += "\"}";
+    answerSobre(big);
+    TextPane* response = pane(u"mm_Response"_s);
+    EXPECT_TRUE(QTest::qWaitFor([response] { return response->view()->isIndexed(); }, 5000));
+    response->view()->scrollToEnd();
+    EXPECT_GT(response->view()->firstVisibleOffset(), qint64(big.size()) - 2000);
+
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    response->view()->setFocus();
+    QTest::keyClick(response->view(), Qt::Key_F, Qt::ControlModifier);
+    FindBar* bar = response->findBar();
+    ASSERT_TRUE(bar->isVisible());
+    QTest::keyClicks(QApplication::focusWidget(), u"agulha"_s);
+    EXPECT_TRUE(
+        QTest::qWaitFor([bar] { return bar->matchCount() > 0 && !bar->isSearching(); }, 10000));
+    EXPECT_EQ(bar->matchCount(), 50000);
+    const qint64 first = bar->currentMatch();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // next, not the next field
+    EXPECT_EQ(bar->currentMatch(), (first + 1) % 50000);
+    EXPECT_EQ(response->view()->selectedText(), u"Agulha"_s);
+}
+
+// A batch run cancelled during its first row ends there, the other rows unsent; after a whole
+// run, selecting a row shows its request and answer in the panes.
+TEST_F(ExchangeControlTest, BatchRunIsCancelledMidRowAndRowsShowInThePanes) {
+    HeldService held(sim, "TCTeAPI/InutilizaCTe", sim::resultEnvelope(false, "0", u"ok"_s));
+    MemTable& faixas = dm->table(u"vt_InutilizaCTe"_s);
+    window->selectPage(u"ts_InutilizaCTe"_s);
+    find<QRadioButton>(u"rg_InutilizaCTeTipo_1"_s)->setChecked(true);
+    for (int i = 0; i < 3; ++i) {
+        faixas.append();
+        faixas.setValue(u"NumeroInicial"_s, 10 * i + 1);
+        faixas.setValue(u"NumeroFinal"_s, 10 * i + 5);
+        faixas.post();
+    }
+    setText(u"ed_Id"_s, u"1"_s);
+    recorded->confirmAnswers.push_back(true);
+    QTimer::singleShot(200, [&] { QTest::keyClick(window.get(), Qt::Key_Escape); });
+    click(u"bt_TestarInutilizaCTe"_s);
+    expectMessage(u"Requisição cancelada pelo usuário."_s);
+    EXPECT_EQ(held.arrived(), 1);
+    const char* outcomes[] = {"ERRO", "", ""};
+    for (int i = 0; i < 3; ++i) {
+        faixas.moveTo(i);
+        EXPECT_EQ(faixas.asString(u"Situacao"_s), QString::fromLatin1(outcomes[i])) << i;
+    }
+    faixas.moveTo(0);
+    EXPECT_EQ(faixas.asString(u"Response"_s), u"Requisição cancelada pelo usuário."_s);
+
+    held.release();
+    recorded->confirmAnswers.push_back(true);
+    click(u"bt_TestarInutilizaCTe"_s);
+    EXPECT_EQ(held.arrived(), 4);
+    auto* grid = find<DbGrid>(u"dbg_InutilizaCTe"_s);
+    // The user moves to the row's outcome (its last column).
+    grid->setCurrentIndex(grid->model()->index(1, grid->model()->columnCount() - 1));
+    EXPECT_EQ(faixas.recNo(), 1) << grid->currentIndex().row();
+    EXPECT_EQ(faixas.asString(u"Situacao"_s), u"OK"_s);
+    EXPECT_EQ(paneText(u"mm_Request"_s), faixas.asString(u"Request"_s));
+    EXPECT_EQ(paneText(u"mm_Response"_s), faixas.asString(u"Response"_s));
+    EXPECT_TRUE(paneText(u"mm_Request"_s).contains(u"\"NumeroInicial\":11"_s));
+}
+
+// Numbers keep their text whatever their size; strings show their characters and escape only
+// what would break the view; a number-like text inside a string is left alone.
+TEST(JsonPretty, KeepsNumbersAndShowsCharacters) {
+    const std::string digits400(400, '9');
+    struct Case {
+        std::string json;
+        QString shown;
+    };
+    const std::vector<Case> cases = {
+        {R"([1E+400,-1.5e-400,)" + digits400 + "]",
+         u"[\n  1E+400,\n  -1.5e-400,\n  "_s + QString::fromStdString(digits400) + u"\n]"_s},
+        {R"({"s":"1e999 \"q\" \\ \n\t\u0001 \uD83D\uDE00 \/"})", uR"({
+  "s": "1e999 \"q\" \\ \n\t\u0001 😀 /"
+})"_s},
+        {R"({"a":[],"b":{},"c":[{}]})",
+         u"{\n  \"a\": [],\n  \"b\": {},\n  \"c\": [\n    {}\n  ]\n}"_s},
+        {"  0.5e600 ", u"0.5e600"_s},
+    };
+    for (const Case& c : cases) {
+        const auto f = jsonpretty::format(QString::fromStdString(c.json));
+        EXPECT_TRUE(f.isJson) << c.json << ": " << f.error.toStdString();
+        EXPECT_EQ(f.text, c.shown) << c.json;
+    }
+    for (const char* bad : {"{\"a\":1,}", "[1e400", "abc", ""})
+        EXPECT_FALSE(jsonpretty::format(QString::fromLatin1(bad)).isJson) << bad;
+}
