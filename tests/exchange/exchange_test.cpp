@@ -3,16 +3,13 @@
 #include "exchange/httpclient.h"
 #include "simserver.h"
 
+#include "../oneshotserver.h"
+
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
-#include <thread>
-
 namespace {
+
+using testing_support::OneShotServer;
 
 class ExchangeTest : public ::testing::Test {
 protected:
@@ -21,40 +18,6 @@ protected:
         return serviceUrl(sim.baseUrl(), QString::fromLatin1(path));
     }
     sim::MiddlewareSim sim;
-};
-
-// A server that accepts one connection, sends the answer's bytes, and closes.
-class OneAnswerServer {
-public:
-    explicit OneAnswerServer(std::string answer) : m_answer(std::move(answer)) {
-        m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        ::listen(m_fd, 1);
-        socklen_t len = sizeof a;
-        ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&a), &len);
-        m_port = ntohs(a.sin_port);
-        m_thread = std::thread([this] {
-            const int c = ::accept(m_fd, nullptr, nullptr);
-            char buf[4096];
-            [[maybe_unused]] auto n = ::read(c, buf, sizeof buf);
-            [[maybe_unused]] auto w = ::send(c, m_answer.data(), m_answer.size(), MSG_NOSIGNAL);
-            ::close(c);
-        });
-    }
-    ~OneAnswerServer() {
-        m_thread.join();
-        ::close(m_fd);
-    }
-    int port() const { return m_port; }
-
-private:
-    std::string m_answer;
-    int m_fd;
-    int m_port;
-    std::thread m_thread;
 };
 
 } // namespace
@@ -133,16 +96,7 @@ TEST_F(ExchangeTest, RedirectsAndNotModifiedAreErrorsWithTheStatusLine) {
 
 TEST(Exchange, UnreachableServerAndBadUrlsGiveClearErrors) {
     MiddlewareHttpClient client(credentialsForCompany(0));
-    // A port nobody listens on: bind one, then close it.
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    socklen_t len = sizeof a;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
-    const int port = ntohs(a.sin_port);
-    ::close(fd);
+    const int port = testing_support::unusedPort();
     try {
         client.post(QStringLiteral("http://127.0.0.1:%1/datasnap/rest/X/Y").arg(port), "{}");
         ADD_FAILURE();
@@ -159,7 +113,7 @@ TEST(Exchange, UnreachableServerAndBadUrlsGiveClearErrors) {
 
 TEST(Exchange, ServerClosingMidAnswerIsAnError) {
     // A head and part of the body.
-    OneAnswerServer server("HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n{\"result\":");
+    OneShotServer server("HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n{\"result\":");
     MiddlewareHttpClient client(credentialsForCompany(0));
     try {
         client.post(QStringLiteral("http://127.0.0.1:%1/x/y").arg(server.port()), "{}");
@@ -185,8 +139,8 @@ TEST_F(ExchangeTest, AnswerOverTheLimitIsRefused) {
     MiddlewareHttpClient client(credentialsForCompany(0));
     client.setMaxAnswerBytes(4000);
     EXPECT_THROW(client.post(url("TNFeAPI/Grande"), "{}"), EAnswerTooLarge);
-    OneAnswerServer unannounced("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" +
-                                std::string(5000, 'y'));
+    OneShotServer unannounced("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" +
+                              std::string(5000, 'y'));
     try {
         client.post(QStringLiteral("http://127.0.0.1:%1/x/y").arg(unannounced.port()), "{}");
         ADD_FAILURE();
