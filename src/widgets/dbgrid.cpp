@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QScopeGuard>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -33,12 +34,8 @@ DbGrid::DbGrid(const QString& objectName, MemTable& table, QWidget* parent)
     setEditTriggers(QAbstractItemView::AllEditTriggers);
     horizontalHeader()->setDefaultSectionSize(110);
     verticalHeader()->setDefaultSectionSize(22);
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid() && current.row() != m_table.recNo())
-                    m_table.moveTo(current.row());
-            });
-    connect(m_model, &QAbstractItemModel::modelReset, this, &DbGrid::syncCurrentFromTable);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &DbGrid::followCurrent);
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] { syncCurrentFromTable(); });
     connect(qApp, &QApplication::focusChanged, this, &DbGrid::onFocusChanged);
 }
 
@@ -69,11 +66,24 @@ void DbGrid::showColumns(const std::vector<std::pair<QString, QString>>& fieldsA
     }
 }
 
-void DbGrid::syncCurrentFromTable() {
+void DbGrid::followCurrent(const QModelIndex& current) {
+    if (m_moving || !current.isValid() || current.row() == m_table.recNo())
+        return;
+    // Moving stores the pending row (the cell editor the click closed has just written to it),
+    // which resets the model; the view then picks a current cell of its own. Only the row the
+    // user chose counts, and the grid is put back on it in the column clicked.
+    m_moving = true;
+    const auto done = qScopeGuard([this] { m_moving = false; });
+    m_table.moveTo(current.row());
+    syncCurrentFromTable(current.column());
+}
+
+void DbGrid::syncCurrentFromTable(int column) {
     const int row = m_table.recNo();
     if (row < 0 || row >= m_model->rowCount())
         return;
-    const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+    if (column < 0 || column >= m_model->columnCount())
+        column = currentIndex().isValid() ? currentIndex().column() : 0;
     const QSignalBlocker block(selectionModel());
     setCurrentIndex(m_model->index(row, column));
 }

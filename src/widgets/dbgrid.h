@@ -21,11 +21,15 @@ public:
     void showColumns(const std::vector<std::pair<QString, QString>>& fieldsAndTitles);
 
 private:
-    void syncCurrentFromTable();
+    void followCurrent(const QModelIndex& current);
+    // Puts the grid's current cell on the table's current row, in this column (-1: the column
+    // the grid is on).
+    void syncCurrentFromTable(int column = -1);
     void onFocusChanged(QWidget* old, QWidget* now);
 
     MemTable& m_table;
     MemTableModel* m_model;
+    bool m_moving = false; // the table is moving to the row the user chose
 };
 
 // The vertical navigator beside a grid: insert and delete only.

@@ -68,3 +68,40 @@ TEST_F(WindowTest, NavigatorOnAClosedTableShowsTheError) {
     EXPECT_TRUE(seen()[0].text.contains(QStringLiteral("closed dataset")));
     EXPECT_FALSE(devolucao.isOpen());
 }
+
+TEST_F(WindowTest, ClickingACellOfAnotherRowMakesThatRowCurrent) {
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->selectPage(QStringLiteral("tsGenericAPI"));
+    QWidget* page = window->findChild<QWidget*>(QStringLiteral("tsGenericAPI"));
+    MemTable& docs = dm->table(QStringLiteral("vt_ListaDocEmitidos"));
+    for (const char* filial : {"1", "2", "3"}) {
+        docs.append();
+        docs.setValue(QStringLiteral("Filial"), QString::fromLatin1(filial));
+        docs.post();
+    }
+    auto* grid = new DbGrid(QStringLiteral("gd_Teste"), docs, page);
+    page->layout()->addWidget(grid);
+    QCoreApplication::processEvents();
+    const auto click = [&](int row, int column) {
+        const QRect cell = grid->visualRect(grid->model()->index(row, column));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QCoreApplication::processEvents();
+    };
+    for (const auto& [row, column] :
+         std::vector<std::pair<int, int>>{{2, 0}, {0, 3}, {1, 3}, {2, 1}, {0, 0}}) {
+        SCOPED_TRACE(testing::Message() << row << "," << column);
+        click(row, column);
+        EXPECT_EQ(grid->currentIndex().row(), row);
+        EXPECT_EQ(docs.recNo(), row);
+    }
+    // A value typed in one row is kept when a cell of another row is clicked.
+    click(0, 2);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("9"));
+    click(2, 2);
+    EXPECT_EQ(grid->currentIndex().row(), 2);
+    EXPECT_EQ(docs.recNo(), 2);
+    EXPECT_EQ(docs.state(), MemTable::State::Browse);
+    docs.moveTo(0);
+    EXPECT_EQ(docs.asString(QStringLiteral("Serie")), QStringLiteral("9"));
+}
