@@ -91,7 +91,9 @@ void ExchangeStatus::tick() {
 }
 
 void ExchangeStatus::showRecord(const ExchangeRecord& record) {
-    QStringList parts{record.method + u' ' + record.url};
+    // The verdict and figures first, the URL last: a narrow window cuts the end of the line (its
+    // tooltip holds all of it).
+    QStringList parts;
     if (record.status != 0)
         parts << (record.statusLine.isEmpty() ? QStringLiteral("HTTP %1").arg(record.status)
                                               : record.statusLine);
@@ -110,6 +112,7 @@ void ExchangeStatus::showRecord(const ExchangeRecord& record) {
             parts << QStringLiteral("Falhou: %1").arg(firstLine(record.failure.simplified()));
         bad = true;
     }
+    parts << record.method + u' ' + record.url;
     m_text->setText(parts.join(QStringLiteral(" · ")));
     m_text->setToolTip(m_text->text());
     m_text->setStyleSheet(bad ? QStringLiteral("color: #a00000") : QString());

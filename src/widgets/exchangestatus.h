@@ -11,8 +11,8 @@ class QPushButton;
 class QSpinBox;
 
 // The line above the panes that says what the exchange is doing: while a request waits, the
-// URL with the time elapsed and the "Cancelar" button; once it ends, its method, URL, HTTP
-// status, time and sizes, and whether the middleware rejected it.
+// URL with the time elapsed and the "Cancelar" button; once it ends, its HTTP status, time and
+// sizes, whether the middleware rejected it, then its method and URL.
 class ExchangeStatus : public QWidget {
     Q_OBJECT
 public:

@@ -154,7 +154,7 @@ TEST_F(ExchangeControlTest, StatusShowsTheOutcomeAndAnErrorStatusItsBody) {
     click(u"bt_TestarSobre"_s);
     expectMessage(u"404"_s);
     EXPECT_EQ(paneText(u"mm_Response"_s), QString::fromStdString(body));
-    EXPECT_TRUE(status().startsWith(u"POST "_s + sim.baseUrl() + u"TConexaoAPI/Sobre"_s))
+    EXPECT_TRUE(status().endsWith(u"POST "_s + sim.baseUrl() + u"TConexaoAPI/Sobre"_s))
         << status().toStdString();
     EXPECT_TRUE(status().contains(u"404"_s)) << status().toStdString();
 
