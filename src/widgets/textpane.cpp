@@ -61,6 +61,8 @@ TextPane::TextPane(const QString& objectName, QWidget* parent)
       m_exact(new QToolButton(this)), m_pretty(new QToolButton(this)) {
     setObjectName(objectName);
     m_view->setObjectName(objectName + QStringLiteral("_texto"));
+    // The text can be scrolled, selected and copied while a request waits.
+    acceptInputWhileWaiting(m_view);
     m_find = new FindBar(m_view, objectName, this);
 
     auto* modes = new QButtonGroup(this);

@@ -105,9 +105,13 @@ TEST_F(ExchangeControlTest, HungServiceIsCancelledAndNothingIsSaved) {
 
     QString shown;
     bool cancelVisible = false;
+    QString selectedMeanwhile;
     QTimer::singleShot(300, [&] {
         shown = status();
         cancelVisible = cancel->isVisible();
+        auto* request = find<LargeTextView>(u"mm_Request_texto"_s); // the panes still read
+        QTest::keyClick(request, Qt::Key_A, Qt::ControlModifier);
+        selectedMeanwhile = request->selectedText();
         QTest::mouseClick(action, Qt::LeftButton); // refused: nothing else starts meanwhile
         QTest::mouseClick(cancel, Qt::LeftButton);
     });
@@ -115,6 +119,8 @@ TEST_F(ExchangeControlTest, HungServiceIsCancelledAndNothingIsSaved) {
     expectMessage(u"Requisição cancelada pelo usuário."_s);
     EXPECT_TRUE(shown.startsWith(waiting)) << shown.toStdString();
     EXPECT_TRUE(cancelVisible);
+    EXPECT_TRUE(selectedMeanwhile.startsWith(u"{\"Parametros\":"_s))
+        << selectedMeanwhile.toStdString();
     EXPECT_FALSE(cancel->isVisible());
     EXPECT_EQ(held.arrived(), 1);
     EXPECT_TRUE(paneText(u"mm_Request"_s).startsWith(u"{\"Parametros\":"_s));
