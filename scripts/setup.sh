@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   libcurl4-openssl-dev libssl-dev libzip-dev zlib1g-dev
   rapidjson-dev libcpp-httplib-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev
   curl xvfb xauth imagemagick ccache
 )
 
