@@ -64,6 +64,12 @@ JsonValue& JsonValue::add(std::string key, JsonValue value) {
     return m_items.back();
 }
 
+JsonValue& JsonValue::addMembersOf(const JsonValue& object) {
+    for (std::size_t i = 0; i < object.size(); ++i)
+        add(object.keyAt(i), object.at(i));
+    return *this;
+}
+
 const JsonValue* JsonValue::find(std::string_view key) const {
     for (std::size_t i = 0; i < m_keys.size(); ++i)
         if (m_keys[i] == key)

@@ -61,6 +61,8 @@ public:
 
     // Objects: add at the end; the first member with a name is the one found.
     JsonValue& add(std::string key, JsonValue value);
+    // Objects: adds every member of another object at the end, in its order.
+    JsonValue& addMembersOf(const JsonValue& object);
     const JsonValue* find(std::string_view key) const;
     JsonValue* find(std::string_view key);
     // Removes and returns the first member named exactly key.

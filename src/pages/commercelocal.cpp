@@ -190,9 +190,7 @@ DadosFn boletoDados(bool pdf) {
                                                      u"ed_GeraBoletoConfigImpressaoNumeroVias"_s)));
             json::JsonValue conta = json::JsonValue::object();
             conta.add("Titular", personObject(page, u"Titular"_s, false));
-            const json::JsonValue banco = keysObject(page, kContaKeys);
-            for (std::size_t i = 0; i < banco.size(); ++i)
-                conta.add(banco.keyAt(i), banco.at(i));
+            conta.addMembersOf(keysObject(page, kContaKeys));
             dados.add("ContaBancaria", std::move(conta));
             dados.add("Titulos", titulos(page));
             return dados;

@@ -105,8 +105,7 @@ json::JsonValue item(const MemTable& t) {
                       {u"CasasDecimaisQuantidade"_s, u"CasasDecimaisQuantidade"_s, Cell::Integer},
                       {u"CasasDecimaisValor"_s, u"CasasDecimaisValor"_s, Cell::Integer},
                       {u"RegistroValido"_s, u"RegistroValido"_s, Cell::Boolean}});
-    for (std::size_t i = 0; i < rest.size(); ++i)
-        o.add(rest.keyAt(i), rest.at(i));
+    o.addMembersOf(rest);
     return o;
 }
 
@@ -125,8 +124,7 @@ json::JsonValue alteracao(const MemTable& t) {
                       {u"CasasDecimaisQuantidade"_s, u"CasasDecimaisQuantidade"_s, Cell::Integer},
                       {u"CasasDecimaisValor"_s, u"CasasDecimaisValor"_s, Cell::Integer},
                       {u"RegistroValido"_s, u"RegistroValido"_s, Cell::Boolean}});
-    for (std::size_t i = 0; i < rest.size(); ++i)
-        o.add(rest.keyAt(i), rest.at(i));
+    o.addMembersOf(rest);
     return o;
 }
 
@@ -169,8 +167,7 @@ json::JsonValue orcamentos(const FieldValue& v) {
                              {u"COOVendaDAV"_s, u"COOVendaDAV"_s, Cell::Text},
                              {u"NumeroECFVendaDAV"_s, u"NumeroECFVendaDAV"_s, Cell::Text},
                              {u"RegistroValido"_s, u"RegistroValido"_s, Cell::Boolean}});
-        for (std::size_t i = 0; i < rest.size(); ++i)
-            dav.add(rest.keyAt(i), rest.at(i));
+        dav.addMembersOf(rest);
         dav.add("Itens", detailRows(itens, item));
         dav.add("Alteracoes", detailRows(alteracoes, alteracao));
         list.append(std::move(dav));
