@@ -64,6 +64,37 @@ bool MemTable::matchesMaster(const Row& row) const {
     return true;
 }
 
+void MemTable::followMasterKeys(const Row& before, const Row& after) {
+    std::vector<std::pair<std::size_t, std::size_t>> links; // (master field, own field)
+    bool keyChanged = false;
+    for (const QString& key : m_keys) {
+        const auto masterField = std::size_t(m_master->fieldIndex(key));
+        links.emplace_back(masterField, std::size_t(fieldIndex(key)));
+        keyChanged = keyChanged || before[masterField] != after[masterField];
+    }
+    if (!keyChanged)
+        return;
+    const auto linkedToBefore = [&](const Row& row) {
+        for (const auto& [masterField, ownField] : links)
+            if (row[ownField] != before[masterField])
+                return false;
+        return true;
+    };
+    const auto relink = [&](Row& row) {
+        for (const auto& [masterField, ownField] : links)
+            row[ownField] = after[masterField];
+    };
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        if (!linkedToBefore(m_rows[i]))
+            continue;
+        relink(m_rows[i]);
+        if (int(i) == m_pendingRow && m_state == State::Edit)
+            relink(m_backup);
+    }
+    if (isOpen())
+        refilter();
+}
+
 void MemTable::refilter() {
     const int currentRow = rowIndexOfCurrent();
     m_visible.clear();
@@ -126,8 +157,12 @@ void MemTable::post() {
             return;
         }
     }
+    const bool wasEdit = m_state == State::Edit;
+    const Row stored = m_rows[std::size_t(m_pendingRow)];
     m_state = State::Browse;
     m_pendingRow = -1;
+    if (wasEdit)
+        Q_EMIT rowStored(m_backup, stored);
     refilter();
 }
 
@@ -296,6 +331,7 @@ void MemTable::setMaster(MemTable* master, const QStringList& keyFields) {
             refilter();
     };
     connect(master, &MemTable::changed, this, follow);
+    connect(master, &MemTable::rowStored, this, &MemTable::followMasterKeys);
     connect(master, &MemTable::valueEdited, this, follow);
     refilter();
 }

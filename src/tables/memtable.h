@@ -102,6 +102,8 @@ Q_SIGNALS:
     void changed();
     // A value of a row changed (a row of the visible set).
     void valueEdited(int row);
+    // An edited row was stored: its values before the edit and after it, by field position.
+    void rowStored(const std::vector<QVariant>& before, const std::vector<QVariant>& after);
 
 private:
     using Row = std::vector<QVariant>;
@@ -110,6 +112,8 @@ private:
     void requireOpen() const;
     int rowIndexOfCurrent() const;
     bool matchesMaster(const Row& row) const;
+    // Detail rows linked to the master row as it was before an edit follow its new key values.
+    void followMasterKeys(const Row& before, const Row& after);
 
     std::vector<FieldDef> m_fields;
     std::vector<Row> m_rows;

@@ -262,3 +262,58 @@ TEST(InputTables, DetailRowsFollowTheMastersCurrentRowAndHideWithoutOne) {
         EXPECT_EQ(detail.totalRecordCount(), 4);
     }
 }
+
+// Editing a key field of a master row takes its detail rows along: they stay the rows of that
+// master row (shown and sent with it), the other master rows keep theirs, and an edit that
+// leaves the keys alone or is cancelled moves nothing.
+TEST(InputTables, EditingAMasterKeyTakesItsDetailRowsAlong) {
+    const struct {
+        const char* master;
+        const char* key;
+        const char* detail;
+        const char* filled;
+    } pairs[] = {
+        {"vt_ItemPedidoReposicao", "NUMPED", "vt_LoteItemPedidoReposicao", "SEQLOT"},
+        {"vt_ItemPedidoReposicao", "NUMITE", "vt_LoteItemPedidoReposicao", "SEQLOT"},
+        {"vt_DAVEmitidos", "NumeroDAV", "vt_DAVEmitidosItens", "Desmat"},
+        {"vt_DAVEmitidos", "Filial", "vt_DAVEmitidosAlteracoes", "Desmat"},
+    };
+    for (const auto& p : pairs) {
+        SCOPED_TRACE(std::string(p.detail) + " by " + p.key);
+        TdmPrincipal dm;
+        MemTable& master = dm.table(QString::fromLatin1(p.master));
+        MemTable& detail = dm.table(QString::fromLatin1(p.detail));
+        const QString key = QString::fromLatin1(p.key);
+        const QString filled = QString::fromLatin1(p.filled);
+        for (const char* value : {"1", "2"}) {
+            master.append();
+            master.setValue(key, QString::fromLatin1(value));
+            master.post();
+            for (int i = 0; i < 2; ++i) {
+                detail.append();
+                detail.setValue(filled, QStringLiteral("%1.%2").arg(QLatin1String(value)).arg(i));
+                detail.post();
+            }
+        }
+        master.first();
+        master.setValue(key, QStringLiteral("7"));
+        master.post();
+        ASSERT_EQ(detail.recordCount(), 2);
+        for (detail.first(); !detail.eof(); detail.next()) {
+            EXPECT_EQ(detail.asString(key), QStringLiteral("7"));
+            EXPECT_TRUE(detail.asString(filled).startsWith(u'1'));
+        }
+        master.next();
+        EXPECT_EQ(detail.recordCount(), 2);
+
+        // A cancelled key edit and an edit of another field move nothing.
+        master.first();
+        master.setValue(key, QStringLiteral("9"));
+        master.cancel();
+        EXPECT_EQ(detail.recordCount(), 2);
+        master.setValue(key, QStringLiteral("7"));
+        master.post();
+        EXPECT_EQ(detail.recordCount(), 2);
+        EXPECT_EQ(detail.totalRecordCount(), 4);
+    }
+}

@@ -215,16 +215,16 @@ TEST_F(CommerceLocalPagesTest, BankSlipRequestCarriesEveryTitleWithItsPayer) {
     click(QStringLiteral("bt_GeraBoletoPDF"));
     EXPECT_TRUE(fileBytes(QStringLiteral("Arquivos/0.zip")).startsWith("PK"));
     EXPECT_TRUE(fileBytes(QStringLiteral("Arquivos/1.zip")).startsWith("PK"));
-    EXPECT_TRUE(json::parse(lastDados()).value->find("ComprimirArquivoRetorno")->isTrue());
+    EXPECT_TRUE(member(sentDados(), "ComprimirArquivoRetorno").isTrue());
 
     // The print request carries the print options and writes nothing.
     QFile::remove(QStringLiteral("Arquivos/0.pdf"));
     find<QCheckBox>(QStringLiteral("cb_GeraBoletoConfigImprimir"))->setChecked(false);
     click(QStringLiteral("bt_GeraBoleto"));
-    const auto print = json::parse(lastDados()).value;
-    EXPECT_TRUE(print->find("Imprimir")->isFalse());
-    EXPECT_EQ(print->find("NumeroViasPorTitulo")->text(), "1");
-    EXPECT_EQ(print->find("ComprimirArquivoRetorno"), nullptr);
+    const json::JsonValue print = sentDados();
+    EXPECT_TRUE(member(print, "Imprimir").isFalse());
+    EXPECT_EQ(member(print, "NumeroViasPorTitulo").text(), "1");
+    EXPECT_EQ(print.find("ComprimirArquivoRetorno"), nullptr);
     EXPECT_FALSE(QFile::exists(QStringLiteral("Arquivos/0.pdf")));
 
     // A rejection carries no slips: nothing is written and the answer is only shown.

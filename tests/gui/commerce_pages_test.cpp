@@ -344,7 +344,7 @@ TEST_F(CommercePagesTest, SavedTransactionIsSentAgainInAFreshEnvelope) {
     ASSERT_EQ(received().size(), 1u);
     EXPECT_EQ(lastDados(), R"({"XML":"<trn>a\u00E7<\/trn>","ProcessaErroDuplicacao":false})");
     const json::JsonValue sent = body(received()[0]);
-    EXPECT_EQ(sent.find("Parametros")->find("Id")->text(), "1001");
+    EXPECT_EQ(member(member(sent, "Parametros"), "Id").text(), "1001");
 
     // The page's own check box, not the saved value nor the other action's.
     set(QStringLiteral("ck_ProcessaErroDuplicacaoJsonExecutaGravaTransacoes"), QStringLiteral("1"));

@@ -47,7 +47,7 @@ protected:
             return got.back().body;
         const json::JsonValue envelope = body(got.back());
         const json::JsonValue* parametros = envelope.find("Parametros");
-        EXPECT_EQ(envelope.find("Assinatura")->toQString(), signParametros(*parametros, 0));
+        EXPECT_EQ(member(envelope, "Assinatura").toQString(), signParametros(*parametros, 0));
         return json::toWireText(*parametros->find("Dados"));
     }
 };
@@ -213,8 +213,9 @@ TEST_F(ConnectionPagesTest, SignedXmlIsSavedOnlyWhenPackedAndWithoutError) {
     EXPECT_FALSE(QFile::exists(QStringLiteral("Arquivos/AssinarXML.zip")));
     click(QStringLiteral("bt_TestarAssinarXML"));
     const json::JsonValue dados = json::parse(lastDados(false)).value.value();
-    EXPECT_TRUE(QByteArray::fromBase64(dados.find("XML")->toQString().toLatin1()).startsWith("PK"));
-    EXPECT_TRUE(dados.find("XMLCodificado")->isTrue());
+    EXPECT_TRUE(
+        QByteArray::fromBase64(member(dados, "XML").toQString().toLatin1()).startsWith("PK"));
+    EXPECT_TRUE(member(dados, "XMLCodificado").isTrue());
     QFile saved(QStringLiteral("Arquivos/AssinarXML.zip"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().startsWith("PK"));

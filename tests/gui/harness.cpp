@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <stdexcept>
+
 void WindowTest::SetUp() {
     previousDir = QDir::currentPath();
     ASSERT_TRUE(workDir.isValid());
@@ -107,6 +109,23 @@ std::string WindowTest::dadosOf(const sim::Request& request) const {
 std::string WindowTest::lastDados() const {
     const auto got = received();
     return got.empty() ? std::string("(nothing sent)") : dadosOf(got.back());
+}
+
+json::JsonValue WindowTest::sentDados() const {
+    const auto got = received();
+    if (got.empty())
+        throw std::runtime_error("nothing was sent");
+    auto parsed = json::parse(dadosOf(got.back()));
+    if (!parsed.value)
+        throw std::runtime_error("Dados is not JSON: " + parsed.error);
+    return std::move(*parsed.value);
+}
+
+const json::JsonValue& member(const json::JsonValue& object, std::string_view key) {
+    if (const json::JsonValue* found = object.find(key))
+        return *found;
+    throw std::runtime_error("no member \"" + std::string(key) + "\" in " +
+                             json::toWireText(object));
 }
 
 QString fixture(const QString& name, const QByteArray& bytes) {

@@ -59,6 +59,8 @@ private:
 
 // Writes a file in the test's working folder; returns its absolute path.
 QString fixture(const QString& name, const QByteArray& bytes);
+// The object's member; throws (failing the test, not crashing it) when there is none.
+const json::JsonValue& member(const json::JsonValue& object, std::string_view key);
 
 // The real window, offscreen, in a fresh working folder, talking to a stand-in middleware in
 // the same process. Controls are found by objectName, as a person finds them by label.
@@ -87,6 +89,10 @@ protected:
     std::string dadosOf(const sim::Request& request) const;
     // dadosOf the last request received ("(nothing sent)" when none was).
     std::string lastDados() const;
+    // The "Dados" of the last request, parsed. Throws when nothing was sent or it is not JSON,
+    // so a test that expected a request fails there instead of reading a value that is not
+    // there (GoogleTest reports the exception and goes on with the next test).
+    json::JsonValue sentDados() const;
     // Messages shown so far, joined; they count as taken.
     QString shownMessages() const;
     // Takes the messages shown so far and expects exactly one, containing the text.

@@ -282,10 +282,10 @@ TEST_F(WindowTest, ConectaSendsTheSessionPageAndFillsIdInBothForms) {
     auto got = received();
     ASSERT_EQ(got.size(), 1u);
     const json::JsonValue request = body(got[0]);
-    EXPECT_EQ(request.find("TipoRetorno")->text(), "S");
-    EXPECT_EQ(request.find("FilialUsuario")->text(), "001");
-    EXPECT_EQ(request.find("CodigoUsuario")->text(), "  7");
-    EXPECT_EQ(request.find("DataSolicitacao")->text(), "31/12/2024 00:00:00");
+    EXPECT_EQ(member(request, "TipoRetorno").text(), "S");
+    EXPECT_EQ(member(request, "FilialUsuario").text(), "001");
+    EXPECT_EQ(member(request, "CodigoUsuario").text(), "  7");
+    EXPECT_EQ(member(request, "DataSolicitacao").text(), "31/12/2024 00:00:00");
     EXPECT_EQ(paneText(QStringLiteral("mm_Request")), QString::fromStdString(got[0].body));
     EXPECT_EQ(paneText(QStringLiteral("mm_Response")),
               QStringLiteral("{\"result\":{\"SessaoID\":1001}}"));
@@ -293,7 +293,7 @@ TEST_F(WindowTest, ConectaSendsTheSessionPageAndFillsIdInBothForms) {
     find<QComboBox>(QStringLiteral("cb_ConectaMiddlewareTipoRetorno"))->setCurrentIndex(1);
     click(QStringLiteral("bt_Conecta2")); // "Conecta" always replaces the Id
     EXPECT_EQ(text(QStringLiteral("ed_Id")), QStringLiteral("1002"));
-    EXPECT_EQ(body(received().back()).find("TipoRetorno")->text(), "C");
+    EXPECT_EQ(member(body(received().back()), "TipoRetorno").text(), "C");
 
     // Odd answers: a complete answer without "Id" gives "0"; a simple one of another shape
     // leaves its text less the markers.
@@ -315,12 +315,12 @@ TEST_F(WindowTest, SobreShowsTheSignedEnvelopeAndTheAnswer) {
     auto got = received();
     ASSERT_EQ(got.size(), 2u);
     EXPECT_EQ(got[0].path, "TConexaoAPI/ConectaMiddleware");
-    EXPECT_EQ(body(got[0]).find("TipoRetorno")->text(), "S");
+    EXPECT_EQ(member(body(got[0]), "TipoRetorno").text(), "S");
     EXPECT_EQ(got[1].path, "TConexaoAPI/Sobre");
     EXPECT_EQ(text(QStringLiteral("ed_Id")), QStringLiteral("1001"));
     const json::JsonValue envelope = body(got[1]);
     EXPECT_EQ(json::toWireText(*envelope.find("Parametros")), R"({"Id":1001,"Dados":""})");
-    EXPECT_EQ(envelope.find("Assinatura")->toQString(),
+    EXPECT_EQ(member(envelope, "Assinatura").toQString(),
               signParametros(*envelope.find("Parametros"), 0));
     // The panes show only the second exchange.
     EXPECT_EQ(paneText(QStringLiteral("mm_Request")), QString::fromStdString(got[1].body));
