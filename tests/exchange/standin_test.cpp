@@ -110,6 +110,50 @@ TEST_F(StandInTest, EachServiceTakesOnlyTheBodyItsExchangeSends) {
     EXPECT_EQ(anonymous.postRaw(url("TNFeAPI/InutilizaSEFAZ"), "{}").status, 401);
 }
 
+// A signature is checked with the key of the company the request speaks for: the session's
+// company when the Id names an open session, else the companies of the credentials. Another
+// company's key is refused, even one that shares the credentials.
+TEST_F(StandInTest, SignatureWithAnotherCompanysKeyIsRefused) {
+    const auto openSession = [&](int company) {
+        MiddlewareHttpClient client(credentialsForCompany(company));
+        const HttpAnswer a =
+            client.post(url("TConexaoAPI/ConectaMiddleware"),
+                        QByteArrayLiteral(R"({"CodigoEmpresa":)") + QByteArray::number(company) +
+                            QByteArrayLiteral(R"(,"TipoRetorno":"S"})"));
+        const auto parsed = json::parse(a.body.toStdString());
+        const json::JsonValue* result = parsed.value ? parsed.value->find("result") : nullptr;
+        const json::JsonValue* id = result ? result->find("SessaoID") : nullptr;
+        EXPECT_TRUE(id) << a.body.constData();
+        return id ? QString::fromStdString(id->text()) : QStringLiteral("0");
+    };
+    const QString session0 = openSession(0);
+    const QString session5 = openSession(5);
+    const struct {
+        QString id;
+        int credentialsOf;
+        int keyOf;
+        bool accepted;
+    } cases[] = {
+        {session5, 5, 5, true},
+        {session5, 5, 0, false}, // company 5 shares company 0's credentials, not its key
+        {session0, 0, 5, false},
+        {session0, 0, 0, true},
+        {QStringLiteral("0"), 9, 9, true}, // no session: the credentials' own company
+        {QStringLiteral("0"), 9, 0, false},
+    };
+    for (const auto& c : cases) {
+        const json::JsonValue envelope =
+            buildEnvelope(c.id, QString::number(c.keyOf), *json::parse(R"({"CNPJ":"1"})").value);
+        MiddlewareHttpClient client(credentialsForCompany(c.credentialsOf));
+        const HttpAnswer a = client.post(url("TNFeAPI/InutilizaSEFAZ"),
+                                         QByteArray::fromStdString(json::toWireText(envelope)));
+        EXPECT_EQ(a.body.contains("\"err\":false"), c.accepted)
+            << "session " << c.id.toStdString() << ", credentials of " << c.credentialsOf
+            << ", key of " << c.keyOf << " -> " << a.body.constData();
+        EXPECT_EQ(a.body.contains("Assinatura inv"), !c.accepted) << a.body.constData();
+    }
+}
+
 // Only the latest requests are kept, however many arrive.
 TEST_F(StandInTest, RecordKeepsOnlyTheLatestRequests) {
     sim.setRecordLimit(3);
