@@ -58,12 +58,17 @@ void addEntry(zip_t* archive, const QString& name, const QByteArray& bytes) {
 
 QByteArray redactPasswords(const QByteArray& json) {
     // A member name holding "senha" or "password", then its string value; the second form is
-    // the same inside a JSON string, where the quotes are escaped.
+    // the same inside JSON text carried as a string, where every quote and backslash of the
+    // inner text is escaped once more. Inside that inner string a character is a plain one, an
+    // escape of the outer text other than \\ and \" (a line break, \u00E7), or an escape of
+    // the inner text: an escaped backslash followed by the character it escapes. Blanks between
+    // the inner name and value may be escaped line breaks or tabs.
     static const QRegularExpression plain(
         uR"re(("[^"\\]*(?:senha|password)[^"\\]*"\s*:\s*")(?:[^"\\]|\\.)*")re"_s,
         QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression nested(
-        uR"re((\\"[^"\\]*(?:senha|password)[^"\\]*\\"\s*:\s*\\")(?:[^"\\]|\\\\\\"|\\\\)*\\")re"_s,
+        uR"re((\\"[^"\\]*(?:senha|password)[^"\\]*\\"(?:\s|\\[nrt])*:(?:\s|\\[nrt])*\\"))re"
+        uR"re((?:[^"\\]|\\[^"\\]|\\\\(?:\\"|\\\\|[^"\\]|\\[^"\\]))*\\")re"_s,
         QRegularExpression::CaseInsensitiveOption);
     QString text = QString::fromUtf8(json);
     text.replace(plain, u"\\1***\""_s);

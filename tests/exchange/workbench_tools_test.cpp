@@ -261,3 +261,28 @@ TEST(Evidence, HoldsRequestAnswerAndFilesWithTheirHashesAndNoKey) {
         }
     EXPECT_FALSE(summary.contains(credentialsForCompany(0).password.toUtf8()));
 }
+
+// Passwords are hidden whatever the letter case of their member's name, in the request itself
+// and inside JSON text carried as a string; other members, and names that only look alike in
+// their value, stay as they are.
+TEST(Evidence, RedactsPasswordsInAnyCaseAndInsideJsonText) {
+    const struct {
+        const char* request;
+        const char* redacted;
+    } cases[] = {
+        {R"({"Senha":"a1","SENHA":"b2","senha":"c3","Nome":"Senha"})",
+         R"({"Senha":"***","SENHA":"***","senha":"***","Nome":"Senha"})"},
+        {R"({"Password":"a","PASSWORD":"b","SenhaCertificado":"c","NovaSenha" : "d"})",
+         R"({"Password":"***","PASSWORD":"***","SenhaCertificado":"***","NovaSenha" : "***"})"},
+        {R"({"Json":"{\"Senha\":\"a\",\"PASSWORD\":\"b\",\"Nome\":\"N\"}"})",
+         R"({"Json":"{\"Senha\":\"***\",\"PASSWORD\":\"***\",\"Nome\":\"N\"}"})"},
+        {R"({"Json":"{\"SENHA\" : \"x\\\"y\\\\\",\"Usuario\":\"u\"}"})",
+         R"({"Json":"{\"SENHA\" : \"***\",\"Usuario\":\"u\"}"})"},
+        {R"({"Json":"{\n\t\"Password\":\n\"\u00E7\\\\\",\"Ok\":1}"})",
+         R"({"Json":"{\n\t\"Password\":\n\"***\",\"Ok\":1}"})"},
+        {R"({"Senha":"a\"b\\","Login":"l"})", R"({"Senha":"***","Login":"l"})"},
+        {R"({"Usuario":"quorva","Dados":""})", R"({"Usuario":"quorva","Dados":""})"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(redactPasswords(QByteArray(c.request)), QByteArray(c.redacted)) << c.request;
+}
