@@ -264,6 +264,84 @@ TEST(FileHelpers, ExtractionLimitsRefuseBombsAndLeaveNothing) {
     }
 }
 
+// Each limit is a bound, not a guess: an archive exactly at it unpacks, one past it is refused.
+// The ratio counts only beyond the first MiB, so a small archive of repeated lines unpacks
+// however well it compresses.
+TEST(FileHelpers, ExtractionLimitsHoldOnBothSides) {
+    QByteArray lines;
+    while (lines.size() < 600 * 1024)
+        lines.append("0001|PRODUTO DE TESTE|UN|1,0000|10,00\r\n");
+    QByteArray overFree = lines; // past the free MiB, compressing about as well
+    while (overFree.size() < 3 * 1024 * 1024)
+        overFree.append(lines);
+    const QByteArray noise = [] {
+        QByteArray bytes;
+        for (uint32_t i = 0; i < 64 * 1024; ++i)
+            bytes.append(char((i * 2654435761u) >> 24));
+        return bytes;
+    }();
+    // The ratio (beyond the free MiB) an archive of these entries reaches, rounded down.
+    const auto ratioOf = [](const QString& archive, qint64 unpacked) {
+        return (unpacked - 1024 * 1024) / QFileInfo(archive).size();
+    };
+    const struct {
+        const char* what;
+        std::vector<std::pair<QString, QByteArray>> entries;
+        std::function<ZipLimits(const QString& archive)> limits;
+        bool accepted;
+    } cases[] = {
+        {"600 KiB of repeated lines",
+         {{"linhas.txt", lines}},
+         [](const QString&) { return ZipLimits{}; },
+         true},
+        {"ratio just under the limit",
+         {{"linhas.txt", overFree}},
+         [&](const QString& a) { return ZipLimits{.maxRatio = ratioOf(a, overFree.size()) + 1}; },
+         true},
+        {"ratio at the limit",
+         {{"linhas.txt", overFree}},
+         [&](const QString& a) { return ZipLimits{.maxRatio = ratioOf(a, overFree.size())}; },
+         false},
+        {"total at the limit",
+         {{"a.bin", noise}, {"b.bin", noise}},
+         [&](const QString&) { return ZipLimits{.maxTotalBytes = 2 * noise.size()}; },
+         true},
+        {"total one byte over",
+         {{"a.bin", noise}, {"b.bin", noise}},
+         [&](const QString&) { return ZipLimits{.maxTotalBytes = 2 * noise.size() - 1}; },
+         false},
+        {"entries at the limit",
+         {{"1", "x"}, {"2", "x"}, {"3", "x"}},
+         [](const QString&) { return ZipLimits{.maxEntries = 3}; },
+         true},
+        {"one entry over",
+         {{"1", "x"}, {"2", "x"}, {"3", "x"}},
+         [](const QString&) { return ZipLimits{.maxEntries = 2}; },
+         false},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir tmp;
+        const QDir dir(tmp.path());
+        const QString archive = dir.filePath(QStringLiteral("limite.zip"));
+        writeArchive(archive, c.entries);
+        const QString out = dir.filePath(QStringLiteral("out"));
+        dir.mkpath(QStringLiteral("out"));
+        bool accepted = true;
+        try {
+            DescompactFile(archive, out, c.limits(archive));
+        } catch (const Exception& e) {
+            accepted = false;
+            EXPECT_FALSE(c.accepted) << c.what << ": " << e.what();
+        }
+        EXPECT_EQ(accepted, c.accepted) << c.what;
+        if (c.accepted)
+            for (const auto& [name, bytes] : c.entries)
+                EXPECT_EQ(readFileBytes(QDir(out).filePath(name)), bytes) << c.what;
+        else
+            EXPECT_TRUE(entriesOf(QDir(out)).isEmpty()) << c.what;
+    }
+}
+
 // A symbolic-link entry becomes a regular file holding the link's target text: nothing
 // extracted ever points elsewhere.
 TEST(FileHelpers, SymlinkEntriesAreWrittenAsRegularFiles) {
