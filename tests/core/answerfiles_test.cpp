@@ -119,6 +119,27 @@ TEST_F(AnswerFilesTest, StreamedReadingMatchesTheWholeTextReading) {
     }
 }
 
+// JSON allows blanks, tabs, CR and LF between a member's name, its colon and its value: an
+// answer laid out that way saves the same bytes as the compact one, in both forms.
+TEST_F(AnswerFilesTest, BlanksAroundAFileMembersColonChangeNothing) {
+    const QByteArray data = pseudoRandomBytes(70 * 1024 + 2, 3);
+    const QByteArray raw = jsonContent(data.toBase64());
+    for (const char* blank : {"", " ", "\r\n", "\n", "\t", "   ", " \r\n\t  \n"}) {
+        SCOPED_TRACE(testing::PrintToString(std::string(blank)));
+        const QByteArray b(blank);
+        const QByteArray content = R"({"result":{"controle":{"err":false},"conteudo":{"str")" + b +
+                                   ":" + b + "\"" + raw + "\"" + b + "}}}";
+        const QByteArray record =
+            R"({"result":{"controle":{"err":false},"conteudo":{"livre":{"Base64")" + b + ":" + b +
+            "\"" + raw + "\"" + b + "," + b + R"("Nome")" + b + ":" + b + R"("B.bin"}}}})";
+        QDir(folder()).removeRecursively();
+        const QString a = saveContentFileFromAnswer(content, folder(), QStringLiteral("A.bin"));
+        const QString r = saveFileRecordFromAnswer(record, folder(), [](const QString&) {});
+        EXPECT_EQ(fileBytes(a), data);
+        EXPECT_EQ(fileBytes(r), data);
+    }
+}
+
 // A text that turns out not to be base64 after pieces of it were decoded, a reported error, or
 // a refused name leave no file behind, and an existing file as it was.
 TEST_F(AnswerFilesTest, AFailedOrDeclinedSaveLeavesNoPartialFile) {
