@@ -154,3 +154,45 @@ TEST_F(HostileServerTest, EveryHostileAnswerEndsClearlyAndWritesOnlyIntoArquivos
     EXPECT_FALSE(QFile::exists(QStringLiteral("Arquivos/ConsultaCNPJCaptcha.png")));
     EXPECT_EQ(filesWritten(), QStringList{QStringLiteral("Arquivos/ConsultaCNPJCaptcha.zip")});
 }
+
+// A file record's name is a bare file name in Arquivos or nothing: a folder separator of either
+// kind, a drive, a control character or a name of dots and blanks is refused with the message
+// and writes nothing; ordinary names, accents and inner dots included, are saved as named.
+TEST_F(HostileServerTest, FileRecordNamesAreBareFileNamesOrRefused) {
+    setText(QStringLiteral("ed_EnderecoWS"), sim.baseUrl());
+    const struct {
+        const char* name;    // JSON text of the name
+        const char* savedAs; // "" when refused
+    } cases[] = {
+        {R"(..\\fora.rem)", ""},
+        {R"(sub\\x.rem)", ""},
+        {R"(\\fora.rem)", ""},
+        {R"(C:\\x.rem)", ""},
+        {"C:x.rem", ""},
+        {"../fora.rem", ""},
+        {"sub/x.rem", ""},
+        {"/tmp/fora.rem", ""},
+        {R"(a\r\nb.rem)", ""},
+        {"..", ""},
+        {" . ", ""},
+        {"REM.TXT", "REM.TXT"},
+        {"a..b.rem", "a..b.rem"},
+        {R"(a\u00e7\u00e3o.xml)", "ação.xml"},
+        {"nota fiscal.pdf", "nota fiscal.pdf"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim.enqueue("TCommerceLocalAPI/GeraBoletoPDF",
+                    sim::Answer{200, fileRecord(c.name), "application/json"});
+        press(QStringLiteral("bt_Arquivo"));
+        if (*c.savedAs) {
+            EXPECT_EQ(shownMessages(), QString());
+            const QString saved = QStringLiteral("Arquivos/") + QString::fromUtf8(c.savedAs);
+            EXPECT_EQ(filesWritten(), QStringList{saved});
+            QFile::remove(saved);
+        } else {
+            expectMessage(QStringLiteral("Nome de arquivo recusado"));
+            EXPECT_EQ(filesWritten(), QStringList());
+        }
+    }
+}
