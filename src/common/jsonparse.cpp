@@ -175,6 +175,8 @@ private:
 // parsing on answers that are almost all ASCII.
 constexpr unsigned kFlags = rapidjson::kParseIterativeFlag | rapidjson::kParseNumbersAsStringsFlag;
 
+} // namespace
+
 bool isValidUtf8(std::string_view s) {
     const auto* p = reinterpret_cast<const unsigned char*>(s.data());
     const auto* end = p + s.size();
@@ -222,6 +224,8 @@ bool isValidUtf8(std::string_view s) {
     }
     return true;
 }
+
+namespace {
 
 template <typename Stream> ParseResult parseWith(Stream& stream, Builder& builder) {
     rapidjson::Reader reader;
