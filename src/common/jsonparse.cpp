@@ -1,5 +1,6 @@
 // The only place that includes RapidJSON: its SAX reader builds our own value tree.
 #include "common/jsonvalue.h"
+#include "common/utf8valid.h"
 
 #include <QString>
 

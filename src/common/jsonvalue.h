@@ -87,9 +87,6 @@ struct ParseResult {
 // Parses UTF-8 JSON text. Byte sequences that are not UTF-8 are read as U+FFFD. Nesting
 // deeper than kMaxDepth levels is refused instead of exhausting the stack.
 inline constexpr int kMaxDepth = 512;
-// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or code points past
-// U+10FFFF).
-bool isValidUtf8(std::string_view bytes);
 ParseResult parse(std::string_view utf8);
 
 // Takes chosen string values as they stand in the text instead of building them, so that a

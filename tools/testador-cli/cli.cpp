@@ -4,6 +4,7 @@
 #include "common/exception.h"
 #include "common/filehelpers.h"
 #include "common/texthelpers.h"
+#include "common/utf8valid.h"
 #include "exchange/envelope.h"
 #include "exchange/httpclient.h"
 #include "exchange/session.h"
