@@ -273,6 +273,10 @@ ParseResult parse(std::string_view utf8) {
     return parseValid(viewOf(repairedUtf8(utf8)));
 }
 
+ParseResult parseValidUtf8(std::string_view utf8, StringCapture& capture) {
+    return parseValid(utf8, capture);
+}
+
 ParseResult parse(std::string_view utf8, StringCapture& capture) {
     if (isValidUtf8(utf8))
         return parseValid(utf8, capture);

@@ -3,10 +3,12 @@
 #include "common/companykeys.h"
 #include "common/md5.h"
 #include "common/regional.h"
+#include "common/utf8valid.h"
 #include "exchange/envelope.h"
 #include "exchange/signingdigest.h"
 
 #include <array>
+#include <cstring>
 #include <map>
 #include <vector>
 
@@ -40,6 +42,40 @@ int32_t unitAt(std::string_view s, std::size_t i) {
     return unit;
 }
 
+constexpr uint64_t kOnes = 0x0101010101010101ULL;
+constexpr uint64_t kHigh = 0x8080808080808080ULL;
+
+// Whether a byte of the word is zero (exact for the lowest such byte).
+constexpr uint64_t zeroByte(uint64_t w) {
+    return (w - kOnes) & ~w & kHigh;
+}
+
+// The first byte from i that is below the space or a backslash (eight bytes at a time).
+std::size_t nextControlOrBackslash(std::string_view s, std::size_t i) {
+    while (s.size() - i >= 8) {
+        uint64_t w;
+        std::memcpy(&w, s.data() + i, 8);
+        if (((w - 0x20 * kOnes) & ~w & kHigh) | zeroByte(w ^ ('\\' * kOnes)))
+            break;
+        i += 8;
+    }
+    return i;
+}
+
+// The first byte from i that the wire text does not write as it is: above 127, below the
+// space, a quote, a backslash or a solidus (eight bytes at a time, then one by one).
+std::size_t nextSpecial(std::string_view s, std::size_t i) {
+    while (s.size() - i >= 8) {
+        uint64_t w;
+        std::memcpy(&w, s.data() + i, 8);
+        if ((w & kHigh) | ((w - 0x20 * kOnes) & ~w & kHigh) | zeroByte(w ^ ('"' * kOnes)) |
+            zeroByte(w ^ ('\\' * kOnes)) | zeroByte(w ^ ('/' * kOnes)))
+            break;
+        i += 8;
+    }
+    return i;
+}
+
 bool isHigh(int32_t unit) {
     return unit >= 0xD800 && unit <= 0xDBFF;
 }
@@ -67,7 +103,8 @@ public:
 private:
     // Raw control characters, unknown escapes and surrogates that are not in pairs.
     static void check(std::string_view raw) {
-        for (std::size_t i = 0; i < raw.size(); ++i) {
+        for (std::size_t i = nextControlOrBackslash(raw, 0); i < raw.size();
+             i = nextControlOrBackslash(raw, i + 1)) {
             const auto c = static_cast<unsigned char>(raw[i]);
             if (c < 0x20)
                 throw NotTaken{};
@@ -246,7 +283,7 @@ private:
         put('"');
         std::size_t i = 0;
         while (i < raw.size()) {
-            std::size_t j = i;
+            std::size_t j = nextSpecial(raw, i);
             while (j < raw.size() && kPlain[static_cast<unsigned char>(raw[j])])
                 ++j;
             if (j > i)
@@ -313,9 +350,15 @@ SignedDados& SignedDados::operator=(SignedDados&&) noexcept = default;
 SignedDados::~SignedDados() = default;
 
 std::optional<SignedDados> SignedDados::fromJson(std::string_view dadosJson) {
+    if (!json::isValidUtf8(dadosJson))
+        return std::nullopt;
+    return fromValidUtf8(dadosJson);
+}
+
+std::optional<SignedDados> SignedDados::fromValidUtf8(std::string_view dadosJson) {
     auto parsed = std::make_unique<Parsed>(dadosJson);
     try {
-        json::ParseResult result = json::parse(dadosJson, parsed->taken);
+        json::ParseResult result = json::parseValidUtf8(dadosJson, parsed->taken);
         if (!result.value)
             return std::nullopt;
         parsed->value = std::move(*result.value);

@@ -16,10 +16,12 @@
 // data>)). The text's bytes must outlive it.
 class SignedDados {
 public:
-    // The data text must be valid UTF-8. Nothing when it is not taken this way (it is not JSON,
-    // or a string holds what the general reading reads otherwise, such as a lone surrogate): the
-    // caller then parses it as a value, which also reports the error.
+    // Nothing when the text is not taken this way (it is not JSON or not UTF-8, or a string
+    // holds what the general reading reads otherwise, such as a lone surrogate): the caller then
+    // parses it as a value, which also reports the error.
     static std::optional<SignedDados> fromJson(std::string_view dadosJson);
+    // The same, for a text already known to be valid UTF-8 (json::isValidUtf8).
+    static std::optional<SignedDados> fromValidUtf8(std::string_view dadosJson);
     SignedDados(SignedDados&&) noexcept;
     SignedDados& operator=(SignedDados&&) noexcept;
     ~SignedDados();

@@ -224,7 +224,8 @@ TEST(Envelope, WrittenFromTheDataBytesIsTheEnvelopeBuiltFromTheValue) {
         }
     }
     for (const char* text : {R"({"a":"\uDC00"})", R"({"a":"\uD800x"})", R"({"a":"\uD800\u0041"})",
-                             R"({"a":"\q"})", "{\"a\":\"\x01\"}", R"({"a":)", R"({"a":"b")", ""}) {
+                             R"({"a":"\q"})", "{\"a\":\"\x01\"}", R"({"a":)", R"({"a":"b")", "",
+                             "{\"a\":\"\xC3\"}", "{\"a\":\"\xED\xA0\x80\"}"}) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(SignedDados::fromJson(text));
     }

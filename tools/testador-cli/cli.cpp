@@ -126,7 +126,8 @@ Options parseOptions(const QStringList& args) {
 }
 
 // The text of the bytes as UTF-8, read by the rule of every text file (byte-order mark, else
-// UTF-8 when valid, else the 8-bit code page): UTF-8 without a mark is taken as it is.
+// UTF-8 when valid, else the 8-bit code page): UTF-8 without a mark is taken as it is. The
+// text is always valid UTF-8.
 QByteArray utf8Text(QByteArray bytes) {
     if (!bytes.startsWith("\xEF\xBB\xBF") &&
         json::isValidUtf8(std::string_view(bytes.constData(), std::size_t(bytes.size()))))
@@ -193,7 +194,7 @@ int sign(const Options& o, const CliIo& io) {
     QFile file;
     const QByteArray text = readInput(source, io, file);
     OutputSink sink(io);
-    if (const std::optional<SignedDados> signedDados = SignedDados::fromJson(viewOf(text))) {
+    if (const std::optional<SignedDados> signedDados = SignedDados::fromValidUtf8(viewOf(text))) {
         signedDados->writeEnvelope(o.id, o.empresa, sink);
     } else {
         json::JsonValue dados = parseDados(text, source);
@@ -218,7 +219,7 @@ int call(const Options& o, const CliIo& io) {
     if (o.positional.size() == 2) {
         text = readInput(o.positional[1], io, file);
         if (!o.plain)
-            signedDados = SignedDados::fromJson(viewOf(text));
+            signedDados = SignedDados::fromValidUtf8(viewOf(text));
         if (!signedDados) {
             dados = parseDados(text, o.positional[1]);
             text.clear();
