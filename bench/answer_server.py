@@ -1,6 +1,7 @@
-"""Serves one file as the answer to every request (GET or POST, any path), with its
-Content-Length, from a process of its own: the same server for the program measured and for
-its reference. Reads and drops any request body. Usage: answer_server.py PORT FILE"""
+"""Serves one file as the answer to every request (GET or POST, any path) but the session's,
+with its Content-Length, from a process of its own: the same server for the program measured
+and for its reference. A session is opened with a session answer of its own. Reads and drops
+any request body. Usage: answer_server.py PORT FILE"""
 import http.server
 import os
 import socketserver
@@ -19,6 +20,14 @@ class Handler(http.server.BaseHTTPRequestHandler):
             if not chunk:
                 break
             left -= len(chunk)
+        if "ConectaMiddleware" in self.path:
+            session = b'{"result":{"SessaoID":1}}'
+            self.send_response(200)
+            self.send_header("Content-Type", "application/json")
+            self.send_header("Content-Length", str(len(session)))
+            self.end_headers()
+            self.wfile.write(session)
+            return
         target = self.server.answer_file
         size = os.path.getsize(target)
         self.send_response(200)

@@ -8,6 +8,7 @@ import json
 import os
 import platform
 import shutil
+import signal
 import socket
 import statistics
 import subprocess
@@ -27,6 +28,8 @@ env = dict(os.environ, QT_QPA_PLATFORM="offscreen", HOME=home, XDG_CONFIG_HOME=o
            XDG_DATA_HOME=os.path.join(home, ".local", "share"), XDG_CACHE_HOME=os.path.join(home, ".cache"))
 rows = []
 notes = []
+# Stopped, the script still stops the servers it started (the finally blocks run).
+signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
 MiB = 1024 * 1024
 
 
@@ -35,15 +38,18 @@ def say(text):
 
 
 def run(cmd, environ=None, stdout=subprocess.DEVNULL, stdin=None):
-    """Wall time (ms) and peak memory (KiB, the largest process of the tree) of a whole process."""
+    """Wall time (ms) and peak memory (KiB: the largest process of the tree, as GNU time reports
+    it, so that nothing of this script's own memory is counted) of a whole process."""
+    peak_file = os.path.join(work, "peak")
     start = time.perf_counter()
-    p = subprocess.Popen(cmd, env=environ or env, stdout=stdout, stderr=subprocess.DEVNULL, stdin=stdin)
-    out = p.stdout.read() if stdout == subprocess.PIPE else b""
-    _, status, usage = os.wait4(p.pid, 0)
+    p = subprocess.run(["/usr/bin/time", "-f", "%M", "-o", peak_file] + cmd, env=environ or env,
+                       stdout=stdout, stderr=subprocess.DEVNULL, stdin=stdin)
     elapsed = (time.perf_counter() - start) * 1000
-    if status != 0:
-        raise SystemExit(f"failed ({status}): {' '.join(cmd)}")
-    return elapsed, usage.ru_maxrss, out
+    if p.returncode != 0:
+        raise SystemExit(f"failed ({p.returncode}): {' '.join(cmd)}")
+    with open(peak_file) as f:
+        peak = int(f.read().split()[-1])
+    return elapsed, peak, p.stdout or b""
 
 
 def pairs(a, b, n):
@@ -159,10 +165,10 @@ def started(cmd, environ):
 
 platforms = [("offscreen", env, None)]
 if shutil.which("Xvfb"):
-    display = ":%d" % (90 + os.getpid() % 800)
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    time.sleep(1.0)
+    # A display of its own, the first free one, which Xvfb reports once it is ready.
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    display = ":" + xvfb.stdout.readline().decode().strip()
     platforms.append(("Xvfb", dict(env, QT_QPA_PLATFORM="xcb", DISPLAY=display), xvfb))
 else:
     notes.append("Xvfb is not installed: start-up measured offscreen only.")
