@@ -200,7 +200,8 @@ TEST(Envelope, WrittenFromTheDataBytesIsTheEnvelopeBuiltFromTheValue) {
         R"({"CNPJ":"11222333000181","XML":"<a>\r\n\"x\"</a>"})",
         R"({"s":"barra / e \/ e \\ e \" e \b\f\n\r\t"})",
         R"({"u":"\u0041\u00e9\u20AC\uD83D\uDE00\u0000\u001f\u007f\u002F\u005c\u0022\u000A"})",
-        "{\"utf8\":\"açúcar € 😀 \x7f\",\"chave é\":\"v\"}",
+        "{\"utf8\":\"açúcar € 😀 \x7f"
+        "Z1\",\"chave é\":\"v\"}",
         R"({"n":[1,-2.5e3,"texto",{"x":"y","":""},[],{}],"t":true,"f":false,"z":null})",
         R"({"dup":"a","dup":"b","vazio":"","obj":{"inner":{"deep":"z\/z"}}})",
         R"("só uma string")",
