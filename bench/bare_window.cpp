@@ -1,16 +1,13 @@
 // A bare Qt Widgets program, built with the same flags as the window: the reference for the
-// window's start-up and idle memory. Shows an empty main window of the same size and quits at
-// its first paint ("rss" argument: prints its memory then).
+// window's start-up and idle memory. Shows an empty main window of the same size and quits
+// after its first paint; see firstpaint.h for what it prints.
 #include "firstpaint.h"
 
 #include <QMainWindow>
 
-#include <cstring>
-
 int main(int argc, char** argv) {
-    const bool rss = argc > 1 && std::strcmp(argv[1], "rss") == 0;
     QApplication app(argc, argv);
-    bench::QuitOnFirstPaint quit(rss);
+    bench::QuitOnFirstPaint quit;
     app.installEventFilter(&quit);
     QMainWindow window;
     window.resize(892, 699);

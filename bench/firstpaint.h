@@ -1,14 +1,18 @@
 #pragma once
 
-// Shared by the start-up probes: quits once the window has really painted, and reports the
-// process's memory then.
+// Shared by the start-up probes: quits once the window has painted for the first time, and
+// reports the moment and the process's memory then (and, when asked, after every tab was shown).
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QSet>
+#include <QTabWidget>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 
 namespace bench {
@@ -24,22 +28,49 @@ inline long procStatusKb(const char* field) {
     return -1;
 }
 
-// Quits the application after the first paint event the window receives (the window itself or
-// any widget in it), printing "paint <monotonic ms>" at that paint, and "rss <KiB>" when asked.
+inline double monotonicMs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+// Shows every page of a tab set, and every tab set found in each page once it is shown (the
+// window may build a page's contents when it is first shown), each once.
+inline void showEveryTab(QTabWidget* tabs, QSet<QTabWidget*>& seen) {
+    if (seen.contains(tabs))
+        return;
+    seen.insert(tabs);
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        QApplication::processEvents();
+        if (QWidget* page = tabs->widget(i))
+            for (QTabWidget* inner : page->findChildren<QTabWidget*>())
+                showEveryTab(inner, seen);
+    }
+}
+
+// After the first paint event of any widget has been handled (the next turn of the event
+// loop), prints "paint <monotonic ms>" and "rss <KiB>"; with QUORVA_PROBE=tabs, then shows
+// every tab of every window and prints "tabs_rss <KiB>"; then quits.
 class QuitOnFirstPaint : public QObject {
 public:
-    explicit QuitOnFirstPaint(bool printRss) : m_printRss(printRss) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !m_done && watched->isWidgetType()) {
             m_done = true;
-            // The moment of the paint on the system's monotonic clock, which the caller reads
-            // too: the start-up is measured from its spawn to here, without the teardown.
-            timespec now{};
-            clock_gettime(CLOCK_MONOTONIC, &now);
-            std::printf("paint %.3f\n", double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6);
-            QTimer::singleShot(0, qApp, [this] {
-                if (m_printRss)
-                    std::printf("rss %ld\n", procStatusKb("VmRSS:"));
+            QTimer::singleShot(0, qApp, [] {
+                std::printf("paint %.3f\n", monotonicMs());
+                std::printf("rss %ld\n", procStatusKb("VmRSS:"));
+                const char* probe = std::getenv("QUORVA_PROBE");
+                if (probe && std::strcmp(probe, "tabs") == 0) {
+                    QSet<QTabWidget*> seen;
+                    for (QWidget* top : QApplication::topLevelWidgets())
+                        if (top->isVisible())
+                            for (QTabWidget* tabs : top->findChildren<QTabWidget*>())
+                                if (tabs->isVisible())
+                                    showEveryTab(tabs, seen);
+                    std::printf("tabs_rss %ld\n", procStatusKb("VmRSS:"));
+                }
+                std::fflush(stdout);
                 QApplication::quit();
             });
         }
@@ -47,7 +78,6 @@ public:
     }
 
 private:
-    bool m_printRss;
     bool m_done = false;
 };
 

@@ -1,23 +1,17 @@
-// The window's start-up exactly as main runs it, quitting at the window's first paint ("rss"
-// argument: prints its memory then).
-#include "app/tfrmprincipal.h"
-#include "common/companykeys.h"
-#include "common/tsobrecommerce.h"
+// The window's program exactly as users start it (its own main: translations, settings,
+// everything), quitting after the first paint; see firstpaint.h for what it prints.
 #include "firstpaint.h"
-#include "tables/tdmprincipal.h"
 
-#include <cstring>
+int quorvaAppMain(int argc, char** argv); // the program's main, renamed for the probe
+
+namespace {
+void installProbe() {
+    static bench::QuitOnFirstPaint quit;
+    qApp->installEventFilter(&quit);
+}
+} // namespace
+Q_COREAPP_STARTUP_FUNCTION(installProbe)
 
 int main(int argc, char** argv) {
-    const bool rss = argc > 1 && std::strcmp(argv[1], "rss") == 0;
-    TSobreCommerce::GetInstance();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("TestadorQuorvaMiddlewareService"));
-    CompanyKeys::loadBesideExecutable(QCoreApplication::applicationDirPath());
-    bench::QuitOnFirstPaint quit(rss);
-    app.installEventFilter(&quit);
-    TdmPrincipal dm;
-    TfrmPrincipal window(dm);
-    window.show();
-    return QApplication::exec();
+    return quorvaAppMain(argc, argv);
 }

@@ -6,22 +6,10 @@
 #include <QFile>
 #include <QTemporaryFile>
 
-#include <array>
 #include <filesystem>
 
 namespace {
-constexpr qsizetype kChunk = 1 << 20; // characters decoded at a time
-
-constexpr std::array<bool, 256> kSpace = [] {
-    std::array<bool, 256> t{};
-    for (const char c : {' ', '\t', '\n', '\v', '\f', '\r'})
-        t[static_cast<unsigned char>(c)] = true;
-    return t;
-}();
-
-bool isSpace(char c) {
-    return kSpace[static_cast<unsigned char>(c)];
-}
+constexpr qsizetype kChunk = 1 << 20; // bytes written to the file at a time
 
 [[noreturn]] void cannotWrite(const QString& path, const QString& why) {
     throw EFileError(QStringLiteral("Não foi possível gravar \"%1\": %2").arg(path, why));
@@ -33,52 +21,12 @@ Base64File::Base64File(QString folder) : m_folder(std::move(folder)) {}
 Base64File::~Base64File() = default;
 
 void Base64File::feed(std::string_view chars) {
-    std::size_t i = 0;
-    while (i < chars.size() && m_state != State::Invalid) {
-        if (m_state == State::Leading) {
-            while (i < chars.size() && isSpace(chars[i]))
-                ++i;
-            if (i < chars.size())
-                m_state = State::Text;
-        } else if (m_state == State::Text) {
-            std::size_t j = i;
-            while (j < chars.size() && !isSpace(chars[j]))
-                ++j;
-            m_pending.append(chars.data() + i, qsizetype(j - i));
-            i = j;
-            if (i < chars.size())
-                m_state = State::Trailing;
-            if (m_pending.size() >= kChunk)
-                decodeComplete(false);
-        } else {
-            // Whitespace inside the text is refused, as the strict decoder refuses it.
-            while (i < chars.size() && isSpace(chars[i]))
-                ++i;
-            if (i < chars.size())
-                m_state = State::Invalid;
-        }
+    if (m_decoded.capacity() < kChunk + 64)
+        m_decoded.reserve(kChunk + 64);
+    if (m_stream.feed(chars, m_decoded) && m_decoded.size() >= kChunk) {
+        write(m_decoded);
+        m_decoded.clear();
     }
-}
-
-// Decodes the groups of four characters that are certainly not the last ones (padding is only
-// allowed in the last group), or everything at the end.
-void Base64File::decodeComplete(bool final) {
-    const qsizetype take = final ? m_pending.size() : (m_pending.size() - 1) / 4 * 4;
-    if (take <= 0)
-        return;
-    const QByteArray part = m_pending.first(take);
-    if (!final && part.contains('=')) {
-        m_state = State::Invalid;
-        return;
-    }
-    const auto decoded =
-        QByteArray::fromBase64Encoding(part, QByteArray::AbortOnBase64DecodingErrors);
-    if (!decoded) {
-        m_state = State::Invalid;
-        return;
-    }
-    m_pending.remove(0, take);
-    write(*decoded);
 }
 
 void Base64File::writeDecoded(const QByteArray& bytes) {
@@ -86,10 +34,12 @@ void Base64File::writeDecoded(const QByteArray& bytes) {
 }
 
 bool Base64File::finish() {
-    if (m_state != State::Invalid)
-        decodeComplete(true);
-    if (m_state == State::Invalid)
+    if (!m_stream.finish(m_decoded))
         return false;
+    if (!m_decoded.isEmpty()) {
+        write(m_decoded);
+        m_decoded.clear();
+    }
     ensureFile(); // an empty text makes an empty file
     if (!m_file->flush())
         cannotWrite(m_file->fileName(), m_file->errorString());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/base64stream.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -28,20 +30,18 @@ public:
     // Ends the text: false when it is not valid base64.
     bool finish();
     // Whether only whitespace was fed.
-    bool blank() const { return m_state == State::Leading; }
+    bool blank() const { return m_stream.blank(); }
 
     // Moves the decoded file over the destination (replacing an existing file); only after a
     // finish() that returned true.
     void commit(const QString& destination);
 
 private:
-    enum class State { Leading, Text, Trailing, Invalid };
-    void decodeComplete(bool final);
     void write(const QByteArray& bytes);
     void ensureFile();
 
     QString m_folder;
     std::unique_ptr<QTemporaryFile> m_file;
-    QByteArray m_pending; // characters not decoded yet
-    State m_state = State::Leading;
+    Base64Stream m_stream;
+    QByteArray m_decoded; // bytes not written yet
 };

@@ -1,5 +1,6 @@
 // The only place that includes RapidJSON: its SAX reader builds our own value tree.
 #include "common/jsonvalue.h"
+#include "common/utf8valid.h"
 
 #include <QString>
 
@@ -175,6 +176,8 @@ private:
 // parsing on answers that are almost all ASCII.
 constexpr unsigned kFlags = rapidjson::kParseIterativeFlag | rapidjson::kParseNumbersAsStringsFlag;
 
+} // namespace
+
 bool isValidUtf8(std::string_view s) {
     const auto* p = reinterpret_cast<const unsigned char*>(s.data());
     const auto* end = p + s.size();
@@ -223,6 +226,8 @@ bool isValidUtf8(std::string_view s) {
     return true;
 }
 
+namespace {
+
 template <typename Stream> ParseResult parseWith(Stream& stream, Builder& builder) {
     rapidjson::Reader reader;
     const rapidjson::ParseResult ok = reader.Parse<kFlags>(stream, builder);
@@ -266,6 +271,10 @@ ParseResult parse(std::string_view utf8) {
     if (isValidUtf8(utf8))
         return parseValid(utf8);
     return parseValid(viewOf(repairedUtf8(utf8)));
+}
+
+ParseResult parseValidUtf8(std::string_view utf8, StringCapture& capture) {
+    return parseValid(utf8, capture);
 }
 
 ParseResult parse(std::string_view utf8, StringCapture& capture) {

@@ -42,6 +42,12 @@ size_t onHeader(char* data, size_t size, size_t count, void* user) {
         c->contentType.clear();
     } else if (line.toLower().startsWith("content-type:")) {
         c->contentType = line.mid(13).trimmed();
+    } else if (line.toLower().startsWith("content-length:")) {
+        // The body is received into memory reserved once for it (never more than is allowed).
+        bool ok = false;
+        const qint64 length = line.mid(15).trimmed().toLongLong(&ok);
+        if (ok && length > c->body.capacity() && length <= c->maxBody)
+            c->body.reserve(qsizetype(length));
     }
     return size * count;
 }

@@ -169,6 +169,11 @@ TEST_F(AnswerFilesTest, AFailedOrDeclinedSaveLeavesNoPartialFile) {
     EXPECT_TRUE(
         saveContentFileFromAnswer(contentAnswer(good).chopped(1), folder(), QStringLiteral("A.bin"))
             .isEmpty());
+    // An answer cut off (the connection lost) after the text was decoded into a file, or in the
+    // middle of the text.
+    for (const QByteArray& cut : {recordAnswer("A.bin", good).chopped(3),
+                                  recordAnswer("A.bin", good).left(good.size() / 2)})
+        EXPECT_TRUE(saveFileRecordFromAnswer(cut, folder(), [](const QString&) {}).isEmpty());
     EXPECT_TRUE(
         saveContentFileFromAnswer(contentAnswer("QU\x01JD"), folder(), QStringLiteral("A.bin"))
             .isEmpty());

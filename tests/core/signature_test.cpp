@@ -4,6 +4,7 @@
 #include "common/texthelpers.h"
 #include "common/tjsonutil.h"
 #include "exchange/envelope.h"
+#include "exchange/signedwire.h"
 
 #include <gtest/gtest.h>
 
@@ -176,4 +177,63 @@ TEST(CompanyKeys, KeyFileReadableByOthersIsWarnedAboutOnce) {
     EXPECT_EQ(err.find("chmod 600", first + 1), std::string::npos) << err;
     CompanyKeys::useDevelopmentKeys();
     EXPECT_EQ(CompanyKeys::permissionWarning(), QString());
+}
+
+namespace {
+class CollectingSink : public json::TextSink {
+public:
+    void write(std::string_view chunk) override {
+        text.append(chunk);
+        ++pieces;
+    }
+    std::string text;
+    int pieces = 0;
+};
+} // namespace
+
+// Written straight from the data's bytes, the envelope is byte for byte the one built as a value
+// from the parsed data, for every kind of string content; texts read otherwise by the general
+// way are left to it.
+TEST(Envelope, WrittenFromTheDataBytesIsTheEnvelopeBuiltFromTheValue) {
+    const std::string large = std::string(300000, 'x') + "\\/Ç\\u00e9\\n" + std::string(70000, '9');
+    const std::string cases[] = {
+        R"({"CNPJ":"11222333000181","XML":"<a>\r\n\"x\"</a>"})",
+        R"({"s":"barra / e \/ e \\ e \" e \b\f\n\r\t"})",
+        R"({"u":"\u0041\u00e9\u20AC\uD83D\uDE00\u0000\u001f\u007f\u002F\u005c\u0022\u000A"})",
+        "{\"utf8\":\"açúcar € 😀 \x7f"
+        "Z1\",\"chave é\":\"v\"}",
+        R"({"n":[1,-2.5e3,"texto",{"x":"y","":""},[],{}],"t":true,"f":false,"z":null})",
+        R"({"dup":"a","dup":"b","vazio":"","obj":{"inner":{"deep":"z\/z"}}})",
+        R"("só uma string")",
+        R"([ "a" , {"b" : "c"} ])",
+        "  {\"espaço\" : \"antes\" }  ",
+        "{\"big\":\"" + large + "\",\"after\":\"ok\"}",
+        R"(12)",
+    };
+    for (const std::string& text : cases) {
+        SCOPED_TRACE(text.substr(0, 200));
+        const std::optional<SignedDados> fast = SignedDados::fromJson(text);
+        ASSERT_TRUE(fast);
+        for (const char* company : {"0", "7"}) {
+            CollectingSink sink;
+            fast->writeEnvelope(QStringLiteral("1001"), QString::fromLatin1(company), sink);
+            json::ParseResult parsed = json::parse(text);
+            ASSERT_TRUE(parsed.value);
+            EXPECT_EQ(sink.text, json::toWireText(buildEnvelope(QStringLiteral("1001"),
+                                                                QString::fromLatin1(company),
+                                                                std::move(*parsed.value))));
+        }
+    }
+    for (const char* text : {R"({"a":"\uDC00"})", R"({"a":"\uD800x"})", R"({"a":"\uD800\u0041"})",
+                             R"({"a":"\q"})", "{\"a\":\"\x01\"}", R"({"a":)", R"({"a":"b")", "",
+                             "{\"a\":\"\xC3\"}", "{\"a\":\"\xED\xA0\x80\"}"}) {
+        SCOPED_TRACE(text);
+        EXPECT_FALSE(SignedDados::fromJson(text));
+    }
+    // The company code is converted before anything is written.
+    CollectingSink sink;
+    EXPECT_THROW(SignedDados::fromJson(R"({"a":"b"})")
+                     ->writeEnvelope(QStringLiteral("1"), QStringLiteral("x"), sink),
+                 Exception);
+    EXPECT_TRUE(sink.text.empty());
 }

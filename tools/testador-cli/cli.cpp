@@ -4,9 +4,11 @@
 #include "common/exception.h"
 #include "common/filehelpers.h"
 #include "common/texthelpers.h"
+#include "common/utf8valid.h"
 #include "exchange/envelope.h"
 #include "exchange/httpclient.h"
 #include "exchange/session.h"
+#include "exchange/signedwire.h"
 #include "exchange/utf8step.h"
 
 #include <QFile>
@@ -123,16 +125,30 @@ Options parseOptions(const QStringList& args) {
     return o;
 }
 
-// The data text as UTF-8, read by the rule of every text file (byte-order mark, else UTF-8
-// when valid, else the 8-bit code page).
-QByteArray readInput(const QString& name, const CliIo& io) {
+// The text of the bytes as UTF-8, read by the rule of every text file (byte-order mark, else
+// UTF-8 when valid, else the 8-bit code page): UTF-8 without a mark is taken as it is. The
+// text is always valid UTF-8.
+QByteArray utf8Text(QByteArray bytes) {
+    if (!bytes.startsWith("\xEF\xBB\xBF") &&
+        json::isValidUtf8(std::string_view(bytes.constData(), std::size_t(bytes.size()))))
+        return bytes;
+    return decodeText(bytes).toUtf8();
+}
+
+// The data text as UTF-8 (see utf8Text). A regular file is mapped rather than copied, so the
+// text may stand in the file's mapping: the file must stay open while the text is used.
+QByteArray readInput(const QString& name, const CliIo& io, QFile& f) {
     if (name == QLatin1String("-"))
-        return decodeText(io.readStdin()).toUtf8();
-    QFile f(name);
+        return utf8Text(io.readStdin());
+    f.setFileName(name);
     if (!f.open(QIODevice::ReadOnly))
         throw EFileError(
             QStringLiteral("Não foi possível abrir '%1': %2").arg(name, f.errorString()));
-    return decodeText(f.readAll()).toUtf8();
+    if (!f.isSequential() && f.size() > 0)
+        if (const uchar* mapped = f.map(0, f.size()))
+            return utf8Text(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped),
+                                                    qsizetype(f.size())));
+    return utf8Text(f.readAll());
 }
 
 json::JsonValue parseDados(const QByteArray& bytes, const QString& source) {
@@ -155,13 +171,36 @@ QByteArray wireBytes(const json::JsonValue& v) {
     return QByteArray::fromStdString(json::toWireText(v));
 }
 
+// Hands the text to the output in pieces as it is written.
+class OutputSink : public json::TextSink {
+public:
+    explicit OutputSink(const CliIo& io) : m_io(io) {}
+    void write(std::string_view chunk) override {
+        m_io.out(QByteArray::fromRawData(chunk.data(), qsizetype(chunk.size())));
+    }
+
+private:
+    const CliIo& m_io;
+};
+
+std::string_view viewOf(const QByteArray& bytes) {
+    return std::string_view(bytes.constData(), std::size_t(bytes.size()));
+}
+
 int sign(const Options& o, const CliIo& io) {
     if (o.positional.size() > 1)
         throw UsageError{QStringLiteral("sign aceita um só arquivo")};
     const QString source = o.positional.value(0, QStringLiteral("-"));
-    json::JsonValue dados = parseDados(readInput(source, io), source);
-    const json::JsonValue envelope = buildEnvelope(o.id, o.empresa, std::move(dados));
-    io.out(wireBytes(envelope) + '\n');
+    QFile file;
+    const QByteArray text = readInput(source, io, file);
+    OutputSink sink(io);
+    if (const std::optional<SignedDados> signedDados = SignedDados::fromValidUtf8(viewOf(text))) {
+        signedDados->writeEnvelope(o.id, o.empresa, sink);
+    } else {
+        json::JsonValue dados = parseDados(text, source);
+        json::writeWireText(buildEnvelope(o.id, o.empresa, std::move(dados)), sink);
+    }
+    io.out("\n");
     return 0;
 }
 
@@ -174,8 +213,18 @@ int call(const Options& o, const CliIo& io) {
         throw UsageError{QStringLiteral("call precisa de SERVICO e aceita um arquivo")};
     const QString service = o.positional[0];
     json::JsonValue dados = json::JsonValue::string(std::string());
-    if (o.positional.size() == 2)
-        dados = parseDados(readInput(o.positional[1], io), o.positional[1]);
+    QFile file;
+    QByteArray text; // the data text, when it is sent signed straight from its bytes
+    std::optional<SignedDados> signedDados;
+    if (o.positional.size() == 2) {
+        text = readInput(o.positional[1], io, file);
+        if (!o.plain)
+            signedDados = SignedDados::fromValidUtf8(viewOf(text));
+        if (!signedDados) {
+            dados = parseDados(text, o.positional[1]);
+            text.clear();
+        }
+    }
 
     MiddlewareHttpClient client(credentialsForCompanyText(o.empresa));
     client.setMaxAnswerBytes(o.maxAnswerBytes);
@@ -192,8 +241,15 @@ int call(const Options& o, const CliIo& io) {
             id = sessionIdFromSimpleAnswer(answerDisplayText(a.body, a.contentType));
         io.err(QStringLiteral("sessão: %1\n").arg(id).toUtf8());
     }
-    const QByteArray body =
-        o.plain ? wireBytes(dados) : wireBytes(buildEnvelope(id, o.empresa, std::move(dados)));
+    QByteArray body;
+    if (signedDados) {
+        ByteArraySink sink(text.size());
+        signedDados->writeEnvelope(id, o.empresa, sink);
+        body = sink.take();
+    } else {
+        body =
+            o.plain ? wireBytes(dados) : wireBytes(buildEnvelope(id, o.empresa, std::move(dados)));
+    }
     const HttpAnswer a = client.postRaw(serviceUrl(o.url, service), body);
     io.out(a.body);
     if (!a.body.endsWith('\n'))

@@ -1,0 +1,401 @@
+#include "exchange/signedwire.h"
+
+#include "common/companykeys.h"
+#include "common/md5.h"
+#include "common/regional.h"
+#include "common/utf8valid.h"
+#include "exchange/envelope.h"
+#include "exchange/signingdigest.h"
+
+#include <array>
+#include <cstring>
+#include <map>
+#include <vector>
+
+namespace {
+
+// A string of the text the general reading would take otherwise: the parse ends, and the caller
+// goes the general way.
+struct NotTaken {};
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// The code unit of the four hexadecimal digits at s[i], or -1.
+int32_t unitAt(std::string_view s, std::size_t i) {
+    if (s.size() - i < 4)
+        return -1;
+    int32_t unit = 0;
+    for (std::size_t k = 0; k < 4; ++k) {
+        const int d = hexDigit(s[i + k]);
+        if (d < 0)
+            return -1;
+        unit = unit * 16 + d;
+    }
+    return unit;
+}
+
+constexpr uint64_t kOnes = 0x0101010101010101ULL;
+constexpr uint64_t kHigh = 0x8080808080808080ULL;
+
+// Whether a byte of the word is zero (exact for the lowest such byte).
+constexpr uint64_t zeroByte(uint64_t w) {
+    return (w - kOnes) & ~w & kHigh;
+}
+
+// The first byte from i that is below the space or a backslash (eight bytes at a time).
+std::size_t nextControlOrBackslash(std::string_view s, std::size_t i) {
+    while (s.size() - i >= 8) {
+        uint64_t w;
+        std::memcpy(&w, s.data() + i, 8);
+        if (((w - 0x20 * kOnes) & ~w & kHigh) | zeroByte(w ^ ('\\' * kOnes)))
+            break;
+        i += 8;
+    }
+    return i;
+}
+
+// The first byte from i that the wire text does not write as it is: above 127, below the
+// space, a quote, a backslash or a solidus (eight bytes at a time, then one by one).
+std::size_t nextSpecial(std::string_view s, std::size_t i) {
+    while (s.size() - i >= 8) {
+        uint64_t w;
+        std::memcpy(&w, s.data() + i, 8);
+        if ((w & kHigh) | ((w - 0x20 * kOnes) & ~w & kHigh) | zeroByte(w ^ ('"' * kOnes)) |
+            zeroByte(w ^ ('\\' * kOnes)) | zeroByte(w ^ ('/' * kOnes)))
+            break;
+        i += 8;
+    }
+    return i;
+}
+
+bool isHigh(int32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool isLow(int32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// Takes every member's string as it stands in the text, after checking that it reads here
+// exactly as the general reading reads it.
+class TakeStrings : public json::StringCapture {
+public:
+    explicit TakeStrings(std::string_view text) : m_text(text) {}
+    bool wants(const std::vector<std::string>&) override { return true; }
+    void take(std::string_view raw, const std::vector<std::size_t>& place) override {
+        if (raw.data() < m_text.data() || raw.data() + raw.size() > m_text.data() + m_text.size())
+            throw NotTaken{}; // not read from the text itself
+        check(raw);
+        m_taken.emplace(place, raw);
+    }
+    const std::string_view* find(const std::vector<std::size_t>& place) const {
+        const auto it = m_taken.find(place);
+        return it == m_taken.end() ? nullptr : &it->second;
+    }
+
+private:
+    // Raw control characters, unknown escapes and surrogates that are not in pairs.
+    static void check(std::string_view raw) {
+        for (std::size_t i = nextControlOrBackslash(raw, 0); i < raw.size();
+             i = nextControlOrBackslash(raw, i + 1)) {
+            const auto c = static_cast<unsigned char>(raw[i]);
+            if (c < 0x20)
+                throw NotTaken{};
+            if (c != '\\')
+                continue;
+            if (++i >= raw.size())
+                throw NotTaken{};
+            switch (raw[i]) {
+            case '"':
+            case '\\':
+            case '/':
+            case 'b':
+            case 'f':
+            case 'n':
+            case 'r':
+            case 't':
+                break;
+            case 'u': {
+                const int32_t unit = unitAt(raw, i + 1);
+                if (unit < 0 || isLow(unit))
+                    throw NotTaken{};
+                i += 4;
+                if (isHigh(unit)) {
+                    if (raw.size() - i < 7 || raw[i + 1] != '\\' || raw[i + 2] != 'u' ||
+                        !isLow(unitAt(raw, i + 3)))
+                        throw NotTaken{};
+                    i += 6;
+                }
+                break;
+            }
+            default:
+                throw NotTaken{};
+            }
+        }
+    }
+
+    std::string_view m_text;
+    std::map<std::vector<std::size_t>, std::string_view> m_taken;
+};
+
+constexpr char kHex[] = "0123456789ABCDEF";
+
+// Writes the wire text in pieces to the sink, feeding the signature with the letters and
+// digits of what it writes inside Parametros.
+class Writer {
+public:
+    Writer(json::TextSink& sink, Md5Stream& md5) : m_sink(sink), m_letters(md5) {
+        m_buffer.reserve(kChunk + 64);
+    }
+    ~Writer() { flush(); }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+
+    void put(std::string_view text) {
+        if (m_buffer.size() + text.size() > kChunk) {
+            flush();
+            if (text.size() > kChunk) {
+                m_sink.write(text);
+                return;
+            }
+        }
+        m_buffer.append(text);
+    }
+    void put(char c) {
+        m_buffer.push_back(c);
+        if (m_buffer.size() >= kChunk)
+            flush();
+    }
+    // Letters and digits of the signing text that the wire text writes otherwise.
+    void sign(std::string_view text) { m_letters.put(text); }
+    // Text of the signing text's content: written and signed.
+    void signed_(std::string_view text) {
+        put(text);
+        m_letters.put(text);
+    }
+    void flush() {
+        if (!m_buffer.empty()) {
+            m_sink.write(m_buffer);
+            m_buffer.clear();
+        }
+    }
+
+    // A value of the tree; strings taken from the text are written from it.
+    void value(const json::JsonValue& v, std::vector<std::size_t>& place,
+               const TakeStrings& taken) {
+        using Type = json::JsonValue::Type;
+        switch (v.type()) {
+        case Type::Array:
+        case Type::Object:
+            put(v.isObject() ? '{' : '[');
+            for (std::size_t i = 0; i < v.size(); ++i) {
+                if (i)
+                    put(',');
+                if (v.isObject()) {
+                    put(json::toWireText(json::JsonValue::string(v.keyAt(i))));
+                    m_letters.put(v.keyAt(i));
+                    put(':');
+                }
+                place.push_back(i);
+                value(v.at(i), place, taken);
+                place.pop_back();
+            }
+            put(v.isObject() ? '}' : ']');
+            return;
+        case Type::String:
+            if (v.text().empty())
+                if (const std::string_view* raw = taken.find(place)) {
+                    rawString(*raw);
+                    return;
+                }
+            put(json::toWireText(v));
+            m_letters.put(v.text());
+            return;
+        default:
+            put(json::toWireText(v));
+            m_letters.value(v);
+            return;
+        }
+    }
+
+private:
+    void unit(uint32_t u) {
+        const char esc[6] = {
+            '\\',         'u', kHex[(u >> 12) & 0xF], kHex[(u >> 8) & 0xF], kHex[(u >> 4) & 0xF],
+            kHex[u & 0xF]};
+        put(std::string_view(esc, 6));
+    }
+    void codePoint(uint32_t cp) {
+        if (cp > 0xFFFF) {
+            unit(0xD800 + ((cp - 0x10000) >> 10));
+            unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else if (cp >= 0x80) {
+            unit(cp);
+        } else {
+            asciiChar(char(cp));
+        }
+    }
+    // One character below 128 of the content, as the wire text writes it.
+    void asciiChar(char c) {
+        switch (c) {
+        case '"':
+            put("\\\"");
+            return;
+        case '\\':
+            put("\\\\");
+            return;
+        case '/':
+            put("\\/");
+            return;
+        case '\b':
+            put("\\b");
+            return;
+        case '\t':
+            put("\\t");
+            return;
+        case '\n':
+            put("\\n");
+            return;
+        case '\f':
+            put("\\f");
+            return;
+        case '\r':
+            put("\\r");
+            return;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20)
+                unit(static_cast<unsigned char>(c));
+            else
+                signed_(std::string_view(&c, 1));
+        }
+    }
+
+    // A string as it stands in the text (checked by TakeStrings, in valid UTF-8), written as the
+    // wire text writes its content.
+    void rawString(std::string_view raw) {
+        put('"');
+        std::size_t i = 0;
+        while (i < raw.size()) {
+            std::size_t j = nextSpecial(raw, i);
+            while (j < raw.size() && kPlain[static_cast<unsigned char>(raw[j])])
+                ++j;
+            if (j > i)
+                signed_(raw.substr(i, j - i));
+            i = j;
+            if (i >= raw.size())
+                break;
+            const auto c = static_cast<unsigned char>(raw[i]);
+            if (c == '/') {
+                put("\\/");
+                ++i;
+            } else if (c >= 0x80) {
+                const int length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+                uint32_t cp = c & (0x7F >> length);
+                for (int k = 1; k < length; ++k)
+                    cp = (cp << 6) | (static_cast<unsigned char>(raw[i + std::size_t(k)]) & 0x3F);
+                codePoint(cp);
+                i += std::size_t(length);
+            } else { // a backslash
+                const char e = raw[i + 1];
+                if (e == 'u') {
+                    uint32_t cp = uint32_t(unitAt(raw, i + 2));
+                    i += 6;
+                    if (isHigh(int32_t(cp))) {
+                        cp = 0x10000 + ((cp - 0xD800) << 10) +
+                             (uint32_t(unitAt(raw, i + 2)) - 0xDC00);
+                        i += 6;
+                    }
+                    codePoint(cp);
+                } else {
+                    put(raw.substr(i, 2)); // the wire text writes these escapes alike
+                    i += 2;
+                }
+            }
+        }
+        put('"');
+    }
+
+    // Bytes the wire text writes as they are: ASCII from the space on but the solidus, backslash
+    // and quote.
+    static constexpr std::array<bool, 256> kPlain = [] {
+        std::array<bool, 256> t{};
+        for (int c = 0x20; c < 0x80; ++c)
+            t[std::size_t(c)] = c != '/' && c != '\\' && c != '"';
+        return t;
+    }();
+    static constexpr std::size_t kChunk = 64 * 1024;
+    json::TextSink& m_sink;
+    LettersAndDigitsMd5 m_letters;
+    std::string m_buffer;
+};
+
+} // namespace
+
+struct SignedDados::Parsed {
+    explicit Parsed(std::string_view text) : taken(text) {}
+    TakeStrings taken;
+    json::JsonValue value;
+};
+
+SignedDados::SignedDados(std::unique_ptr<Parsed> parsed) : m_parsed(std::move(parsed)) {}
+SignedDados::SignedDados(SignedDados&&) noexcept = default;
+SignedDados& SignedDados::operator=(SignedDados&&) noexcept = default;
+SignedDados::~SignedDados() = default;
+
+std::optional<SignedDados> SignedDados::fromJson(std::string_view dadosJson) {
+    if (!json::isValidUtf8(dadosJson))
+        return std::nullopt;
+    return fromValidUtf8(dadosJson);
+}
+
+std::optional<SignedDados> SignedDados::fromValidUtf8(std::string_view dadosJson) {
+    auto parsed = std::make_unique<Parsed>(dadosJson);
+    try {
+        json::ParseResult result = json::parseValidUtf8(dadosJson, parsed->taken);
+        if (!result.value)
+            return std::nullopt;
+        parsed->value = std::move(*result.value);
+    } catch (const NotTaken&) {
+        return std::nullopt;
+    }
+    return SignedDados(std::move(parsed));
+}
+
+void SignedDados::writeEnvelope(const QString& idText, const QString& companyCodeText,
+                                json::TextSink& sink) const {
+    const int32_t company = regional::strToInt(companyCodeText);
+    const std::string id = std::to_string(sessionIdFromText(idText));
+    Md5Stream md5;
+    {
+        Writer out(sink, md5);
+        out.put("{\"Parametros\":{\"Id\":");
+        out.sign("Id");
+        out.signed_(id);
+        out.put(",\"Dados\":");
+        out.sign("Dados");
+        std::vector<std::size_t> place;
+        out.value(m_parsed->value, place, m_parsed->taken);
+        out.put('}');
+    } // the text written and the signature fed
+    const QByteArray key = RetSenInt(company);
+    md5.update(std::string_view(key.constData(), std::size_t(key.size())));
+    const std::string tail = ",\"Assinatura\":\"" + md5.finish().toStdString() + "\"}";
+    sink.write(tail);
+}
+
+ByteArraySink::ByteArraySink(qsizetype dataBytes) {
+    // A byte of the data becomes at most three of the wire text (two-byte characters as \uXXXX);
+    // memory reserved and never written is never touched.
+    m_bytes.reserve(dataBytes * 3 + 256);
+}
+
+void ByteArraySink::write(std::string_view chunk) {
+    m_bytes.append(chunk.data(), qsizetype(chunk.size()));
+}
