@@ -1,4 +1,5 @@
 #include "app/exchangehistory.h"
+#include "app/historyscenario.h"
 
 #include "common/exception.h"
 #include "exchange/credentials.h"
@@ -88,7 +89,7 @@ ExchangeHistory::ExchangeHistory(Show show, QWidget* window)
     m_list->setHorizontalHeaderLabels(
         {u"Hora"_s, u"Serviço"_s, u"Status"_s, u"Duração"_s, u"Tamanho"_s});
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->verticalHeader()->hide();
     m_list->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
@@ -98,8 +99,10 @@ ExchangeHistory::ExchangeHistory(Show show, QWidget* window)
     auto* curl = button(this, u"bt_HistoricoCopiarCurl"_s, u"Copiar como curl"_s);
     auto* evidence = button(this, u"bt_HistoricoEvidencia"_s, u"Salvar evidência…"_s);
     auto* save = button(this, u"bt_HistoricoSalvar"_s, u"Salvar lista…"_s);
+    auto* scenario = button(this, u"bt_HistoricoCenario"_s, u"Salvar como cenário…"_s);
     buttons->addWidget(curl);
     buttons->addWidget(evidence);
+    buttons->addWidget(scenario);
     buttons->addStretch(1);
     buttons->addWidget(save);
     layout->addLayout(buttons);
@@ -111,6 +114,7 @@ ExchangeHistory::ExchangeHistory(Show show, QWidget* window)
     connect(curl, &QPushButton::clicked, this, &ExchangeHistory::copyAsCurl);
     connect(evidence, &QPushButton::clicked, this, &ExchangeHistory::saveEvidence);
     connect(save, &QPushButton::clicked, this, &ExchangeHistory::saveList);
+    connect(scenario, &QPushButton::clicked, this, &ExchangeHistory::saveAsScenario);
     resize(620, 300);
 }
 
@@ -279,4 +283,32 @@ void ExchangeHistory::saveList() {
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
         throw EFileError(u"Não foi possível gravar \"%1\": %2"_s.arg(file, out.errorString()));
     tell(u"Histórico gravado em "_s + file);
+}
+
+void ExchangeHistory::saveAsScenario() {
+    // The chosen exchanges (else the latest), the earliest first.
+    std::vector<const HistoryEntry*> chosen;
+    for (int row = int(m_entries.size()) - 1; row >= 0; --row)
+        if (m_list->selectionModel()->isRowSelected(row))
+            chosen.push_back(&m_entries[std::size_t(row)]);
+    if (chosen.empty() && !m_entries.empty())
+        chosen.push_back(&m_entries.front());
+    if (chosen.empty()) {
+        dialogs().message(u"Nenhuma troca com o middleware nesta sessão."_s,
+                          Dialogs::Kind::Information);
+        return;
+    }
+    const QString file =
+        dialogs().saveFile(u"Salvar como cenário"_s, u"Cenário JSON (*.json)"_s,
+                           u"cenario-%1.json"_s.arg(fileStamp(QDateTime::currentDateTime())));
+    if (file.isEmpty())
+        return;
+    const Scenario s = scenarioOfEntries(chosen, QFileInfo(file).completeBaseName());
+    if (s.steps.empty()) {
+        dialogs().message(u"Nenhuma das trocas escolhidas teve resposta."_s,
+                          Dialogs::Kind::Information);
+        return;
+    }
+    saveScenario(s, file);
+    tell(u"Cenário de %1 passo(s) gravado em %2"_s.arg(s.steps.size()).arg(file));
 }

@@ -54,6 +54,9 @@ public:
     void saveEvidence();
     // The list, one exchange a line, into a text file the user names.
     void saveList();
+    // The chosen exchanges (else the latest), one step each, into a scenario file the user
+    // names.
+    void saveAsScenario();
 
 private:
     void fillRow(int row, const HistoryEntry& entry);

@@ -1,5 +1,6 @@
 // The workbench's comforts in the real window: the page finder, the remembered desk, Qt's
 // Portuguese, the server address completed, the history with its curl command and evidence.
+#include "exchange/scenariorun.h"
 #include "harness.h"
 
 #include "app/desksettings.h"
@@ -226,6 +227,34 @@ TEST_F(WorkbenchTest, HistoryShowsEachExchangeAndGivesItsCurlCommandAndEvidence)
     expectMessage(u"arquivos/retorno.pdf"_s);
     EXPECT_EQ(zipEntry(latest, "arquivos/retorno.pdf"), QByteArray("%PDF"));
     EXPECT_TRUE(zipEntry(evidence, "arquivos/retorno.pdf").isEmpty());
+
+    // Both exchanges as a scenario, the session first; replayed, every step is equal.
+    list->clearSelection();
+    list->selectionModel()->select(list->model()->index(0, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    list->selectionModel()->select(list->model()->index(1, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    const QString scenarioFile = workDir.filePath(u"cenario.json"_s);
+    recorded->fileAnswers.push_back(scenarioFile);
+    click(u"bt_HistoricoCenario"_s);
+    Scenario scenario = loadScenario(scenarioFile);
+    ASSERT_EQ(scenario.steps.size(), 2u);
+    EXPECT_EQ(scenario.steps[0].path, u"TConexaoAPI/ConectaMiddleware"_s);
+    EXPECT_EQ(scenario.steps[1].page, u"ts_Sobre"_s);
+    EXPECT_EQ(scenario.steps[1].travel, Travel::Envelope);
+    // The session number and the time stamp change on every call.
+    scenario.ignore = {u"result.conteudo.date"_s, u"result.SessaoID"_s};
+    ReplayTarget target;
+    target.baseUrl = sim.baseUrl();
+    ScenarioReplay replay(scenario, target);
+    while (replay.hasNext()) {
+        const StepOutcome out = replay.runNext();
+        EXPECT_EQ(out.verdict, Verdict::Equal)
+            << out.error.toStdString()
+            << (out.comparison.differences.empty()
+                    ? std::string()
+                    : out.comparison.differences[0].path.toStdString());
+    }
 
     // Only the latest are kept: so many of them, and so many bytes.
     ExchangeRecord small;

@@ -1,4 +1,5 @@
 #include "cli.h"
+#include "cenario.h"
 
 #include "common/companykeys.h"
 #include "common/exception.h"
@@ -25,13 +26,17 @@ const char* const kUsage =
     "      sem ARQUIVO, lê a entrada padrão\n"
     "  testador-cli call [--url BASE] [--empresa N] [--id ID|--conecta] [--plain]\n"
     "                    [--max-resposta BYTES] [--timeout SEGUNDOS] [--keys ARQUIVO]\n"
-    "                    SERVICO [ARQUIVO|-]\n"
+    "                    [--gravar CENARIO] SERVICO [ARQUIVO|-]\n"
     "      envia os Dados (sem ARQUIVO: texto vazio \"\") a BASE + SERVICO;\n"
     "      --conecta abre uma sessão antes; --plain envia os Dados sem envelope;\n"
     "      --max-resposta recusa uma resposta maior (padrão: 1 GiB);\n"
     "      --timeout desiste depois de tantos segundos (padrão: espera sem limite);\n"
     "      a resposta vai para a saída padrão, a linha de status e o tempo para a de erros;\n"
-    "      num terminal, os caracteres de controle aparecem escapados (\\x1B)\n"
+    "      num terminal, os caracteres de controle aparecem escapados (\\x1B);\n"
+    "      --gravar acrescenta a troca como passo ao arquivo de cenário\n"
+    "  testador-cli cenario ARQUIVO [--url BASE] [--empresa N] [--keys ARQUIVO] [--junit ARQ]\n"
+    "                       [--atualizar] [--ruido [N]] [--usuarios N --duracao S [--ritmo R]]\n"
+    "      executa e compara um cenário gravado (testador-cli cenario --help: detalhes)\n"
     "  testador-cli --help | -h\n"
     "      mostra este texto\n"
     "  --empresa N: código da empresa, 0 a 13 (outro valor usa a chave 0, com um aviso)\n"
@@ -76,6 +81,7 @@ struct Options {
     qint64 maxAnswerBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes;
     int timeoutSeconds = 0;
     QString keys;
+    QString record; // scenario file the exchange is appended to
     QStringList positional;
 };
 
@@ -101,6 +107,8 @@ Options parseOptions(const QStringList& args) {
             o.keys = value();
         else if (a == QLatin1String("--url") && o.command == QLatin1String("call"))
             o.url = value();
+        else if (a == QLatin1String("--gravar") && o.command == QLatin1String("call"))
+            o.record = value();
         else if (a == QLatin1String("--conecta") && o.command == QLatin1String("call"))
             o.conecta = true;
         else if (a == QLatin1String("--plain") && o.command == QLatin1String("call"))
@@ -251,6 +259,9 @@ int call(const Options& o, const CliIo& io) {
             o.plain ? wireBytes(dados) : wireBytes(buildEnvelope(id, o.empresa, std::move(dados)));
     }
     const HttpAnswer a = client.postRaw(serviceUrl(o.url, service), body);
+    if (!o.record.isEmpty())
+        recordIntoScenario(o.record, QStringLiteral("POST"), service, body, true, a.status, a.body,
+                           a.contentType);
     io.out(a.body);
     if (!a.body.endsWith('\n'))
         io.out("\n");
@@ -266,6 +277,8 @@ int runCli(const QStringList& args, const CliIo& given) {
         io.out = [out = given.out](const QByteArray& b) { out(escapeControls(b, true)); };
     if (given.errIsTerminal)
         io.err = [err = given.err](const QByteArray& b) { err(escapeControls(b, true)); };
+    if (!args.isEmpty() && args.first() == QLatin1String("cenario"))
+        return runScenarioCommand(args, io);
     if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
         given.out(kUsage);
         return 0;

@@ -1,0 +1,381 @@
+#include "exchange/scenario.h"
+
+#include "contracts/servicepaths.h"
+#include "exchange/httpclient.h"
+#include "exchange/session.h"
+#include "exchange/utf8step.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <rapidjson/prettywriter.h>
+#include <rapidjson/stringbuffer.h>
+
+#include <set>
+
+using json::JsonValue;
+
+namespace {
+
+struct TravelName {
+    Travel travel;
+    const char* name;
+};
+constexpr TravelName kTravelNames[] = {
+    {Travel::Envelope, "envelope"}, {Travel::EnvelopeWithoutSession, "envelope sem sessão"},
+    {Travel::Plain, "simples"},     {Travel::PlainWithoutAuth, "simples sem credenciais"},
+    {Travel::Get, "GET"},
+};
+
+QString str(const JsonValue& v) {
+    return v.toQString();
+}
+
+// Line and column (from 1) of a byte offset in the text.
+std::pair<qsizetype, qsizetype> lineAndColumn(const QByteArray& text, qsizetype offset) {
+    const QByteArray before = text.left(offset);
+    return {before.count('\n') + 1, offset - before.lastIndexOf('\n')};
+}
+
+[[noreturn]] void refuse(const QString& where, const QString& what) {
+    throw EScenarioError(QStringLiteral("Cenário recusado: %1: %2").arg(where, what));
+}
+
+QString stepWhere(const ScenarioStep& step, std::size_t index) {
+    return step.name.isEmpty() ? QStringLiteral("passo %1").arg(index + 1)
+                               : QStringLiteral("passo \"%1\"").arg(step.name);
+}
+
+const JsonValue* member(const JsonValue& object, const char* name, JsonValue::Type type,
+                        const QString& where) {
+    const JsonValue* v = object.find(name);
+    if (!v || v->isNull())
+        return nullptr;
+    const bool ok = type == JsonValue::Type::True ? v->isBool() : v->type() == type;
+    if (!ok)
+        refuse(where, QStringLiteral("o membro \"%1\" é de outro tipo").arg(QLatin1String(name)));
+    return v;
+}
+
+QStringList stringList(const JsonValue& object, const char* name, const QString& where) {
+    QStringList list;
+    if (const JsonValue* a = member(object, name, JsonValue::Type::Array, where))
+        for (std::size_t i = 0; i < a->size(); ++i) {
+            if (!a->at(i).isString())
+                refuse(
+                    where,
+                    QStringLiteral("\"%1\" deve ser uma lista de textos").arg(QLatin1String(name)));
+            list.append(str(a->at(i)));
+        }
+    return list;
+}
+
+bool knownService(const QString& path) {
+    static const std::set<QString> known = [] {
+        const QStringList all = servicePaths();
+        std::set<QString> s(all.begin(), all.end());
+        s.insert(QString::fromLatin1(kConectaMiddlewarePath));
+        return s;
+    }();
+    // A GET's path may carry its arguments after the service name.
+    const QStringList parts = path.split(u'/');
+    return parts.size() >= 2 && known.count(parts[0] + u'/' + parts[1]) > 0;
+}
+
+// The ${name} uses in the strings of a value.
+void captureUses(const JsonValue& v, QStringList& names) {
+    static const QRegularExpression use(QStringLiteral("\\$\\{([^}]*)\\}"));
+    if (v.isString()) {
+        auto it = use.globalMatch(v.toQString());
+        while (it.hasNext())
+            names.append(it.next().captured(1));
+        return;
+    }
+    for (std::size_t i = 0; i < v.size(); ++i)
+        captureUses(v.at(i), names);
+}
+
+ScenarioStep readStep(const JsonValue& s, std::size_t index) {
+    ScenarioStep step;
+    QString where = QStringLiteral("passo %1").arg(index + 1);
+    if (!s.isObject())
+        refuse(where, QStringLiteral("um passo deve ser um objeto"));
+    if (const JsonValue* v = member(s, "nome", JsonValue::Type::String, where))
+        step.name = str(*v);
+    where = stepWhere(step, index);
+    if (const JsonValue* v = member(s, "pagina", JsonValue::Type::String, where))
+        step.page = str(*v);
+    const JsonValue* path = member(s, "servico", JsonValue::Type::String, where);
+    if (!path || path->text().empty())
+        refuse(where, QStringLiteral("falta o serviço (\"servico\")"));
+    step.path = str(*path);
+    if (!knownService(step.path))
+        refuse(where, QStringLiteral("serviço desconhecido: %1").arg(step.path));
+    if (const JsonValue* v = member(s, "envio", JsonValue::Type::String, where)) {
+        const auto travel = travelFromName(str(*v));
+        if (!travel)
+            refuse(where, QStringLiteral("forma de envio desconhecida: %1").arg(str(*v)));
+        step.travel = *travel;
+    }
+    if (const JsonValue* v = s.find("dados"))
+        step.dados = *v;
+    else
+        step.dados = JsonValue::string(std::string());
+    if (const JsonValue* c = member(s, "capturar", JsonValue::Type::Object, where))
+        for (std::size_t i = 0; i < c->size(); ++i) {
+            if (!c->at(i).isString())
+                refuse(where, QStringLiteral("a captura \"%1\" deve ser um caminho")
+                                  .arg(QString::fromStdString(c->keyAt(i))));
+            step.captures.emplace_back(QString::fromStdString(c->keyAt(i)), str(c->at(i)));
+        }
+    step.ignore = stringList(s, "ignorar", where);
+    step.noise = stringList(s, "ruido", where);
+    if (const JsonValue* e = member(s, "esperado", JsonValue::Type::Object, where)) {
+        if (const JsonValue* st = member(*e, "status", JsonValue::Type::Number, where))
+            step.expected.status = st->toQString().toInt();
+        if (const JsonValue* j = e->find("json"))
+            step.expected.json = *j;
+        else if (const JsonValue* t = member(*e, "texto", JsonValue::Type::String, where))
+            step.expected.text = str(*t);
+    }
+    return step;
+}
+
+// rapidjson writer over the tree, numbers written with their own text.
+template <typename Writer> void write(Writer& w, const JsonValue& v) {
+    using Type = JsonValue::Type;
+    switch (v.type()) {
+    case Type::Null:
+        w.Null();
+        return;
+    case Type::True:
+    case Type::False:
+        w.Bool(v.isTrue());
+        return;
+    case Type::Number:
+        w.RawValue(v.text().data(), v.text().size(), rapidjson::kNumberType);
+        return;
+    case Type::String:
+        w.String(v.text().data(), rapidjson::SizeType(v.text().size()));
+        return;
+    case Type::Array:
+        w.StartArray();
+        for (std::size_t i = 0; i < v.size(); ++i)
+            write(w, v.at(i));
+        w.EndArray();
+        return;
+    case Type::Object:
+        w.StartObject();
+        for (std::size_t i = 0; i < v.size(); ++i) {
+            w.Key(v.keyAt(i).data(), rapidjson::SizeType(v.keyAt(i).size()));
+            write(w, v.at(i));
+        }
+        w.EndObject();
+        return;
+    }
+}
+
+JsonValue list(const QStringList& items) {
+    JsonValue a = JsonValue::array();
+    for (const QString& s : items)
+        a.append(JsonValue::string(s));
+    return a;
+}
+
+// The value with every base64 string of a file's size reduced to its size and digest.
+void reduceFiles(JsonValue& v) {
+    if (v.isString()) {
+        if (qsizetype(v.text().size()) < kFileMemberBytes * 4 / 3)
+            return;
+        const QByteArray text = QByteArray::fromStdString(v.text());
+        const auto decoded =
+            QByteArray::fromBase64Encoding(text, QByteArray::AbortOnBase64DecodingErrors);
+        if (!decoded || decoded.decoded.size() < kFileMemberBytes)
+            return;
+        JsonValue file = JsonValue::object();
+        file.add("tamanho", JsonValue::integer(decoded.decoded.size()));
+        file.add("sha256",
+                 JsonValue::string(QString::fromLatin1(
+                     QCryptographicHash::hash(*decoded, QCryptographicHash::Sha256).toHex())));
+        JsonValue marker = JsonValue::object();
+        marker.add("$arquivo", std::move(file));
+        v = std::move(marker);
+        return;
+    }
+    for (std::size_t i = 0; i < v.size(); ++i)
+        reduceFiles(v.at(i));
+}
+
+} // namespace
+
+QString travelName(Travel travel) {
+    for (const TravelName& t : kTravelNames)
+        if (t.travel == travel)
+            return QString::fromUtf8(t.name);
+    return {};
+}
+
+std::optional<Travel> travelFromName(const QString& name) {
+    for (const TravelName& t : kTravelNames)
+        if (name == QString::fromUtf8(t.name))
+            return t.travel;
+    return std::nullopt;
+}
+
+bool isSessionStep(const ScenarioStep& step) {
+    return step.path == QLatin1String(kConectaMiddlewarePath);
+}
+
+Scenario parseScenario(const QByteArray& utf8) {
+    const json::ParseResult parsed =
+        json::parse(std::string_view(utf8.constData(), std::size_t(utf8.size())));
+    if (!parsed.value) {
+        const auto [line, column] = lineAndColumn(utf8, qsizetype(parsed.errorOffset));
+        refuse(QStringLiteral("linha %1, coluna %2").arg(line).arg(column),
+               QStringLiteral("não é JSON (%1)").arg(QString::fromStdString(parsed.error)));
+    }
+    const JsonValue& root = *parsed.value;
+    const QString top = QStringLiteral("arquivo");
+    if (!root.isObject())
+        refuse(top, QStringLiteral("o cenário deve ser um objeto"));
+    Scenario scenario;
+    if (const JsonValue* v = member(root, "nome", JsonValue::Type::String, top))
+        scenario.name = str(*v);
+    scenario.ignore = stringList(root, "ignorar", top);
+    const JsonValue* steps = member(root, "passos", JsonValue::Type::Array, top);
+    if (!steps)
+        refuse(top, QStringLiteral("faltam os passos (\"passos\")"));
+    QStringList made;
+    for (std::size_t i = 0; i < steps->size(); ++i) {
+        ScenarioStep step = readStep(steps->at(i), i);
+        QStringList used;
+        captureUses(step.dados, used);
+        for (const QString& name : used)
+            if (!made.contains(name))
+                refuse(stepWhere(step, i),
+                       QStringLiteral("usa ${%1}, que nenhum passo anterior captura").arg(name));
+        for (const auto& [name, path] : step.captures)
+            made.append(name);
+        scenario.steps.push_back(std::move(step));
+    }
+    return scenario;
+}
+
+Scenario loadScenario(const QString& fileName) {
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly))
+        throw EFileError(
+            QStringLiteral("Não foi possível abrir '%1': %2").arg(fileName, f.errorString()));
+    try {
+        return parseScenario(f.readAll());
+    } catch (const EScenarioError& e) {
+        throw EScenarioError(fileName + QStringLiteral(": ") + e.message());
+    }
+}
+
+QByteArray scenarioText(const Scenario& scenario) {
+    JsonValue root = JsonValue::object();
+    root.add("nome", JsonValue::string(scenario.name));
+    root.add("ignorar", list(scenario.ignore));
+    JsonValue steps = JsonValue::array();
+    for (const ScenarioStep& s : scenario.steps) {
+        JsonValue step = JsonValue::object();
+        step.add("nome", JsonValue::string(s.name));
+        if (!s.page.isEmpty())
+            step.add("pagina", JsonValue::string(s.page));
+        step.add("servico", JsonValue::string(s.path));
+        step.add("envio", JsonValue::string(travelName(s.travel)));
+        step.add("dados", s.dados);
+        if (!s.captures.empty()) {
+            JsonValue captures = JsonValue::object();
+            for (const auto& [name, path] : s.captures)
+                captures.add(name.toStdString(), JsonValue::string(path));
+            step.add("capturar", std::move(captures));
+        }
+        step.add("ignorar", list(s.ignore));
+        if (!s.noise.isEmpty())
+            step.add("ruido", list(s.noise));
+        JsonValue expected = JsonValue::object();
+        expected.add("status", JsonValue::integer(s.expected.status));
+        if (s.expected.json)
+            expected.add("json", *s.expected.json);
+        else
+            expected.add("texto", JsonValue::string(s.expected.text));
+        step.add("esperado", std::move(expected));
+        steps.append(std::move(step));
+    }
+    root.add("passos", std::move(steps));
+    rapidjson::StringBuffer buffer;
+    rapidjson::PrettyWriter<rapidjson::StringBuffer> writer(buffer);
+    writer.SetIndent(' ', 2);
+    write(writer, root);
+    return QByteArray(buffer.GetString(), qsizetype(buffer.GetSize())) + '\n';
+}
+
+void saveScenario(const Scenario& scenario, const QString& fileName) {
+    QSaveFile f(fileName);
+    if (!f.open(QIODevice::WriteOnly) || f.write(scenarioText(scenario)) < 0 || !f.commit())
+        throw EFileError(
+            QStringLiteral("Não foi possível gravar '%1': %2").arg(fileName, f.errorString()));
+}
+
+ExpectedAnswer expectedFrom(int status, const QByteArray& body, const QByteArray& contentType) {
+    ExpectedAnswer e;
+    e.status = status;
+    if (auto parsed = parseUtf8Answer(body)) {
+        reduceFiles(*parsed);
+        e.json = std::move(*parsed);
+    } else
+        e.text = decodeAnswerText(body, contentType);
+    return e;
+}
+
+ScenarioStep stepFromExchange(const QString& method, const QString& path, const QByteArray& request,
+                              bool authenticated, int status, const QByteArray& answer,
+                              const QByteArray& contentType) {
+    ScenarioStep step;
+    step.path = path;
+    step.dados = JsonValue::string(std::string());
+    if (method == QLatin1String("GET"))
+        step.travel = Travel::Get;
+    else {
+        auto body = json::parse(std::string_view(request.constData(), std::size_t(request.size())));
+        const JsonValue* parametros =
+            body.value && body.value->isObject() && body.value->find("Assinatura")
+                ? body.value->find("Parametros")
+                : nullptr;
+        const JsonValue* dados =
+            parametros && parametros->isObject() ? parametros->find("Dados") : nullptr;
+        if (dados) {
+            step.dados = *dados;
+            const JsonValue* id = parametros->find("Id");
+            step.travel =
+                id && id->text() == "0" ? Travel::EnvelopeWithoutSession : Travel::Envelope;
+        } else {
+            if (body.value)
+                step.dados = std::move(*body.value);
+            else
+                step.dados = JsonValue::string(QString::fromUtf8(request));
+            step.travel = authenticated ? Travel::Plain : Travel::PlainWithoutAuth;
+        }
+    }
+    step.expected = expectedFrom(status, answer, contentType);
+    return step;
+}
+
+QString freshStepName(const Scenario& scenario, const QString& path) {
+    const QString base = path.section(u'/', 1, 1).isEmpty() ? path : path.section(u'/', 1, 1);
+    auto used = [&](const QString& name) {
+        for (const ScenarioStep& s : scenario.steps)
+            if (s.name == name)
+                return true;
+        return false;
+    };
+    if (!used(base))
+        return base;
+    for (int n = 2;; ++n)
+        if (const QString name = QStringLiteral("%1 %2").arg(base).arg(n); !used(name))
+            return name;
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "common/exception.h"
+#include "common/jsonvalue.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+// A scenario: a named sequence of exchanges with the answers they are expected to get, kept as
+// an indented UTF-8 JSON file a person can read, edit and keep under version control.
+
+// How a step's data travels.
+enum class Travel {
+    Envelope,               // signed envelope with the session Id
+    EnvelopeWithoutSession, // signed envelope, sent even when no session is open
+    Plain,                  // the data value itself, with basic authentication
+    PlainWithoutAuth,       // the data value itself, without authentication
+    Get,                    // a GET of the path
+};
+QString travelName(Travel travel);
+std::optional<Travel> travelFromName(const QString& name);
+
+// A step's expected answer: the HTTP status and the body, JSON as JSON (base64 file members of
+// kFileMemberBytes or more as {"$arquivo":{"tamanho":N,"sha256":"…"}}), other text as text.
+struct ExpectedAnswer {
+    int status = 0;
+    std::optional<json::JsonValue> json;
+    QString text; // when the body is not JSON
+};
+
+struct ScenarioStep {
+    QString name;
+    QString page; // the page it was recorded from, when known
+    QString path; // the service path, e.g. "TNFeAPI/AutenticaSEFAZ"
+    Travel travel = Travel::Envelope;
+    json::JsonValue dados;                             // the value as sent, never the envelope
+    std::vector<std::pair<QString, QString>> captures; // name, answer path
+    QStringList ignore;                                // typed by hand
+    QStringList noise;                                 // learned by repeated runs
+    ExpectedAnswer expected;
+};
+
+struct Scenario {
+    QString name;
+    QStringList ignore; // for every step
+    std::vector<ScenarioStep> steps;
+};
+
+// The file's refusal: where it is (line and column, or the step's name) and what is wrong.
+class EScenarioError : public Exception {
+public:
+    using Exception::Exception;
+    QString className() const override { return QStringLiteral("EScenarioError"); }
+};
+
+// Decoded base64 strings of this many bytes or more are kept as their size and SHA-256.
+inline constexpr qsizetype kFileMemberBytes = 4096;
+
+// The session service: a step to it opens the session the later steps use.
+bool isSessionStep(const ScenarioStep& step);
+
+// Reads a scenario file's text, refusing (EScenarioError) text that is not JSON (with its line
+// and column), a member of the wrong kind, a step with no service, an unknown service or
+// travel, and a capture used before any step makes it (with the step's name).
+Scenario parseScenario(const QByteArray& utf8);
+Scenario loadScenario(const QString& fileName);
+// The file's text: two spaces a level, members always in the same order, UTF-8 kept.
+QByteArray scenarioText(const Scenario& scenario);
+// Writes the file whole or not at all.
+void saveScenario(const Scenario& scenario, const QString& fileName);
+
+// The expected form of an answer body: JSON with its file members reduced, else the text.
+ExpectedAnswer expectedFrom(int status, const QByteArray& body, const QByteArray& contentType);
+// A step made from an exchange as it went out: the data value taken out of its envelope (the
+// session Id, signature, company key and password are never kept). The travel is read from
+// the method, the body and whether it was authenticated.
+ScenarioStep stepFromExchange(const QString& method, const QString& path, const QByteArray& request,
+                              bool authenticated, int status, const QByteArray& answer,
+                              const QByteArray& contentType);
+// A step name not used yet in the scenario, from the service name.
+QString freshStepName(const Scenario& scenario, const QString& path);

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "exchange/scenario.h"
+#include "exchange/scenariocompare.h"
+#include "exchange/session.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <atomic>
+#include <map>
+#include <memory>
+
+class MiddlewareHttpClient;
+
+// Where and how a scenario is replayed.
+struct ReplayTarget {
+    QString baseUrl;
+    QString companyCode = QStringLiteral("0");
+    // The session page's values, for the session a scenario without a session step opens.
+    SessionFields session = SessionFields::defaults();
+    int timeoutSeconds = 0;
+    const std::atomic<bool>* cancel = nullptr; // raised: the running request ends at once
+};
+
+enum class Verdict { Equal, Different, Error };
+
+struct StepOutcome {
+    Verdict verdict = Verdict::Error;
+    Comparison comparison;
+    ExpectedAnswer answer; // what came back, in the file's form
+    QByteArray request;    // the body sent
+    QByteArray body;       // the answer as received
+    QByteArray contentType;
+    QString error; // why nothing could be compared
+    double elapsedMs = 0;
+    bool rejected = false; // the answer's control part says "err":true
+    QString rejection;
+};
+
+// One replay of a scenario: the steps run in order on one client, every envelope signed anew
+// with the session of this replay and the company's key; captures carry answer values into the
+// later steps' data. Opens a session first when the scenario has no session step.
+class ScenarioReplay {
+public:
+    ScenarioReplay(const Scenario& scenario, ReplayTarget target);
+    ~ScenarioReplay();
+    ScenarioReplay(const ScenarioReplay&) = delete;
+    ScenarioReplay& operator=(const ScenarioReplay&) = delete;
+
+    // Runs the next step; false when there is none.
+    bool hasNext() const { return m_next < m_scenario.steps.size(); }
+    std::size_t nextIndex() const { return m_next; }
+    StepOutcome runNext();
+    // Back to the first step for another run, keeping the session opened first.
+    void rewind() {
+        m_next = 0;
+        m_captured.clear();
+    }
+    // The session opened first, when the scenario has no session step (an error of it ends
+    // the replay: every step reports it).
+    const QString& sessionId() const { return m_sessionId; }
+
+private:
+    void openSession();
+    json::JsonValue substituted(const json::JsonValue& dados) const;
+
+    const Scenario& m_scenario;
+    ReplayTarget m_target;
+    std::unique_ptr<MiddlewareHttpClient> m_client;
+    std::unique_ptr<MiddlewareHttpClient> m_anonymous;
+    std::size_t m_next = 0;
+    QString m_sessionId = QStringLiteral("0");
+    bool m_sessionTried = false;
+    QString m_sessionError;
+    std::map<QString, QString> m_captured;
+};
+
+// The value a capture takes from an answer: a string's text, else the value's JSON text.
+std::optional<QString> captureValue(const json::JsonValue& answer, const QString& path);

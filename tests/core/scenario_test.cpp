@@ -1,0 +1,210 @@
+// Scenario files (reading, refusals, writing) and the comparison of answers.
+#include "exchange/envelope.h"
+#include "exchange/scenario.h"
+#include "exchange/scenariocompare.h"
+
+#include <QCryptographicHash>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+ExpectedAnswer answer(const char* jsonText, int status = 200) {
+    return expectedFrom(status, QByteArray(jsonText), "application/json");
+}
+
+QStringList paths(const Comparison& c) {
+    QStringList p;
+    for (const Difference& d : c.differences)
+        p.append(d.path);
+    return p;
+}
+
+} // namespace
+
+TEST(ScenarioCompare, ReportsExactlyThePathsThatDiffer) {
+    const struct {
+        const char* name;
+        const char* expected;
+        const char* actual;
+        QStringList ignore;
+        QStringList noise;
+        QStringList differing;
+        int ignored;
+        int notes;
+    } cases[] = {
+        {"equal", R"({"a":1,"b":"x"})", R"({"a":1,"b":"x"})", {}, {}, {}, 0, 0},
+        {"order is a note", R"({"a":1,"b":2})", R"({"b":2,"a":1})", {}, {}, {}, 0, 1},
+        {"number text", R"({"v":1.50})", R"({"v":1.5})", {}, {}, {"v"}, 0, 0},
+        {"kind", R"({"v":"1"})", R"({"v":1})", {}, {}, {"v"}, 0, 0},
+        {"bool", R"({"v":true})", R"({"v":false})", {}, {}, {"v"}, 0, 0},
+        {"missing and added", R"({"a":1,"b":2})", R"({"a":1,"c":3})", {}, {}, {"b", "c"}, 0, 0},
+        {"array by position", R"({"l":[1,2,3]})", R"({"l":[1,3]})", {}, {}, {"l[1]", "l[2]"}, 0, 0},
+        {"nested", R"({"r":{"c":{"s":"A"}}})", R"({"r":{"c":{"s":"B"}}})", {}, {}, {"r.c.s"}, 0, 0},
+        {"ignored with [*]",
+         R"({"l":[{"d":"1","k":1},{"d":"2","k":2}]})",
+         R"({"l":[{"d":"9","k":1},{"d":"8","k":5}]})",
+         {"l[*].d"},
+         {},
+         {"l[1].k"},
+         2,
+         0},
+        {"ignored missing member", R"({"a":1,"t":2})", R"({"a":1})", {"t"}, {}, {}, 1, 0},
+        {"noise of the same shape",
+         R"({"d":"10/12/2026 10:00:00","n":7})",
+         R"({"d":"11/12/2026 09:59:01","n":12})",
+         {},
+         {"d", "n"},
+         {},
+         0,
+         2},
+        {"noise turned into an error text",
+         R"({"d":"10/12/2026 10:00:00"})",
+         R"({"d":"Falha ao ler a data"})",
+         {},
+         {"d"},
+         {"d"},
+         0,
+         0},
+        {"noise turned from number to text",
+         R"({"n":7})",
+         R"({"n":"sete"})",
+         {},
+         {"n"},
+         {"n"},
+         0,
+         0},
+    };
+    for (const auto& c : cases) {
+        const Comparison got =
+            compareAnswer(answer(c.expected), answer(c.actual), c.ignore, c.noise);
+        EXPECT_EQ(paths(got), c.differing) << c.name;
+        EXPECT_EQ(got.ignored, c.ignored) << c.name;
+        EXPECT_EQ(got.notes.size(), c.notes)
+            << c.name << ": " << got.notes.join(u'|').toStdString();
+    }
+    // Status and bodies that are not JSON.
+    EXPECT_EQ(paths(compareAnswer(answer("{}", 200), answer("{}", 500), {}, {})),
+              QStringList{u"(status HTTP)"_s});
+    EXPECT_EQ(paths(compareAnswer(expectedFrom(200, "texto", "text/plain"),
+                                  expectedFrom(200, "outro", "text/plain"), {}, {})),
+              QStringList{u"(resposta)"_s});
+    // The values of a difference, cut with their length when long.
+    const Comparison long_ =
+        compareAnswer(answer(R"({"m":"a"})"),
+                      answer(("{\"m\":\"" + std::string(100, 'z') + "\"}").c_str()), {}, {});
+    ASSERT_EQ(long_.differences.size(), 1u);
+    EXPECT_EQ(long_.differences[0].expected, u"\"a\""_s);
+    EXPECT_TRUE(shortValue(long_.differences[0].actual).endsWith(u"(102 caracteres)"_s));
+}
+
+TEST(ScenarioCompare, FileMembersByTheirSizeAndDigest) {
+    const QByteArray file(5000, 'p');
+    QByteArray other = file;
+    other[4999] = 'q';
+    const QByteArray small(100, 's');
+    auto body = [](const QByteArray& bytes) {
+        return "{\"arq\":\"" + bytes.toBase64() + "\",\"n\":1}";
+    };
+    const ExpectedAnswer a = expectedFrom(200, body(file), {});
+    ASSERT_TRUE(a.json);
+    const json::JsonValue* reduced = a.json->find("arq")->find("$arquivo");
+    ASSERT_NE(reduced, nullptr);
+    EXPECT_EQ(reduced->find("tamanho")->text(), "5000");
+    EXPECT_EQ(
+        reduced->find("sha256")->toQString(),
+        QString::fromLatin1(QCryptographicHash::hash(file, QCryptographicHash::Sha256).toHex()));
+    EXPECT_TRUE(compareAnswer(a, expectedFrom(200, body(file), {}), {}, {}).equal());
+    EXPECT_EQ(paths(compareAnswer(a, expectedFrom(200, body(other), {}), {}, {})),
+              QStringList{u"arq"_s});
+    // Below the file size the text stays as it is.
+    EXPECT_TRUE(expectedFrom(200, body(small), {}).json->find("arq")->isString());
+}
+
+TEST(ScenarioFile, WritesInFixedOrderAndReadsBack) {
+    Scenario s;
+    s.name = u"Autorizar e cancelar"_s;
+    s.ignore = {u"result.conteudo.date"_s};
+    ScenarioStep a = stepFromExchange(
+        u"POST"_s, u"TNFeAPI/ProcessaXMLs"_s,
+        QByteArray::fromStdString(json::toWireText(
+            buildEnvelope(u"1001"_s, u"3"_s, *json::parse(R"({"Chave":"ação","N":1.50})").value))),
+        true, 200, R"({"result":{"conteudo":{"str":"P-1"}}})", "application/json");
+    a.name = u"autoriza"_s;
+    a.captures = {{u"protocolo"_s, u"result.conteudo.str"_s}};
+    ScenarioStep b = stepFromExchange(u"POST"_s, u"TNFeAPI/CancelarNFe"_s, R"({"Protocolo":"x"})",
+                                      false, 500, "quebrou", "text/plain");
+    b.name = u"cancela"_s;
+    b.dados = *json::parse(R"({"Protocolo":"${protocolo}"})").value;
+    b.noise = {u"result.conteudo.date"_s};
+    s.steps = {a, b};
+
+    // Only the data value is kept: no session Id, no signature.
+    EXPECT_EQ(json::toWireText(s.steps[0].dados), R"({"Chave":"a\u00E7\u00E3o","N":1.50})");
+    EXPECT_EQ(s.steps[0].travel, Travel::Envelope);
+    EXPECT_EQ(s.steps[1].travel, Travel::PlainWithoutAuth);
+    const QByteArray text = scenarioText(s);
+    EXPECT_FALSE(text.contains("Assinatura")) << text.constData();
+    EXPECT_FALSE(text.contains("1001"));
+    EXPECT_TRUE(text.contains("\"Chave\": \"ação\"")) << text.constData();
+    EXPECT_TRUE(text.contains("\"N\": 1.50"));
+    const qsizetype order[] = {text.indexOf("\"nome\": \"autoriza\""),
+                               text.indexOf("\"servico\""),
+                               text.indexOf("\"envio\""),
+                               text.indexOf("\"dados\""),
+                               text.indexOf("\"capturar\""),
+                               text.indexOf("\"esperado\"")};
+    EXPECT_TRUE(std::is_sorted(std::begin(order), std::end(order))) << text.constData();
+
+    const Scenario back = parseScenario(text);
+    EXPECT_EQ(scenarioText(back), text);
+    EXPECT_EQ(back.steps[1].expected.status, 500);
+    EXPECT_EQ(back.steps[1].expected.text, u"quebrou"_s);
+}
+
+TEST(ScenarioFile, RefusesWhatCannotRunWithWhereItIs) {
+    const struct {
+        const char* text;
+        const char* where;
+    } cases[] = {
+        {"{\n  \"passos\": [\n    {\"servico\" \"x\"}\n  ]\n}", "linha 3, coluna 16"},
+        {R"({"passos":[{"nome":"um","servico":"TNFeAPI/NaoExiste"}]})",
+         "passo \"um\": serviço desconhecido"},
+        {R"({"passos":[{"nome":"dois","servico":"TConexaoAPI/Sobre","envio":"pombo"}]})",
+         "passo \"dois\": forma de envio desconhecida: pombo"},
+        {R"({"passos":[{"nome":"tres","servico":"TConexaoAPI/Sobre","dados":{"P":"${prot}"}}]})",
+         "passo \"tres\": usa ${prot}"},
+        {R"({"passos":[{"servico":"TConexaoAPI/Sobre","dados":"${p}","capturar":{"p":"a"}}]})",
+         "passo 1: usa ${p}"},
+        {R"({"passos":[{"nome":"x"}]})", "falta o serviço"},
+        {R"({"passos":{}})", "outro tipo"},
+        {R"([1])", "deve ser um objeto"},
+    };
+    for (const auto& c : cases) {
+        try {
+            parseScenario(c.text);
+            ADD_FAILURE() << "accepted: " << c.text;
+        } catch (const EScenarioError& e) {
+            EXPECT_TRUE(e.message().contains(QString::fromUtf8(c.where)))
+                << e.message().toStdString();
+        }
+    }
+    // A capture made by an earlier step is accepted, and so is a GET with its arguments.
+    EXPECT_NO_THROW(parseScenario(
+        R"({"passos":[{"servico":"TConexaoAPI/Sobre","capturar":{"p":"a"}},
+                      {"servico":"TConexaoAPI/Sobre","dados":"${p}"}]})"));
+}
+
+TEST(ScenarioCompare, PathsAndPatterns) {
+    EXPECT_TRUE(pathMatches(u"a.l[*].d"_s, u"a.l[12].d"_s));
+    EXPECT_FALSE(pathMatches(u"a.l[*].d"_s, u"a.l[1].e"_s));
+    EXPECT_FALSE(pathMatches(u"a.l"_s, u"a.l[1]"_s));
+    EXPECT_FALSE(pathMatches(u"a.b"_s, u"aXb"_s));
+    const auto v = json::parse(R"({"r":{"l":[{"s":"x"},{"s":"y"}]}})").value;
+    ASSERT_NE(valueAt(*v, u"r.l[1].s"_s), nullptr);
+    EXPECT_EQ(valueAt(*v, u"r.l[1].s"_s)->text(), "y");
+    EXPECT_EQ(valueAt(*v, u"r.l[2].s"_s), nullptr);
+    EXPECT_EQ(valueAt(*v, u"r.x"_s), nullptr);
+}

@@ -1,0 +1,212 @@
+// Scenarios recorded with `call --gravar` and replayed with `cenario` against the stand-in:
+// equal runs, learned noise, a scripted difference, ignored paths, captures, a new baseline
+// and the refusals made before anything is sent.
+#include "cli.h"
+#include "exchange/scenario.h"
+#include "simserver.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct CliRun {
+    int code;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun run(const QStringList& args, const QByteArray& input = {}) {
+    CliRun r{0, {}, {}};
+    CliIo io;
+    io.readStdin = [&] { return input; };
+    io.out = [&](const QByteArray& b) { r.out += b; };
+    io.err = [&](const QByteArray& b) { r.err += b; };
+    r.code = runCli(args, io);
+    return r;
+}
+
+class ScenarioCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        sim.start();
+        file = dir.filePath(u"cenario.json"_s);
+    }
+    CliRun record(const QString& service, const QByteArray& dados, bool plain = false) {
+        QStringList args{u"call"_s, u"--url"_s, sim.baseUrl(), u"--gravar"_s, file};
+        if (plain)
+            args << u"--plain"_s;
+        args << service;
+        if (!dados.isEmpty())
+            args << u"-"_s;
+        return run(args, dados);
+    }
+    CliRun replay(QStringList extra = {}) {
+        return run(QStringList{u"cenario"_s, file, u"--url"_s, sim.baseUrl()} + extra);
+    }
+    // The file changed by hand, as a person would edit it.
+    void edit(const std::function<void(Scenario&)>& change) {
+        Scenario s = loadScenario(file);
+        change(s);
+        saveScenario(s, file);
+    }
+    sim::MiddlewareSim sim;
+    QTemporaryDir dir;
+    QString file;
+};
+
+} // namespace
+
+TEST_F(ScenarioCli, RecordedExchangesReplayEqualAndADifferenceIsReportedByItsPath) {
+    ASSERT_EQ(record(u"TConexaoAPI/Sobre"_s, "").code, 0);
+    ASSERT_EQ(record(u"TNFeAPI/CancelarNFe"_s, R"({"Chave":"123","Motivo":"ação"})").code, 0);
+    ASSERT_EQ(record(u"TConexaoAPI/TestaComunicacao"_s, R"({"eco":[1,2.50,"três"]})", true).code,
+              0);
+    const Scenario recorded = loadScenario(file);
+    ASSERT_EQ(recorded.steps.size(), 3u);
+    EXPECT_EQ(recorded.steps[2].travel, Travel::Plain);
+    // The stand-in stamps every result with the time: a path ignored by hand.
+    edit([](Scenario& s) { s.ignore = {u"result.conteudo.date"_s}; });
+
+    sim.clearReceived();
+    const CliRun equal = replay();
+    EXPECT_EQ(equal.code, 0) << equal.out.constData() << equal.err.constData();
+    EXPECT_EQ(equal.out.count("igual"), 4) << equal.out.constData(); // three steps, the summary
+    // A session was opened first and the envelopes were signed with it.
+    const auto got = sim.received();
+    ASSERT_EQ(got.size(), 4u);
+    EXPECT_EQ(got[0].path, "TConexaoAPI/ConectaMiddleware");
+    EXPECT_NE(got[1].body.find(R"("Id":1)"), std::string::npos) << got[1].body;
+    EXPECT_EQ(got[3].body, R"({"eco":[1,2.50,"tr\u00EAs"]})");
+
+    // One member answered differently: exactly that path, exit 1, the JUnit file names it.
+    sim.enqueue("TConexaoAPI/TestaComunicacao",
+                sim::Answer{200, R"({"result":{"eco":[1,2.5,"três"]}})", "application/json"});
+    const QString junit = dir.filePath(u"relatorio.xml"_s);
+    const CliRun different = replay({u"--junit"_s, junit});
+    EXPECT_EQ(different.code, 1);
+    EXPECT_TRUE(
+        different.out.contains("[3] TestaComunicacao: diferente\n    result.eco[1]: 2.50 → 2.5\n"))
+        << different.out.constData();
+    EXPECT_EQ(different.out.count("    result."), 1) << different.out.constData();
+    QFile report(junit);
+    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+    const QByteArray xml = report.readAll();
+    EXPECT_EQ(xml.count("<testcase "), 3) << xml.constData();
+    EXPECT_EQ(xml.count("<failure "), 1);
+    EXPECT_TRUE(xml.contains("result.eco[1]: 2.50 → 2.5")) << xml.constData();
+
+    // The same member ignored by the step: no longer reported.
+    sim.enqueue("TConexaoAPI/TestaComunicacao",
+                sim::Answer{200, R"({"result":{"eco":[1,2.5,"três"]}})", "application/json"});
+    edit([](Scenario& s) { s.steps[2].ignore = {u"result.eco[*]"_s}; });
+    const CliRun ignored = replay();
+    EXPECT_EQ(ignored.code, 0) << ignored.out.constData();
+}
+
+TEST_F(ScenarioCli, NoiseIsLearnedByRepeatedRunsAndItsKindStillChecked) {
+    ASSERT_EQ(record(u"TCommerceAPI/ProximoCodigo"_s, R"({"CodigoTabela":"7"})").code, 0);
+    edit([](Scenario& s) { s.ignore = {u"result.conteudo.date"_s}; });
+    // The counter moved on since the recording.
+    const CliRun before = replay();
+    EXPECT_EQ(before.code, 1);
+    EXPECT_TRUE(before.out.contains("result.conteudo.livre.Codigo: 1 → 2"))
+        << before.out.constData();
+
+    const CliRun learn = replay({u"--ruido"_s, u"3"_s});
+    EXPECT_EQ(learn.code, 0) << learn.out.constData() << learn.err.constData();
+    const Scenario learned = loadScenario(file);
+    EXPECT_TRUE(learned.steps[0].noise.contains(u"result.conteudo.livre.Codigo"_s))
+        << learned.steps[0].noise.join(u',').toStdString();
+    EXPECT_TRUE(learned.steps[0].ignore.isEmpty());
+
+    const CliRun quiet = replay();
+    EXPECT_EQ(quiet.code, 0) << quiet.out.constData();
+    EXPECT_TRUE(quiet.out.contains("result.conteudo.livre.Codigo: ignorado: ruído aprendido"))
+        << quiet.out.constData();
+
+    // A number that turns into text is still reported.
+    sim.enqueue("TCommerceAPI/ProximoCodigo",
+                sim::resultEnvelope(false, "", u"Próximo código da tabela 7: 9."_s,
+                                    *json::parse(R"({"Codigo":"indisponível"})").value));
+    const CliRun turned = replay();
+    EXPECT_EQ(turned.code, 1);
+    EXPECT_TRUE(turned.out.contains("result.conteudo.livre.Codigo: 1 → \"indisponível\""))
+        << turned.out.constData();
+}
+
+TEST_F(ScenarioCli, CapturesCarryValuesAndUpdateMakesANewBaseline) {
+    ASSERT_EQ(record(u"TCommerceAPI/ProximoCodigo"_s, R"({"CodigoTabela":"9"})").code, 0);
+    ASSERT_EQ(record(u"TConexaoAPI/TestaComunicacao"_s, R"({"Ref":"x"})", true).code, 0);
+    edit([](Scenario& s) {
+        s.ignore = {u"result.conteudo.date"_s};
+        s.steps[0].captures = {{u"codigo"_s, u"result.conteudo.livre.Codigo"_s}};
+        s.steps[1].dados = *json::parse(R"({"Ref":"código ${codigo}"})").value;
+    });
+    sim.clearReceived();
+    EXPECT_EQ(replay().code, 1); // the counter and the echo moved on
+    EXPECT_EQ(sim.received().back().body, R"({"Ref":"c\u00F3digo 2"})");
+
+    const CliRun update = replay({u"--atualizar"_s});
+    EXPECT_EQ(update.code, 1);
+    EXPECT_TRUE(update.out.contains("2 resposta(s) esperada(s) atualizada(s)"))
+        << update.out.constData();
+    const Scenario updated = loadScenario(file);
+    EXPECT_EQ(updated.steps[0].captures.size(), 1u); // captures and ignored paths kept
+    EXPECT_EQ(updated.ignore, QStringList{u"result.conteudo.date"_s});
+    // The baseline holds the third code; the next run is equal once the counter is back there.
+    sim.enqueue("TCommerceAPI/ProximoCodigo",
+                sim::resultEnvelope(false, "", u"Próximo código da tabela 9: 3."_s,
+                                    *json::parse(R"({"Codigo":3})").value));
+    const CliRun equal = replay();
+    EXPECT_EQ(equal.code, 0) << equal.out.constData();
+    EXPECT_EQ(sim.received().back().body, R"({"Ref":"c\u00F3digo 3"})");
+}
+
+TEST_F(ScenarioCli, RefusalsSendNothing) {
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"{\"passos\": [\n oops", "linha 2, coluna 2"},
+        {R"({"passos":[{"nome":"a","servico":"TNFeAPI/Inventado"}]})",
+         "passo \"a\": serviço desconhecido"},
+        {R"({"passos":[{"nome":"b","servico":"TConexaoAPI/Sobre","envio":"fax"}]})",
+         "passo \"b\": forma de envio desconhecida"},
+        {R"({"passos":[{"nome":"c","servico":"TConexaoAPI/Sobre","dados":"${nada}"}]})",
+         "passo \"c\": usa ${nada}"},
+    };
+    for (const auto& c : cases) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(c.text);
+        f.close();
+        sim.clearReceived();
+        const CliRun r = replay();
+        EXPECT_EQ(r.code, 2) << c.text;
+        EXPECT_TRUE(r.err.contains(c.message)) << r.err.constData();
+        EXPECT_TRUE(sim.received().empty()) << c.text;
+    }
+    EXPECT_EQ(run({u"cenario"_s}).code, 2);
+    EXPECT_EQ(run({u"cenario"_s, dir.filePath(u"nenhum.json"_s)}).code, 2);
+}
+
+TEST_F(ScenarioCli, LoadReportsFiguresPerStepAndInTotal) {
+    ASSERT_EQ(record(u"TConexaoAPI/Sobre"_s, "").code, 0);
+    const CliRun load = replay({u"--usuarios"_s, u"3"_s, u"--duracao"_s, u"1"_s, u"--json"_s});
+    EXPECT_EQ(load.code, 0) << load.err.constData();
+    const auto figures = json::parse(load.out.toStdString());
+    ASSERT_TRUE(figures.value) << load.out.constData();
+    const json::JsonValue* total = figures.value->find("total");
+    ASSERT_NE(total, nullptr);
+    EXPECT_NE(total->find("requisicoes")->text(), "0");
+    EXPECT_EQ(total->find("falhas")->text(), "0");
+    EXPECT_TRUE(load.err.contains("execuções")) << load.err.constData(); // the progress line
+}
