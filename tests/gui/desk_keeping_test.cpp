@@ -5,8 +5,13 @@
 #include "app/deskenvironments.h"
 #include "app/exchangehistory.h"
 #include "exchange/historystore.h"
+#include "pages/kit/pagepresets.h"
+#include "tables/memtable.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -72,15 +77,25 @@ TEST_F(DeskKeepingTest, ProductionEnvironmentShowsItsBarAndAsksBeforeEachAction)
     EXPECT_TRUE(bar->text().contains(u"Produção"_s));
     EXPECT_EQ(text(u"ed_CodigoEmpresa"_s), u"3"_s);
 
+    // The environment's credentials go with the requests (the stand-in does not know them).
+    click(u"bt_TestarSobre"_s);
+    expectMessage(u"401"_s);
+    ASSERT_EQ(received().size(), 1u);
+    EXPECT_EQ(received()[0].authUser, "loja");
+    EXPECT_EQ(received()[0].authPassword, "s3nha");
+    envs->environments().save({.name = u"Produção"_s,
+                               .server = sim.baseUrl(),
+                               .companyCode = u"3"_s,
+                               .production = true});
+    envs->choose(u"Produção"_s);
+
     // Declined: the session request went (it is never asked about), the action did not.
     recorded->confirmAnswers.push_back(false);
     click(u"bt_TestarSobre"_s);
     ASSERT_EQ(recorded->confirmations.size(), 1u);
     EXPECT_EQ(recorded->confirmations[0], u"Enviar para Produção: TConexaoAPI/Sobre?"_s);
-    ASSERT_EQ(received().size(), 1u);
-    EXPECT_EQ(received()[0].path, "TConexaoAPI/ConectaMiddleware");
-    EXPECT_EQ(received()[0].authUser, "loja"); // the environment's credentials
-    EXPECT_EQ(received()[0].authPassword, "s3nha");
+    ASSERT_EQ(received().size(), 2u);
+    EXPECT_EQ(received()[1].path, "TConexaoAPI/ConectaMiddleware");
 
     // Accepted, and not to be asked again in this session.
     recorded->confirmAnswers.push_back(true);
@@ -88,13 +103,13 @@ TEST_F(DeskKeepingTest, ProductionEnvironmentShowsItsBarAndAsksBeforeEachAction)
     click(u"bt_TestarSobre"_s);
     click(u"bt_TestarSobre"_s);
     EXPECT_EQ(recorded->confirmations.size(), 2u);
-    EXPECT_EQ(received().size(), 3u);
+    EXPECT_EQ(received().size(), 4u);
 
     envs->choose(u"Local"_s);
     EXPECT_TRUE(bar->isHidden());
     click(u"bt_TestarSobre"_s);
     EXPECT_EQ(recorded->confirmations.size(), 2u);
-    EXPECT_EQ(received().back().authUser, "quorva"); // the company code's own again
+    EXPECT_EQ(received().size(), 5u);
 }
 
 TEST_F(DeskKeepingTest, HistoryIsStoredFilteredPagedAndFoundAfterARestart) {
@@ -165,4 +180,58 @@ TEST(ExchangeHistoryMemory, BytesOfDroppedEntriesAreGivenBack) {
     history.add(r, u"ts_Sobre"_s); // by bytes: only this one and one small fit
     EXPECT_EQ(history.entries().size(), 2u);
     EXPECT_EQ(history.keptBytes(), 1000);
+}
+
+TEST_F(DeskKeepingTest, PresetsSaveLoadAndRestoreFieldsAndGrids) {
+    const QString page = u"ts_ConsultaRetaguarda"_s;
+    window->selectPage(page);
+    auto* menu = window->findChild<kit::PresetsMenu*>(u"valores_"_s + page);
+    ASSERT_NE(menu, nullptr);
+    QFile::remove(menu->presets().file());
+    MemTable& params = dm->table(u"vt_ParamsConsultaRetaguarda"_s);
+    const auto gridRows = [&] {
+        QStringList rows;
+        for (int r = 0; r < params.recordCount(); ++r)
+            rows << params.valueAt(r, 0).toString() + u'=' + params.valueAt(r, 1).toString();
+        return rows;
+    };
+    const int rowsAtStart = params.recordCount();
+
+    setText(u"ed_OrigemConsultaRetaguarda"_s, u"R"_s);
+    params.append();
+    params.setValue(u"Nome"_s, u"loja"_s);
+    params.setValue(u"Valor"_s, u"7"_s);
+    params.post();
+    const QStringList saved = gridRows();
+    menu->saveAs(u"Loja 7"_s);
+
+    menu->restoreDefaults();
+    EXPECT_EQ(text(u"ed_OrigemConsultaRetaguarda"_s), u"C"_s);
+    EXPECT_EQ(params.recordCount(), rowsAtStart);
+
+    menu->load(u"Loja 7"_s);
+    EXPECT_EQ(text(u"ed_OrigemConsultaRetaguarda"_s), u"R"_s);
+    EXPECT_EQ(gridRows(), saved);
+
+    // A preset written by an older version: the control it names is gone; the rest is loaded.
+    QFile file(menu->presets().file());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QJsonObject all = QJsonDocument::fromJson(file.readAll()).object();
+    file.close();
+    EXPECT_EQ(all.value(u"pagina"_s).toString(), page);
+    QJsonObject values = all[u"valores"_s].toObject();
+    QJsonObject old = values[u"Loja 7"_s].toObject();
+    old.insert(u"ed_CampoAntigo"_s, u"x"_s);
+    old.insert(u"ed_TipoConsultaRetaguarda"_s, u"52"_s);
+    values.insert(u"Antigo"_s, old);
+    all.insert(u"valores"_s, values);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QJsonDocument(all).toJson());
+    file.close();
+    menu->restoreDefaults();
+    menu->load(u"Antigo"_s);
+    expectMessage(u"ed_CampoAntigo"_s);
+    EXPECT_EQ(text(u"ed_TipoConsultaRetaguarda"_s), u"52"_s);
+    EXPECT_EQ(gridRows(), saved);
+    EXPECT_EQ(menu->presets().names(), (QStringList{u"Antigo"_s, u"Loja 7"_s}));
 }
