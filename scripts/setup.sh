@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format
   clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+  libqt6sql6-sqlite qtkeychain-qt6-dev
   libcurl4-openssl-dev libssl-dev libzip-dev zlib1g-dev
   rapidjson-dev libcpp-httplib-dev
   libgtest-dev libgmock-dev

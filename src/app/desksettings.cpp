@@ -84,3 +84,19 @@ QString currentPageName(const TfrmPrincipal& window) {
     }
     return name;
 }
+
+HistoryLimits DeskSettings::historyLimits() {
+    const QString days = u"historico/maxDias"_s;
+    const QString mib = u"historico/maxMiB"_s;
+    HistoryLimits limits;
+    bool ok = false;
+    const int d = m_settings->value(days).toInt(&ok);
+    if (ok && d > 0)
+        limits.maxAgeDays = d;
+    const qint64 m = m_settings->value(mib).toLongLong(&ok);
+    if (ok && m > 0)
+        limits.maxBytes = m * 1024 * 1024;
+    m_settings->setValue(days, limits.maxAgeDays);
+    m_settings->setValue(mib, limits.maxBytes / (1024 * 1024));
+    return limits;
+}

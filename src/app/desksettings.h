@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exchange/historydb.h"
+
 #include <QString>
 
 #include <memory>
@@ -28,6 +30,9 @@ public:
     void save(TfrmPrincipal& window);
 
     QSettings& settings() const { return *m_settings; }
+    // How much the stored history keeps ("historico/maxDias", "historico/maxMiB"), written
+    // with their values so that the user finds them in the file.
+    HistoryLimits historyLimits();
 
 private:
     std::unique_ptr<QSettings> m_settings;

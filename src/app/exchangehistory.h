@@ -1,22 +1,24 @@
 #pragma once
 
+#include "exchange/historydb.h"
 #include "widgets/exchangerecord.h"
 
 #include <QWidget>
 
 #include <deque>
 #include <functional>
+#include <optional>
 
+class QComboBox;
+class QDateEdit;
 class QLabel;
+class QLineEdit;
+class QPushButton;
 class QTableWidget;
+class QTimer;
+class HistoryStore;
 struct Evidence;
 struct ReplayRequest;
-
-// One finished exchange of the session, with the page it ran from.
-struct HistoryEntry {
-    ExchangeRecord record;
-    QString page;
-};
 
 // The request as it went out, with the credentials of its company code.
 ReplayRequest replayOf(const ExchangeRecord& record);
@@ -24,26 +26,45 @@ ReplayRequest replayOf(const ExchangeRecord& record);
 // exchange started (or now): what the action's reading saved.
 QStringList filesSavedBy(const HistoryEntry& entry, const HistoryEntry* next);
 
-// The exchanges of this session, latest first: time, service, status, duration, size.
-// Choosing one shows its request and answer in the panes. Kept in memory only; the user may
-// save the list. Opened as a window of its own beside the main window.
+// The exchanges, latest first: time, service, status, duration, size. Choosing one shows its
+// request and answer in the panes. The session's latest are kept in memory; with a store, every
+// exchange is also stored and the list shows the stored ones, filtered and a page at a time.
+// Opened as a window of its own beside the main window.
 class ExchangeHistory : public QWidget {
     Q_OBJECT
 public:
-    // The latest exchanges are kept up to this many, and up to this many bytes of requests and
-    // answers together (the latest is always kept).
+    // By default the latest exchanges are kept in memory up to this many, and up to this many
+    // bytes of requests and answers together (the latest is always kept).
     static constexpr std::size_t kKept = 500;
     static constexpr qint64 kKeptBytes = 256ll * 1024 * 1024;
+    // Stored exchanges listed at a time.
+    static constexpr int kPageRows = 100;
     // Shows a request and its answer in the window's panes.
     using Show = std::function<void(const QString& request, const QString& answer)>;
 
-    ExchangeHistory(Show show, QWidget* window);
+    ExchangeHistory(Show show, QWidget* window, std::size_t kept = kKept,
+                    qint64 keptBytes = kKeptBytes);
+
+    // Every exchange from now on is stored there too, and the list shows the stored ones.
+    void attachStore(HistoryStore* store);
+    HistoryStore* store() const { return m_store; }
+    // The environment the next exchanges run in.
+    void setEnvironment(const QString& name) { m_environment = name; }
 
     void add(const ExchangeRecord& record, const QString& page);
     const std::deque<HistoryEntry>& entries() const { return m_entries; }
+    // The bytes of the requests and answers kept in memory.
+    qint64 keptBytes() const { return m_bytes; }
     // The chosen entry, else the latest; nullptr when there is none.
     const HistoryEntry* current() const;
     QTableWidget* list() const { return m_list; }
+    // The stored exchanges matching the filters, of every page.
+    qint64 storedTotal() const { return m_total; }
+    // Asks the store for the list again (the filters or the page changed); the list is
+    // refilled when the answer comes.
+    void refresh();
+    // Empties the stored history, after asking.
+    void clearStored();
 
     // Shows the window (above the main one).
     void open();
@@ -58,16 +79,44 @@ public:
     // names.
     void saveAsScenario();
 
+Q_SIGNALS:
+    // The list was refilled from the store.
+    void listed();
+
 private:
+    QWidget* createFilters();
+    QWidget* createPaging();
+    HistoryFilter filter() const;
     void fillRow(int row, const HistoryEntry& entry);
+    void fillList(const HistoryPage& page);
     void showChosen();
     void tell(const QString& text);
     const HistoryEntry* nextOf(const HistoryEntry& entry) const;
     Evidence evidenceOf(const HistoryEntry& entry) const;
 
     Show m_show;
+    std::size_t m_kept;
+    qint64 m_keptBytes;
     std::deque<HistoryEntry> m_entries; // latest first
     qint64 m_bytes = 0;                 // of the requests and answers kept
+    HistoryStore* m_store = nullptr;
+    QString m_environment;
+    std::vector<HistoryEntry> m_rows; // the stored page listed
+    std::optional<HistoryEntry> m_chosen;
+    qint64 m_total = 0;
+    int m_offset = 0;
+    QTimer* m_refreshSoon;
     QTableWidget* m_list;
+    QWidget* m_filters;
+    QComboBox* m_filterEnvironment;
+    QLineEdit* m_filterService;
+    QComboBox* m_filterVerdict;
+    QDateEdit* m_filterFrom;
+    QDateEdit* m_filterUntil;
+    QLineEdit* m_filterText;
+    QWidget* m_paging;
+    QLabel* m_pageInfo;
+    QPushButton* m_previous;
+    QPushButton* m_next;
     QLabel* m_info;
 };

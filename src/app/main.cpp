@@ -1,12 +1,15 @@
+#include "app/deskenvironments.h"
 #include "app/desksettings.h"
 #include "app/qttranslation.h"
 #include "app/tfrmprincipal.h"
 #include "common/companykeys.h"
 #include "common/tsobrecommerce.h"
+#include "exchange/historystore.h"
 #include "tables/tdmprincipal.h"
 #include "widgets/dialogs.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace {
 // The last line of defence: an error no action caught is shown, and the window carries on.
@@ -42,6 +45,16 @@ int main(int argc, char** argv) {
     desk.restoreFrame(frmPrincipal);
     frmPrincipal.show();
     desk.restoreDesk(frmPrincipal);
+    // The stored history opens on its own thread; the keyring is asked once the window shows.
+    frmPrincipal.attachHistoryStore(
+        new HistoryStore(HistoryStore::defaultFile(), desk.historyLimits()));
+    QTimer::singleShot(0, &frmPrincipal, [&] {
+        DeskEnvironments* envs = frmPrincipal.attachEnvironments(
+            std::make_unique<Environments>(desk.settings(), systemKeyring()));
+        const QString last = envs->environments().last();
+        if (!last.isEmpty())
+            frmPrincipal.runGuarded([&] { envs->choose(last); });
+    });
     const int status = QApplication::exec();
     desk.save(frmPrincipal);
     return status;

@@ -13,6 +13,9 @@ class QLineEdit;
 class ExchangeStatus;
 class QTabWidget;
 class ExchangeHistory;
+class DeskEnvironments;
+class Environments;
+class HistoryStore;
 class PageFinder;
 class TdmPrincipal;
 class TextPane;
@@ -42,6 +45,11 @@ public:
     // The Ctrl+K page finder and the session's history of exchanges.
     PageFinder* finder() const { return m_finder; }
     ExchangeHistory* history() const { return m_history; }
+    // The stored history and the environments (the program gives the user's own, tests their
+    // own); without them the history is the session's and there are no environments.
+    void attachHistoryStore(HistoryStore* store);
+    DeskEnvironments* attachEnvironments(std::unique_ptr<Environments> environments);
+    DeskEnvironments* environments() const { return m_environments; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -70,4 +78,5 @@ private:
     QSet<QString> m_built;
     PageFinder* m_finder = nullptr;
     ExchangeHistory* m_history = nullptr;
+    DeskEnvironments* m_environments = nullptr;
 };

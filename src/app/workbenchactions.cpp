@@ -2,10 +2,13 @@
 // session's exchanges with its curl command and evidence file, and the server address
 // completed with its final "/".
 #include "app/baseurlfield.h"
+#include "app/deskenvironments.h"
 #include "app/exchangehistory.h"
 #include "app/pagefinder.h"
 #include "app/pagetree.h"
 #include "app/tfrmprincipal.h"
+#include "exchange/historystore.h"
+#include "widgets/dialogs.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -45,4 +48,16 @@ void TfrmPrincipal::createWorkbenchActions() {
         strip->setContextMenuPolicy(Qt::ActionsContextMenu);
         strip->addActions(actions());
     }
+}
+
+void TfrmPrincipal::attachHistoryStore(HistoryStore* store) {
+    store->setParent(this);
+    connect(store, &HistoryStore::message, this,
+            [](const QString& text) { dialogs().message(text, Dialogs::Kind::Warning); });
+    m_history->attachStore(store);
+}
+
+DeskEnvironments* TfrmPrincipal::attachEnvironments(std::unique_ptr<Environments> environments) {
+    m_environments = new DeskEnvironments(*this, std::move(environments));
+    return m_environments;
 }

@@ -1,5 +1,6 @@
 #include "widgets/dialogs.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -30,6 +31,15 @@ public:
     bool confirm(const QString& text) override {
         return QMessageBox::question(parentWindow(), QStringLiteral("Confirmação"), text,
                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    }
+    bool confirmOrOptOut(const QString& text, const QString& optOut, bool& optedOut) override {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmação"), text,
+                        QMessageBox::Yes | QMessageBox::No, parentWindow());
+        auto* tick = new QCheckBox(optOut, &box);
+        box.setCheckBox(tick);
+        const bool yes = box.exec() == QMessageBox::Yes;
+        optedOut = tick->isChecked();
+        return yes;
     }
     QString openFile(const QString& title, const QString& filter,
                      const QString& startPath) override {

@@ -15,6 +15,13 @@ public:
     virtual void message(const QString& text, Kind kind) = 0;
     // A yes/no question captioned "Confirmação"; true for yes.
     virtual bool confirm(const QString& text) = 0;
+    // confirm() with a box to tick ("não perguntar de novo nesta sessão"); optedOut tells
+    // whether it was ticked.
+    virtual bool confirmOrOptOut(const QString& text, const QString& optOut, bool& optedOut) {
+        optedOut = false;
+        (void)optOut;
+        return confirm(text);
+    }
     // Empty when the user cancels.
     virtual QString openFile(const QString& title, const QString& filter,
                              const QString& startPath) = 0;

@@ -34,7 +34,9 @@ void MiddlewareExchange::conecta(bool force, TEnumConexaoMiddlewareTipoRetorno f
 std::unique_ptr<MiddlewareHttpClient> MiddlewareExchange::getWS(bool authenticate) const {
     std::optional<HttpCredentials> credentials;
     if (authenticate)
-        credentials = credentialsForCompanyText(m_bindings.sessionFields().codigoEmpresa);
+        credentials = m_credentials
+                          ? *m_credentials
+                          : credentialsForCompanyText(m_bindings.sessionFields().codigoEmpresa);
     auto client = std::make_unique<MiddlewareHttpClient>(credentials);
     client->setMaxAnswerBytes(m_maxAnswerBytes);
     client->setCancelFlag(cancelFlag());
@@ -124,6 +126,8 @@ void MiddlewareExchange::setResponsePane(const QString& response) {
 HttpAnswer MiddlewareExchange::perform(const QString& method, const QString& path,
                                        const QByteArray& body, bool authenticated,
                                        const std::function<HttpAnswer()>& request) {
+    if (m_beforeSending)
+        m_beforeSending(path);
     ExchangeRecord record;
     record.started = QDateTime::currentDateTime();
     record.method = method;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/jsonvalue.h"
+#include "exchange/credentials.h"
 #include "exchange/httpclient.h"
 #include "exchange/session.h"
 #include "widgets/exchangerecord.h"
@@ -9,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLineEdit;
 class TextPane;
@@ -69,6 +71,16 @@ public:
     // The longest a request may take, in seconds; 0: no limit (the default).
     void setTimeoutSeconds(int seconds) { m_timeoutSeconds = seconds; }
 
+    // The HTTP credentials of the chosen environment, in place of the company code's own;
+    // nullopt goes back to the company code's.
+    void setCredentials(std::optional<HttpCredentials> credentials) {
+        m_credentials = std::move(credentials);
+    }
+    // Every request passes here first, with its service path; throwing stops it.
+    void setBeforeSending(std::function<void(const QString& path)> check) {
+        m_beforeSending = std::move(check);
+    }
+
     // The request and response panes, for actions that show something of their own there.
     void setPanes(const QString& request, const QString& response);
     void setResponsePane(const QString& response);
@@ -83,4 +95,6 @@ private:
     Bindings m_bindings;
     qint64 m_maxAnswerBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes;
     int m_timeoutSeconds = 0;
+    std::optional<HttpCredentials> m_credentials;
+    std::function<void(const QString& path)> m_beforeSending;
 };

@@ -23,9 +23,11 @@ struct CliRun {
     QByteArray err;
 };
 
-CliRun run(const QStringList& args, const QByteArray& input = {}, bool terminal = false) {
+CliRun run(const QStringList& args, const QByteArray& input = {}, bool terminal = false,
+           std::function<std::optional<Environment>(const QString&)> environment = {}) {
     CliRun r{0, {}, {}};
     CliIo io;
+    io.environment = std::move(environment);
     io.outIsTerminal = terminal;
     io.errIsTerminal = terminal;
     io.readStdin = [&] { return input; };
@@ -137,6 +139,37 @@ TEST(Cli, CallOpensSessionPostsAndReportsStatus) {
     const CliRun refused = run({"call", "--url", base, "TConexaoAPI/Sobre"});
     EXPECT_EQ(refused.code, 2);
     EXPECT_TRUE(refused.err.contains("Connection refused")) << refused.err.constData();
+}
+
+TEST(Cli, EnvironmentGivesWhatTheOptionsDoNotSay) {
+    sim::MiddlewareSim sim;
+    sim.start();
+    const auto environments = [&](const QString& name) -> std::optional<Environment> {
+        if (name != QStringLiteral("Homologação"))
+            return std::nullopt;
+        return Environment{.name = name,
+                           .server = sim.baseUrl(),
+                           .companyCode = QStringLiteral("9"),
+                           .user = QStringLiteral("ana"),
+                           .password = QStringLiteral("s3nha")};
+    };
+    // The stand-in knows only the company codes' own credentials: it refuses, having seen them.
+    const CliRun ok =
+        run({"call", "--ambiente", "Homologação", "TConexaoAPI/Sobre"}, {}, false, environments);
+    EXPECT_EQ(ok.code, 1) << ok.err.constData();
+    ASSERT_EQ(sim.received().size(), 1u);
+    EXPECT_EQ(sim.received()[0].authUser, "ana");
+    EXPECT_EQ(sim.received()[0].authPassword, "s3nha");
+    // An option given wins over the environment's.
+    const CliRun other = run(
+        {"call", "--ambiente", "Homologação", "--url", "http://127.0.0.1:1/", "TConexaoAPI/Sobre"},
+        {}, false, environments);
+    EXPECT_EQ(other.code, 2);
+    EXPECT_EQ(sim.received().size(), 1u);
+    const CliRun unknown =
+        run({"call", "--ambiente", "Nenhum", "TConexaoAPI/Sobre"}, {}, false, environments);
+    EXPECT_EQ(unknown.code, 2);
+    EXPECT_TRUE(unknown.err.contains("ambiente desconhecido: Nenhum")) << unknown.err.constData();
 }
 
 // On a terminal what the server sent is shown with its control characters escaped, so that it

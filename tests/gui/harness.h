@@ -33,6 +33,12 @@ public:
         confirmations.push_back(text);
         return take(confirmAnswers, false, text);
     }
+    // The next confirmOrOptOut answers with its box ticked when this is set.
+    bool tickOptOut = false;
+    bool confirmOrOptOut(const QString& text, const QString&, bool& optedOut) override {
+        optedOut = tickOptOut;
+        return confirm(text);
+    }
     QString openFile(const QString& title, const QString&, const QString&) override {
         return take(fileAnswers, QString(), title);
     }

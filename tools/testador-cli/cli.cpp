@@ -1,5 +1,6 @@
 #include "cli.h"
 #include "cenario.h"
+#include "exchange/credentials.h"
 
 #include "common/companykeys.h"
 #include "common/exception.h"
@@ -40,6 +41,8 @@ const char* const kUsage =
     "  testador-cli --help | -h\n"
     "      mostra este texto\n"
     "  --empresa N: código da empresa, 0 a 13 (outro valor usa a chave 0, com um aviso)\n"
+    "  --ambiente NOME: o servidor, a empresa, as credenciais, as chaves e o tempo limite do\n"
+    "      ambiente do testador (as opções dadas valem sobre os do ambiente)\n"
     "  saída: 0 sucesso, 1 status HTTP de erro, 2 uso, entrada ou falha de conexão\n";
 
 const QString kDefaultBase = QStringLiteral("http://localhost:8080/datasnap/rest/");
@@ -83,6 +86,9 @@ struct Options {
     QString keys;
     QString record; // scenario file the exchange is appended to
     QStringList positional;
+    QString ambiente;
+    QStringList given; // the options given, so that an environment fills the others
+    std::optional<HttpCredentials> credentials;
 };
 
 Options parseOptions(const QStringList& args) {
@@ -98,7 +104,11 @@ Options parseOptions(const QStringList& args) {
                 throw UsageError{QStringLiteral("falta o valor de %1").arg(a)};
             return args[++i];
         };
-        if (a == QLatin1String("--empresa"))
+        if (a.startsWith(QLatin1String("--")))
+            o.given << a;
+        if (a == QLatin1String("--ambiente"))
+            o.ambiente = value();
+        else if (a == QLatin1String("--empresa"))
             o.empresa = value();
         else if (a == QLatin1String("--id")) {
             o.id = value();
@@ -234,7 +244,8 @@ int call(const Options& o, const CliIo& io) {
         }
     }
 
-    MiddlewareHttpClient client(credentialsForCompanyText(o.empresa));
+    MiddlewareHttpClient client(o.credentials ? *o.credentials
+                                              : credentialsForCompanyText(o.empresa));
     client.setMaxAnswerBytes(o.maxAnswerBytes);
     client.setTimeoutSeconds(o.timeoutSeconds);
     QString id = o.id;
@@ -269,6 +280,25 @@ int call(const Options& o, const CliIo& io) {
     return a.status >= 200 && a.status <= 299 ? 0 : 1;
 }
 
+// What the options did not say comes from the environment.
+void applyEnvironment(Options& o, const CliIo& io) {
+    const std::optional<Environment> e =
+        io.environment ? io.environment(o.ambiente) : std::optional<Environment>();
+    if (!e)
+        throw InputError{QStringLiteral("ambiente desconhecido: %1").arg(o.ambiente)};
+    const auto unless = [&](const char* option, const QString& value, QString& target) {
+        if (!o.given.contains(QLatin1String(option)) && !value.isEmpty())
+            target = value;
+    };
+    unless("--url", e->server, o.url);
+    unless("--empresa", e->companyCode, o.empresa);
+    unless("--keys", e->keysFile, o.keys);
+    if (!o.given.contains(QLatin1String("--timeout")))
+        o.timeoutSeconds = e->timeoutSeconds;
+    if (!e->user.isEmpty())
+        o.credentials = HttpCredentials{e->user, e->password};
+}
+
 } // namespace
 
 int runCli(const QStringList& args, const CliIo& given) {
@@ -284,7 +314,9 @@ int runCli(const QStringList& args, const CliIo& given) {
         return 0;
     }
     try {
-        const Options o = parseOptions(args);
+        Options o = parseOptions(args);
+        if (!o.ambiente.isEmpty())
+            applyEnvironment(o, io);
         warnOutsideCompanies(o.empresa, io);
         if (!o.keys.isEmpty())
             CompanyKeys::loadFile(o.keys);

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "exchange/environments.h"
+
 #include <QByteArray>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 // The command-line companion: sign a data value as the window would, or call a service.
 struct CliIo {
@@ -13,6 +16,8 @@ struct CliIo {
     // A terminal is shown control characters escaped; a pipe or a file gets the bytes exactly.
     bool outIsTerminal = false;
     bool errIsTerminal = false;
+    // The window's environments (--ambiente NOME); nullopt for an unknown name.
+    std::function<std::optional<Environment>(const QString& name)> environment;
 };
 
 // Runs one command (args without the program name); returns the exit code:

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QSettings>
 
 #include <cstdio>
 
@@ -31,6 +32,13 @@ int main(int argc, char** argv) {
     };
     io.outIsTerminal = ::isatty(STDOUT_FILENO) == 1;
     io.errIsTerminal = ::isatty(STDERR_FILENO) == 1;
+    // The window's own settings file and keyring.
+    io.environment = [](const QString& name) {
+        QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorva"),
+                           QStringLiteral("TestadorQuorvaMiddlewareService"));
+        Environments environments(settings, systemKeyring());
+        return environments.get(name);
+    };
     QStringList args = app.arguments();
     args.removeFirst();
     return runCli(args, io);

@@ -1,5 +1,7 @@
 #include "pages/kit/pagebuilder.h"
 
+#include "pages/kit/pagepresets.h"
+
 #include "common/regional.h"
 #include "contracts/tcombo.h"
 #include "tables/tdmprincipal.h"
@@ -362,6 +364,7 @@ QWidget* buildPage(const Page& page, PageHost& host, QWidget* parent) {
     }
     if (page.onShown)
         root->installEventFilter(new ShowHook(host, *instance, root));
+    new PresetsMenu(root, *instance, host); // its defaults: the values as built
     return root;
 }
 
