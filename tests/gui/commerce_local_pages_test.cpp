@@ -369,6 +369,43 @@ TEST_F(CommerceLocalPagesTest, CaptchaFlowShowsThePictureAndSendsTheTypedCharact
     EXPECT_TRUE(seen().empty()) << shownMessages().toStdString();
 }
 
+// A packed captcha whose later entry cannot take its place (a file stands where its folder
+// would go) leaves Arquivos byte for byte as it was, the earlier entry included.
+TEST_F(CommerceLocalPagesTest, ACaptchaArchiveThatCannotBeExtractedWholeChangesNothing) {
+    QDir().mkpath(QStringLiteral("Arquivos"));
+    const auto put = [](const QString& path, const QByteArray& bytes) {
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    };
+    put(QStringLiteral("Arquivos/keep.txt"), "velho");
+    put(QStringLiteral("Arquivos/target.txt"), "um arquivo");
+    QTemporaryDir tmp;
+    const QString keep = QDir(tmp.path()).filePath(QStringLiteral("keep.txt"));
+    const QString inner = QDir(tmp.path()).filePath(QStringLiteral("target.txtXinner"));
+    put(keep, "novo");
+    put(inner, "dentro");
+    const QString archive = QDir(tmp.path()).filePath(QStringLiteral("captcha.zip"));
+    ASSERT_EQ(CompactFile(archive, keep), 1);
+    ASSERT_EQ(CompactFile(archive, inner), 1);
+    QByteArray zip = fileBytes(archive);
+    zip.replace("target.txtXinner", "target.txt/inner");
+    const QStringList before =
+        QDir(QStringLiteral("Arquivos"))
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+    sim.enqueue("TCommerceLocalAPI/ConsultaCNPJCaptcha",
+                contentAnswer(QString::fromLatin1(zip.toBase64())));
+    click(QStringLiteral("bt_ConsultaCNPJCaptcha"));
+    expectMessage(QStringLiteral("target.txt"));
+    EXPECT_EQ(fileBytes(QStringLiteral("Arquivos/keep.txt")), QByteArray("velho"));
+    EXPECT_EQ(fileBytes(QStringLiteral("Arquivos/target.txt")), QByteArray("um arquivo"));
+    QStringList after = QDir(QStringLiteral("Arquivos"))
+                            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    after.removeOne(QStringLiteral("ConsultaCNPJCaptcha.zip")); // the answer's own file
+    EXPECT_EQ(after, before);
+}
+
 // A packed captcha whose archive would write outside the output folder extracts nothing at all;
 // an answer that is not base64, a picture that is not a PNG or an answer without a file leave
 // the image and the field as they were.

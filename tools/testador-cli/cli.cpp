@@ -11,19 +11,26 @@
 
 #include <QFile>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <optional>
 
 namespace {
 
 const char* const kUsage =
     "uso:\n"
-    "  testador-cli sign [--empresa N] [--id ID] [--keys ARQUIVO] [ARQUIVO|-]\n"
+    "  testador-cli sign [--empresa N] [--id ID] [--keys ARQUIVO] [--max-dados BYTES]\n"
+    "                    [ARQUIVO|-]\n"
     "      imprime o envelope assinado (texto enviado) para os Dados em JSON (UTF-8; também\n"
     "      UTF-16 com marca de ordem de bytes, e Windows-1252 quando não é UTF-8);\n"
     "      sem ARQUIVO, lê a entrada padrão\n"
     "  testador-cli call [--url BASE] [--empresa N] [--id ID|--conecta] [--plain]\n"
     "                    [--max-resposta BYTES] [--timeout SEGUNDOS] [--keys ARQUIVO]\n"
-    "                    SERVICO [ARQUIVO|-]\n"
+    "                    [--max-dados BYTES] SERVICO [ARQUIVO|-]\n"
     "      envia os Dados (sem ARQUIVO: texto vazio \"\") a BASE + SERVICO;\n"
     "      --conecta abre uma sessão antes; --plain envia os Dados sem envelope;\n"
     "      --max-resposta recusa uma resposta maior (padrão: 1 GiB);\n"
@@ -32,6 +39,8 @@ const char* const kUsage =
     "      num terminal, os caracteres de controle aparecem escapados (\\x1B)\n"
     "  testador-cli --help | -h\n"
     "      mostra este texto\n"
+    "  --max-dados BYTES: recusa Dados maiores (padrão: 1 GiB); ARQUIVO deve ser um arquivo\n"
+    "      comum (para ler de um pipe, use - e a entrada padrão)\n"
     "  --empresa N: código da empresa, 0 a 13 (outro valor usa a chave 0, com um aviso)\n"
     "  saída: 0 sucesso, 1 status HTTP de erro, 2 uso, entrada ou falha de conexão\n";
 
@@ -72,6 +81,7 @@ struct Options {
     bool conecta = false;
     bool plain = false;
     qint64 maxAnswerBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes;
+    qint64 maxDataBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes; // the same 1 GiB
     int timeoutSeconds = 0;
     QString keys;
     QStringList positional;
@@ -108,6 +118,11 @@ Options parseOptions(const QStringList& args) {
             o.maxAnswerBytes = value().toLongLong(&ok);
             if (!ok || o.maxAnswerBytes <= 0)
                 throw UsageError{QStringLiteral("--max-resposta precisa de um número de bytes")};
+        } else if (a == QLatin1String("--max-dados")) {
+            bool ok = false;
+            o.maxDataBytes = value().toLongLong(&ok);
+            if (!ok || o.maxDataBytes <= 0)
+                throw UsageError{QStringLiteral("--max-dados precisa de um número de bytes")};
         } else if (a == QLatin1String("--timeout") && o.command == QLatin1String("call")) {
             bool ok = false;
             o.timeoutSeconds = value().toInt(&ok);
@@ -123,16 +138,49 @@ Options parseOptions(const QStringList& args) {
     return o;
 }
 
-// The data text as UTF-8, read by the rule of every text file (byte-order mark, else UTF-8
-// when valid, else the 8-bit code page).
-QByteArray readInput(const QString& name, const CliIo& io) {
-    if (name == QLatin1String("-"))
-        return decodeText(io.readStdin()).toUtf8();
-    QFile f(name);
-    if (!f.open(QIODevice::ReadOnly))
+[[noreturn]] void refuseTooLarge(const QString& name, qint64 maxBytes) {
+    throw InputError{QStringLiteral("os Dados em %1 passam de %2 bytes (o limite de --max-dados)")
+                         .arg(name == QLatin1String("-") ? QStringLiteral("entrada padrão") : name)
+                         .arg(maxBytes)};
+}
+
+// The bytes of a data file: a regular file only (a device never ends, a pipe without a writer
+// blocks the open), examined through the open descriptor, and never more than maxBytes.
+QByteArray readDataFile(const QString& name, qint64 maxBytes) {
+    const int fd = ::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw EFileError(QStringLiteral("Não foi possível abrir '%1': %2")
+                             .arg(name, QString::fromLocal8Bit(std::strerror(errno))));
+    QFile f;
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         throw EFileError(
             QStringLiteral("Não foi possível abrir '%1': %2").arg(name, f.errorString()));
-    return decodeText(f.readAll()).toUtf8();
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        throw InputError{QStringLiteral("'%1' não é um arquivo comum (dispositivo, pipe ou pasta); "
+                                        "para ler de um pipe, use - e a entrada padrão")
+                             .arg(name)};
+    if (info.st_size > maxBytes)
+        refuseTooLarge(name, maxBytes);
+    // The size on disk is not trusted: the file may grow while it is read.
+    QByteArray bytes = f.read(maxBytes + 1);
+    if (bytes.size() > maxBytes)
+        refuseTooLarge(name, maxBytes);
+    return bytes;
+}
+
+// The data text as UTF-8, read by the rule of every text file (byte-order mark, else UTF-8
+// when valid, else the 8-bit code page).
+QByteArray readInput(const QString& name, const CliIo& io, qint64 maxBytes) {
+    if (name == QLatin1String("-")) {
+        const QByteArray bytes = io.readStdin(maxBytes + 1);
+        if (bytes.size() > maxBytes)
+            refuseTooLarge(name, maxBytes);
+        return decodeText(bytes).toUtf8();
+    }
+    return decodeText(readDataFile(name, maxBytes)).toUtf8();
 }
 
 json::JsonValue parseDados(const QByteArray& bytes, const QString& source) {
@@ -159,7 +207,7 @@ int sign(const Options& o, const CliIo& io) {
     if (o.positional.size() > 1)
         throw UsageError{QStringLiteral("sign aceita um só arquivo")};
     const QString source = o.positional.value(0, QStringLiteral("-"));
-    json::JsonValue dados = parseDados(readInput(source, io), source);
+    json::JsonValue dados = parseDados(readInput(source, io, o.maxDataBytes), source);
     const json::JsonValue envelope = buildEnvelope(o.id, o.empresa, std::move(dados));
     io.out(wireBytes(envelope) + '\n');
     return 0;
@@ -175,7 +223,7 @@ int call(const Options& o, const CliIo& io) {
     const QString service = o.positional[0];
     json::JsonValue dados = json::JsonValue::string(std::string());
     if (o.positional.size() == 2)
-        dados = parseDados(readInput(o.positional[1], io), o.positional[1]);
+        dados = parseDados(readInput(o.positional[1], io, o.maxDataBytes), o.positional[1]);
 
     MiddlewareHttpClient client(credentialsForCompanyText(o.empresa));
     client.setMaxAnswerBytes(o.maxAnswerBytes);
