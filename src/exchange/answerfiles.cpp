@@ -335,6 +335,13 @@ QString saveFileRecordFromAnswer(const QByteArray& body, const QString& folder,
     const QString name = TJSONUtil::GetStr(livre, QStringLiteral("Nome"));
     if (!c || c->blank || name.trimmed().isEmpty())
         return QString();
+    // The name as received too: the character filter turns a direction control or a line
+    // separator into "?", which would hide what the answer tried.
+    if (const json::JsonValue* raw = livre && livre->isObject()
+                                         ? TJSONUtil::GetValue(*livre, QStringLiteral("Nome"))
+                                         : nullptr;
+        raw && raw->isString())
+        checkName(raw->toQString());
     checkName(name);
     return save(*c, folder, name);
 }

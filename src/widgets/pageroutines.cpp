@@ -112,7 +112,8 @@ void TConexaoAPIConsultaImpressoras(MiddlewareExchange& exchange, QComboBox& lis
             dados.add("TipoComunicacaoImpressora", TJSONUtil::SetStr(tipoComunicacao));
             return dados;
         });
-    const json::JsonValue* livre = answerLivreList(parseAnswer(answer.body));
+    const auto parsed = parseAnswer(answer.body);
+    const json::JsonValue* livre = answerLivreList(parsed);
     if (!livre)
         return;
     for (std::size_t i = 0; i < livre->size(); ++i)

@@ -31,7 +31,7 @@ std::optional<json::JsonValue> parseAnswer(const QByteArray& body);
 
 // "result"."conteudo"."livre" of a parsed answer as a list: nothing when the answer reports an
 // error or has no "livre"; an answer that is not JSON, whose "result" is not an object or whose
-// "livre" is not a list raises, naming what was expected.
+// "livre" is not a list raises, naming what was expected. The list lives in the parsed answer.
 const json::JsonValue* answerLivreList(const std::optional<json::JsonValue>& parsed);
 
 // Both forms decode and write on a helper thread when the answer is large, streaming the

@@ -124,7 +124,7 @@ TEST_F(HostileServerTest, EveryHostileAnswerEndsClearlyAndWritesOnlyIntoArquivos
          R"({"result":{"controle":{"err":false},"conteudo":{"livre":"QUJD"}}})", false, false,
          "Resposta inesperada: \"livre\" deveria ser um objeto"},
         {"an answer nested far too deep", "bt_Arquivo",
-         "{\"result\":" + std::string(200'000, '[') + std::string(200'000, ']') + "}", false, false,
+         "{\"result\":" + std::string(100'000, '[') + std::string(100'000, ']') + "}", false, false,
          "níveis de listas e objetos"},
         {"a body cut short", "bt_TestarSobre",
          "HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n{\"result\":", true, false,

@@ -96,7 +96,8 @@ Reading bankSlipFiles(std::function<bool(PageContext&)> packed) {
     return [=](PageContext& page, const HttpAnswer& answer) {
         const QString extension = packed(page) ? QStringLiteral(".zip") : QStringLiteral(".pdf");
         offUiThread(answer.body.size(), [&] {
-            const json::JsonValue* livre = answerLivreList(parseUtf8Answer(answer.body));
+            const auto parsed = parseUtf8Answer(answer.body);
+            const json::JsonValue* livre = answerLivreList(parsed);
             if (!livre)
                 return true;
             // Every slip is decoded before the first is written: a bad one leaves no file behind.
@@ -275,7 +276,8 @@ Reading resultRecordIntoFields(std::vector<ResultMember> members) {
 Reading fileRecordNamesAppended(const QString& listControl) {
     return {[=](PageContext& page, const HttpAnswer& answer) {
                 auto& list = page.as<QComboBox>(listControl);
-                const json::JsonValue* livre = answerLivreList(parseAnswer(answer.body));
+                const auto parsed = parseAnswer(answer.body);
+                const json::JsonValue* livre = answerLivreList(parsed);
                 if (!livre)
                     return;
                 const QString typed = list.currentText();
