@@ -21,7 +21,7 @@ void expectOnly(const QDir& folder, const QString& saved) {
         folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     if (left.size() > 1 || (left.size() == 1 && folder.filePath(left[0]) != saved))
         std::abort(); // a temporary file was left behind, or a file landed beside the one saved
-    folder.removeRecursively();
+    QDir(folder).removeRecursively();
 }
 
 } // namespace
