@@ -1,9 +1,12 @@
 // Load on the stand-in middleware: clients sending good signed requests, requests with a bad
 // signature and malformed bodies, together with slow clients that send a header byte per
-// second. Starts middleware-sim as a child process and prints requests per second, p50 and p99
-// of the normal requests, failures, and the stand-in's memory before and after.
+// second and idle ones that send a request head and go silent (each reconnects when the
+// stand-in cuts it off). Starts middleware-sim as a child process and prints requests per
+// second, p50 and p99 of the normal requests, failures, and the stand-in's memory before and
+// after.
 //
-//   bench_standin_load [--seconds 60] [--clients 40] [--slow 10] [--sim PATH] [--log FILE]
+//   bench_standin_load [--seconds 60] [--clients 40] [--slow 10] [--idle 0] [--sim PATH]
+//                      [--log FILE]
 //
 // Exits 1 when a normal request failed (a wrong answer, an error or no answer).
 #include "common/jsonvalue.h"
@@ -18,11 +21,13 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <mutex>
@@ -38,6 +43,7 @@ struct Options {
     int seconds = 60;
     int clients = 40;
     int slow = 10;
+    int idle = 0;
     QString sim = QStringLiteral(QUORVA_SIM_PATH);
     QString log = QStringLiteral("/dev/null");
 };
@@ -80,7 +86,54 @@ struct Totals {
     std::vector<std::string> failureSamples;
     std::atomic<long> slowConnections = 0;
     std::atomic<long> slowCutOff = 0;
+    std::atomic<long> idleConnections = 0;
 };
+
+int connectTo(int port) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(uint16_t(port));
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Keeps `count` connections open that sent a request head announcing a body and went silent;
+// one the stand-in closes is opened again.
+void idleClients(int port, int count, Clock::time_point end, Totals& totals) {
+    const std::string head = "POST /datasnap/rest/TConexaoAPI/Sobre HTTP/1.1\r\nHost: x\r\n"
+                             "Content-Length: 100\r\n\r\n";
+    std::vector<pollfd> fds(std::size_t(count), pollfd{-1, POLLIN, 0});
+    while (Clock::now() < end) {
+        for (pollfd& p : fds) {
+            if (p.fd >= 0)
+                continue;
+            p.fd = connectTo(port);
+            if (p.fd >= 0) {
+                ++totals.idleConnections;
+                [[maybe_unused]] auto sent = ::send(p.fd, head.data(), head.size(), MSG_NOSIGNAL);
+            }
+        }
+        if (::poll(fds.data(), fds.size(), 200) <= 0)
+            continue;
+        for (pollfd& p : fds) {
+            if (p.fd < 0 || p.revents == 0)
+                continue;
+            char buffer[512];
+            if (::recv(p.fd, buffer, sizeof buffer, MSG_DONTWAIT) != -1 || errno != EAGAIN) {
+                ::close(p.fd); // answered or cut off: connect again
+                p.fd = -1;
+            }
+        }
+    }
+    for (const pollfd& p : fds)
+        if (p.fd >= 0)
+            ::close(p.fd);
+}
 
 // One client: every tenth request carries a bad signature, every tenth a body that is not an
 // envelope, the rest are good signed requests; each answer is checked.
@@ -183,6 +236,8 @@ Options parse(const QStringList& args) {
             o.clients = value.toInt();
         else if (name == QLatin1String("--slow"))
             o.slow = value.toInt();
+        else if (name == QLatin1String("--idle"))
+            o.idle = value.toInt();
         else if (name == QLatin1String("--sim"))
             o.sim = value;
         else if (name == QLatin1String("--log"))
@@ -224,6 +279,10 @@ int main(int argc, char** argv) {
     std::vector<std::thread> threads;
     for (int i = 0; i < o.slow; ++i)
         threads.emplace_back(slowClient, port, end, std::ref(totals));
+    if (o.idle > 0) {
+        threads.emplace_back(idleClients, port, o.idle, end, std::ref(totals));
+        std::this_thread::sleep_for(std::chrono::milliseconds(500)); // all of them open
+    }
     for (int i = 0; i < o.clients; ++i)
         threads.emplace_back(normalClient, base, end, i, std::ref(totals));
     long halfway = -1;
@@ -238,7 +297,8 @@ int main(int argc, char** argv) {
 
     std::sort(totals.latenciesMs.begin(), totals.latenciesMs.end());
     const long requests = totals.good + totals.badSignature + totals.malformed + totals.failures;
-    std::printf("clientes: %d normais, %d lentos, %d s\n", o.clients, o.slow, o.seconds);
+    std::printf("clientes: %d normais, %d lentos, %d ociosos, %d s\n", o.clients, o.slow, o.idle,
+                o.seconds);
     std::printf("requisições normais: %ld (%.0f/s): %ld boas, %ld com assinatura errada, "
                 "%ld malformadas, %ld falhas\n",
                 requests, double(requests) / elapsed, totals.good, totals.badSignature,
@@ -248,6 +308,7 @@ int main(int argc, char** argv) {
                 totals.latenciesMs.empty() ? 0.0 : totals.latenciesMs.back());
     std::printf("conexões lentas: %ld, encerradas pelo stand-in: %ld\n",
                 totals.slowConnections.load(), totals.slowCutOff.load());
+    std::printf("conexões ociosas abertas: %ld\n", totals.idleConnections.load());
     std::printf("memória do stand-in (RSS): antes %ld KiB, na metade %ld KiB, depois %ld KiB, "
                 "pico %ld KiB\n",
                 before.first, halfway, after.first, after.second);

@@ -11,6 +11,7 @@
 #include <QByteArray>
 
 #include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -33,7 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // An "Id" that is a number but not an integer is the conversion error.
     guarded([&] { (void)sessionIdFromCompleteAnswer(body); });
     guarded([&] { (void)TAPIResultHelper::getConteudoLivreFromString(utf8Step(body)); });
-    const auto answer = parseUtf8Answer(body);
+    // An answer nested too deep is refused with an error.
+    std::optional<json::JsonValue> answer;
+    guarded([&] { answer = parseUtf8Answer(body); });
     if (!answer)
         return 0;
     for (const bool content : {false, true})

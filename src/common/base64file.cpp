@@ -4,12 +4,20 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStorageInfo>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <filesystem>
 
 namespace {
 constexpr qsizetype kChunk = 1 << 20; // bytes written to the file at a time
+
+// Whether a write into the folder that just failed failed for want of space: by the system's
+// error when it is still at hand, else by the space the folder's file system has left.
+bool outOfSpace(int error, const QString& folder) {
+    return error == ENOSPC || error == EDQUOT || QStorageInfo(folder).bytesAvailable() == 0;
+}
 
 [[noreturn]] void cannotWrite(const QString& path, const QString& why) {
     throw EFileError(QStringLiteral("Não foi possível gravar \"%1\": %2").arg(path, why));
@@ -41,8 +49,12 @@ bool Base64File::finish() {
         m_decoded.clear();
     }
     ensureFile(); // an empty text makes an empty file
-    if (!m_file->flush())
+    errno = 0;
+    if (!m_file->flush()) {
+        if (outOfSpace(errno, m_folder))
+            throw EDiskFull(m_file->fileName());
         cannotWrite(m_file->fileName(), m_file->errorString());
+    }
     return true;
 }
 
@@ -58,8 +70,12 @@ void Base64File::ensureFile() {
 
 void Base64File::write(const QByteArray& bytes) {
     ensureFile();
-    if (m_file->write(bytes) != bytes.size())
+    errno = 0;
+    if (m_file->write(bytes) != bytes.size()) {
+        if (outOfSpace(errno, m_folder))
+            throw EDiskFull(m_file->fileName());
         cannotWrite(m_file->fileName(), m_file->errorString());
+    }
 }
 
 void Base64File::commit(const QString& destination) {
@@ -76,6 +92,8 @@ void Base64File::commit(const QString& destination) {
     std::filesystem::rename(std::filesystem::path(QFile::encodeName(temporary).toStdString()),
                             std::filesystem::path(QFile::encodeName(destination).toStdString()),
                             error);
+    if (error == std::errc::no_space_on_device)
+        throw EDiskFull(destination);
     if (error)
         cannotWrite(destination, QString::fromStdString(error.message()));
     m_file->setAutoRemove(false);

@@ -107,7 +107,7 @@ void CompanyKeys::loadFile(const QString& path) {
         refuse(path, QStringLiteral("não é um arquivo comum (dispositivo, pipe ou pasta)"));
     // The size on disk is not trusted: the file may grow while it is read.
     constexpr qint64 kMaxBytes = 64 * 1024;
-    const QByteArray content = file.read(kMaxBytes + 1);
+    QByteArray content = file.read(kMaxBytes + 1);
     if (content.size() > kMaxBytes)
         refuse(path, QStringLiteral("arquivo grande demais (mais de %1 bytes)").arg(kMaxBytes));
     const QString warning =
@@ -116,6 +116,8 @@ void CompanyKeys::loadFile(const QString& path) {
                              "deixe-o legível só pelo usuário do programa (chmod 600).")
                   .arg(path)
             : QString();
+    if (content.startsWith("\xEF\xBB\xBF"))
+        content.remove(0, 3); // the UTF-8 byte-order mark some editors write
     QList<QByteArray> lines = content.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast(); // final line break

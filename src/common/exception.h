@@ -35,6 +35,14 @@ public:
     QString className() const override { return QStringLiteral("EFileError"); }
 };
 
+// A file that could not be written because the disk is full; the message names the file the
+// user asked for.
+class EDiskFull : public EFileError {
+public:
+    explicit EDiskFull(const QString& path)
+        : EFileError(QStringLiteral("Sem espaço em disco ao gravar %1").arg(path)) {}
+};
+
 // The product's own error class.
 class TQuorvaException : public Exception {
 public:

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -205,22 +206,73 @@ void extractEntry(zip_t* archive, zip_uint64_t index, const QString& name, qint6
                             .arg(name, zipErrorText(zip_file_get_error(entry))));
 }
 
-// Moves what was unpacked aside into the folder, replacing files of the same names.
-void moveInto(const QDir& from, const QDir& to, const QStringList& names) {
-    for (const QString& name : names) {
-        if (name.endsWith(u'/') || name.endsWith(u'\\')) {
-            to.mkpath(name);
-            continue;
-        }
-        const QString target = to.filePath(name);
-        to.mkpath(QFileInfo(name).path());
-        QFile::remove(target);
-        if (!QFile::rename(from.filePath(name), target))
-            throw EFileError(QStringLiteral("Não foi possível gravar \"%1\"").arg(target));
+// Where a file moved in would clash with what the folder holds: a folder in its place, or a
+// file where one of its folders should be.
+std::optional<QString> clashIn(const QDir& to, const QString& name) {
+    const QString target = to.filePath(name);
+    if (QFileInfo(target).isDir())
+        return target;
+    for (QString folder = QFileInfo(name).path(); folder != u"." && !folder.isEmpty();
+         folder = QFileInfo(folder).path()) {
+        const QFileInfo info(to.filePath(folder));
+        if (info.exists() && !info.isDir())
+            return info.filePath();
     }
+    return std::nullopt;
 }
 
 } // namespace
+
+void moveAllInto(const QDir& from, const QDir& to, const QStringList& names) {
+    for (const QString& name : names)
+        if (const auto clash = clashIn(to, name))
+            throw EFileError(
+                QStringLiteral("Não foi possível gravar \"%1\": \"%2\" já existe e não é do "
+                               "mesmo tipo. Nada foi alterado.")
+                    .arg(to.filePath(name), *clash));
+    struct Moved {
+        QString target;
+        QString kept; // the file it replaced, set aside
+    };
+    std::vector<Moved> moved;
+    QStringList madeFolders;
+    const QDir aside(from.filePath(QStringLiteral(".substituidos")));
+    const auto undo = [&] {
+        for (auto it = moved.rbegin(); it != moved.rend(); ++it) {
+            QFile::remove(it->target);
+            if (!it->kept.isEmpty())
+                QFile::rename(it->kept, it->target);
+        }
+        for (auto it = madeFolders.crbegin(); it != madeFolders.crend(); ++it)
+            QDir().rmdir(*it);
+    };
+    for (int n = 0; n < names.size(); ++n) {
+        const QString& name = names[n];
+        const QString target = to.filePath(name);
+        for (QString folder = QFileInfo(name).path(); folder != u"." && !folder.isEmpty();
+             folder = QFileInfo(folder).path())
+            if (!QFileInfo::exists(to.filePath(folder)))
+                madeFolders.prepend(to.filePath(folder)); // the outermost first
+        Moved m{target, {}};
+        bool ok = to.mkpath(QFileInfo(name).path());
+        if (ok && QFileInfo::exists(target)) {
+            aside.mkpath(QStringLiteral("."));
+            m.kept = aside.filePath(QString::number(n));
+            ok = QFile::rename(target, m.kept);
+        }
+        if (ok && !QFile::rename(from.filePath(name), target)) {
+            if (!m.kept.isEmpty())
+                QFile::rename(m.kept, target);
+            ok = false;
+        }
+        if (!ok) {
+            undo();
+            throw EFileError(
+                QStringLiteral("Não foi possível gravar \"%1\". Nada foi alterado.").arg(target));
+        }
+        moved.push_back(std::move(m));
+    }
+}
 
 int DescompactFile(const QString& archiveName, const QString& folder, const ZipLimits& limits) {
     if (!QFileInfo::exists(archiveName))
@@ -242,15 +294,27 @@ int DescompactFile(const QString& archiveName, const QString& folder, const ZipL
             !(st.valid & ZIP_STAT_SIZE))
             refuseArchive(QStringLiteral("a entrada %1 não pode ser lida").arg(i + 1));
         const QString name = QString::fromUtf8(st.name);
+        const QString shown = QString::fromUtf8(escapeControls(name.toUtf8()));
+        if (names.contains(name))
+            refuseArchive(QStringLiteral("a entrada \"%1\" aparece mais de uma vez").arg(shown));
         if (!staysInside(name))
-            refuseArchive(QStringLiteral("a entrada \"%1\" ficaria fora da pasta \"%2\"")
-                              .arg(QString::fromUtf8(escapeControls(name.toUtf8())), folder));
+            refuseArchive(
+                QStringLiteral("a entrada \"%1\" ficaria fora da pasta \"%2\"").arg(shown, folder));
         const qint64 size = st.size > zip_uint64_t(limits.maxTotalBytes) ? limits.maxTotalBytes + 1
                                                                          : qint64(st.size);
         declaredBudget.add(size);
         names << name;
         sizes.push_back(size);
     }
+    // A file entry that is also another entry's folder could not be unpacked.
+    for (const QString& name : names)
+        for (QString up = QFileInfo(name).path(); up != u"." && !up.isEmpty();
+             up = QFileInfo(up).path())
+            if (names.contains(up))
+                refuseArchive(QStringLiteral("a entrada \"%1\" é um arquivo e também a pasta de "
+                                             "\"%2\"")
+                                  .arg(QString::fromUtf8(escapeControls(up.toUtf8())),
+                                       QString::fromUtf8(escapeControls(name.toUtf8()))));
     const QDir destination(folder);
     const bool created = !destination.exists();
     if (!destination.mkpath(QStringLiteral(".")))
@@ -272,7 +336,14 @@ int DescompactFile(const QString& archiveName, const QString& folder, const ZipL
             extractEntry(archive.get(), zip_uint64_t(i), name, sizes[std::size_t(i)],
                          staging.filePath(name), budget);
         }
-        moveInto(staging, destination, names);
+        QStringList files;
+        for (const QString& name : names)
+            if (!name.endsWith(u'/') && !name.endsWith(u'\\'))
+                files << name;
+        moveAllInto(staging, destination, files);
+        for (const QString& name : names)
+            if (name.endsWith(u'/') || name.endsWith(u'\\'))
+                destination.mkpath(name);
     } catch (...) {
         if (created)
             QDir(folder).removeRecursively();

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QDir;
+
 // Files as bytes and as text, ZIP archives and base64.
 
 // The whole file; raises EFileError when it cannot be read.
@@ -40,6 +42,11 @@ struct ZipLimits {
 // nothing of it is left in the folder: entries are unpacked aside and moved in only when all
 // of them are. Returns 1; raises "Não encontrei: " + the archive's name when it does not exist.
 int DescompactFile(const QString& archiveName, const QString& folder, const ZipLimits& limits = {});
+// Moves the files (names relative to both folders) from one folder into the other, replacing
+// files of the same names, all or nothing: every destination is checked first (a folder where a
+// file goes, or a file where a folder goes, refuses the whole move), and a move that fails
+// half-way puts back what it had replaced. Raises EFileError naming the destination.
+void moveAllInto(const QDir& from, const QDir& to, const QStringList& names);
 // The file's bytes in standard base64, on one line; with pack, the bytes of a ZIP archive
 // holding the file (made in a private temporary folder, removed afterwards).
 QString GetBase64File(const QString& fileName, bool pack);

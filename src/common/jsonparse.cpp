@@ -1,20 +1,13 @@
-// The only place that includes RapidJSON: its SAX reader builds our own value tree.
+// RapidJSON's SAX reader builds our own value tree.
 #include "common/jsonvalue.h"
 #include "common/utf8valid.h"
+
+#include "common/jsonreader.h"
 
 #include <QString>
 
 #include <cstring>
 #include <functional>
-
-#if defined(__SSE4_2__)
-#define RAPIDJSON_SSE42
-#elif defined(__SSE2__)
-#define RAPIDJSON_SSE2
-#endif
-#include <rapidjson/error/en.h>
-#include <rapidjson/memorystream.h>
-#include <rapidjson/reader.h>
 
 namespace json {
 
@@ -113,7 +106,7 @@ public:
     bool StartArray() { return open(JsonValue::array()); }
     bool EndArray(rapidjson::SizeType) { return close(); }
 
-    bool tooDeep() const { return m_tooDeep; }
+    bool tooDeep() const { return m_depth.tooDeep(); }
     JsonValue take() { return std::move(m_root); }
 
     // A string value taken by the capture: its place is the next one of the open container.
@@ -137,10 +130,8 @@ private:
         return true;
     }
     bool open(JsonValue container) {
-        if (m_stack.size() >= std::size_t(kMaxDepth)) {
-            m_tooDeep = true;
+        if (!m_depth.open())
             return false;
-        }
         if (m_capture && !m_stack.empty()) {
             m_names.push_back(m_stack.back().isObject() ? m_key : std::string());
             m_place.push_back(m_stack.back().size());
@@ -150,6 +141,7 @@ private:
         return true;
     }
     bool close() {
+        m_depth.close();
         JsonValue done = std::move(m_stack.back());
         m_stack.pop_back();
         m_key = std::move(m_keys.back());
@@ -165,7 +157,7 @@ private:
     std::vector<std::string> m_keys;
     std::string m_key;
     JsonValue m_root;
-    bool m_tooDeep = false;
+    DepthGuard m_depth;
     StringCapture* m_capture = nullptr;
     CapturingStream* m_stream = nullptr;
     std::vector<std::string> m_names; // names of the open containers below the root
@@ -174,7 +166,7 @@ private:
 
 // Encoding is checked once up front (isValidUtf8), which is much faster than checking while
 // parsing on answers that are almost all ASCII.
-constexpr unsigned kFlags = rapidjson::kParseIterativeFlag | rapidjson::kParseNumbersAsStringsFlag;
+constexpr unsigned kFlags = kReaderFlags;
 
 } // namespace
 
@@ -237,7 +229,7 @@ template <typename Stream> ParseResult parseWith(Stream& stream, Builder& builde
         return result;
     }
     result.errorOffset = ok.Offset();
-    result.error = builder.tooDeep() ? std::string("nesting too deep")
+    result.error = builder.tooDeep() ? std::string(kTooDeepError)
                                      : std::string(rapidjson::GetParseError_En(ok.Code()));
     return result;
 }
@@ -266,6 +258,12 @@ std::string_view viewOf(const QByteArray& bytes) {
 }
 
 } // namespace
+
+QString tooDeepMessage() {
+    return QStringLiteral("A resposta tem mais de %1 níveis de listas e objetos, um dentro do "
+                          "outro; não foi lida.")
+        .arg(kMaxDepth);
+}
 
 ParseResult parse(std::string_view utf8) {
     if (isValidUtf8(utf8))

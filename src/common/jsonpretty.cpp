@@ -1,10 +1,7 @@
 #include "common/jsonpretty.h"
 
 #include "common/bytesize.h"
-
-#include <rapidjson/error/en.h>
-#include <rapidjson/memorystream.h>
-#include <rapidjson/reader.h>
+#include "common/jsonreader.h"
 
 #include <algorithm>
 #include <string>
@@ -73,6 +70,9 @@ bool looksLikeBase64(std::string_view s) {
     return true;
 }
 
+// Levels indented with spaces; deeper ones show their number.
+constexpr qsizetype kIndentedLevels = 16;
+
 class Writer : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Writer> {
 public:
     Writer(const rapidjson::MemoryStream& stream, const Options& options,
@@ -122,6 +122,8 @@ public:
     bool EndObject(rapidjson::SizeType) { return close(u'}'); }
     bool EndArray(rapidjson::SizeType) { return close(u']'); }
 
+    bool tooDeep() const { return m_depth.tooDeep(); }
+
 private:
     static qint64 decodedSize(std::string_view s) {
         qint64 chars = 0;
@@ -134,9 +136,15 @@ private:
         }
         return (chars + padding) / 4 * 3 - padding;
     }
+    // Two spaces a level up to kIndentedLevels; deeper lines are indented as far and then
+    // show their level as a number, so that a line never costs more than a few characters
+    // however deep the answer.
     void indent() {
         m_out.text += u'\n';
-        m_out.text += QString(m_counts.size() * 2, u' ');
+        const qsizetype level = qsizetype(m_counts.size());
+        m_out.text += QString(std::min(level, kIndentedLevels) * 2, u' ');
+        if (level > kIndentedLevels)
+            m_out.text += QStringLiteral("«%1» ").arg(level);
     }
     void newItem() {
         if (m_counts.empty())
@@ -157,12 +165,15 @@ private:
         return true;
     }
     bool open(char16_t bracket) {
+        if (!m_depth.open())
+            return false;
         beforeValue();
         m_out.text += QChar(bracket);
         m_counts.push_back(0);
         return true;
     }
     bool close(char16_t bracket) {
+        m_depth.close();
         const bool empty = m_counts.back() == 0;
         m_counts.pop_back();
         if (!empty)
@@ -209,6 +220,7 @@ private:
     Formatted& m_out;
     std::vector<qint64> m_counts; // items written in each open container
     bool m_afterKey = false;
+    json::DepthGuard m_depth;
 };
 
 } // namespace
@@ -225,17 +237,18 @@ Formatted format(const QString& json, const Options& options) {
     rapidjson::MemoryStream stream(utf8.constData(), std::size_t(utf8.size()));
     Writer writer(stream, options, originals, out);
     rapidjson::Reader reader;
-    const rapidjson::ParseResult ok =
-        reader.Parse<rapidjson::kParseNumbersAsStringsFlag>(stream, writer);
+    const rapidjson::ParseResult ok = reader.Parse<json::kReaderFlags>(stream, writer);
     if (ok) {
         out.isJson = true;
         out.text.squeeze();
         return out;
     }
     Formatted notJson;
-    notJson.error = QStringLiteral("%1 (posição %2)")
-                        .arg(QString::fromLatin1(rapidjson::GetParseError_En(ok.Code())))
-                        .arg(ok.Offset());
+    notJson.error = writer.tooDeep()
+                        ? json::tooDeepMessage()
+                        : QStringLiteral("%1 (posição %2)")
+                              .arg(QString::fromLatin1(rapidjson::GetParseError_En(ok.Code())))
+                              .arg(ok.Offset());
     return notJson;
 }
 

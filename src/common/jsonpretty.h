@@ -5,9 +5,10 @@
 
 #include <vector>
 
-// The readable view of a JSON text: indented two spaces a level, escapes shown as the characters
-// they stand for, every number exactly as received (never converted), and long strings (base64
-// files, large texts) folded into a placeholder that names their kind and size.
+// The readable view of a JSON text: indented two spaces a level (a deep level shows its number
+// instead of more spaces, so that the view stays a small multiple of the text), escapes shown as
+// the characters they stand for, every number exactly as received (never converted), and long
+// strings (base64 files, large texts) folded into a placeholder that names their kind and size.
 namespace jsonpretty {
 
 struct Fold {

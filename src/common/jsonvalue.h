@@ -78,15 +78,22 @@ private:
     std::vector<std::string> m_keys; // object member names, parallel to m_items
 };
 
+// Nesting deeper than this many levels is refused by every reader of JSON text (answers, files,
+// the stand-in's requests) instead of exhausting the stack or the memory.
+inline constexpr int kMaxDepth = 512;
+// The reader's error for such a text.
+inline constexpr std::string_view kTooDeepError = "nesting too deep";
+// What the user is told of an answer nested too deep.
+QString tooDeepMessage();
+
 struct ParseResult {
     std::optional<JsonValue> value;
     std::string error; // empty on success
     std::size_t errorOffset = 0;
+    bool tooDeep() const { return error == kTooDeepError; }
 };
 
-// Parses UTF-8 JSON text. Byte sequences that are not UTF-8 are read as U+FFFD. Nesting
-// deeper than kMaxDepth levels is refused instead of exhausting the stack.
-inline constexpr int kMaxDepth = 512;
+// Parses UTF-8 JSON text. Byte sequences that are not UTF-8 are read as U+FFFD.
 ParseResult parse(std::string_view utf8);
 
 // Takes chosen string values as they stand in the text instead of building them, so that a

@@ -331,6 +331,56 @@ std::optional<int64_t> scaledCurrency(double value) {
         return std::nullopt;
     return static_cast<int64_t>(scaled);
 }
+
+// The ten-thousandths of a plain decimal text ("-922337203685477,5807"), counted exactly, for
+// the amounts near the ends of the range that a double cannot tell apart; further decimals are
+// rounded half to even, as the double's rounding does.
+std::optional<int64_t> exactScaledCurrency(const QString& input) {
+    const QString text = input.trimmed();
+    qsizetype i = 0;
+    const bool negative = i < text.size() && text[i] == u'-';
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
+        ++i;
+    __int128 scaled = 0;
+    int decimals = -1; // digits read after the separator; -1 before it
+    bool anyDigit = false;
+    int firstDropped = -1;
+    bool restDropped = false;
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == kDecimalSeparator && decimals < 0) {
+            decimals = 0;
+            continue;
+        }
+        if (c.unicode() > 127 || !c.isDigit())
+            return std::nullopt;
+        anyDigit = true;
+        const int digit = c.unicode() - u'0';
+        if (decimals >= 4) {
+            if (firstDropped < 0)
+                firstDropped = digit;
+            else
+                restDropped = restDropped || digit != 0;
+            continue;
+        }
+        scaled = scaled * 10 + digit;
+        if (decimals >= 0)
+            ++decimals;
+        if (scaled > (__int128(1) << 70))
+            return std::nullopt;
+    }
+    if (!anyDigit)
+        return std::nullopt;
+    for (int d = std::max(decimals, 0); d < 4; ++d)
+        scaled *= 10;
+    if (firstDropped > 5 || (firstDropped == 5 && (restDropped || scaled % 2 != 0)))
+        ++scaled;
+    if (negative)
+        scaled = -scaled;
+    if (scaled < -(__int128(1) << 63) || scaled >= (__int128(1) << 63))
+        return std::nullopt;
+    return int64_t(scaled);
+}
 } // namespace
 
 Currency Currency::fromDouble(double value) {
@@ -346,6 +396,8 @@ std::optional<Currency> Currency::tryFromText(const QString& text) {
     if (!v)
         return std::nullopt;
     if (const auto scaled = scaledCurrency(*v))
+        return fromScaled(*scaled);
+    if (const auto scaled = exactScaledCurrency(text))
         return fromScaled(*scaled);
     return std::nullopt;
 }

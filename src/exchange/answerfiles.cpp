@@ -44,6 +44,7 @@ struct Candidate {
     bool blank = true;
     bool marker = false;            // holds the error marker of answers without a control part
     std::optional<QString> failure; // a write error, raised only when this text is the one saved
+    bool diskFull = false;          // the failure is a full disk
 };
 
 enum class Raw { Decoded, NotAscii, Malformed };
@@ -144,8 +145,13 @@ public:
                 m_malformed = true;
                 break;
             }
+        } catch (const EDiskFull& e) {
+            c.failure = e.message();
+            c.diskFull = true;
+            c.blank = false; // a text whose writing failed is reported, not passed over
         } catch (const Exception& e) {
             c.failure = e.message();
+            c.blank = false;
         }
         m_list.push_back(std::move(c));
     }
@@ -254,14 +260,30 @@ bool reportsError(const json::JsonValue& answer, const Candidates& candidates, b
 }
 
 QString save(Candidate& c, const QString& folder, const QString& fileName) {
+    const QString path = QDir(folder).filePath(fileName);
+    if (c.diskFull) // named by the file asked for, not by the temporary one
+        throw EDiskFull(path);
     if (c.failure)
         throw EFileError(*c.failure);
     if (!c.valid)
         throw Exception(
             QStringLiteral("O conteúdo recebido não é base64 válido; nenhum arquivo foi gravado."));
-    const QString path = QDir(folder).filePath(fileName);
     c.file->commit(path);
     return path;
+}
+
+// An answer that is not JSON, or nested too deep, cannot be read for its file.
+const json::JsonValue& readable(const json::ParseResult& parsed, const Candidates& candidates) {
+    if (parsed.tooDeep())
+        throw Exception(json::tooDeepMessage());
+    if (!parsed.value || candidates.malformed())
+        throw Exception(
+            QStringLiteral("Resposta inesperada: o texto recebido não é JSON válido (%1, posição "
+                           "%2); nenhum arquivo foi gravado.")
+                .arg(QString::fromStdString(
+                    parsed.value ? std::string("um texto com escape inválido") : parsed.error))
+                .arg(parsed.errorOffset));
+    return *parsed.value;
 }
 
 std::string_view viewOf(const QByteArray& bytes) {
@@ -276,9 +298,7 @@ QString saveContentFileFromAnswer(const QByteArray& body, const QString& folder,
         return underConteudo(names, {{"str", "STR"}});
     });
     const json::ParseResult parsed = json::parse(viewOf(body), candidates);
-    if (!parsed.value || candidates.malformed())
-        return QString();
-    const json::JsonValue& answer = *parsed.value;
+    const json::JsonValue& answer = readable(parsed, candidates);
     if (reportsError(answer, candidates, false))
         return QString();
     const json::JsonValue* wrapped = answer.isObject() ? answer.find("result") : nullptr;
@@ -297,18 +317,31 @@ QString saveFileRecordFromAnswer(const QByteArray& body, const QString& folder,
         return underConteudo(names, {{"livre", "LIVRE"}, {"Base64", "base64", "BASE64"}});
     });
     const json::ParseResult parsed = json::parse(viewOf(body), candidates);
-    if (!parsed.value || candidates.malformed())
-        return QString();
-    const json::JsonValue& answer = *parsed.value;
+    const json::JsonValue& answer = readable(parsed, candidates);
     if (reportsError(answer, candidates, true))
         return QString();
     const auto result = TAPIResultHelper::fromJSON(answer, true);
     const json::JsonValue* livre = result->Conteudo().Livre;
+    const json::JsonValue* wrapped = answer.isObject() ? answer.find("result") : nullptr;
+    const json::JsonValue& e = wrapped ? *wrapped : answer;
+    const json::JsonValue* conteudo = e.isObject() ? e.find("conteudo") : nullptr;
+    const json::JsonValue* given =
+        conteudo && conteudo->isObject() ? conteudo->find("livre") : nullptr;
+    if (given && !given->isObject() && !given->isNull())
+        throw Exception(QStringLiteral("Resposta inesperada: \"livre\" deveria ser um objeto com "
+                                       "o arquivo; nenhum arquivo foi gravado."));
     const json::JsonValue* base64 = stringMember(livre, {"Base64", "base64", "BASE64"});
     Candidate* c = base64 ? candidates.of(answer, base64) : nullptr;
     const QString name = TJSONUtil::GetStr(livre, QStringLiteral("Nome"));
     if (!c || c->blank || name.trimmed().isEmpty())
         return QString();
+    // The name as received too: the character filter turns a direction control or a line
+    // separator into "?", which would hide what the answer tried.
+    if (const json::JsonValue* raw = livre && livre->isObject()
+                                         ? TJSONUtil::GetValue(*livre, QStringLiteral("Nome"))
+                                         : nullptr;
+        raw && raw->isString())
+        checkName(raw->toQString());
     checkName(name);
     return save(*c, folder, name);
 }

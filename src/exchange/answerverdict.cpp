@@ -1,7 +1,6 @@
 #include "exchange/answerverdict.h"
 
-#include <rapidjson/memorystream.h>
-#include <rapidjson/reader.h>
+#include "common/jsonreader.h"
 
 #include <string>
 #include <vector>
@@ -46,11 +45,14 @@ private:
         return true;
     }
     bool open() {
+        if (!m_depth.open())
+            return false;
         m_path.push_back(m_key);
         m_key.clear();
         return true;
     }
     bool close() {
+        m_depth.close();
         done = inControle();
         if (!m_path.empty())
             m_path.pop_back();
@@ -59,6 +61,7 @@ private:
 
     std::vector<std::string> m_path;
     std::string m_key;
+    json::DepthGuard m_depth;
 };
 
 } // namespace
@@ -67,8 +70,7 @@ AnswerVerdict readAnswerVerdict(const QByteArray& body) {
     VerdictHandler handler;
     rapidjson::MemoryStream stream(body.constData(), std::size_t(body.size()));
     rapidjson::Reader reader;
-    reader.Parse<rapidjson::kParseNumbersAsStringsFlag | rapidjson::kParseStopWhenDoneFlag>(
-        stream, handler);
+    reader.Parse<json::kReaderFlags | rapidjson::kParseStopWhenDoneFlag>(stream, handler);
     if (!handler.done)
         return {};
     return handler.verdict;

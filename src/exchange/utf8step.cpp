@@ -1,11 +1,16 @@
 #include "exchange/utf8step.h"
 
+#include "common/exception.h"
+
 QString utf8Step(const QByteArray& body) {
     return QString::fromUtf8(body);
 }
 
 std::optional<json::JsonValue> parseUtf8Answer(const QByteArray& body) {
-    return json::parse(std::string_view(body.constData(), std::size_t(body.size()))).value;
+    auto parsed = json::parse(std::string_view(body.constData(), std::size_t(body.size())));
+    if (parsed.tooDeep())
+        throw Exception(json::tooDeepMessage());
+    return std::move(parsed.value);
 }
 
 QString answerDisplayText(const QByteArray& body, const QByteArray& contentType) {

@@ -18,23 +18,63 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
+// Characters that change the direction of the text around them: a name holding one can show
+// as another ("fatura<U+202E>fdp.exe" shows as "faturaexe.pdf").
+bool isDirectionControl(char16_t c) {
+    return c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
 // A name that can only land in the output folder, as itself: no folder, drive, control
-// character (a line break would forge a second name in any listing), and not only dots.
+// character or line or paragraph separator (a line break would forge a second name in any
+// listing), no direction control, and not only dots. Names such as "con" are ordinary names
+// on this system's file systems and are kept.
 bool isBareFileName(const QString& name) {
     for (const QChar c : name)
-        if (c == u'/' || c == u'\\' || c == u':' || c.category() == QChar::Other_Control)
+        if (c == u'/' || c == u'\\' || c == u':' || c.category() == QChar::Other_Control ||
+            c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph ||
+            isDirectionControl(c.unicode()))
             return false;
     const QString trimmed = name.trimmed();
     return std::any_of(trimmed.begin(), trimmed.end(),
                        [](QChar c) { return c != u'.' && c != u' '; });
 }
 
+// The name as a message shows it: control characters, separators and direction controls
+// written as escapes, so that the message reads as it is.
+QString shownName(const QString& name) {
+    QString shown;
+    for (const QChar c : QString::fromUtf8(escapeControls(name.toUtf8())))
+        if (c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph ||
+            isDirectionControl(c.unicode()))
+            shown += u"\\u"_s + QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0');
+        else
+            shown += c;
+    return shown;
+}
+
 } // namespace
 
 std::optional<json::JsonValue> parseAnswer(const QByteArray& body) {
     return offUiThread(body.size(), [&] { return parseUtf8Answer(body); });
+}
+
+const json::JsonValue* answerLivreList(const std::optional<json::JsonValue>& parsed) {
+    if (!parsed)
+        throw Exception(QStringLiteral("Resposta inesperada: o texto recebido não é JSON."));
+    if (TAPIResultHelper::fromJSON(*parsed, false)->Controle().Err)
+        return nullptr; // the rejection is shown with the answer
+    const json::JsonValue* result = parsed->isObject() ? parsed->find("result") : nullptr;
+    if (result && !result->isObject())
+        throw Exception(QStringLiteral("Resposta inesperada: \"result\" deveria ser um objeto"));
+    const json::JsonValue* livre = answerLivre(&*parsed);
+    if (livre && !livre->isArray() && !livre->isNull())
+        throw Exception(QStringLiteral("Resposta inesperada: \"livre\" deveria ser uma lista"));
+    return livre && livre->isArray() ? livre : nullptr;
 }
 
 QString outputFolder() {
@@ -55,8 +95,8 @@ QString ResultDecodeBase64(const QString&, const QByteArray& responseBody) {
             throw Exception(
                 QStringLiteral("Nome de arquivo recusado: \"%1\". O arquivo recebido só pode ser "
                                "gravado na pasta Arquivos, com um nome sem pastas nem caracteres "
-                               "de controle.")
-                    .arg(QString::fromUtf8(escapeControls(name.toUtf8()))));
+                               "de controle ou de direção do texto.")
+                    .arg(shownName(name)));
     };
     return offUiThread(responseBody.size(), [&] {
         return saveFileRecordFromAnswer(responseBody, outputFolder(), checkName);
@@ -73,8 +113,8 @@ void TConexaoAPIConsultaImpressoras(MiddlewareExchange& exchange, QComboBox& lis
             return dados;
         });
     const auto parsed = parseAnswer(answer.body);
-    const json::JsonValue* livre = answerLivre(parsed ? &*parsed : nullptr);
-    if (!livre || !livre->isArray())
+    const json::JsonValue* livre = answerLivreList(parsed);
+    if (!livre)
         return;
     for (std::size_t i = 0; i < livre->size(); ++i)
         if (livre->at(i).isObject())

@@ -29,6 +29,11 @@ template <typename Work> auto offUiThread(qsizetype answerBytes, Work&& work) {
 // The answer parsed with the UTF-8 step (parseUtf8Answer), off the UI thread when large.
 std::optional<json::JsonValue> parseAnswer(const QByteArray& body);
 
+// "result"."conteudo"."livre" of a parsed answer as a list: nothing when the answer reports an
+// error or has no "livre"; an answer that is not JSON, whose "result" is not an object or whose
+// "livre" is not a list raises, naming what was expected. The list lives in the parsed answer.
+const json::JsonValue* answerLivreList(const std::optional<json::JsonValue>& parsed);
+
 // Both forms decode and write on a helper thread when the answer is large, streaming the
 // base64 into a temporary file that replaces the destination only once complete.
 // Form A: saves the base64 of "conteudo"."str" as Arquivos/<method>.<extension> when the

@@ -11,6 +11,12 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
+#include <cstdlib>
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The JSON text of a string's content as the middleware writes it ('/' escaped).
@@ -165,20 +171,15 @@ TEST_F(AnswerFilesTest, AFailedOrDeclinedSaveLeavesNoPartialFile) {
                      recordAnswer("A.bin", good), folder(),
                      [](const QString&) { throw Exception(QStringLiteral("recusado")); }),
                  Exception);
-    // Not JSON: the reading reports nothing and writes nothing.
-    EXPECT_TRUE(
-        saveContentFileFromAnswer(contentAnswer(good).chopped(1), folder(), QStringLiteral("A.bin"))
-            .isEmpty());
-    // An answer cut off (the connection lost) after the text was decoded into a file, or in the
-    // middle of the text.
+    // Not JSON: the reading says so and writes nothing; an answer cut off (the connection lost)
+    // after the text was decoded into a file, or in the middle of the text, is not JSON either.
+    for (const QByteArray& notJson :
+         {contentAnswer(good).chopped(1), contentAnswer("QU\x01JD"), contentAnswer("QU\\x")})
+        EXPECT_THROW(saveContentFileFromAnswer(notJson, folder(), QStringLiteral("A.bin")),
+                     Exception);
     for (const QByteArray& cut : {recordAnswer("A.bin", good).chopped(3),
                                   recordAnswer("A.bin", good).left(good.size() / 2)})
-        EXPECT_TRUE(saveFileRecordFromAnswer(cut, folder(), [](const QString&) {}).isEmpty());
-    EXPECT_TRUE(
-        saveContentFileFromAnswer(contentAnswer("QU\x01JD"), folder(), QStringLiteral("A.bin"))
-            .isEmpty());
-    EXPECT_TRUE(saveContentFileFromAnswer(contentAnswer("QU\\x"), folder(), QStringLiteral("A.bin"))
-                    .isEmpty());
+        EXPECT_THROW(saveFileRecordFromAnswer(cut, folder(), [](const QString&) {}), Exception);
     EXPECT_EQ(fileBytes(existing), QByteArray("antigo"));
     EXPECT_EQ(leftInFolder(), QStringList{QStringLiteral("A.bin")});
 
@@ -187,6 +188,62 @@ TEST_F(AnswerFilesTest, AFailedOrDeclinedSaveLeavesNoPartialFile) {
     QFile(blocked).open(QIODevice::WriteOnly); // a file where the folder should be
     EXPECT_THROW(saveContentFileFromAnswer(contentAnswer("QUJD"), blocked, QStringLiteral("A.bin")),
                  EFileError);
+}
+
+// An answer that holds a good file but cannot be read whole, or whose parts have the wrong
+// kind, is reported with what was expected, and nothing is written.
+TEST_F(AnswerFilesTest, UnusableAnswersAreReportedNamingWhatWasExpected) {
+    struct Case {
+        QByteArray body;
+        QString said;
+    };
+    const QByteArray file = "QUJD";
+    const std::vector<Case> cases = {
+        {contentAnswer(file).replace("\"curr\":0", "\"curr\":1e400"), u"não é JSON válido"_s},
+        {contentAnswer(file).replace("\"int\":0", "\"int\":\"\\ud800\""), u"não é JSON válido"_s},
+        {"<html><body>OK</body></html>", u"não é JSON válido"_s},
+        {R"({"result":{"controle":{"err":false},"conteudo":{"livre":"QUJD"}}})",
+         u"\"livre\" deveria ser um objeto"_s},
+    };
+    for (const Case& c : cases) {
+        try {
+            if (c.body.contains("livre"))
+                saveFileRecordFromAnswer(c.body, folder(), [](const QString&) {});
+            else
+                saveContentFileFromAnswer(c.body, folder(), QStringLiteral("A.bin"));
+            ADD_FAILURE() << "nada foi dito de " << c.body.toStdString();
+        } catch (const Exception& e) {
+            EXPECT_TRUE(e.message().contains(c.said)) << e.message().toStdString();
+            EXPECT_TRUE(e.message().startsWith(u"Resposta inesperada"_s))
+                << e.message().toStdString();
+        }
+    }
+    EXPECT_TRUE(leftInFolder().isEmpty());
+}
+
+// A disk that fills while the file is received: the message says so and names the file asked
+// for; nothing is left on the disk. Needs a small file system of its own (root).
+TEST_F(AnswerFilesTest, AFullDiskIsReportedByTheFileAskedFor) {
+    const QString mount = dir.filePath(u"cheio"_s);
+    QDir().mkpath(mount);
+    const QByteArray target = QFile::encodeName(mount);
+    if (::geteuid() != 0 ||
+        std::system(
+            ("mount -t tmpfs -o size=256k tmpfs '" + target + "' 2>/dev/null").constData()) != 0)
+        GTEST_SKIP() << "sem um sistema de arquivos pequeno para encher";
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(mount);
+    const QByteArray big = pseudoRandomBytes(1024 * 1024, 7).toBase64();
+    try {
+        const QString saved =
+            saveContentFileFromAnswer(contentAnswer(big), u"Arquivos"_s, u"x.pdf"_s);
+        ADD_FAILURE() << "o disco cheio não foi relatado: " << saved.toStdString();
+    } catch (const EFileError& e) {
+        EXPECT_EQ(e.message().toStdString(), "Sem espaço em disco ao gravar Arquivos/x.pdf");
+    }
+    EXPECT_TRUE(QDir(u"Arquivos"_s).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    QDir::setCurrent(previous);
+    std::system(("umount '" + target + "'").constData());
 }
 
 // Only the member the reading picks is saved: the first "str", in the wrapped envelope.

@@ -19,6 +19,8 @@
 
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString writeFile(const QDir& dir, const QString& name, const QByteArray& bytes) {
@@ -208,6 +210,68 @@ void understateSizes(const QString& path) {
 }
 
 } // namespace
+
+// An archive is extracted all or nothing: an entry that cannot take its place (a file where its
+// folder goes), a name that appears twice or a file that is another entry's folder leaves the
+// folder as it was, and the message names the entry, never the private folder.
+TEST(FileHelpers, AnArchiveThatCannotBeExtractedWholeChangesNothing) {
+    struct Case {
+        std::vector<std::pair<QString, QByteArray>> entries;
+        QByteArray rename; // from, in the archive's bytes, to the same length
+        QByteArray to;
+        QString said;
+    };
+    const std::vector<Case> cases = {
+        {{{u"keep.txt"_s, "novo"}, {u"target.txtXinner"_s, "x"}},
+         "target.txtX",
+         "target.txt/",
+         u"target.txt"_s},
+        {{{u"keep.txt"_s, "novo"}, {u"dup.txt"_s, "1"}, {u"duX.txt"_s, "2"}},
+         "duX.txt",
+         "dup.txt",
+         u"\"dup.txt\" aparece mais de uma vez"_s},
+        {{{u"keep.txt"_s, "novo"}, {u"pasta"_s, "1"}, {u"pastaXa"_s, "2"}},
+         "pastaXa",
+         "pasta/a",
+         u"\"pasta\" é um arquivo e também a pasta"_s},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir tmp;
+        const QDir dir(tmp.path());
+        const QString out = dir.filePath(u"out"_s);
+        QDir().mkpath(out);
+        for (const auto& [name, bytes] : {std::pair{u"keep.txt"_s, QByteArray("velho")},
+                                          std::pair{u"target.txt"_s, QByteArray("arquivo")}}) {
+            QFile f(QDir(out).filePath(name));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        }
+        const QString archive = dir.filePath(u"a.zip"_s);
+        writeArchive(archive, c.entries);
+        {
+            QFile f(archive);
+            ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+            const QByteArray bytes = f.readAll().replace(c.rename, c.to);
+            f.seek(0);
+            f.write(bytes);
+        }
+        try {
+            DescompactFile(archive, out);
+            ADD_FAILURE() << c.said.toStdString();
+        } catch (const Exception& e) {
+            EXPECT_TRUE(e.message().contains(c.said)) << e.message().toStdString();
+            EXPECT_FALSE(e.message().contains(u".extracao"_s)) << e.message().toStdString();
+        }
+        EXPECT_EQ(QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  (QStringList{u"keep.txt"_s, u"target.txt"_s}));
+        for (const auto& [name, bytes] : {std::pair{u"keep.txt"_s, QByteArray("velho")},
+                                          std::pair{u"target.txt"_s, QByteArray("arquivo")}}) {
+            QFile f(QDir(out).filePath(name));
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            EXPECT_EQ(f.readAll(), bytes);
+        }
+    }
+}
 
 // Bombs are refused, whether their headers tell the truth or not, and leave nothing behind: no
 // entry of theirs, and the files already in the folder untouched.

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <cmath>
 
 using namespace regional;
@@ -93,6 +95,15 @@ TEST(Regional, CurrencyOutOfRangeIsAConversionError) {
     }
     EXPECT_FALSE(Currency::tryFromText(QStringLiteral("922337203685477,875")));
     EXPECT_FALSE(Currency::tryFromText(QStringLiteral("1E15")));
+    // The ends the message names are amounts, counted exactly.
+    EXPECT_EQ(Currency::fromText(QStringLiteral("922337203685477,5807")).scaled(),
+              std::numeric_limits<int64_t>::max());
+    EXPECT_EQ(Currency::fromText(QStringLiteral("-922337203685477,5808")).scaled(),
+              std::numeric_limits<int64_t>::min());
+    EXPECT_EQ(Currency::fromText(QStringLiteral("922337203685477,58069")).scaled(),
+              std::numeric_limits<int64_t>::max());
+    EXPECT_FALSE(Currency::tryFromText(QStringLiteral("922337203685477,5808")));
+    EXPECT_FALSE(Currency::tryFromText(QStringLiteral("922337203685477,58075")));
 }
 
 TEST(Regional, GeneralNumberFormat) {

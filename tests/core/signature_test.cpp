@@ -128,6 +128,9 @@ TEST(CompanyKeys, KeyFileReplacesKeysAndMalformedFilesAreRefused) {
     }
     EXPECT_EQ(RetSenInt(2), QByteArray(64, 'C')); // keys in use unchanged
     EXPECT_THROW(CompanyKeys::loadFile(write("short.txt", good.left(66 * 13))), Exception);
+    // A file saved with the UTF-8 byte-order mark, as some editors write it, is read alike.
+    CompanyKeys::loadFile(write("bom.txt", "\xEF\xBB\xBF" + good.replace('C', 'c')));
+    EXPECT_EQ(RetSenInt(2), QByteArray(64, 'c'));
     CompanyKeys::useDevelopmentKeys();
 }
 

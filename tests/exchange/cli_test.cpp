@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 
 #include <atomic>
 #include <chrono>
@@ -30,7 +32,7 @@ CliRun run(const QStringList& args, const QByteArray& input = {}, bool terminal 
     io.environment = std::move(environment);
     io.outIsTerminal = terminal;
     io.errIsTerminal = terminal;
-    io.readStdin = [&] { return input; };
+    io.readStdin = [&](qint64 maxBytes) { return input.left(maxBytes); };
     io.out = [&](const QByteArray& b) { r.out += b; };
     io.err = [&](const QByteArray& b) { r.err += b; };
     r.code = runCli(args, io);
@@ -93,6 +95,31 @@ TEST(Cli, BadInputAndUsageExitWithTwo) {
     EXPECT_EQ(run({"frobnicate"}).code, 2);
     EXPECT_EQ(run({"call"}).code, 2);
     EXPECT_EQ(run({"sign", "/nonexistent/file.json"}).code, 2);
+}
+
+// The data input has a size limit, settable, and a data file must be a regular file: a device
+// such as /dev/zero would be read without end.
+TEST(Cli, DataInputIsBoundedAndDevicesAreRefused) {
+    const CliRun device = run({"sign", "/dev/null"});
+    EXPECT_EQ(device.code, 2);
+    EXPECT_TRUE(device.err.contains("não é um arquivo comum")) << device.err.constData();
+
+    const QByteArray dados = R"({"Texto":"0123456789"})";
+    const CliRun stdinTooLarge = run({"sign", "--max-dados", "10"}, dados);
+    EXPECT_EQ(stdinTooLarge.code, 2);
+    EXPECT_TRUE(stdinTooLarge.err.contains("passam de 10 bytes")) << stdinTooLarge.err.constData();
+    EXPECT_TRUE(stdinTooLarge.out.isEmpty());
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("dados.json"));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(dados);
+    f.close();
+    const CliRun fileTooLarge = run({"sign", "--max-dados", "10", file});
+    EXPECT_EQ(fileTooLarge.code, 2);
+    EXPECT_TRUE(fileTooLarge.err.contains("passam de 10 bytes")) << fileTooLarge.err.constData();
+    EXPECT_EQ(run({"sign", "--max-dados", QString::number(dados.size()), file}).code, 0);
 }
 
 TEST(Cli, CallOpensSessionPostsAndReportsStatus) {

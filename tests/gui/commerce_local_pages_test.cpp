@@ -236,8 +236,8 @@ TEST_F(CommerceLocalPagesTest, BankSlipRequestCarriesEveryTitleWithItsPayer) {
     EXPECT_TRUE(seen().empty()) << shownMessages().toStdString();
 }
 
-// A slip that cannot be decoded leaves every file as it was; an answer without slips writes
-// nothing and says nothing.
+// A slip that cannot be decoded leaves every file as it was; an empty list writes nothing and
+// says nothing; an answer whose slips are not a list, or that is not JSON, says so.
 TEST_F(CommerceLocalPagesTest, BadBankSlipAnswersWriteNoFile) {
     QDir().mkpath(QStringLiteral("Arquivos"));
     fixture(QStringLiteral("Arquivos/0.pdf"), "antigo");
@@ -248,7 +248,7 @@ TEST_F(CommerceLocalPagesTest, BadBankSlipAnswersWriteNoFile) {
         {R"([{"Boleto_Base64":"QUJD"},{"Boleto_Base64":"n\u00E3o base64!"}])", "base64"},
         {R"([{"Boleto_Base64":"QUJD"},"texto"])", "não é um objeto"},
         {R"([])", nullptr},
-        {R"({"Boleto_Base64":"QUJD"})", nullptr},
+        {R"({"Boleto_Base64":"QUJD"})", "\"livre\" deveria ser uma lista"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.livre);
@@ -264,8 +264,8 @@ TEST_F(CommerceLocalPagesTest, BadBankSlipAnswersWriteNoFile) {
     }
     sim.enqueue("TCommerceLocalAPI/GeraBoletoPDF", sim::Answer{200, "não é JSON"});
     click(QStringLiteral("bt_GeraBoletoPDF"));
+    expectMessage(QStringLiteral("Resposta inesperada: o texto recebido não é JSON"));
     EXPECT_EQ(fileBytes(QStringLiteral("Arquivos/0.pdf")), QByteArray("antigo"));
-    EXPECT_TRUE(seen().empty()) << shownMessages().toStdString();
 }
 
 TEST_F(CommerceLocalPagesTest, LayoutOEnablesThePersonalisedReport) {
@@ -367,6 +367,43 @@ TEST_F(CommerceLocalPagesTest, CaptchaFlowShowsThePictureAndSendsTheTypedCharact
               QSize(150, 44));
     EXPECT_EQ(find<QLineEdit>(QStringLiteral("ed_ConsultaCPFCPF"))->maxLength(), 11);
     EXPECT_TRUE(seen().empty()) << shownMessages().toStdString();
+}
+
+// A packed captcha whose later entry cannot take its place (a file stands where its folder
+// would go) leaves Arquivos byte for byte as it was, the earlier entry included.
+TEST_F(CommerceLocalPagesTest, ACaptchaArchiveThatCannotBeExtractedWholeChangesNothing) {
+    QDir().mkpath(QStringLiteral("Arquivos"));
+    const auto put = [](const QString& path, const QByteArray& bytes) {
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    };
+    put(QStringLiteral("Arquivos/keep.txt"), "velho");
+    put(QStringLiteral("Arquivos/target.txt"), "um arquivo");
+    QTemporaryDir tmp;
+    const QString keep = QDir(tmp.path()).filePath(QStringLiteral("keep.txt"));
+    const QString inner = QDir(tmp.path()).filePath(QStringLiteral("target.txtXinner"));
+    put(keep, "novo");
+    put(inner, "dentro");
+    const QString archive = QDir(tmp.path()).filePath(QStringLiteral("captcha.zip"));
+    ASSERT_EQ(CompactFile(archive, keep), 1);
+    ASSERT_EQ(CompactFile(archive, inner), 1);
+    QByteArray zip = fileBytes(archive);
+    zip.replace("target.txtXinner", "target.txt/inner");
+    const QStringList before =
+        QDir(QStringLiteral("Arquivos"))
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+    sim.enqueue("TCommerceLocalAPI/ConsultaCNPJCaptcha",
+                contentAnswer(QString::fromLatin1(zip.toBase64())));
+    click(QStringLiteral("bt_ConsultaCNPJCaptcha"));
+    expectMessage(QStringLiteral("target.txt"));
+    EXPECT_EQ(fileBytes(QStringLiteral("Arquivos/keep.txt")), QByteArray("velho"));
+    EXPECT_EQ(fileBytes(QStringLiteral("Arquivos/target.txt")), QByteArray("um arquivo"));
+    QStringList after = QDir(QStringLiteral("Arquivos"))
+                            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    after.removeOne(QStringLiteral("ConsultaCNPJCaptcha.zip")); // the answer's own file
+    EXPECT_EQ(after, before);
 }
 
 // A packed captcha whose archive would write outside the output folder extracts nothing at all;

@@ -8,7 +8,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 namespace sim {
 
@@ -142,10 +146,54 @@ private:
     mutable bool m_expired = false;
 };
 
+// A thread for every connection, up to a number at once; shutdown() waits for them all. The
+// threads share their count with the queue, so that none touches the queue once it is gone.
+class ConnectionThreads : public httplib::TaskQueue {
+public:
+    explicit ConnectionThreads(int limit) : m_state(std::make_shared<State>()), m_limit(limit) {}
+
+    void enqueue(std::function<void()> fn) override {
+        {
+            std::unique_lock lock(m_state->mutex);
+            m_state->changed.wait(lock, [&] { return m_state->running < m_limit; });
+            ++m_state->running;
+        }
+        std::thread([state = m_state, fn = std::move(fn)] {
+            fn();
+            const std::lock_guard lock(state->mutex);
+            --state->running;
+            state->changed.notify_all();
+        }).detach();
+    }
+
+    void shutdown() override {
+        std::unique_lock lock(m_state->mutex);
+        m_state->changed.wait(lock, [&] { return m_state->running == 0; });
+    }
+
+private:
+    struct State {
+        std::mutex mutex;
+        std::condition_variable changed;
+        int running = 0;
+    };
+    std::shared_ptr<State> m_state;
+    int m_limit;
+};
+
 } // namespace
 
+bool SimHttpServer::BodyBudget::take(std::size_t bytes) {
+    std::size_t used = m_used.load();
+    do {
+        if (used + bytes > m_limit)
+            return false;
+    } while (!m_used.compare_exchange_weak(used, used + bytes));
+    return true;
+}
+
 SimHttpServer::SimHttpServer() {
-    new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
+    new_task_queue = [] { return new ConnectionThreads(kConnections); };
     // The library's default also sets SO_REUSEPORT, which lets a second server bind the port
     // beside the first; SO_REUSEADDR alone still allows a restart over connections in TIME_WAIT.
     set_socket_options([](socket_t sock) {

@@ -5,14 +5,17 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <semaphore>
 #include <string>
 
 namespace sim {
 
 // The HTTP server the stand-in runs on: the library's server with a deadline for each request
-// to arrive whole (a client sending a byte now and then cannot hold a worker for longer), a
-// pool of workers large enough for many clients at once, a long listen queue, and every body
-// read alike, whatever its content type, up to one size limit.
+// to arrive whole, every connection read by a light thread of its own (a client that sends
+// nothing, or a byte now and then, holds only its own thread, never one of the workers), a
+// fixed number of workers that take a request once it has arrived whole, a budget for the
+// bodies being received at once, a long listen queue, and every body read alike, whatever its
+// content type, up to one size limit.
 class SimHttpServer : public httplib::Server {
 public:
     using Clock = std::chrono::steady_clock;
@@ -45,13 +48,48 @@ public:
     // Called once for every request answered, the library's own refusals included.
     void setRequestLogger(httplib::Logger logger);
 
+    // Holds one of the workers while a request that arrived whole is answered.
+    class Worker {
+    public:
+        explicit Worker(SimHttpServer& server) : m_server(server) { m_server.m_workers.acquire(); }
+        ~Worker() { m_server.m_workers.release(); }
+        Worker(const Worker&) = delete;
+        Worker& operator=(const Worker&) = delete;
+
+    private:
+        SimHttpServer& m_server;
+    };
+
+    // Bytes of request bodies being received at once, all connections together. take() fails
+    // when the bytes would pass the budget.
+    class BodyBudget {
+    public:
+        explicit BodyBudget(std::size_t limit) : m_limit(limit) {}
+        void setLimit(std::size_t limit) { m_limit = limit; }
+        bool take(std::size_t bytes);
+        void give(std::size_t bytes) { m_used -= bytes; }
+        std::size_t used() const { return m_used; }
+
+    private:
+        std::atomic<std::size_t> m_limit;
+        std::atomic<std::size_t> m_used{0};
+    };
+
     static constexpr int kWorkers = 64;
+    // Connections read at once; the next one waits in the listen queue.
+    static constexpr int kConnections = 4096;
     static constexpr int kListenBacklog = 1024;
 
 private:
     bool process_and_close_socket(socket_t sock) override;
     bool waitForRequest(socket_t sock) const;
 
+public:
+    // Of request bodies being received at once (1 GiB at start).
+    BodyBudget bodyBudget{std::size_t(1) << 30};
+
+private:
+    std::counting_semaphore<kWorkers> m_workers{kWorkers};
     std::atomic<long long> m_deadlineMs{10'000};
     IncompleteLogger m_incompleteLogger;
 };

@@ -150,6 +150,7 @@ MiddlewareSim::MiddlewareSim() : m_server(std::make_unique<Server>()) {
     installDefaultAnswers(*this);
     SimHttpServer& http = m_server->http;
     auto answer = [this](const httplib::Request& req, httplib::Response& res, std::string body) {
+        const SimHttpServer::Worker worker(m_server->http); // the request has arrived whole
         Request r;
         r.method = req.method;
         r.path = req.matches.size() > 1 ? req.matches[1].str() : std::string();
@@ -179,17 +180,36 @@ MiddlewareSim::MiddlewareSim() : m_server(std::make_unique<Server>()) {
                                       const httplib::ContentReader& reader) {
         std::string body;
         bool tooLarge = false;
+        bool overBudget = false;
+        // The bytes of this body count against the budget until it has been answered.
+        struct Taken {
+            SimHttpServer::BodyBudget& budget;
+            std::size_t bytes = 0;
+            ~Taken() { budget.give(bytes); }
+        } taken{m_server->http.bodyBudget};
         const bool whole = reader([&](const char* data, std::size_t n) {
             if (body.size() + n > m_bodyLimit) {
                 tooLarge = true;
                 return false;
             }
+            if (!taken.budget.take(n)) {
+                overBudget = true;
+                return false;
+            }
+            taken.bytes += n;
             body.append(data, n);
             return true;
         });
         if (!whole) {
             SimHttpServer::closeAfterAnswer();
             SimHttpServer::noteBody(body.size());
+            if (overBudget) {
+                res.status = 503;
+                res.set_content("O simulador já está recebendo corpos demais ao mesmo tempo; "
+                                "tente de novo em instantes.",
+                                "text/plain; charset=utf-8");
+                return;
+            }
             res.status = tooLarge || res.status == 413 ? 413 : 400;
             res.set_content(res.status == 413 ? "Corpo da requisição grande demais."
                                               : "Corpo da requisição incompleto.",
@@ -303,6 +323,10 @@ void MiddlewareSim::setRecordLimit(std::size_t requests) {
 
 void MiddlewareSim::setRequestDeadline(std::chrono::milliseconds deadline) {
     m_server->http.setRequestDeadline(deadline);
+}
+
+void MiddlewareSim::setBodyBudget(std::size_t bytes) {
+    m_server->http.bodyBudget.setLimit(bytes);
 }
 
 void MiddlewareSim::setBodyLimit(std::size_t bytes) {

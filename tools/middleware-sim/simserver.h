@@ -88,6 +88,9 @@ public:
     // The largest request body, whatever its content type (512 MiB at start); a larger one is
     // answered 413.
     void setBodyLimit(std::size_t bytes);
+    // The bytes of request bodies received at once, all clients together (1 GiB at start); a
+    // body that would pass it is answered 503 with a text that says so.
+    void setBodyBudget(std::size_t bytes);
     // Replaces the answer of a service path for every later request.
     void setHandler(const std::string& path, ServiceHandler handler);
     // Queues an answer for the next request to a path (before any checks).

@@ -15,19 +15,26 @@
 
 #include <QFile>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <optional>
 
 namespace {
 
 const char* const kUsage =
     "uso:\n"
-    "  testador-cli sign [--empresa N] [--id ID] [--keys ARQUIVO] [ARQUIVO|-]\n"
+    "  testador-cli sign [--empresa N] [--id ID] [--keys ARQUIVO] [--max-dados BYTES]\n"
+    "                    [ARQUIVO|-]\n"
     "      imprime o envelope assinado (texto enviado) para os Dados em JSON (UTF-8; também\n"
     "      UTF-16 com marca de ordem de bytes, e Windows-1252 quando não é UTF-8);\n"
     "      sem ARQUIVO, lê a entrada padrão\n"
     "  testador-cli call [--url BASE] [--empresa N] [--id ID|--conecta] [--plain]\n"
     "                    [--max-resposta BYTES] [--timeout SEGUNDOS] [--keys ARQUIVO]\n"
-    "                    [--gravar CENARIO] SERVICO [ARQUIVO|-]\n"
+    "                    [--max-dados BYTES] [--gravar CENARIO] SERVICO [ARQUIVO|-]\n"
     "      envia os Dados (sem ARQUIVO: texto vazio \"\") a BASE + SERVICO;\n"
     "      --conecta abre uma sessão antes; --plain envia os Dados sem envelope;\n"
     "      --max-resposta recusa uma resposta maior (padrão: 1 GiB);\n"
@@ -40,6 +47,8 @@ const char* const kUsage =
     "      executa e compara um cenário gravado (testador-cli cenario --help: detalhes)\n"
     "  testador-cli --help | -h\n"
     "      mostra este texto\n"
+    "  --max-dados BYTES: recusa Dados maiores (padrão: 1 GiB); ARQUIVO deve ser um arquivo\n"
+    "      comum (para ler de um pipe, use - e a entrada padrão)\n"
     "  --empresa N: código da empresa, 0 a 13 (outro valor usa a chave 0, com um aviso)\n"
     "  --ambiente NOME: o servidor, a empresa, as credenciais, as chaves e o tempo limite do\n"
     "      ambiente do testador (as opções dadas valem sobre os do ambiente)\n"
@@ -82,6 +91,7 @@ struct Options {
     bool conecta = false;
     bool plain = false;
     qint64 maxAnswerBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes;
+    qint64 maxDataBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes; // the same 1 GiB
     int timeoutSeconds = 0;
     QString keys;
     QString record; // scenario file the exchange is appended to
@@ -128,6 +138,11 @@ Options parseOptions(const QStringList& args) {
             o.maxAnswerBytes = value().toLongLong(&ok);
             if (!ok || o.maxAnswerBytes <= 0)
                 throw UsageError{QStringLiteral("--max-resposta precisa de um número de bytes")};
+        } else if (a == QLatin1String("--max-dados")) {
+            bool ok = false;
+            o.maxDataBytes = value().toLongLong(&ok);
+            if (!ok || o.maxDataBytes <= 0)
+                throw UsageError{QStringLiteral("--max-dados precisa de um número de bytes")};
         } else if (a == QLatin1String("--timeout") && o.command == QLatin1String("call")) {
             bool ok = false;
             o.timeoutSeconds = value().toInt(&ok);
@@ -153,20 +168,48 @@ QByteArray utf8Text(QByteArray bytes) {
     return decodeText(bytes).toUtf8();
 }
 
-// The data text as UTF-8 (see utf8Text). A regular file is mapped rather than copied, so the
-// text may stand in the file's mapping: the file must stay open while the text is used.
-QByteArray readInput(const QString& name, const CliIo& io, QFile& f) {
-    if (name == QLatin1String("-"))
-        return utf8Text(io.readStdin());
-    f.setFileName(name);
-    if (!f.open(QIODevice::ReadOnly))
+[[noreturn]] void refuseTooLarge(const QString& name, qint64 maxBytes) {
+    throw InputError{QStringLiteral("os Dados em %1 passam de %2 bytes (o limite de --max-dados)")
+                         .arg(name == QLatin1String("-") ? QStringLiteral("entrada padrão") : name)
+                         .arg(maxBytes)};
+}
+
+// The bytes of a data file: a regular file only (a device never ends, a pipe without a writer
+// blocks the open), examined through the open descriptor, and never more than maxBytes.
+QByteArray readDataFile(const QString& name, qint64 maxBytes) {
+    const int fd = ::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw EFileError(QStringLiteral("Não foi possível abrir '%1': %2")
+                             .arg(name, QString::fromLocal8Bit(std::strerror(errno))));
+    QFile f;
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         throw EFileError(
             QStringLiteral("Não foi possível abrir '%1': %2").arg(name, f.errorString()));
-    if (!f.isSequential() && f.size() > 0)
-        if (const uchar* mapped = f.map(0, f.size()))
-            return utf8Text(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped),
-                                                    qsizetype(f.size())));
-    return utf8Text(f.readAll());
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        throw InputError{QStringLiteral("'%1' não é um arquivo comum (dispositivo, pipe ou pasta); "
+                                        "para ler de um pipe, use - e a entrada padrão")
+                             .arg(name)};
+    if (info.st_size > maxBytes)
+        refuseTooLarge(name, maxBytes);
+    // The size on disk is not trusted: the file may grow while it is read.
+    QByteArray bytes = f.read(maxBytes + 1);
+    if (bytes.size() > maxBytes)
+        refuseTooLarge(name, maxBytes);
+    return bytes;
+}
+
+// The data text as UTF-8 (see utf8Text), never more than maxBytes of input.
+QByteArray readInput(const QString& name, const CliIo& io, qint64 maxBytes) {
+    if (name == QLatin1String("-")) {
+        QByteArray bytes = io.readStdin(maxBytes + 1);
+        if (bytes.size() > maxBytes)
+            refuseTooLarge(name, maxBytes);
+        return utf8Text(std::move(bytes));
+    }
+    return utf8Text(readDataFile(name, maxBytes));
 }
 
 json::JsonValue parseDados(const QByteArray& bytes, const QString& source) {
@@ -209,8 +252,7 @@ int sign(const Options& o, const CliIo& io) {
     if (o.positional.size() > 1)
         throw UsageError{QStringLiteral("sign aceita um só arquivo")};
     const QString source = o.positional.value(0, QStringLiteral("-"));
-    QFile file;
-    const QByteArray text = readInput(source, io, file);
+    const QByteArray text = readInput(source, io, o.maxDataBytes);
     OutputSink sink(io);
     if (const std::optional<SignedDados> signedDados = SignedDados::fromValidUtf8(viewOf(text))) {
         signedDados->writeEnvelope(o.id, o.empresa, sink);
@@ -231,11 +273,10 @@ int call(const Options& o, const CliIo& io) {
         throw UsageError{QStringLiteral("call precisa de SERVICO e aceita um arquivo")};
     const QString service = o.positional[0];
     json::JsonValue dados = json::JsonValue::string(std::string());
-    QFile file;
     QByteArray text; // the data text, when it is sent signed straight from its bytes
     std::optional<SignedDados> signedDados;
     if (o.positional.size() == 2) {
-        text = readInput(o.positional[1], io, file);
+        text = readInput(o.positional[1], io, o.maxDataBytes);
         if (!o.plain)
             signedDados = SignedDados::fromValidUtf8(viewOf(text));
         if (!signedDados) {

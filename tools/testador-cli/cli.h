@@ -10,7 +10,8 @@
 
 // The command-line companion: sign a data value as the window would, or call a service.
 struct CliIo {
-    std::function<QByteArray()> readStdin;
+    // Reads the standard input, at most maxBytes bytes of it.
+    std::function<QByteArray(qint64 maxBytes)> readStdin;
     std::function<void(const QByteArray&)> out;
     std::function<void(const QByteArray&)> err;
     // A terminal is shown control characters escaped; a pipe or a file gets the bytes exactly.

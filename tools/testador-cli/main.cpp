@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSettings>
 
+#include <algorithm>
 #include <cstdio>
 
 #include <unistd.h>
@@ -18,11 +19,19 @@ int main(int argc, char** argv) {
         return 2;
     }
     CliIo io;
-    io.readStdin = [] {
+    io.readStdin = [](qint64 maxBytes) {
         QFile in;
+        QByteArray bytes;
         if (!in.open(stdin, QIODevice::ReadOnly))
-            return QByteArray();
-        return in.readAll();
+            return bytes;
+        constexpr qint64 kChunk = 1 << 20;
+        while (bytes.size() < maxBytes) {
+            const QByteArray chunk = in.read(std::min(kChunk, maxBytes - bytes.size()));
+            if (chunk.isEmpty())
+                break;
+            bytes += chunk;
+        }
+        return bytes;
     };
     io.out = [](const QByteArray& b) {
         std::fwrite(b.constData(), 1, std::size_t(b.size()), stdout);

@@ -97,8 +97,8 @@ Reading bankSlipFiles(std::function<bool(PageContext&)> packed) {
         const QString extension = packed(page) ? QStringLiteral(".zip") : QStringLiteral(".pdf");
         offUiThread(answer.body.size(), [&] {
             const auto parsed = parseUtf8Answer(answer.body);
-            const json::JsonValue* livre = answerLivre(parsed ? &*parsed : nullptr);
-            if (!livre || !livre->isArray())
+            const json::JsonValue* livre = answerLivreList(parsed);
+            if (!livre)
                 return true;
             // Every slip is decoded before the first is written: a bad one leaves no file behind.
             std::vector<QByteArray> slips;
@@ -124,8 +124,9 @@ Reading bankSlipFiles(std::function<bool(PageContext&)> packed) {
 
 namespace {
 // Unpacks the archive in a private folder inside the output folder, then moves what it held
-// into the output folder: an entry that would land outside it, or a damaged archive, leaves
-// the output folder as it was, and no entry can overwrite the archive while it is read.
+// into the output folder, all or nothing: an entry that would land outside it, a damaged
+// archive, or an entry that cannot take its place leaves the output folder as it was, and no
+// entry can overwrite the archive while it is read.
 void unpackIntoOutputFolder(const QString& archive) {
     if (!QFileInfo::exists(archive))
         throw Exception(QStringLiteral("Não encontrei: ") + archive);
@@ -141,15 +142,11 @@ void unpackIntoOutputFolder(const QString& archive) {
             QStringLiteral("O arquivo \"%1\" não foi extraído: %2").arg(archive, e.message()));
     }
     const QDir extracted(work.path());
+    QStringList names;
     QDirIterator files(work.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString from = files.next();
-        const QString to = out.filePath(extracted.relativeFilePath(from));
-        QDir().mkpath(QFileInfo(to).path());
-        QFile::remove(to);
-        if (!QFile::rename(from, to))
-            throw EFileError(QStringLiteral("Não foi possível gravar \"%1\"").arg(to));
-    }
+    while (files.hasNext())
+        names << extracted.relativeFilePath(files.next());
+    moveAllInto(extracted, out, names);
 }
 } // namespace
 
@@ -280,8 +277,8 @@ Reading fileRecordNamesAppended(const QString& listControl) {
     return {[=](PageContext& page, const HttpAnswer& answer) {
                 auto& list = page.as<QComboBox>(listControl);
                 const auto parsed = parseAnswer(answer.body);
-                const json::JsonValue* livre = answerLivre(parsed ? &*parsed : nullptr);
-                if (!livre || !livre->isArray())
+                const json::JsonValue* livre = answerLivreList(parsed);
+                if (!livre)
                     return;
                 const QString typed = list.currentText();
                 for (std::size_t i = 0; i < livre->size(); ++i)
