@@ -26,7 +26,7 @@ struct CliRun {
 CliRun run(const QStringList& args, const QByteArray& input = {}) {
     CliRun r{0, {}, {}};
     CliIo io;
-    io.readStdin = [&] { return input; };
+    io.readStdin = [&](qint64 maxBytes) { return input.left(maxBytes); };
     io.out = [&](const QByteArray& b) { r.out += b; };
     io.err = [&](const QByteArray& b) { r.err += b; };
     r.code = runCli(args, io);
