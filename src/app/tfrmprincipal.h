@@ -54,6 +54,7 @@ private:
     void fillWhenShown();
     void recordExchange(const ExchangeRecord& record);
     void createWorkbenchActions(); // workbenchactions.cpp
+    void exportCatalogue();        // workbenchactions.cpp
     void closeWhenIdle();
 
     TdmPrincipal& m_data;

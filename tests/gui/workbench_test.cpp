@@ -5,6 +5,7 @@
 #include "app/desksettings.h"
 #include "app/exchangehistory.h"
 #include "app/pagefinder.h"
+#include "app/pagetree.h"
 #include "app/qttranslation.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -99,6 +101,59 @@ TEST_F(WorkbenchTest, FinderMatchesPageNamesServicePathsAndCaptionsAndJumps) {
     EXPECT_FALSE(finder->isVisible());
     EXPECT_EQ(currentPageName(*window), found[1]);
     EXPECT_TRUE(window->isBuilt(found[1]));
+}
+
+// The user's words: what a page does, in Portuguese, with any case and accents, finds it first.
+TEST(PageFinderWords, PortugueseQueriesFindThePageThatDoesIt) {
+    const std::vector<FinderEntry> entries = finderEntries(pageTree());
+    const struct {
+        const char* query;
+        const char* first;
+    } cases[] = {
+        {"autoriza", "ts_AutenticaArqNF"},            // a stem of the first description word
+        {"autorizar nfe sefaz", "ts_AutenticaSEFAZ"}, // "NF-e" without its hyphen
+        {"AUTORIZAÇÃO cte", "ts_AutenticaCTe"},
+        {"boleto", "ts_GeraBoleto"},
+        {"Boletos", "ts_GeraBoleto"},
+        {"cancelar nota", "ts_CancelarNFe"},
+        {"inutilizar", "ts_InutilizaSEFAZ"},
+        {"inutilização ct-e", "ts_InutilizaCTe"},
+        {"DANFE", "ts_ImprimeDANFE"},
+        {"danfe nfce", "ts_imprimeDANFENFCe"},
+        {"carta de correção", "ts_CartaCorrecao"},
+        {"manifestação", "ts_ManifestarNFe"},
+        {"certificado digital", "ts_Certificado"},
+        {"encerrar mdfe", "TabSheet6"},
+        {"troco", "ts_SetvTroco"},
+        {"NUMERONOTA", "ts_CancelarNFe"},    // a key of Dados
+        {"justificativa", "ts_CancelarNFe"}, // a field's label
+    };
+    for (const auto& c : cases) {
+        const auto found = findPages(entries, QString::fromUtf8(c.query));
+        ASSERT_FALSE(found.empty()) << c.query;
+        EXPECT_EQ(found.front()->objectName.toStdString(), c.first) << c.query;
+    }
+}
+
+// The index is built when the finder first opens, not with the window; the list is as wide as
+// its longest entry, without a horizontal scroll bar; Escape closes it.
+TEST_F(WorkbenchTest, FinderIndexesOnFirstUseShowsWholeEntriesAndClosesOnEscape) {
+    PageFinder* finder = window->finder();
+    EXPECT_FALSE(finder->indexed());
+    trigger(u"ac_LocalizarPagina"_s);
+    EXPECT_TRUE(finder->indexed());
+    finder->field()->setText(u"nota"_s);
+    const QListWidget* list = finder->results();
+    ASSERT_GT(list->count(), 0);
+    const QFontMetrics metrics(list->font());
+    int longest = 0;
+    for (int i = 0; i < list->count(); ++i)
+        for (const QString& line : list->item(i)->text().split(u'\n'))
+            longest = qMax(longest, metrics.horizontalAdvance(line));
+    EXPECT_GE(list->viewport()->width(), longest) << "a match hides behind the right edge";
+    EXPECT_EQ(list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QTest::keyClick(finder->field(), Qt::Key_Escape);
+    EXPECT_FALSE(finder->isVisible());
 }
 
 TEST_F(WorkbenchTest, DeskIsRememberedThroughTheSettingsFile) {

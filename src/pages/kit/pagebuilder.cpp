@@ -1,5 +1,7 @@
 #include "pages/kit/pagebuilder.h"
 
+#include "pages/kit/pagecatalogue.h"
+
 #include "common/regional.h"
 #include "contracts/tcombo.h"
 #include "tables/tdmprincipal.h"
@@ -12,6 +14,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,7 +25,10 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
 
 namespace kit {
 
@@ -321,6 +327,40 @@ private:
     PageInstance& m_instance;
 };
 
+// The page's description on a line of its own, with the "Sobre esta página" button (F1) that
+// opens the panel the declaration generates; returns the panel, hidden, for the caller to place.
+QWidget* addDescription(const Page& page, QWidget* root, QVBoxLayout* rootLayout) {
+    auto* row = new QHBoxLayout;
+    auto* description = new QLabel(page.description, root);
+    description->setObjectName(u"lb_DescricaoPagina"_s);
+    description->setWordWrap(true);
+    description->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    row->addWidget(description, 1);
+    auto* toggle = new QToolButton(root);
+    toggle->setObjectName(u"bt_SobreEstaPagina"_s);
+    toggle->setText(u"Sobre esta página (F1)"_s);
+    toggle->setCheckable(true);
+    toggle->setAutoRaise(true);
+    toggle->setShortcut(QKeySequence(Qt::Key_F1)); // only the shown page's button answers
+    toggle->setToolTip(u"Serviço, forma de envio e chaves de Dados desta página"_s);
+    row->addWidget(toggle, 0, Qt::AlignTop);
+    rootLayout->addLayout(row);
+
+    auto* panel = new QLabel(aboutHtml(catalogueOf(page)), root);
+    panel->setObjectName(u"pn_SobreEstaPagina"_s);
+    panel->setTextFormat(Qt::RichText);
+    panel->setWordWrap(true);
+    panel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setMargin(6);
+    panel->setAutoFillBackground(true);
+    panel->setBackgroundRole(QPalette::ToolTipBase);
+    panel->setForegroundRole(QPalette::ToolTipText);
+    panel->setVisible(false);
+    QObject::connect(toggle, &QToolButton::toggled, panel, &QWidget::setVisible);
+    return panel;
+}
+
 } // namespace
 
 QWidget* buildPage(const Page& page, PageHost& host, QWidget* parent) {
@@ -328,6 +368,7 @@ QWidget* buildPage(const Page& page, PageHost& host, QWidget* parent) {
     auto* instance = new PageInstance(page, root);
     auto* rootLayout = new QVBoxLayout(root);
     rootLayout->setContentsMargins(4, 4, 4, 4);
+    QWidget* about = addDescription(page, root, rootLayout);
 
     auto* scroll = new QScrollArea(root);
     scroll->setWidgetResizable(true);
@@ -337,6 +378,8 @@ QWidget* buildPage(const Page& page, PageHost& host, QWidget* parent) {
     scroll->setWidget(content);
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(0, 0, 0, 0);
+    about->setParent(content);
+    contentLayout->addWidget(about);
 
     QWidget* holder = content;
     auto* grid = new QGridLayout;
