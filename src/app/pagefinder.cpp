@@ -6,6 +6,7 @@
 #include "pages/registry.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +15,8 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -213,10 +216,10 @@ void PageFinder::refresh() {
     }
     if (m_results->count() > 0)
         m_results->setCurrentRow(0);
-    // As tall as the pages found, up to fourteen rows.
+    // As tall as the pages found, up to nine entries.
     const int rowHeight = m_results->sizeHintForRow(0) > 0 ? m_results->sizeHintForRow(0)
                                                            : fontMetrics().height() + 2;
-    m_results->setFixedHeight(qBound(1, m_results->count(), 14) * rowHeight +
+    m_results->setFixedHeight(qBound(1, m_results->count(), 9) * rowHeight +
                               2 * m_results->frameWidth());
     fitWidth();
 }

@@ -114,7 +114,7 @@ TEST(PageFinderWords, PortugueseQueriesFindThePageThatDoesIt) {
         {"autorizar nfe sefaz", "ts_AutenticaSEFAZ"}, // "NF-e" without its hyphen
         {"AUTORIZAÇÃO cte", "ts_AutenticaCTe"},
         {"boleto", "ts_GeraBoleto"},
-        {"Boletos", "ts_GeraBoleto"},
+        {"BOLETO bancário", "ts_GeraBoleto"},
         {"cancelar nota", "ts_CancelarNFe"},
         {"inutilizar", "ts_InutilizaSEFAZ"},
         {"inutilização ct-e", "ts_InutilizaCTe"},

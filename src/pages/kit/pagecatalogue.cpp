@@ -110,7 +110,8 @@ PageCatalogue catalogueOf(const Page& page) {
             const QString path = servicePath(*a);
             if (path.isEmpty()) // a button that only fills a field
                 continue;
-            const QString button = a == &*control.action ? control.text : control.buddyCaption;
+            const QString button =
+                control.action && a == &*control.action ? control.text : control.buddyCaption;
             const bool known =
                 std::any_of(c.services.begin(), c.services.end(), [&](const CatalogueService& s) {
                     return s.path == path && !a->pathFn;
