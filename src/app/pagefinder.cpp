@@ -103,7 +103,7 @@ void collect(const PageNode& node, const QString& where, std::vector<FinderEntry
     QString service = node.objectName;
     service.remove(0, service.startsWith(u"ts_"_s) ? 3 : service.startsWith(u"ts"_s) ? 2 : 0);
     const QString path = knownPaths().value((apiClass + u'/' + service).toLower());
-    if (!path.isEmpty() && !e.services.contains(path))
+    if (!path.isEmpty() && !e.services.contains(path, Qt::CaseInsensitive))
         e.services << path;
     out.push_back(std::move(e));
 }

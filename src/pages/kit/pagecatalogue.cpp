@@ -138,7 +138,7 @@ PageCatalogue catalogueOf(const Page& page) {
 }
 
 QString aboutHtml(const PageCatalogue& c) {
-    QString html = u"<p>%1</p>"_s.arg(c.description.toHtmlEscaped());
+    QString html; // the description is the line above the panel
     if (c.services.empty())
         html += u"<p>Esta página não chama serviço.</p>"_s;
     for (const CatalogueService& s : c.services) {
