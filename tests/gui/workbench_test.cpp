@@ -297,3 +297,23 @@ TEST_F(WorkbenchTest, HistoryShowsEachExchangeAndGivesItsCurlCommandAndEvidence)
     EXPECT_EQ(history->entries().size(), 1u);
     EXPECT_EQ(list->rowCount(), 1);
 }
+
+// "Exportar catálogo…" writes every page with its description, services, travel, keys and kinds.
+TEST_F(WorkbenchTest, CatalogueIsExportedAsMarkdown) {
+    const QString file = workDir.filePath(u"catalogo.md"_s);
+    recorded->fileAnswers.push_back(file);
+    trigger(u"ac_ExportarCatalogo"_s);
+    expectMessage(u"Catálogo gravado em "_s + file);
+    QFile in(file);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    const QString md = QString::fromUtf8(in.readAll());
+    for (const char* part :
+         {"### ts_CancelarNFe", "Cancela uma nota NF-e ou NFC-e autorizada",
+          "- `TNFeAPI/CancelarNFe` (botão “Testar”): envelope, com verificação de sessão",
+          "| `NUMERONOTA` | Número (campo de texto, `ed_NumeroCancelarNFe`) | inteiro;",
+          "Página `tsGenericAPI`.", "Dados puro (sem envelope), sem credenciais"})
+        EXPECT_TRUE(md.contains(QString::fromUtf8(part))) << part;
+    // Every page of the tree is there.
+    for (const FinderEntry& e : finderEntries(pageTree()))
+        EXPECT_TRUE(md.contains(e.description)) << e.objectName.toStdString();
+}
