@@ -150,12 +150,12 @@ std::vector<const FinderEntry*> findPages(const std::vector<FinderEntry>& entrie
                             folded(e.where + u' ' + e.description + u' ' + e.captions.join(u' ') +
                                    u' ' + e.labels.join(u' ') + u' ' + e.keys.join(u' '));
         const QStringList described = wordsOf(folded(e.description));
-        int score = 0;
+        int score = 0; // 3 a whole word of the description, 2 its stem, 1 in the name
         bool every = true;
         for (const QString& w : words) {
             const int s = descriptionScore(described, w);
             every = every && (s > 0 || all.contains(w));
-            score += s;
+            score += s + (names.contains(w) ? 1 : 0);
         }
         if (every)
             ranked.push_back({score * 2 + (names.contains(whole) ? 1 : 0), &e});

@@ -31,7 +31,8 @@ std::vector<FinderEntry> finderEntries(const std::vector<PageNode>& tree);
 // name, caption, group, description, service paths, captions, labels or keys; a word also
 // matches a description word of the same stem ("cancelar" finds "Cancela"). Pages whose
 // description holds the words as whole words come first, then those whose description holds
-// their stems, then those whose name or service holds the whole query; ties keep the tree's order.
+// their stems; a word in the page's name or service paths counts less, the whole query there
+// decides a tie; ties left keep the tree's order.
 std::vector<const FinderEntry*> findPages(const std::vector<FinderEntry>& entries,
                                           const QString& query);
 

@@ -16,7 +16,7 @@ Page imprimirCancSeguro() {
     return Page{
         .name = u"ts_ImprimirCancSeguro"_s,
         .description =
-            u"Imprime o comprovante de cancelamento do seguro vendido num cupom fiscal"_s,
+            u"Imprime o comprovante de cancelamento de um documento pela filial, ECF, série e número"_s,
         .controls = {
             line(u"ed_FilialImprimirCancSeguro"_s, u"Filial"_s, u"001"_s).sends(u"CODFIL"_s),
             line(u"ed_ECFImprimirCancSeguro"_s, u"ECF"_s, u"001"_s).sends(u"NUMECF"_s),

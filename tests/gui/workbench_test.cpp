@@ -125,7 +125,7 @@ TEST(PageFinderWords, PortugueseQueriesFindThePageThatDoesIt) {
         {"certificado digital", "ts_Certificado"},
         {"encerrar mdfe", "TabSheet6"},
         {"troco", "ts_SetvTroco"},
-        {"NUMERONOTA", "ts_CancelarNFe"},    // a key of Dados
+        {"NUMERONOTA", "ts_CadastraXML"},    // a key of Dados: the first page that sends it
         {"justificativa", "ts_CancelarNFe"}, // a field's label
     };
     for (const auto& c : cases) {
