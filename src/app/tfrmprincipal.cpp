@@ -40,6 +40,13 @@ QLineEdit* lineEdit(QWidget* parent, const QString& name, const QString& text = 
     return e;
 }
 
+// A page's description, shown as its tab's tooltip; empty for a group of pages.
+QString pageDescription(const QString& pageName) {
+    const auto& pages = declaredPages();
+    const auto it = pages.find(pageName);
+    return it == pages.end() ? QString() : it->second.description;
+}
+
 } // namespace
 
 TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(parent), m_data(data) {
@@ -70,7 +77,8 @@ TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(pare
     m_servicos->setObjectName(QStringLiteral("pc_Servicos"));
     m_servicos->setUsesScrollButtons(true);
     for (const PageNode& group : pageTree())
-        m_servicos->addTab(createNode(group, m_servicos), group.caption);
+        m_servicos->setTabToolTip(m_servicos->addTab(createNode(group, m_servicos), group.caption),
+                                  pageDescription(group.objectName));
     splitter->addWidget(m_servicos);
     splitter->addWidget(createBottomStrip());
     // Both parts share what the window gains; the splitter's place is the user's.
@@ -199,6 +207,7 @@ QWidget* TfrmPrincipal::createNode(const PageNode& node, QWidget* parent) {
     int first = 0;
     for (const PageNode& child : node.children) {
         const int index = tabs->addTab(createNode(child, tabs), child.caption);
+        tabs->setTabToolTip(index, pageDescription(child.objectName));
         if (child.caption == node.firstShown)
             first = index;
     }

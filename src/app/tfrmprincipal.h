@@ -62,6 +62,7 @@ private:
     void fillWhenShown();
     void recordExchange(const ExchangeRecord& record);
     void createWorkbenchActions(); // workbenchactions.cpp
+    void exportCatalogue();        // workbenchactions.cpp
     void closeWhenIdle();
 
     TdmPrincipal& m_data;

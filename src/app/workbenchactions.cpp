@@ -1,23 +1,40 @@
 // The window's comforts beside the system's own frame: the page finder, the history of the
-// session's exchanges with its curl command and evidence file, and the server address
-// completed with its final "/".
+// session's exchanges with its curl command and evidence file, the server address completed
+// with its final "/", and the catalogue of the pages exported as Markdown.
 #include "app/baseurlfield.h"
 #include "app/deskenvironments.h"
 #include "app/exchangehistory.h"
+#include "app/pagecataloguemarkdown.h"
 #include "app/pagefinder.h"
 #include "app/pagetree.h"
 #include "app/tfrmprincipal.h"
+#include "common/exception.h"
 #include "exchange/historystore.h"
 #include "widgets/dialogs.h"
 
 #include <QAction>
 #include <QKeySequence>
+#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
+// The catalogue of every page (what it does, its services, how they travel, the keys of Dados
+// and their value kinds) as Markdown, in a file the user chooses.
+void TfrmPrincipal::exportCatalogue() {
+    const QString file =
+        dialogs().saveFile(u"Exportar catálogo"_s, u"Markdown (*.md)"_s, u"catalogo-servicos.md"_s);
+    if (file.isEmpty())
+        return;
+    QSaveFile out(file);
+    const QByteArray bytes = pageCatalogueMarkdown(pageTree()).toUtf8();
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        throw EFileError(u"Não foi possível gravar \"%1\": %2"_s.arg(file, out.errorString()));
+    dialogs().message(u"Catálogo gravado em %1."_s.arg(file), Dialogs::Kind::Information);
+}
+
 void TfrmPrincipal::createWorkbenchActions() {
-    m_finder = new PageFinder(
-        finderEntries(pageTree()), [this](const QString& name) { return selectPage(name); }, this);
+    m_finder = new PageFinder([] { return finderEntries(pageTree()); },
+                              [this](const QString& name) { return selectPage(name); }, this);
     m_history = new ExchangeHistory(
         [this](const QString& request, const QString& answer) {
             m_exchange->setPanes(request, answer);
@@ -43,6 +60,8 @@ void TfrmPrincipal::createWorkbenchActions() {
            [this] { m_history->copyAsCurl(); });
     action(u"ac_SalvarEvidencia"_s, u"Salvar evidência…"_s, QKeySequence(u"Ctrl+Shift+E"_s),
            [this] { m_history->saveEvidence(); });
+    action(u"ac_ExportarCatalogo"_s, u"Exportar catálogo…"_s, QKeySequence(),
+           [this] { exportCatalogue(); });
     // The same actions on the bottom strip's menu (a right click beside the panes).
     if (auto* strip = findChild<QWidget*>(u"pn_Inferior"_s)) {
         strip->setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -15,6 +15,8 @@ namespace {
 Page imprimirCancSeguro() {
     return Page{
         .name = u"ts_ImprimirCancSeguro"_s,
+        .description =
+            u"Imprime o comprovante de cancelamento de um documento pela filial, ECF, série e número"_s,
         .controls = {
             line(u"ed_FilialImprimirCancSeguro"_s, u"Filial"_s, u"001"_s).sends(u"CODFIL"_s),
             line(u"ed_ECFImprimirCancSeguro"_s, u"ECF"_s, u"001"_s).sends(u"NUMECF"_s),
@@ -38,6 +40,7 @@ Page parametrosMiddleware() {
     const QString homol = u"ck_HomolParametrosMiddleware"_s;
     return Page{
         .name = u"ts_ParametrosMiddleware"_s,
+        .description = u"Consulta os parâmetros do middleware para uma filial e um ECF"_s,
         .controls = {
             line(u"ed_CodfilParametrosMiddleware"_s, u"Filial"_s, u"001"_s).sends(u"CODFIL"_s),
             line(u"ed_NumecfParametrosMiddleware"_s, u"ECF"_s, u"001"_s).sends(u"NUMECF"_s),
@@ -95,26 +98,31 @@ Page executaGravaTransacoes() {
     const QString saved = u"ed_JsonExecutaGravaTransacoes"_s;
     const QString duplication = u"ck_ProcessaErroDuplicacaoJsonExecutaGravaTransacoes"_s;
     const QString caption = u"Processar transações com erro de duplicação (PK_LID)"_s;
-    return Page{.name = u"ts_ExecutaGravaTransacoes"_s,
-                .controls = {
-                    line(xml, u"XML da Transação"_s)
-                        .withFilePicker(u"bt_PathExecutaGravaTransacoes"_s)
-                        .sends(u"XML"_s, kinds::fileText(EmptyPath::Error)),
-                    check(u"ck_ProcessaErroDuplicacaoExecutaGravaTransacoes"_s, caption)
-                        .sends(u"ProcessaErroDuplicacao"_s, kinds::boolean()),
-                    button(u"bt_TestarExecutaGravaTransacoes"_s, u"Testar"_s,
-                           send(u"TCommerceAPI/ExecutaGravaTransacoes"_s)),
-                    line(saved, u"JSON da Transação"_s)
-                        .withFilePicker(u"bt_JsonPathExecutaGravaTransacoes"_s),
-                    check(duplication, caption),
-                    button(u"bt_TestarJsonExecutaGravaTransacoes"_s, u"Testar"_s,
-                           resendSavedTransaction(saved, duplication)),
-                }};
+    return Page{
+        .name = u"ts_ExecutaGravaTransacoes"_s,
+        .description =
+            u"Grava no middleware as transações de venda de um arquivo XML ou digitadas na página"_s,
+        .controls = {
+            line(xml, u"XML da Transação"_s)
+                .withFilePicker(u"bt_PathExecutaGravaTransacoes"_s)
+                .sends(u"XML"_s, kinds::fileText(EmptyPath::Error)),
+            check(u"ck_ProcessaErroDuplicacaoExecutaGravaTransacoes"_s, caption)
+                .sends(u"ProcessaErroDuplicacao"_s, kinds::boolean()),
+            button(u"bt_TestarExecutaGravaTransacoes"_s, u"Testar"_s,
+                   send(u"TCommerceAPI/ExecutaGravaTransacoes"_s)),
+            line(saved, u"JSON da Transação"_s)
+                .withFilePicker(u"bt_JsonPathExecutaGravaTransacoes"_s),
+            check(duplication, caption),
+            button(u"bt_TestarJsonExecutaGravaTransacoes"_s, u"Testar"_s,
+                   resendSavedTransaction(saved, duplication)),
+        }};
 }
 
 Page receberMercadoriaImportacao() {
     return Page{
         .name = u"ts_ReceberMercadoriaImportacao"_s,
+        .description =
+            u"Registra o recebimento da mercadoria de uma importação pela nota de entrada"_s,
         .controls = {
             line(u"ed_FilialReceberMercadoriaImportacao"_s, u"Filial"_s, u"001"_s)
                 .sends(u"CODFIL"_s),
@@ -131,6 +139,8 @@ Page receberMercadoriaImportacao() {
 Page processaXMLDI() {
     return Page{
         .name = u"ts_ProcessaXMLDI"_s,
+        .description =
+            u"Processa o XML de uma Declaração de Importação (DI) pelas chaves informadas"_s,
         .controls = {
             group(u"gb_ChavesDI"_s, u"Chaves DI"_s,
                   {
@@ -145,6 +155,8 @@ Page processaXMLDI() {
 Page processaNotaImportacao() {
     return Page{
         .name = u"ts_ProcessaNotaImportacao"_s,
+        .description =
+            u"Emite a nota fiscal de importação de uma Declaração de Importação para o usuário informado"_s,
         .controls = {
             group(
                 u"gb_NIUsuario"_s, u"Usuário"_s,
@@ -184,6 +196,8 @@ Page consultaRetaguarda() {
                       {params}};
     return Page{
         .name = u"ts_ConsultaRetaguarda"_s,
+        .description =
+            u"Consulta a retaguarda por origem e tipo, com os parâmetros nome e valor digitados na grade"_s,
         .controls = {
             line(origem, u"Origem"_s, u"C"_s).sends(u"Origem"_s),
             line(tipo, u"Tipo"_s, u"51"_s).sends(u"Tipo"_s, kinds::integer()),
@@ -210,16 +224,19 @@ Page bloqueiaOrigem() {
                 notBlank(usuario, u"Informe o usuário do bloqueio."_s),
                 notBlank(id, u"Informe o ID do bloqueio."_s),
                 notBlank(observacao, u"Informe a observação do bloqueio."_s)};
-    return Page{.name = u"ts_BloqueiaOrigem"_s,
-                .controls = {
-                    line(chave, u"Chave"_s, u"123456"_s).sends(u"Chave"_s),
-                    line(filial, u"Filial"_s, u"001"_s).sends(u"Filial"_s),
-                    line(ecf, u"ECF"_s, u"001"_s).sends(u"ECF"_s),
-                    line(usuario, u"Nome Usuário"_s, u"USUARIO"_s).sends(u"NomeUsuario"_s),
-                    line(id, u"ID"_s, u"654321"_s).sends(u"ID"_s),
-                    line(observacao, u"Observação"_s, u"TESTETESTE"_s).sends(u"Observacao"_s),
-                    button(u"bt_TestarBloqueiaOrigem"_s, u"Testar"_s, a),
-                }};
+    return Page{
+        .name = u"ts_BloqueiaOrigem"_s,
+        .description =
+            u"Bloqueia uma origem de dados na retaguarda, impedindo seu uso até o desbloqueio"_s,
+        .controls = {
+            line(chave, u"Chave"_s, u"123456"_s).sends(u"Chave"_s),
+            line(filial, u"Filial"_s, u"001"_s).sends(u"Filial"_s),
+            line(ecf, u"ECF"_s, u"001"_s).sends(u"ECF"_s),
+            line(usuario, u"Nome Usuário"_s, u"USUARIO"_s).sends(u"NomeUsuario"_s),
+            line(id, u"ID"_s, u"654321"_s).sends(u"ID"_s),
+            line(observacao, u"Observação"_s, u"TESTETESTE"_s).sends(u"Observacao"_s),
+            button(u"bt_TestarBloqueiaOrigem"_s, u"Testar"_s, a),
+        }};
 }
 
 Page desbloqueiaOrigem() {
@@ -233,6 +250,7 @@ Page desbloqueiaOrigem() {
                 notBlank(ecf, u"Informe o ECF do desbloqueio."_s),
                 notBlank(id, u"Informe o ID do desbloqueio."_s)};
     return Page{.name = u"ts_DesbloqueiaOrigem"_s,
+                .description = u"Desbloqueia uma origem de dados que foi bloqueada na retaguarda"_s,
                 .controls = {
                     line(chave, u"Chave"_s, u"123456"_s).sends(u"Chave"_s),
                     line(filial, u"Filial"_s, u"001"_s).sends(u"Filial"_s),
@@ -245,6 +263,8 @@ Page desbloqueiaOrigem() {
 Page proximoCodigo() {
     return Page{
         .name = u"ts_ProximoCodigo"_s,
+        .description =
+            u"Pede o próximo código livre de uma tabela da retaguarda para a filial e série"_s,
         .controls = {
             line(u"ed_CodigoTabelaProximoCodigo"_s, u"Código tabela"_s, u"SAV"_s)
                 .maxLen(3)
@@ -263,6 +283,8 @@ Page processaNFSobreRecibo() {
     const QString sequenRecibo = u"ed_SequenReciboProcessaNFSobreRecibo"_s;
     return Page{
         .name = u"ts_ProcessaNFSobreRecibo"_s,
+        .description =
+            u"Emite uma nota fiscal sobre um recibo já registrado, com os itens informados"_s,
         .controls = {
             line(u"ed_FilialProcessaNFSobreRecibo"_s, u"Filial"_s, u"001"_s)
                 .sends(u"FilialLogada"_s),
@@ -282,6 +304,8 @@ Page processaNFSobreRecibo() {
 Page listaNossoNumero() {
     return Page{
         .name = u"ts_ListaNossoNumero"_s,
+        .description =
+            u"Pede uma faixa de números de boleto (nosso número) para a conta e carteira bancárias"_s,
         .controls = {
             line(u"ed_ListaNossoNumeroQuantidade"_s, u"Quantidade"_s, u"1"_s)
                 .sends(u"Quantidade"_s, kinds::integer()),
@@ -304,6 +328,7 @@ Page listaNossoNumero() {
 Page atualizaStatusECF() {
     return Page{
         .name = u"ts_AtualizaStatusECF"_s,
+        .description = u"Atualiza no middleware o status de um ECF (caixa) de uma filial"_s,
         .controls = {
             line(u"ed_AtualizaStatusECFFilial"_s, u"Filial"_s, u"001"_s).sends(u"Filial"_s),
             line(u"ed_AtualizaStatusECFECF"_s, u"ECF"_s, u"001"_s).sends(u"ECF"_s),
@@ -348,6 +373,8 @@ Page persistePDV() {
         TEnum::ECFArredondaTruncaToStr(TEnumECFArredondaTruncaTrunca)};
     return Page{
         .name = u"ts_PersistePDV"_s,
+        .description =
+            u"Cadastra um ponto de venda: um ECF (impressora fiscal) ou um terminal não fiscal"_s,
         .controls =
             {
                 radioGroup(tipo, u"Tipo"_s, {u"ECF"_s, u"PDV"_s}, 0).whenChanged(applyTipo),
@@ -374,6 +401,7 @@ Page persistePDV() {
 Page reinicializaPoS() {
     return Page{
         .name = u"ts_ReinicializaPoS"_s,
+        .description = u"Reinicializa o ponto de venda (PoS) de uma filial e ECF"_s,
         .controls = {
             line(u"ed_ReinicializaPoSFilial"_s, u"Filial"_s).sends(u"Filial"_s),
             line(u"ed_ReinicializaPoSECF"_s, u"ECF"_s).sends(u"ECF"_s),
@@ -397,6 +425,8 @@ Page reimpressaoCupomEmNotaFiscal() {
         {docs}};
     return Page{
         .name = u"ts_ReimpressaoCupomEmNotaFiscal"_s,
+        .description =
+            u"Reemite como nota fiscal para um parceiro os cupons fiscais listados na grade"_s,
         .controls = {
             line(u"ed_RCFNFFilial"_s, u"Filial"_s, u"001"_s).maxLen(3).sends(u"Filial"_s),
             group(u"gb_RCFNFUsuario"_s, u"Usuário"_s,
@@ -436,6 +466,8 @@ Page reimpressaoCupomEmNotaFiscal() {
 
 Page processaNFSesAutomatico() {
     return Page{.name = u"ts_ProcessaNFSesAutomatico"_s,
+                .description =
+                    u"Dispara o processamento automático das NFS-e pendentes de uma empresa"_s,
                 .controls = {
                     line(u"ed_CNPJProcessaNFSesAutomatico"_s, u"CNPJ"_s).sends(u"CNPJ"_s),
                     button(u"bt_TestarProcessaNFSesAutomatico"_s, u"Testar"_s,
@@ -449,6 +481,8 @@ Page geraXMLTransacoesPendentes() {
     const QString pasta = u"ed_GeraXMLTransacoesPendentesPathSalvar"_s;
     return Page{
         .name = u"ts_GeraXMLTransacoesPendentes"_s,
+        .description =
+            u"Faz o middleware gravar numa pasta o XML das transações ainda pendentes num período"_s,
         .controls =
             {
                 datePicker(inicial, u"Data Inicial"_s)

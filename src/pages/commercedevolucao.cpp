@@ -22,6 +22,8 @@ namespace {
 Page consultaDevolucoes() {
     return Page{
         .name = u"ts_ConsultaDevolucoes"_s,
+        .description =
+            u"Consulta as devoluções de um parceiro, com filtros de documentos eletrônicos e vínculos"_s,
         .controls = {
             line(u"ed_FilialConsultaDevolucoes"_s, u"Filial"_s, u"001"_s).sends(u"Filial"_s),
             line(u"ed_ECFConsultaDevolucoes"_s, u"ECF"_s, u"001"_s).sends(u"ECF"_s),
@@ -45,6 +47,8 @@ Page consultaDevolucoes() {
 Page dadosDevolucao() {
     return Page{
         .name = u"ts_DadosDevolucao"_s,
+        .description =
+            u"Busca os dados de uma nota fiscal para preparar a devolução dos seus itens"_s,
         .controls = {
             line(u"ed_FilialDadosDevolucao"_s, u"Filial"_s, u"001"_s).sends(u"Filial"_s),
             line(u"ed_ECFDadosDevolucao"_s, u"ECF"_s, u"001"_s).sends(u"ECF"_s),
@@ -229,6 +233,7 @@ Page processaDevolucao() {
 
     return Page{
         .name = u"ts_ProcessaDevolucao"_s,
+        .description = u"Processa a devolução dos itens de uma nota fiscal informados na grade"_s,
         .controls =
             {
                 line(filial, u"Filial"_s, u"001"_s).sends(u"Filial"_s),

@@ -275,6 +275,8 @@ Page geraBoleto() {
     std::vector<Control> titular = personControls(u"Titular"_s);
     return Page{
         .name = u"ts_GeraBoleto"_s,
+        .description =
+            u"Gera o boleto bancário de cada título informado, em PDF gravado em arquivo ou para impressão"_s,
         .controls =
             {
                 tabs(
@@ -442,6 +444,7 @@ Action removeAttachment() {
 Page enviaEmail() {
     return Page{
         .name = u"ts_EnviaEmail"_s,
+        .description = u"Envia um e-mail com anexos pelo middleware"_s,
         .controls =
             {
                 line(u"ed_EnviaEmailCNPJ"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
@@ -503,7 +506,13 @@ Page consultaComCaptcha(const QString& doc, const QString& docLabel, int docLeng
     controls.push_back(
         button(u"bt_Consulta"_s + doc, u"Consulta"_s,
                Action{.path = u"TCommerceLocalAPI/"_s + service, .dados = keysOnly(step2)}));
-    return Page{.name = u"ts_Consulta"_s + doc, .controls = std::move(controls)};
+    return Page{
+        .name = u"ts_Consulta"_s + doc,
+        .description =
+            doc == u"CNPJ"_s
+                ? u"Consulta o cadastro de uma empresa na Receita pelo CNPJ, resolvendo antes o captcha"_s
+                : u"Consulta o cadastro de uma pessoa na Receita pelo CPF, resolvendo antes o captcha"_s,
+        .controls = std::move(controls)};
 }
 
 Page consultaCNPJ() {
@@ -579,6 +588,8 @@ Page imprimeDAV() {
     };
     return Page{
         .name = u"tsImprimeDAV"_s,
+        .description =
+            u"Imprime um DAV (ou etiquetas) a partir do XML da transação, com um modelo de relatório do middleware"_s,
         .controls =
             {
                 comboEditable(kModelos, u"Modelos"_s, {}),

@@ -171,6 +171,8 @@ Page consultaTitulosBancarios() {
     const QString final = u"ed_ConsultaTitulosBancariosDatFimVenda"_s;
     return Page{
         .name = u"ts_ConsultaTitulosBancarios"_s,
+        .description =
+            u"Lista os títulos bancários (boletos) das vendas de um parceiro num período"_s,
         .controls = {
             line(u"ed_ConsultaTitulosBancariosFilial"_s, u"Filial"_s, u"001"_s)
                 .maxLen(3)
@@ -223,6 +225,7 @@ Page arquivoRemessaCNAB() {
                 {kCodigosRemessa}};
     return Page{
         .name = u"ts_ArquivoRemessaCNAB"_s,
+        .description = u"Gera o arquivo de remessa CNAB de uma conta e carteira bancárias"_s,
         .controls = {
             line(u"ed_ArquivoRemessaCNABFilial"_s, u"Filial"_s, u"001"_s)
                 .maxLen(3)
@@ -249,6 +252,7 @@ Page arquivoRemessaCNAB() {
 
 Page processaArquivoRetornoCNAB() {
     return Page{.name = u"ts_ProcessaArquivoRetornoCNAB"_s,
+                .description = u"Envia o arquivo de retorno CNAB do banco para baixa dos títulos"_s,
                 .controls = {
                     line(u"ed_ProcessaArquivoRetornoCNABArquivoRetorno"_s, u"Arquivo Retorno"_s)
                         .withFilePicker(u"bt_ProcessaArquivoRetornoCNABArquivoRetorno"_s)
@@ -266,6 +270,8 @@ Page processaNotaDeTransferencia() {
     const QString impressora = u"ed_ProcessaNotaDeTransferenciaNomeImpressora"_s;
     return Page{
         .name = u"ts_ProcessaNotaDeTransferencia"_s,
+        .description =
+            u"Emite a nota de transferência entre filiais para os itens de pedidos de reposição, com dados do frete"_s,
         .controls = {
             tabs(
                 u"pc_ProcessaNotaDeTransferencia"_s,
@@ -324,6 +330,8 @@ Page importaXMLNFe() {
                 {autorizacao, nsu, dataHora, valor, cartao, parcelas}};
     return Page{
         .name = u"ts_ImportaXMLNFe"_s,
+        .description =
+            u"Importa uma NF-e pelo XML com os dados do pagamento em cartão (TEF) que a quitou"_s,
         .controls = {
             line(u"ed_ImportaXMLNFeXML"_s, u"XML da NF-e"_s)
                 .withFilePicker(u"bt_ImportaXMLNFeXML"_s)
@@ -354,6 +362,7 @@ Page geraNotaCreditoICMS() {
     };
     return Page{
         .name = u"ts_GeraNotaCreditoICMS"_s,
+        .description = u"Emite a nota de crédito de ICMS entre duas filiais para um período"_s,
         .controls =
             {
                 line(u"ed_GeraNotaCreditoICMSFilUsuario"_s, u"Filial Usuário"_s, u"001"_s)
@@ -425,6 +434,8 @@ Page imprimeOrdemDeSeparacaoDAV() {
                         {impressora, comprimir}};
     return Page{
         .name = u"ts_ImprimeOrdemDeSeparacaoDAV"_s,
+        .description =
+            u"Imprime a ordem de separação de um DAV ou pré-venda com o modelo de relatório escolhido"_s,
         .controls =
             {
                 line(subDiretorio, u"Sub-Diretório Modelo"_s).sends(u"SubDiretorioReport"_s),
@@ -459,6 +470,7 @@ Page geraNotaSeparacaoDAV() {
     testar.dados = keyedWithFrete(kFreteSeparacao);
     return Page{
         .name = u"GeraNotaSeparacaoDAV"_s,
+        .description = u"Emite a NF-e da separação de um DAV ou pré-venda, com dados do frete"_s,
         .controls = {
             tabs(u"pcGeraNotaSeparacaoDAV"_s,
                  {
@@ -485,19 +497,23 @@ Page geraNotaSeparacaoDAV() {
 }
 
 Page sincronizacaoSkyHub() {
-    return Page{.name = u"ts_SincronizacaoSkyHub"_s,
-                .controls = {
-                    line(u"EdSincronizacaoSkyhubCodfil"_s, u"Código Filial"_s, u"001"_s)
-                        .maxLen(3)
-                        .sends(u"Filial"_s),
-                    button(u"BtSincronizacaoSkyhub"_s, u"Testar"_s,
-                           send(u"TCommerceAPI/SincronizaSkyhub"_s)),
-                }};
+    return Page{
+        .name = u"ts_SincronizacaoSkyHub"_s,
+        .description =
+            u"Sincroniza com a plataforma de comércio eletrônico os pedidos e produtos de uma filial"_s,
+        .controls = {
+            line(u"EdSincronizacaoSkyhubCodfil"_s, u"Código Filial"_s, u"001"_s)
+                .maxLen(3)
+                .sends(u"Filial"_s),
+            button(u"BtSincronizacaoSkyhub"_s, u"Testar"_s,
+                   send(u"TCommerceAPI/SincronizaSkyhub"_s)),
+        }};
 }
 
 Page cancelaOrcamento() {
     return Page{
         .name = u"ts_CancelaOrcamento"_s,
+        .description = u"Cancela um orçamento (pedido) de uma filial"_s,
         .controls = {
             line(u"Ed_CancelaOrcamentoFilial"_s, u"Filial"_s).sends(u"Filial"_s),
             line(u"Ed_CancelaOrcamentoTipo"_s, u"Tipo Pedido"_s).sends(u"TipoPedido"_s),
@@ -509,6 +525,7 @@ Page cancelaOrcamento() {
 Page setStatusEcommerce() {
     return Page{
         .name = u"ts_SetStatusEcommerce"_s,
+        .description = u"Altera o status de um pedido de comércio eletrônico"_s,
         .controls = {
             line(u"ed_SetStatusECommerceFilial"_s, u"Código Filial"_s).sends(u"Filial"_s),
             line(u"ed_SetStatusECommerceTipPed"_s, u"Tipo DAV/Pré-Venda"_s).sends(u"TipoPedido"_s),
@@ -522,6 +539,8 @@ Page setStatusEcommerce() {
 Page getOrderSkyHub() {
     return Page{
         .name = u"ts_Get_OrderSkyHub"_s,
+        .description =
+            u"Busca um pedido da plataforma de comércio eletrônico pelo número dele na plataforma"_s,
         .controls = {
             line(u"ed_Get_OrderSkyHubFilial"_s, u"Código Filial"_s, u"001"_s)
                 .maxLen(3)
@@ -535,6 +554,8 @@ Page getOrderSkyHub() {
 Page marcaExportacaoECommerce() {
     return Page{
         .name = u"ts_MarcaExportacaoECommerce"_s,
+        .description =
+            u"Marca um documento fiscal como exportado para a plataforma de comércio eletrônico"_s,
         .controls = {
             line(u"ed_MarcaExportacaoECommerceFilial"_s, u"Filial"_s, u"001"_s).sends(u"Filial"_s),
             line(u"ed_MarcaExportacaoECommerceNumeroECF"_s, u"ECF"_s, u"001"_s)

@@ -194,10 +194,11 @@ DadosFn jsonObject(const QString& memo, bool asciiFirst) {
 
 Page freeJsonPage(const QString& name, const QString& path, const QString& memoName,
                   const QString& testar, const QString& limpar, bool asciiFirst,
-                  const QString& startText) {
+                  const QString& startText, const QString& description) {
     Action send = kit::send(path);
     send.dados = jsonObject(memoName, asciiFirst);
     return Page{.name = name,
+                .description = description,
                 .controls = {
                     memo(memoName, u"Json para Teste:"_s, startText),
                     button(testar, u"Testar"_s, send),
@@ -209,13 +210,17 @@ Page freeJsonPage(const QString& name, const QString& path, const QString& memoN
 
 std::vector<Page> commercePersistPages() {
     return {
-        freeJsonPage(u"ts_PersisteParceiro"_s, u"TCommerceAPI/PersisteParceiro"_s,
-                     u"mm_PersisteParceiroMemo"_s, u"btn_PersisteParceiroTestar"_s,
-                     u"btn_PersisteParceiroLimpar"_s, false, kParceiro),
+        freeJsonPage(
+            u"ts_PersisteParceiro"_s, u"TCommerceAPI/PersisteParceiro"_s,
+            u"mm_PersisteParceiroMemo"_s, u"btn_PersisteParceiroTestar"_s,
+            u"btn_PersisteParceiroLimpar"_s, false, kParceiro,
+            u"Envia o JSON digitado para cadastrar ou atualizar um parceiro (cliente ou fornecedor)"_s),
         freeJsonPage(u"ts_PersisteDAV"_s, u"TCommerceAPI/PersisteDAV"_s, u"mm_PersisteDAVMemo"_s,
-                     u"btn_PersisteDAVTestar"_s, u"btn_tsPersisteDAV_Limpar"_s, true, kOrcamento),
+                     u"btn_PersisteDAVTestar"_s, u"btn_tsPersisteDAV_Limpar"_s, true, kOrcamento,
+                     u"Envia o JSON digitado para gravar um DAV ou pré-venda"_s),
         freeJsonPage(u"ts_GeraNotaDAVPreVenda"_s, u"TCommerceAPI/GeraNotaDAVPreVenda"_s,
                      u"mm_GeraNotaDAVPreVendaMemo"_s, u"btn_GeraNotaDAVPreVendaTestar"_s,
-                     u"btn_GeraNotaDAVPreVendaLimpar"_s, true, QString()),
+                     u"btn_GeraNotaDAVPreVendaLimpar"_s, true, QString(),
+                     u"Envia o JSON digitado para emitir a nota fiscal de um DAV ou pré-venda"_s),
     };
 }

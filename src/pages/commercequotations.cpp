@@ -12,6 +12,8 @@ namespace {
 Page enviaEmailCotacao() {
     return Page{
         .name = u"EnviaEmailCotacao"_s,
+        .description =
+            u"Envia por e-mail a um fornecedor a cotação de compra para que ele a preencha"_s,
         .controls = {
             line(u"ed_CodfilCPF"_s, u"Código Cotação"_s).sends(u"CODFIL"_s, kinds::padded(3, u'0')),
             line(u"ed_SequenCPF"_s, u"Sequen Cotação"_s)
@@ -53,6 +55,8 @@ Page processaCotacaoFornecedor() {
                 },
                 {arquivo}};
     return Page{.name = u"ProcessaCotacaoFornecedor"_s,
+                .description =
+                    u"Envia o arquivo da cotação preenchida pelo fornecedor para processamento"_s,
                 .controls = {
                     line(arquivo, u"Arquivo Retorno"_s, u"T:\\testes.xlsx"_s)
                         .withFilePicker(u"bt_ProcuraArquivoRetornoCotacao"_s),
@@ -62,6 +66,7 @@ Page processaCotacaoFornecedor() {
 
 Page aprovarCotacaoFornecedor() {
     return Page{.name = u"AprovarCotacaoFornecedor"_s,
+                .description = u"Aprova uma cotação de compra de fornecedores"_s,
                 .controls = {
                     line(u"ed_AprovarCotacaoCodfil"_s, u"Código Cotação"_s)
                         .sends(u"CODFIL"_s, kinds::padded(3, u'0')),
@@ -75,6 +80,7 @@ Page aprovarCotacaoFornecedor() {
 Page defineVencedoresCotacaoFornecedor() {
     return Page{
         .name = u"ts_DefineVencedoresCotacaoFornecedor"_s,
+        .description = u"Define as ofertas vencedoras de uma cotação de compra de fornecedores"_s,
         .controls = {
             line(u"ed_DefineVencedoresCotacaoFornecedorFilial"_s, u"Código Cotação"_s)
                 .sends(u"CODFIL"_s, kinds::padded(3, u'0')),

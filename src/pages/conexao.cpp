@@ -37,6 +37,8 @@ Page conectaMiddleware() {
     };
     return Page{
         .name = kSessionPage,
+        .description =
+            u"Abre a sessão no middleware com usuário, senha e máquina e guarda o Id da sessão usado pelas demais páginas"_s,
         .controls =
             {
                 line(u"ed_VersaoLayout"_s, u"Versão do Layout"_s, u"2"_s),
@@ -96,6 +98,8 @@ Page testaComunicacao() {
     validar.reading = readEcho;
     return Page{
         .name = u"ts_TestaComunicacao"_s,
+        .description =
+            u"Envia inteiro, Int64, valor, booleano, texto e data ao middleware e mostra o que voltou, para conferir a ida e volta dos tipos"_s,
         .controls = {
             group(u"gb_EnvioTestaComunicacao"_s, u"Envio"_s,
                   {
@@ -130,24 +134,28 @@ Page sobre() {
     Action testar;
     testar.path = u"TConexaoAPI/Sobre"_s;
     testar.dados = dados::emptyString();
-    return Page{.name = u"ts_Sobre"_s,
-                .controls = {button(u"bt_TestarSobre"_s, u"Testar"_s, testar)}};
+    return Page{
+        .name = u"ts_Sobre"_s,
+        .description =
+            u"Pede ao middleware as informações sobre ele mesmo (versão e ambiente) e mostra a resposta"_s,
+        .controls = {button(u"bt_TestarSobre"_s, u"Testar"_s, testar)}};
 }
 
 Page consultaImpressora() {
     const QString tipo = u"ed_ConsultaImpressoraTipoComunicacaoImpressora"_s;
     const QString lista = u"ed_ConsultaImpressoraImpressora"_s;
-    return Page{.name = u"ts_ConsultaImpressora"_s,
-                .controls = {
-                    enumCombo(tipo, u"Tipo Impressora"_s,
-                              [] {
-                                  return TCombo::Create<TComboTipoComunicacaoImpressora>(nullptr,
-                                                                                         false);
-                              }),
-                    comboList(lista, u"Impressora"_s, {}),
-                    button(u"bt_ConsultaImpressora"_s, u"Testar"_s,
-                           readings::printerLookup(lista, readings::codeOf(tipo))),
-                }};
+    return Page{
+        .name = u"ts_ConsultaImpressora"_s,
+        .description =
+            u"Lista as impressoras conhecidas pelo middleware, filtradas pelo tipo de comunicação"_s,
+        .controls = {
+            enumCombo(
+                tipo, u"Tipo Impressora"_s,
+                [] { return TCombo::Create<TComboTipoComunicacaoImpressora>(nullptr, false); }),
+            comboList(lista, u"Impressora"_s, {}),
+            button(u"bt_ConsultaImpressora"_s, u"Testar"_s,
+                   readings::printerLookup(lista, readings::codeOf(tipo))),
+        }};
 }
 
 const char* const kEmpresasSample = R"([
@@ -160,6 +168,7 @@ Page cadastrarAtualizarEmpresa() {
     Action testar;
     testar.path = u"TConexaoAPI/CadastrarAlterarEmpresa"_s;
     return Page{.name = u"ts_CadastrarAtualizarEmpresa"_s,
+                .description = u"Cadastra uma empresa no middleware ou atualiza o cadastro dela"_s,
                 .controls = {
                     memo(u"mm_JSONEmpresas"_s, {}, QString::fromUtf8(kEmpresasSample))
                         .sends(u"Empresas"_s, kinds::rawText()),
@@ -172,6 +181,8 @@ Page cadastraXml() {
     testar.path = u"TConexaoAPI/CadastraXML"_s;
     return Page{
         .name = u"ts_CadastraXML"_s,
+        .description =
+            u"Registra no middleware o XML de um documento fiscal de uma filial, ECF, série e número"_s,
         .controls = {
             line(u"ed_CNPJCadastraXML"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s, kinds::text()),
             line(u"ed_CNPJEmitenteCadastraXML"_s, u"CNPJ Emitente"_s)

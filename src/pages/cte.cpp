@@ -29,6 +29,7 @@ Page autenticaCTe() {
     emiteCTe.label = u"Mensageria DFe:"_s;
     return Page{
         .name = u"ts_AutenticaCTe"_s,
+        .description = u"Envia o XML do CT-e ao SEFAZ para autorização e mostra o XML autorizado"_s,
         .controls = {
             line(u"ed_FilialAutenticaCTe"_s, u"Filial"_s, u"001"_s).sends(u"CODFIL"_s),
             line(u"ed_ECFAutenticaCTe"_s, u"ECF"_s, u"001"_s).sends(u"NUMECF"_s),
@@ -60,6 +61,7 @@ Page cancelarCTeSefaz() {
     const QString nota = u"mm_XMLNotaCancelarCTeSefaz"_s;
     return Page{
         .name = u"ts_CancelarCTeSefaz"_s,
+        .description = u"Cancela um CT-e no SEFAZ e envia o resultado por e-mail"_s,
         .controls = {
             line(u"ed_FilialCancelarCTeSefaz"_s, u"Filial"_s, u"001"_s).sends(u"FILIAL"_s),
             line(u"ed_CNPJCancelarCTeSefaz"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
@@ -84,6 +86,7 @@ Page cancelarCTeSefaz() {
 Page consultarCTe() {
     return Page{
         .name = u"ts_ConsultarCTe"_s,
+        .description = u"Consulta um CT-e guardado no middleware"_s,
         .controls = {
             line(u"ed_FilialConsultarCTe"_s, u"Filial"_s, u"001"_s).sends(u"CODFIL"_s),
             line(u"ed_ECFConsultarCTe"_s, u"ECF"_s, u"001"_s).sends(u"NUMECF"_s),
@@ -115,6 +118,7 @@ Page inutilizaCTe() {
                                 send(u"TCTeAPI/InutilizaCTe"_s));
     return Page{
         .name = u"ts_InutilizaCTe"_s,
+        .description = u"Inutiliza no SEFAZ uma faixa de números de CT-e (ou várias, em lote)"_s,
         .controls =
             {
                 line(cnpj, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
@@ -137,6 +141,7 @@ Page inutilizaCTe() {
 Page cteOnLine() {
     return Page{
         .name = u"ts_CTeOnLine"_s,
+        .description = u"Pergunta se o serviço de CT-e do SEFAZ está no ar para uma empresa"_s,
         .controls = {
             line(u"ed_CNPJCTeOnline"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
             comboEditable(u"cb_ContingenciaCTeOnline"_s, u"Contingência"_s,
@@ -166,7 +171,9 @@ Page imprimeCTeDACTE() {
                            .sends(u"NomeImpressora"_s));
     controls.push_back(
         button(u"bt_TestarImprimeCTeDACTE"_s, u"Testar"_s, send(u"TCTeAPI/ImprimeCTeDACTE"_s)));
-    return Page{.name = u"ts_ImprimeCTeDACTE"_s, .controls = std::move(controls)};
+    return Page{.name = u"ts_ImprimeCTeDACTE"_s,
+                .description = u"Imprime o DACTE de um CT-e guardado no middleware"_s,
+                .controls = std::move(controls)};
 }
 
 Page imprimeEventoCTe() {
@@ -179,11 +186,14 @@ Page imprimeEventoCTe() {
                            .sends(u"NomeImpressora"_s));
     controls.push_back(
         button(u"bt_TestarImprimeEventoCTe"_s, u"Testar"_s, send(u"TCTeAPI/ImprimeEventoCTe"_s)));
-    return Page{.name = u"ts_ImprimeEventoCTe"_s, .controls = std::move(controls)};
+    return Page{.name = u"ts_ImprimeEventoCTe"_s,
+                .description = u"Imprime um evento de um CT-e guardado"_s,
+                .controls = std::move(controls)};
 }
 
 Page imprimeCTeDACTEPeloXML() {
     return Page{.name = u"TabSheet1"_s,
+                .description = u"Imprime o DACTE a partir do XML autorizado de um CT-e"_s,
                 .controls = {
                     line(u"ed_XMLSEFAZImprimeCTeDACTEPeloXML"_s, u"XML do SEFAZ"_s)
                         .withFilePicker(u"bt_XMLSEFAZImprimeCTeDACTEPeloXML"_s)
@@ -199,6 +209,7 @@ Page imprimeCTeDACTEPeloXML() {
 
 Page geraCTePDFPeloXML() {
     return Page{.name = u"TabSheet2"_s,
+                .description = u"Gera o DACTE em PDF a partir do XML autorizado de um CT-e"_s,
                 .controls = {
                     line(u"ed_XMLSEFAZGeraCTePDFPeloXML"_s, u"XML do SEFAZ"_s)
                         .withFilePicker(u"bt_XMLSEFAZGeraCTePDFPeloXML"_s)
@@ -211,6 +222,7 @@ Page geraCTePDFPeloXML() {
 
 Page consultaPeloUltimoNSUCTe() {
     return Page{.name = u"ts_ConsultaPeloUltimoNSUCTe"_s,
+                .description = u"Consulta os CT-e emitidos contra a empresa depois de um NSU"_s,
                 .controls = {
                     line(u"ed_CNPJConsultaPeloNSUCTe"_s, u"CNPJ"_s).sends(u"CNPJ"_s),
                     line(u"ed_UltimoNSUConsultaPeloNSUCTe"_s, u"Último NSU"_s).sends(u"UltNSU"_s),
@@ -223,6 +235,7 @@ Page consultaPeloUltimoNSUCTe() {
 Page manifestarCTe() {
     return Page{
         .name = u"ts_ManifestarCTe"_s,
+        .description = u"Registra a manifestação do tomador sobre um CT-e"_s,
         .controls = {
             line(u"ed_CNPJEmitenteManifestarCTe"_s, u"CNPJ Emitente"_s).sends(u"CNPJEMITENTE"_s),
             line(u"ed_FilialManifestarCTe"_s, u"Filial"_s, u"001"_s).sends(u"CODFIL"_s),
@@ -241,6 +254,7 @@ Page manifestarCTe() {
 Page cartaCorrecaoCTe() {
     return Page{
         .name = u"ts_CartaCorrecaoCTe"_s,
+        .description = u"Envia uma carta de correção de um campo de um CT-e autorizado"_s,
         .controls = {
             line(u"ed_FilialCartaCorrecaoCTe"_s, u"Código da Filial"_s, u"001"_s)
                 .sends(u"FILIAL"_s),
@@ -266,6 +280,7 @@ Page cartaCorrecaoCTe() {
 
 Page geraCTePreviaPDFPeloXML() {
     return Page{.name = u"ts_GeraCTePreviaPDFPeloXML"_s,
+                .description = u"Gera uma prévia do DACTE em PDF a partir do XML de um CT-e"_s,
                 .controls = {
                     line(u"ed_XMLGeraCTePreviaPDFPeloXML"_s, u"XML do SEFAZ"_s)
                         .withFilePicker(u"bt_XMLGeraCTePreviaPDFPeloXML"_s)
@@ -283,7 +298,9 @@ Page geraPDFEventoCTe() {
             .sends(u"ProtocoloEvento"_s));
     controls.push_back(
         button(u"bt_TestarGeraPDFEventoCTe"_s, u"Testar"_s, send(u"TCTeAPI/GeraPDFEventoCTe"_s)));
-    return Page{.name = u"ts_GeraPDFEventoCTe"_s, .controls = std::move(controls)};
+    return Page{.name = u"ts_GeraPDFEventoCTe"_s,
+                .description = u"Gera o PDF de um evento de um CT-e guardado"_s,
+                .controls = std::move(controls)};
 }
 
 } // namespace

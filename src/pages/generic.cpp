@@ -39,16 +39,19 @@ std::vector<Page> genericPages() {
             throw Exception(u"Invalid class typecast"_s);
         return value;
     };
-    return {Page{.name = u"tsGenericAPI"_s,
-                 .controls =
-                     {
-                         memo(kJson, u"Json para Teste:"_s, QString::fromUtf8(kSample)),
-                         line(u"edGenericAPIAPI"_s, u"Nome da API"_s, u"TCommerceAPI"_s),
-                         line(u"edGenericAPIMetodo"_s, u"Nome do Método"_s, u"Separar"_s),
-                         check(kArray, u"Parâmetro do Tipo Array"_s, true),
-                         button(u"btGenericAPITestar"_s, u"Testar"_s, testar),
-                         button(u"btGenericAPILimpar"_s, u"Limpar"_s, clearField(kJson)),
-                     },
-                 .groupBox = u"gbGenericAPI"_s,
-                 .groupTitle = u"Generic API"_s}};
+    return {Page{
+        .name = u"tsGenericAPI"_s,
+        .description =
+            u"Chama qualquer serviço pelo nome da API e do método, com o Dados em JSON livre"_s,
+        .controls =
+            {
+                memo(kJson, u"Json para Teste:"_s, QString::fromUtf8(kSample)),
+                line(u"edGenericAPIAPI"_s, u"Nome da API"_s, u"TCommerceAPI"_s),
+                line(u"edGenericAPIMetodo"_s, u"Nome do Método"_s, u"Separar"_s),
+                check(kArray, u"Parâmetro do Tipo Array"_s, true),
+                button(u"btGenericAPITestar"_s, u"Testar"_s, testar),
+                button(u"btGenericAPILimpar"_s, u"Limpar"_s, clearField(kJson)),
+            },
+        .groupBox = u"gbGenericAPI"_s,
+        .groupTitle = u"Generic API"_s}};
 }

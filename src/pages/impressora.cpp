@@ -40,6 +40,8 @@ Page inicializa() {
     const QString tokenId = u"ed_TokenIdImpressora"_s;
     return Page{
         .name = u"ts_Inicializa"_s,
+        .description =
+            u"Inicializa, ativa ou desativa a impressora não fiscal e pede o token do serviço de NF-e"_s,
         .controls =
             {
                 line(cnpj, u"CNPJ"_s, u"11222333000181"_s),
@@ -70,6 +72,7 @@ Page imprimeTextoNaoFiscal() {
     const QString texto = u"mm_TextoImprimeTextoNaoFiscal"_s;
     return Page{
         .name = u"ts_imprimeTextoNaoFiscal"_s,
+        .description = u"Imprime um texto livre na impressora não fiscal"_s,
         .controls = {
             memo(texto, u"Texto"_s, u"Olá mundo!"_s),
             button(u"bt_imprimeTextoNaoFiscalImpressora"_s, u"Imprimir"_s,
@@ -78,25 +81,29 @@ Page imprimeTextoNaoFiscal() {
 }
 
 Page imprimeDANFENFCe() {
-    return Page{.name = u"ts_imprimeDANFENFCe"_s,
-                .controls = {
-                    line(u"ed_XmlimprimeDANFENFCe"_s, u"XML do SEFAZ"_s)
-                        .withFilePicker(u"bt_PathimprimeDANFENFCe"_s)
-                        .sends(u"XML"_s, kinds::fileText(EmptyPath::EmptyText)),
-                    line(u"ed_ImpMunimprimeDANFENFCe"_s, u"Imp. Municipais"_s)
-                        .sends(u"IMPOSTOSMUNICIPAIS"_s, kinds::money(true)),
-                    line(u"ed_ImpEstimprimeDANFENFCe"_s, u"Imp. Estaduais"_s)
-                        .sends(u"IMPOSTOSESTADUAIS"_s, kinds::money(true)),
-                    line(u"ed_ImpFedimprimeDANFENFCe"_s, u"Imp. Federais"_s)
-                        .sends(u"IMPOSTOSFEDERAIS"_s, kinds::money(true)),
-                    memo(u"mm_RodapeimprimeDANFENFCe"_s, u"Rodapé"_s).sends(u"RODAPE"_s),
-                    button(u"bt_ImprimirimprimeDANFENFCe"_s, u"Imprimir"_s,
-                           printer(u"imprimeDANFENFCe"_s, Answer::MessageBox)),
-                }};
+    return Page{
+        .name = u"ts_imprimeDANFENFCe"_s,
+        .description =
+            u"Imprime o DANFE de uma NFC-e a partir do XML autorizado, com os totais de tributos"_s,
+        .controls = {
+            line(u"ed_XmlimprimeDANFENFCe"_s, u"XML do SEFAZ"_s)
+                .withFilePicker(u"bt_PathimprimeDANFENFCe"_s)
+                .sends(u"XML"_s, kinds::fileText(EmptyPath::EmptyText)),
+            line(u"ed_ImpMunimprimeDANFENFCe"_s, u"Imp. Municipais"_s)
+                .sends(u"IMPOSTOSMUNICIPAIS"_s, kinds::money(true)),
+            line(u"ed_ImpEstimprimeDANFENFCe"_s, u"Imp. Estaduais"_s)
+                .sends(u"IMPOSTOSESTADUAIS"_s, kinds::money(true)),
+            line(u"ed_ImpFedimprimeDANFENFCe"_s, u"Imp. Federais"_s)
+                .sends(u"IMPOSTOSFEDERAIS"_s, kinds::money(true)),
+            memo(u"mm_RodapeimprimeDANFENFCe"_s, u"Rodapé"_s).sends(u"RODAPE"_s),
+            button(u"bt_ImprimirimprimeDANFENFCe"_s, u"Imprimir"_s,
+                   printer(u"imprimeDANFENFCe"_s, Answer::MessageBox)),
+        }};
 }
 
 Page imprimeEvento() {
     return Page{.name = u"ts_imprimeEvento"_s,
+                .description = u"Imprime um evento junto com a sua nota na impressora não fiscal"_s,
                 .controls = {
                     line(u"ed_ArqEventoImpressora"_s, u"XML do Evento"_s)
                         .withFilePicker(u"bt_CarregarEventoImpressora"_s)
@@ -112,6 +119,7 @@ Page imprimeEvento() {
 Page setvTroco() {
     return Page{
         .name = u"ts_SetvTroco"_s,
+        .description = u"Define o valor do troco impresso no cupom"_s,
         .controls = {
             line(u"ed_ValorSetvTroco"_s, u"Troco"_s).sends(u"VALOR"_s, kinds::money(true)),
             button(u"bt_TestarSetvTroco"_s, u"Testar"_s, printer(u"SetvTroco"_s, Answer::Panes)),
@@ -122,6 +130,9 @@ Page setvTroco() {
 Page extrato(const QString& service) {
     return Page{
         .name = u"ts_"_s + service,
+        .description = service.contains(u"Resumido"_s)
+                           ? u"Imprime o extrato resumido de uma venda em CF-e SAT"_s
+                           : u"Imprime o extrato completo de uma venda em CF-e SAT"_s,
         .controls = {
             line(u"ed_XML"_s + service, u"XML Recibo da Venda"_s)
                 .withFilePicker(u"bt_Path"_s + service)
@@ -132,6 +143,7 @@ Page extrato(const QString& service) {
 
 Page imprimirExtratoCancelamento() {
     return Page{.name = u"ts_ImprimirExtratoCancelamento"_s,
+                .description = u"Imprime o extrato do cancelamento de um CF-e SAT"_s,
                 .controls = {
                     line(u"ed_XMLImprimirExtratoCancelamento"_s, u"XML Recibo de Cancelamento"_s)
                         .withFilePicker(u"bt_PathImprimirExtratoCancelamento"_s)
@@ -146,6 +158,8 @@ Page imprimirExtratoCancelamento() {
 
 Page setUsaCodigoEanImpressao() {
     return Page{.name = u"ts_SetUsaCodigoEanImpressao"_s,
+                .description =
+                    u"Diz ao serviço de impressão se deve imprimir o código EAN dos produtos"_s,
                 .controls = {
                     check(u"ck_SetUsaCodigoEanImpressao"_s, u"Usa código EAN na impressão?"_s)
                         .sends(u"VALOR"_s, kinds::boolean()),

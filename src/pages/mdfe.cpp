@@ -28,6 +28,8 @@ Page autenticaMDFe() {
     emiteMDFe.label = u"Mensageria DFe:"_s;
     return Page{
         .name = u"TabSheet3"_s,
+        .description =
+            u"Envia o XML do MDF-e ao SEFAZ para autorização e mostra o XML autorizado"_s,
         .controls = {
             line(u"ed_FilialAutenticaMDFe"_s, u"Filial"_s, u"001"_s).sends(u"CODFIL"_s),
             line(u"ed_ECFAutenticaMDFe"_s, u"ECF"_s, u"001"_s).sends(u"NUMECF"_s),
@@ -59,6 +61,7 @@ Page cancelarMDFeSefaz() {
     const QString nota = u"mm_XMLNotaCancelarMDFeSEFAZ"_s;
     return Page{
         .name = u"TabSheet4"_s,
+        .description = u"Cancela um MDF-e no SEFAZ e envia o resultado por e-mail"_s,
         .controls = {
             line(u"ed_FilialCancelarMDFeSEFAZ"_s, u"Filial"_s, u"001"_s).sends(u"FILIAL"_s),
             line(u"ed_CNPJCancelarMDFeSEFAZ"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
@@ -85,6 +88,7 @@ Page cancelarMDFeSefaz() {
 Page consultarMDFe() {
     return Page{
         .name = u"TabSheet5"_s,
+        .description = u"Consulta um MDF-e guardado no middleware"_s,
         .controls = {
             line(u"ed_FilialConsultarMDFe"_s, u"Filial"_s, u"001"_s).sends(u"CODFIL"_s),
             line(u"ed_ECFConsultarMDFe"_s, u"ECF"_s, u"001"_s).sends(u"NUMECF"_s),
@@ -98,6 +102,7 @@ Page consultarMDFe() {
 Page mdfeOnLine() {
     return Page{
         .name = u"TabSheet7"_s,
+        .description = u"Pergunta se o serviço de MDF-e do SEFAZ está no ar para uma empresa"_s,
         .controls = {
             line(u"ed_CNPJMDFeOnLine"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
             comboEditable(u"cb_ContingenciaMDFeOnLine"_s, u"Contingência"_s,
@@ -127,7 +132,9 @@ Page imprimeMDFeDAMDFE() {
                            .sends(u"NomeImpressora"_s));
     controls.push_back(button(u"bt_TestarImprimeMDFeDAMDFE"_s, u"Testar"_s,
                               send(u"TMDFeAPI/ImprimeMDFeDAMDFE"_s)));
-    return Page{.name = u"TabSheet8"_s, .controls = std::move(controls)};
+    return Page{.name = u"TabSheet8"_s,
+                .description = u"Imprime o DAMDFE de um MDF-e guardado no middleware"_s,
+                .controls = std::move(controls)};
 }
 
 Page imprimeEventoMDFe() {
@@ -140,11 +147,14 @@ Page imprimeEventoMDFe() {
                            .sends(u"NomeImpressora"_s));
     controls.push_back(button(u"bt_TestarImprimeEventoMDFe"_s, u"Testar"_s,
                               send(u"TMDFeAPI/ImprimeEventoMDFe"_s)));
-    return Page{.name = u"TabSheet9"_s, .controls = std::move(controls)};
+    return Page{.name = u"TabSheet9"_s,
+                .description = u"Imprime um evento de um MDF-e guardado"_s,
+                .controls = std::move(controls)};
 }
 
 Page imprimeMDFeDAMDFEPeloXML() {
     return Page{.name = u"TabSheet10"_s,
+                .description = u"Imprime o DAMDFE a partir do XML autorizado de um MDF-e"_s,
                 .controls = {
                     line(u"ed_XMLImprimeMDFeDAMDFEPeloXML"_s, u"XML do SEFAZ"_s)
                         .withFilePicker(u"bt_XMLImprimeMDFeDAMDFEPeloXML"_s)
@@ -162,6 +172,7 @@ Page imprimeMDFeDAMDFEPeloXML() {
 // its own service, like the CT-e page of the same name.
 Page geraMDFePDFPeloXML() {
     return Page{.name = u"TabSheet11"_s,
+                .description = u"Gera o DAMDFE em PDF a partir do XML autorizado de um MDF-e"_s,
                 .controls = {
                     line(u"ed_XMLGeraMDFePDFPeloXML"_s, u"XML do SEFAZ"_s)
                         .withFilePicker(u"bt_XMLGeraMDFePDFPeloXML"_s)
@@ -175,6 +186,7 @@ Page geraMDFePDFPeloXML() {
 Page encerrarMDFe() {
     return Page{
         .name = u"TabSheet6"_s,
+        .description = u"Encerra no SEFAZ um MDF-e autorizado"_s,
         .controls = {
             line(u"ed_XMLEncerrarMDFe"_s, u"XML do SEFAZ"_s)
                 .withFilePicker(u"bt_XMLEncerrarMDFe"_s)
@@ -186,6 +198,7 @@ Page encerrarMDFe() {
 
 Page geraMDFePreviaPDFPeloXML() {
     return Page{.name = u"ts_GeraMDFePreviaPDFPeloXML"_s,
+                .description = u"Gera uma prévia do DAMDFE em PDF a partir do XML de um MDF-e"_s,
                 .controls = {
                     line(u"ed_XMLGeraMDFePreviaPDFPeloXML"_s, u"XML do SEFAZ"_s)
                         .withFilePicker(u"bt_XMLGeraMDFePreviaPDFPeloXML"_s)

@@ -62,6 +62,8 @@ const SatControls kAutenticaCFeSATComplementar{u"ed_AutenticaCFeSATComplementarR
 Page autenticaCFeSAT() {
     return Page{
         .name = u"ts_AutenticaCFeSAT"_s,
+        .description =
+            u"Envia a transação de venda ao SAT para autorizar o CF-e SAT e mostra o XML autorizado"_s,
         .controls = {
             line(u"ed_CodfilAutenticaCfeSAT"_s, u"Código da Filial"_s, u"001"_s).sends(u"CODFIL"_s),
             line(u"ed_NumecfAutenticaCfeSAT"_s, u"Número do ECF"_s, u"001"_s).sends(u"NUMECF"_s),
@@ -82,6 +84,7 @@ Page autenticaCFeSAT() {
 Page cancelarCFeSAT() {
     return Page{
         .name = u"ts_CancelarCFeSAT"_s,
+        .description = u"Cancela no SAT um CF-e SAT já autorizado"_s,
         .controls = {
             line(u"ed_CodfilCancelarCFeSAT"_s, u"Código da Filial"_s, u"001"_s).sends(u"CODFIL"_s),
             line(u"ed_NumecfCancelarCFeSAT"_s, u"Número do ECF"_s, u"001"_s).sends(u"NUMECF"_s),
@@ -99,6 +102,7 @@ Page converteArqNF() {
     const QString quebraConverteArqNF = u"ed_QuebraConverteArqNF"_s;
     return Page{
         .name = u"ts_ConverteArqNF"_s,
+        .description = u"Converte o arquivo de venda do ERP no XML da nota"_s,
         .controls = {
             line(u"ed_ErpConverteArqNF"_s, u"ERP da Venda"_s)
                 .withFilePicker(u"sb_PathConverteArqNF"_s)
@@ -113,6 +117,7 @@ Page validaArqNF() {
     const QString quebraValidaArqNF = u"ed_QuebraValidaArqNF"_s;
     return Page{
         .name = u"ts_ValidaArqNF"_s,
+        .description = u"Valida o arquivo de venda do ERP sem autorizar a nota"_s,
         .controls = {
             line(u"ed_FilialValidaArqNF"_s, u"Filial"_s, u"001"_s).sends(u"CODFIL"_s),
             line(u"ed_EcfValidaArqNF"_s, u"ECF"_s, u"001"_s).sends(u"NUMECF"_s),
@@ -132,6 +137,8 @@ Page autenticaArqNF() {
     const QString xMLAutenticadoAutenticaArqNF = u"mm_XMLAutenticadoAutenticaArqNF"_s;
     return Page{
         .name = u"ts_AutenticaArqNF"_s,
+        .description =
+            u"Autoriza uma nota a partir do arquivo de venda do ERP e mostra o XML autorizado"_s,
         .controls = {
             line(u"ed_FilialAutenticaArqNF"_s, u"Filial"_s, u"001"_s).sends(u"CODFIL"_s),
             line(u"ed_EcfAutenticaArqNF"_s, u"ECF"_s, u"001"_s).sends(u"NUMECF"_s),
@@ -158,6 +165,8 @@ Page cancelarNFe() {
     const QString xmlNotaCancelarNFe = u"mm_XmlNotaCancelarNFe"_s;
     return Page{
         .name = u"ts_CancelarNFe"_s,
+        .description =
+            u"Cancela uma nota NF-e ou NFC-e autorizada e mostra o XML do evento de cancelamento"_s,
         .controls = {
             line(u"ed_FilialCancelarNFe"_s, u"Filial"_s, u"001"_s).sends(u"FILIAL"_s),
             line(u"ed_CNPJCancelarNFe"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
@@ -182,6 +191,8 @@ Page autenticaCFeSATArqNF() {
     const QString quebraAutenticaCFeSATArqNF = u"ed_QuebraAutenticaCFeSATArqNF"_s;
     return Page{
         .name = u"ts_AutenticaArqNFSAT"_s,
+        .description =
+            u"Autoriza um CF-e SAT a partir do arquivo de venda do ERP e mostra o XML autorizado"_s,
         .controls = {
             line(u"ed_CodfilAutenticaCFeSATArqNF"_s, u"Código da Filial"_s, u"001"_s)
                 .sends(u"CODFIL"_s),
@@ -208,6 +219,7 @@ Page satAtivo() {
     Action a = send(u"TNFeAPI/SATAtivo"_s);
     a.dados = dados::emptyObject();
     return Page{.name = u"ts_SATAtivo"_s,
+                .description = u"Pergunta se o equipamento SAT está ativo"_s,
                 .controls = {button(u"bt_TestarSATAtivo"_s, u"Testar"_s, a)}};
 }
 
@@ -216,6 +228,8 @@ Page autenticaSEFAZ() {
     const QString sefaz = u"rb_MensageriaDFeSefazAutenticaSEFAZ"_s;
     return Page{
         .name = u"ts_AutenticaSEFAZ"_s,
+        .description =
+            u"Envia o XML da NF-e ou NFC-e ao SEFAZ para autorização e mostra o XML autorizado"_s,
         .controls = {
             line(u"ed_FilialAutenticaSEFAZ"_s, u"Filial"_s, u"001"_s).sends(u"CODFIL"_s),
             line(u"ed_ECFAutenticaSEFAZ"_s, u"ECF"_s, u"001"_s).sends(u"NUMECF"_s),
@@ -250,6 +264,7 @@ Page autenticaSEFAZ() {
 Page cartaCorrecao() {
     return Page{
         .name = u"ts_CartaCorrecao"_s,
+        .description = u"Envia uma carta de correção (CC-e) para uma NF-e autorizada"_s,
         .controls = {
             line(u"ed_CodfilCartaCorrecao"_s, u"Código da Filial"_s, u"001"_s).sends(u"FILIAL"_s),
             line(u"ed_CnpjCartaCorrecao"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
@@ -271,6 +286,8 @@ Page cancelarNFeSefaz() {
     const QString cancelarNFeSefazXmlNota = u"mm_CancelarNFeSefazXmlNota"_s;
     return Page{
         .name = u"ts_CancelarNFeSefaz"_s,
+        .description =
+            u"Cancela no SEFAZ uma nota NF-e autorizada e envia o resultado por e-mail"_s,
         .controls = {
             line(u"ed_CancelarNFeSefazFilial"_s, u"Filial"_s, u"001"_s).sends(u"FILIAL"_s),
             line(u"ed_CancelarNFeSefazCNPJ"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
@@ -298,6 +315,7 @@ Page autenticaErpNFeSefaz() {
     const QString autenticaErpNFeSefazXMLRetorno = u"ed_AutenticaErpNFeSefazXMLRetorno"_s;
     return Page{
         .name = u"ts_AutenticaErpNFeSefaz"_s,
+        .description = u"Autoriza no SEFAZ uma nota montada a partir do arquivo de venda do ERP"_s,
         .controls = {
             line(u"ed_AutenticaErpNFeSefazFilial"_s, u"Filial"_s, u"001"_s).sends(u"CODFIL"_s),
             line(u"ed_AutenticaErpNFeSefazNumeroECF"_s, u"ECF"_s, u"001"_s).sends(u"NUMECF"_s),
@@ -324,6 +342,8 @@ Page autenticaErpNFeSefaz() {
 
 Page consultaStatusOperacionalSAT() {
     return Page{.name = u"ts_ConsultaStatusOperacionalSAT"_s,
+                .description =
+                    u"Pergunta o status operacional do equipamento SAT pelo número de série"_s,
                 .controls = {
                     line(u"ed_ConsultaStatusOperacionalSATNumeroSerie"_s, u"Número de Série"_s,
                          u"123456789"_s)
@@ -349,6 +369,7 @@ Page autenticaCFeSATComplementar() {
     };
     return Page{
         .name = u"ts_AutenticaCFeSATComplementar"_s,
+        .description = u"Autoriza um CF-e SAT complementar para itens de um cupom de origem"_s,
         .controls = {
             line(u"ed_AutenticaCFeSATComplementarFilial"_s, u"Código da Filial"_s, u"001"_s)
                 .sends(u"Filial"_s),

@@ -25,10 +25,12 @@ struct StoreQuery {
     QString ecf;
     QString serie;
     QString numero;
+    QString description;
 };
 
 Page storeQuery(const StoreQuery& q) {
     return Page{.name = q.page,
+                .description = q.description,
                 .controls = {
                     line(q.filial, u"Filial"_s, u"001"_s).sends(u"CODFIL"_s),
                     line(q.ecf, u"ECF"_s, u"001"_s).sends(u"NUMECF"_s),
@@ -50,6 +52,7 @@ Page consultaXMLAutenticado() {
     const QString xmlNota = u"mm_XmlNotaConsultaXMLAutenticado"_s;
     return Page{
         .name = u"ts_ConsultaXMLAutenticado"_s,
+        .description = u"Devolve o XML autorizado de uma nota guardada no middleware"_s,
         .controls = {
             line(u"ed_FilialConsultaXMLAutenticado"_s, u"Filial"_s, u"001"_s).sends(u"FILIAL"_s),
             line(u"ed_SerieConsultaXMLAutenticado"_s, u"Código da Série"_s, u"1"_s)
@@ -65,6 +68,7 @@ Page consultaXMLAutenticado() {
 
 Page enviaEmailGuarda() {
     return Page{.name = u"ts_EnviaEmailGuarda"_s,
+                .description = u"Envia por e-mail uma nota guardada no middleware"_s,
                 .controls = {
                     line(u"ed_CNPJEnviaEmailGuarda"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
                     line(u"ed_FilialEnviaEmailGuarda"_s, u"Filial"_s, u"001"_s).sends(u"Filial"_s),
@@ -83,6 +87,7 @@ Page enviaEmailGuarda() {
 Page imprimeDANFE() {
     return Page{
         .name = u"ts_ImprimeDANFE"_s,
+        .description = u"Imprime o DANFE de uma nota guardada no middleware"_s,
         .controls = {
             line(u"ed_CNPJImprimeDANFE"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
             line(u"ed_FilialImprimeDANFE"_s, u"Filial"_s, u"001"_s).sends(u"Filial"_s),
@@ -104,7 +109,8 @@ Page consultaNF() {
                        .filial = u"ed_ConsultaNFFilial"_s,
                        .ecf = u"ed_ConsultaNFECF"_s,
                        .serie = u"ed_ConsultaNFSerie"_s,
-                       .numero = u"ed_ConsultaNFNota"_s});
+                       .numero = u"ed_ConsultaNFNota"_s,
+                       .description = u"Consulta a situação de uma nota guardada no middleware"_s});
 }
 
 Page imprimeDANFEPeloXML() {
@@ -116,12 +122,16 @@ Page imprimeDANFEPeloXML() {
                            .sends(u"NomeImpressora"_s));
     controls.push_back(button(u"bt_TestarXMLImprimeDANFEPeloXML"_s, u"Testar"_s,
                               send(u"TNFeAPI/ImprimeDANFEPeloXML"_s)));
-    return Page{.name = u"ts_ImprimeDANFEPeloXML"_s, .controls = std::move(controls)};
+    return Page{.name = u"ts_ImprimeDANFEPeloXML"_s,
+                .description = u"Imprime o DANFE a partir do XML autorizado de uma nota"_s,
+                .controls = std::move(controls)};
 }
 
 Page imprimeEventoNFe() {
     return Page{
         .name = u"ts_ImprimeEventoNFe"_s,
+        .description =
+            u"Imprime um evento (cancelamento, carta de correção) de uma nota guardada"_s,
         .controls = {
             line(u"ed_ImprimeEventoNFeCNPJ"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
             line(u"ed_ImprimeEventoNFeFilial"_s, u"Filial"_s, u"001"_s).sends(u"Filial"_s),
@@ -139,13 +149,15 @@ Page imprimeEventoNFe() {
 }
 
 Page situacaoGuarda() {
-    return storeQuery({.page = u"ts_SituacaoGuarda"_s,
-                       .path = u"TNFeAPI/SituacaoGuarda"_s,
-                       .button = u"bt_TestarSituacaoGuarda"_s,
-                       .filial = u"ed_FilialSituacaoGuarda"_s,
-                       .ecf = u"ed_ECFSituacaoGuarda"_s,
-                       .serie = u"ed_SerieSituacaoGuarda"_s,
-                       .numero = u"ed_NumeroSituacaoGuarda"_s});
+    return storeQuery(
+        {.page = u"ts_SituacaoGuarda"_s,
+         .path = u"TNFeAPI/SituacaoGuarda"_s,
+         .button = u"bt_TestarSituacaoGuarda"_s,
+         .filial = u"ed_FilialSituacaoGuarda"_s,
+         .ecf = u"ed_ECFSituacaoGuarda"_s,
+         .serie = u"ed_SerieSituacaoGuarda"_s,
+         .numero = u"ed_NumeroSituacaoGuarda"_s,
+         .description = u"Consulta a situação de uma nota na guarda do middleware"_s});
 }
 
 // The NFS-e pages: asynchronous authorisation, RPS batches to the city hall, store query and
@@ -153,6 +165,7 @@ Page situacaoGuarda() {
 Page autenticaNFSeAssinc() {
     return Page{
         .name = u"ts_AutenticaNFSeAssinc"_s,
+        .description = u"Envia uma NFS-e (RPS) à prefeitura para autorização assíncrona"_s,
         .controls = {
             line(u"ed_CnpjAutenticaNFSeAssinc"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
             line(u"ed_FilialAutenticaNFSeAssinc"_s, u"Filial"_s, u"001"_s).sends(u"Filial"_s),
@@ -168,36 +181,42 @@ Page autenticaNFSeAssinc() {
 }
 
 // A city-hall batch page: one "CNPJ" key.
-Page rpsBatch(const QString& page, const QString& field, const QString& button,
-              const QString& path) {
+Page rpsBatch(const QString& page, const QString& field, const QString& button, const QString& path,
+              const QString& description) {
     return Page{.name = page,
+                .description = description,
                 .controls = {line(field, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
                              kit::button(button, u"Testar"_s, send(path))}};
 }
 
 Page enviaRPSsParaPrefeitura() {
     return rpsBatch(u"ts_EnviaRPSsParaPrefeitura"_s, u"ed_CNPJEnviaRPSsParaPrefeitura"_s,
-                    u"bt_TestarEnviaRPSsParaPrefeitura"_s, u"TNFeAPI/EnviaRPSsParaPrefeitura"_s);
+                    u"bt_TestarEnviaRPSsParaPrefeitura"_s, u"TNFeAPI/EnviaRPSsParaPrefeitura"_s,
+                    u"Envia à prefeitura os RPS pendentes para conversão em NFS-e"_s);
 }
 
 Page consultaRPSsNaPrefeitura() {
     return rpsBatch(u"ts_ConsultaRPSsNaPrefeitura"_s, u"ed_CNPJConsultaRPSsNaPrefeitura"_s,
-                    u"bt_TestarConsultaRPSsNaPrefeitura"_s, u"TNFeAPI/ConsultaRPSsNaPrefeitura"_s);
+                    u"bt_TestarConsultaRPSsNaPrefeitura"_s, u"TNFeAPI/ConsultaRPSsNaPrefeitura"_s,
+                    u"Consulta na prefeitura a situação dos RPS enviados"_s);
 }
 
 Page situacaoGuardaParaNFSe() {
-    return storeQuery({.page = u"ts_SituacaoGuardaParaNFSe"_s,
-                       .path = u"TNFeAPI/SituacaoGuardaParaNFSe"_s,
-                       .button = u"bt_TestarSituacaoGuardaParaNFSe"_s,
-                       .filial = u"ed_FilialSituacaoGuardaParaNFSe"_s,
-                       .ecf = u"ed_ECFSituacaoGuardaParaNFSe"_s,
-                       .serie = u"ed_CodigoSerieSituacaoGuardaParaNFSe"_s,
-                       .numero = u"ed_NumeroSituacaoGuardaParaNFSe"_s});
+    return storeQuery(
+        {.page = u"ts_SituacaoGuardaParaNFSe"_s,
+         .path = u"TNFeAPI/SituacaoGuardaParaNFSe"_s,
+         .button = u"bt_TestarSituacaoGuardaParaNFSe"_s,
+         .filial = u"ed_FilialSituacaoGuardaParaNFSe"_s,
+         .ecf = u"ed_ECFSituacaoGuardaParaNFSe"_s,
+         .serie = u"ed_CodigoSerieSituacaoGuardaParaNFSe"_s,
+         .numero = u"ed_NumeroSituacaoGuardaParaNFSe"_s,
+         .description = u"Consulta a situação de uma NFS-e na guarda do middleware"_s});
 }
 
 Page cancelaNFSePeloRPS() {
     return Page{
         .name = u"ts_CancelaNFSePeloRPS"_s,
+        .description = u"Cancela a NFS-e emitida para um RPS"_s,
         .controls = {
             line(u"ed_CNPJCancelaNFSePeloRPS"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
             line(u"ed_FilialCancelaNFSePeloRPS"_s, u"Filial"_s, u"001"_s).sends(u"CODFIL"_s),
@@ -219,7 +238,8 @@ Page getGuarda() {
                        .filial = u"ed_GetGuardaFilial"_s,
                        .ecf = u"ed_GetGuardaNumeroECF"_s,
                        .serie = u"ed_GetGuardaSerie"_s,
-                       .numero = u"ed_GetGuardaNumeroNota"_s});
+                       .numero = u"ed_GetGuardaNumeroNota"_s,
+                       .description = u"Devolve o registro de uma nota guardada no middleware"_s});
 }
 
 Page geraPDFPeloXML() {
@@ -227,7 +247,11 @@ Page geraPDFPeloXML() {
                                                u"ed_CanhotoGeraPDFPeloXML"_s);
     controls.push_back(
         button(u"btGeraPDFPeloXML"_s, u"Testar"_s, send(u"TNFeAPI/GeraPDFPeloXML"_s)));
-    return Page{.name = u"ts_GeraPDFPeloXML"_s, .controls = std::move(controls)};
+    return Page{
+        .name = u"ts_GeraPDFPeloXML"_s,
+        .description =
+            u"Gera o DANFE em PDF a partir do XML autorizado de uma nota e mostra o PDF sem gravá-lo"_s,
+        .controls = std::move(controls)};
 }
 
 // One imported line "Filial,ECF,Série,Número": the line is trimmed before it is split, each
@@ -284,6 +308,7 @@ Page regerarXMLNaGuarda() {
     const Action run = b.action({}, {}, send(b.path));
     return Page{
         .name = u"tsRegerarXMLNaGuarda"_s,
+        .description = u"Regera o XML guardado de uma nota a partir do XML informado"_s,
         .controls =
             {
                 b.modeControl(),
@@ -300,6 +325,7 @@ Page regerarXMLNaGuarda() {
 
 Page geraXMLDFeFromTransacaoPOS() {
     return Page{.name = u"ts_GeraXMLDFeFromTransacaoPOS"_s,
+                .description = u"Monta o XML do documento fiscal (DF-e) de uma transação do PDV"_s,
                 .controls = {
                     line(u"ed_GeraXMLDFeFromTransacaoPOSXML"_s, u"XML da Transação"_s)
                         .withFilePicker(u"bt_GeraXMLDFeFromTransacaoPOSXML"_s)
@@ -314,6 +340,7 @@ Page geraXMLDFeFromTransacaoPOS() {
 
 Page consultaPeloUltimoNSUNFe() {
     return Page{.name = u"ts_ConsultaPeloUltimoNSUNFe"_s,
+                .description = u"Consulta as NF-e emitidas contra a empresa depois de um NSU"_s,
                 .controls = {
                     line(u"ed_CNPJConsultaPeloNSUNFe"_s, u"CNPJ"_s).sends(u"CNPJ"_s),
                     line(u"ed_UltimoNSUConsultaPeloNSUNFe"_s, u"Último NSU"_s).sends(u"UltNSU"_s),
@@ -332,6 +359,8 @@ Page manifestarNFe() {
     };
     return Page{
         .name = u"ts_ManifestarNFe"_s,
+        .description =
+            u"Registra a manifestação do destinatário sobre uma NF-e (ciência, confirmação, desconhecimento)"_s,
         .controls = {
             line(u"ed_CNPJEmitenteManifestarNFe"_s, u"CNPJ Emitente"_s).sends(u"CNPJEMITENTE"_s),
             line(u"ed_FilialManifestarNFe"_s, u"Filial"_s, u"001"_s).sends(u"CODFIL"_s),
@@ -352,12 +381,17 @@ Page geraPreviaPDFPeloXML() {
                    u"ed_CanhotoGeraPreviaPDFPeloXML"_s);
     controls.push_back(button(u"bt_TestarGeraPreviaPDFPeloXML"_s, u"Testar"_s,
                               send(u"TNFeAPI/GeraPreviaPDFPeloXML"_s)));
-    return Page{.name = u"ts_GeraPreviaPDFPeloXML"_s, .controls = std::move(controls)};
+    return Page{
+        .name = u"ts_GeraPreviaPDFPeloXML"_s,
+        .description =
+            u"Gera uma prévia do DANFE em PDF a partir do XML de uma nota ainda não autorizada"_s,
+        .controls = std::move(controls)};
 }
 
 Page setImprimirNFe() {
     return Page{
         .name = u"ts_SetImprimirNFe"_s,
+        .description = u"Marca ou desmarca a impressão de uma nota guardada no middleware"_s,
         .controls = {
             line(u"ed_FilialSetImprimirNFe"_s, u"Filial"_s, u"001"_s).sends(u"Filial"_s),
             line(u"ed_ECFSetImprimirNFe"_s, u"ECF"_s, u"001"_s).sends(u"ECF"_s),
@@ -370,6 +404,7 @@ Page setImprimirNFe() {
 
 Page geraPDFEventoNFe() {
     return Page{.name = u"ts_GeraPDFEventoNFe"_s,
+                .description = u"Gera o PDF de um evento de uma nota guardada"_s,
                 .controls = {
                     line(u"ed_CNPJGeraPDFEventoNFe"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
                     line(u"ed_FilialGeraPDFEventoNFe"_s, u"Filial"_s, u"001"_s).sends(u"Filial"_s),

@@ -24,6 +24,7 @@ Page horaSefazOnline() {
     Action a = send(u"TNFeAPI/HoraSefazOnline"_s);
     a.dados = dados::bareString(cNPJHoraSefazOnline);
     return Page{.name = u"ts_HoraSefazOnline"_s,
+                .description = u"Pergunta a hora do relógio do SEFAZ para uma empresa"_s,
                 .controls = {line(cNPJHoraSefazOnline, u"CNPJ"_s, kCnpj),
                              button(u"bt_TestarHoraSefazOnline"_s, u"Testar"_s, a)}};
 }
@@ -58,6 +59,7 @@ Page certificado() {
     a.exchange = Exchange::Custom;
     a.custom = downloadCertificate;
     return Page{.name = u"ts_Certificado"_s,
+                .description = u"Baixa o arquivo do certificado digital de uma empresa"_s,
                 .controls = {line(u"ed_CNPJCertificado"_s, u"CNPJ"_s, kCnpj),
                              button(u"bt_TestarCertificado"_s, u"Testar"_s, a)}};
 }
@@ -89,6 +91,8 @@ Page inutilizaSEFAZ() {
                  send(u"TNFeAPI/InutilizaSEFAZ"_s));
     return Page{
         .name = u"ts_InutilizaSEFAZ"_s,
+        .description =
+            u"Inutiliza no SEFAZ uma faixa de números de NF-e ou NFC-e (ou várias, em lote)"_s,
         .controls =
             {
                 line(cNPJInutilizaSEFAZ, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s),
@@ -114,6 +118,7 @@ Page inutilizaSEFAZ() {
 Page getProximaNota() {
     return Page{
         .name = u"ts_GetProximaNota"_s,
+        .description = u"Reserva os próximos números de nota de uma filial e série"_s,
         .controls = {
             line(u"ed_FilialGetProximaNota"_s, u"Filial"_s, u"001"_s)
                 .maxLen(3)
@@ -131,6 +136,7 @@ Page getProximaNota() {
 Page setProximaNota() {
     return Page{
         .name = u"ts_SetProximaNota"_s,
+        .description = u"Define o próximo número de nota de uma filial e série"_s,
         .controls = {
             line(u"ed_FilialSetProximaNota"_s, u"Filial"_s, u"001"_s)
                 .maxLen(3)
@@ -148,6 +154,7 @@ Page setProximaNota() {
 Page zerarNumeroNota() {
     return Page{
         .name = u"ts_ZerarNumeroNota"_s,
+        .description = u"Zera a numeração das notas de uma filial"_s,
         .controls = {
             line(u"ed_FilialZerarNumeroNota"_s, u"Filial"_s, u"001"_s)
                 .maxLen(3)
@@ -157,22 +164,26 @@ Page zerarNumeroNota() {
 }
 
 Page sefazOnLine() {
-    return Page{.name = u"ts_SefazOnLine"_s,
-                .controls = {
-                    line(u"ed_CnpjSefazOnline"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s, kinds::text()),
-                    comboEditable(u"cb_TipoEmissaoSefazOnline"_s, u"Contingência"_s,
-                                  {u"Normal"_s, u"SVCAN"_s, u"SVCRS"_s}, u"Normal"_s, 0)
-                        .sends(u"TIPOEMISSAO"_s, kinds::position()),
-                    comboEditable(u"cb_ModeloNotaSefazOnline"_s, u"Modelo da Nota"_s,
-                                  {u"55"_s, u"65"_s}, u"55"_s)
-                        .sends(u"MODELONOTA"_s, kinds::text()),
-                    button(u"btSefazOnline"_s, u"Testar"_s, send(u"TNFeAPI/SefazOnLine"_s)),
-                }};
+    return Page{
+        .name = u"ts_SefazOnLine"_s,
+        .description =
+            u"Pergunta se o serviço do SEFAZ está no ar para uma empresa, tipo de emissão e modelo de nota"_s,
+        .controls = {
+            line(u"ed_CnpjSefazOnline"_s, u"CNPJ"_s, kCnpj).sends(u"CNPJ"_s, kinds::text()),
+            comboEditable(u"cb_TipoEmissaoSefazOnline"_s, u"Contingência"_s,
+                          {u"Normal"_s, u"SVCAN"_s, u"SVCRS"_s}, u"Normal"_s, 0)
+                .sends(u"TIPOEMISSAO"_s, kinds::position()),
+            comboEditable(u"cb_ModeloNotaSefazOnline"_s, u"Modelo da Nota"_s, {u"55"_s, u"65"_s},
+                          u"55"_s)
+                .sends(u"MODELONOTA"_s, kinds::text()),
+            button(u"btSefazOnline"_s, u"Testar"_s, send(u"TNFeAPI/SefazOnLine"_s)),
+        }};
 }
 
 Page getUltimaNota() {
     return Page{
         .name = u"ts_GetUltimaNota"_s,
+        .description = u"Devolve o último número de nota usado por uma filial e série"_s,
         .controls = {
             line(u"ed_GetUltimaNotaFilial"_s, u"Filial"_s, u"001"_s)
                 .maxLen(3)

@@ -80,6 +80,8 @@ Page perfil() {
     wiki.dados = dados::emptyObject();
     return Page{
         .name = u"ts_TPAFPerfil"_s,
+        .description =
+            u"Consulta o perfil de requisitos do PAF-ECF de um estado e gera a tabela de perfis por UF"_s,
         .controls =
             {
                 funcionalidade,
@@ -103,6 +105,7 @@ Page vendasIdentificadas() {
     const QString comprimir = u"ed_TPAFBlocoZComprimirRetorno"_s;
     return Page{
         .name = u"ts_TPAFBlocoZ"_s,
+        .description = u"Gera o arquivo das vendas identificadas por CPF ou CNPJ de um mês"_s,
         .controls = {
             line(u"ed_TPAFBlocoZFilial"_s, u"Filial"_s, u"001"_s).maxLen(3).sends(u"Filial"_s),
             line(u"ed_TPAFBlocoZNomePAFECF"_s, u"Nome PAF-ECF"_s, kNomePAFECF)
@@ -130,6 +133,7 @@ Page davEmitidos() {
     const QString comprimir = u"ed_TPAFDAVEmitidosComprimirRetorno"_s;
     return Page{
         .name = u"ts_TPAFDAVEmitidos"_s,
+        .description = u"Lista os DAVs emitidos por uma filial num período"_s,
         .controls = {
             line(u"ed_TPAFDAVEmitidosFilial"_s, u"Filial"_s, u"001"_s).maxLen(3).sends(u"Filial"_s),
             comboEditable(u"ed_TPAFDAVEmitidosTipoPedido"_s, u"Tipo de Pedido"_s,
@@ -153,6 +157,7 @@ Page imprimeDAV() {
     const QString comprimir = u"ed_TPAFImprimeDAVComprimirRetorno"_s;
     return Page{
         .name = u"ts_TPAFImprimeDAV"_s,
+        .description = u"Imprime um DAV emitido pelo número do pedido"_s,
         .controls = {
             line(u"ed_TPAFImprimeDAVFilial"_s, u"Filial"_s, u"001"_s).maxLen(3).sends(u"Filial"_s),
             // Shows "DAV" with no entry chosen: "Tipo" is "" until the user picks one.
@@ -171,6 +176,8 @@ Page imprimeDAV() {
 Page parametrosConfiguracao() {
     const QString comprimir = u"ed_TPAFParametrosConfiguracaoComprimirRetorno"_s;
     return Page{.name = u"ts_TPAFParametrosConfiguracao"_s,
+                .description =
+                    u"Gera o relatório dos parâmetros de configuração do PAF-ECF de uma filial"_s,
                 .controls = {
                     line(u"ed_TPAFParametrosConfiguracaoFilial"_s, u"Filial"_s, u"001"_s)
                         .maxLen(3)
@@ -185,6 +192,7 @@ Page parametrosConfiguracao() {
 Page tabelaIndiceTecnicoProducao() {
     const QString comprimir = u"ed_TPAFTabelaIndiceTecnicoProducaoComprimirRetorno"_s;
     return Page{.name = u"ts_TPAFTabelaIndiceTecnicoProducao"_s,
+                .description = u"Gera a tabela de índice técnico de produção do PAF-ECF"_s,
                 .controls = {
                     comprimirRetorno(comprimir),
                     button(u"bt_TPAFTabelaIndiceTecnicoProducao"_s, u"Testar"_s,
@@ -196,6 +204,8 @@ Page tabelaIndiceTecnicoProducao() {
 Page geraArquivoRequisicaoExterna() {
     return Page{
         .name = u"ts_GeraArquivoRequisicaoExterna"_s,
+        .description =
+            u"Gera o arquivo que responde a uma requisição externa do fisco para um dia"_s,
         .controls =
             {
                 line(u"ed_GeraArquivoRequisicaoExternaFilial"_s, u"Filial"_s, u"001"_s)

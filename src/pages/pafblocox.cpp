@@ -5,6 +5,8 @@
 #include "pages/pafcommon.h"
 #include "pages/registry.h"
 
+#include <QHash>
+
 using namespace Qt::StringLiterals;
 
 using namespace kit;
@@ -50,8 +52,48 @@ Control testar(const QString& stem, Action action) {
     return button(u"bt_"_s + stem, u"Testar"_s, std::move(action));
 }
 
+// What each page's service does, by stem.
+QString description(const QString& stem) {
+    static const QHash<QString, QString> descriptions{
+        {u"PermiteGeracaoFiscoReducaoZ"_s,
+         u"Pergunta se o arquivo do Bloco X de uma Redução Z pode ser gerado"_s},
+        {u"InclusaoFiscoReducaoZ"_s,
+         u"Entrega ao middleware o XML de Redução Z gerado fora, para guarda e transmissão"_s},
+        {u"TransmissaoFiscoReducaoZ"_s,
+         u"Faz a transmissão ao fisco do arquivo do Bloco X de uma Redução Z"_s},
+        {u"UltimaTransmissaoFiscoReducaoZ"_s,
+         u"Consulta a última transmissão ao fisco de Redução Z de um ECF"_s},
+        {u"MensagemPendenciasFiscoReducaoZ"_s,
+         u"Consulta as pendências de Redução Z no fisco para um ECF"_s},
+        {u"PermiteGeracaoFiscoEstoque"_s,
+         u"Pergunta se o arquivo do Bloco X de estoque pode ser gerado"_s},
+        {u"InclusaoFiscoEstoque"_s,
+         u"Entrega ao middleware o XML de estoque gerado fora, para guarda e transmissão"_s},
+        {u"TransmissaoFiscoEstoque"_s,
+         u"Faz a transmissão ao fisco do arquivo do Bloco X de estoque de uma filial"_s},
+        {u"UltimaTransmissaoFiscoEstoque"_s,
+         u"Consulta a última transmissão ao fisco do estoque de uma filial"_s},
+        {u"MensagemPendenciasFiscoEstoque"_s,
+         u"Consulta as pendências de estoque no fisco para uma filial"_s},
+        {u"UltimoRegistroFiscoReducaoZ"_s,
+         u"Consulta o último registro de Redução Z guardado para um ECF"_s},
+        {u"UltimoRegistroFiscoEstoque"_s,
+         u"Consulta o último registro de estoque guardado para uma filial"_s},
+        {u"MensagemPendenciasPublicFiscoReducaoZ"_s,
+         u"Consulta, sem sessão nem credenciais, as pendências de Redução Z de um ECF"_s},
+        {u"MensagemPendenciasPublicFiscoEstoque"_s,
+         u"Consulta, sem sessão nem credenciais, as pendências de estoque de uma filial"_s},
+        {u"GeracaoFiscoReducaoZ"_s,
+         u"Faz o middleware gerar e devolver o XML do Bloco X de uma Redução Z"_s},
+        {u"GeracaoFiscoEstoque"_s,
+         u"Faz o middleware gerar e devolver o XML do Bloco X de estoque"_s},
+    };
+    return descriptions.value(stem);
+}
+
 Page page(const QString& stem, std::vector<Control> controls) {
-    return Page{.name = u"ts_"_s + stem, .controls = std::move(controls)};
+    return Page{
+        .name = u"ts_"_s + stem, .description = description(stem), .controls = std::move(controls)};
 }
 
 // A field of a page, named after the page's stem.

@@ -26,6 +26,8 @@ const QStringList kExtensoes = {u".war"_s, u".exe"_s, u".dll"_s, u".jar"_s};
 std::vector<Page> pafLocalPages() {
     return {Page{
         .name = u"ts_ArquivosPAFECF"_s,
+        .description =
+            u"Lista os arquivos do PAF-ECF com as extensões dadas nas pastas informadas e grava a lista num arquivo"_s,
         .controls = {
             line(u"ed_LaudoPafArquivosPAFECF"_s, u"Número do Laudo"_s, u"123456"_s)
                 .sends(u"LaudoPaf"_s),

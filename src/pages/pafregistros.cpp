@@ -25,6 +25,8 @@ Page identificacaoPAFECF() {
     const QString comprimir = u"ed_TPAFIdentificacaoPAFECFComprimirRetorno"_s;
     return Page{
         .name = u"ts_TPAFIdentificacaoPAFECF"_s,
+        .description =
+            u"Gera a identificação do PAF-ECF, com seus arquivos e as impressoras fiscais"_s,
         .controls = {
             line(u"ed_TPAFIdentificacaoPAFECFFilial"_s, u"Filial"_s, u"001"_s)
                 .maxLen(3)
@@ -254,6 +256,8 @@ Page registrosPAFECF() {
              });
     return Page{
         .name = u"ts_TPAFRegistrosPAFECF"_s,
+        .description =
+            u"Gera o arquivo de registros do PAF-ECF de um período, com filtros de produtos e DAVs"_s,
         .controls =
             {
                 tabs(u"pc_TPAFRegistrosPAFECFGrupoFiltros"_s,

@@ -26,6 +26,7 @@ Page assinarXml() {
                       : kinds::rawFileText(EmptyPath::Error)(v);
     };
     return Page{.name = u"ts_AssinarXML"_s,
+                .description = u"Assina um XML com o certificado digital da empresa"_s,
                 .controls = {
                     line(u"ed_CNPJAssinarXML"_s, u"CNPJ"_s, u"11222333000181"_s)
                         .sends(u"CNPJ"_s, kinds::text()),
@@ -45,12 +46,15 @@ Page assinarXml() {
 Page dadosCertificado() {
     Action testar;
     testar.path = u"TSSLAPI/DadosCertificado"_s;
-    return Page{.name = u"ts_DadosCertificado"_s,
-                .controls = {
-                    line(u"ed_DadosCertificadoCNPJ"_s, u"CNPJ"_s, u"11222333000181"_s)
-                        .sends(u"CNPJ"_s, kinds::text()),
-                    button(u"bt_DadosCertificadoTestar"_s, u"Testar"_s, testar),
-                }};
+    return Page{
+        .name = u"ts_DadosCertificado"_s,
+        .description =
+            u"Mostra os dados do certificado digital de uma empresa guardado no middleware"_s,
+        .controls = {
+            line(u"ed_DadosCertificadoCNPJ"_s, u"CNPJ"_s, u"11222333000181"_s)
+                .sends(u"CNPJ"_s, kinds::text()),
+            button(u"bt_DadosCertificadoTestar"_s, u"Testar"_s, testar),
+        }};
 }
 
 } // namespace

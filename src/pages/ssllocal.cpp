@@ -10,6 +10,7 @@ std::vector<Page> sslLocalPages() {
     Action testar;
     testar.path = u"TSSLLocalAPI/DadosCertificado"_s;
     return {Page{.name = u"ts_DadosCertificadoLocal"_s,
+                 .description = u"Mostra os dados de um arquivo de certificado digital local"_s,
                  .controls = {
                      line(u"ed_DadosCertificadoLocalPathCertificado"_s, u"Path Certificado"_s)
                          .withFilePicker(u"bt_DadosCertificadoLocalPathCertificado"_s)

@@ -9,6 +9,7 @@
 #include "pages/kit/tablerows.h"
 #include "tables/memtable.h"
 
+#include <QAbstractButton>
 #include <QBuffer>
 #include <QComboBox>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextDocumentFragment>
 
 using namespace kit;
 using namespace Qt::StringLiterals;
@@ -289,4 +291,41 @@ TEST_F(KitTest, ReadingsOfResultWithoutOneChangeOnlyWhatTheySay) {
         }
         EXPECT_TRUE(c.asExpected()) << c.button;
     }
+}
+
+// The panel a page's declaration generates: collapsed until its button (F1) opens it, with the
+// service, how it travels and each key's control and value kind in words.
+TEST_F(KitTest, AboutPanelIsGeneratedFromTheDeclaration) {
+    const Page page{
+        .name = u"ts_SobreTeste"_s,
+        .description = u"Cancela uma nota de teste"_s,
+        .controls = {
+            line(u"ed_SobreNumero"_s, u"Número"_s, u"1"_s)
+                .sends(u"NUMERONOTA"_s, kinds::integerElse(0)),
+            line(u"ed_SobreArquivo"_s, u"Arquivo"_s)
+                .sends(u"ARQ"_s, kinds::fileText(EmptyPath::Error)),
+            line(u"ed_SobreProprio"_s, u"Próprio"_s)
+                .sends(u"PROPRIO"_s, [](const FieldValue& v) { return TJSONUtil::SetStr(v.text); }),
+            button(u"bt_SobreTestar"_s, u"Testar"_s,
+                   Action{.path = u"TNFeAPI/CancelarNFe"_s, .exchange = Exchange::Plain}),
+        }};
+    build(page);
+    EXPECT_EQ(child<QLabel>("lb_DescricaoPagina")->text(), u"Cancela uma nota de teste"_s);
+    auto* panel = child<QLabel>("pn_SobreEstaPagina");
+    auto* toggle = child<QAbstractButton>("bt_SobreEstaPagina");
+    ASSERT_TRUE(panel && toggle);
+    EXPECT_TRUE(panel->isHidden());
+    EXPECT_EQ(toggle->shortcut(), QKeySequence(Qt::Key_F1));
+    toggle->click();
+    EXPECT_FALSE(panel->isHidden());
+    const QString text = QTextDocumentFragment::fromHtml(panel->text()).toPlainText();
+    for (const char* part :
+         {"TNFeAPI/CancelarNFe", "botão “Testar”", "Dados puro (sem envelope), com autenticação",
+          "NUMERONOTA", "Número (campo de texto, ed_SobreNumero)", "inteiro; texto inválido vira 0",
+          "conteúdo do arquivo (BOM, UTF-8 ou página de código), CR LF ao fim de cada linha; "
+          "caminho vazio: encerra a ação",
+          "PROPRIO", "regra própria da página"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part << "\n" << text.toStdString();
+    toggle->click();
+    EXPECT_TRUE(panel->isHidden());
 }

@@ -38,13 +38,14 @@ TEST(PageLint, EveryDeclarationIsSound) {
 }
 
 // The lint itself: a page with a misspelt name in each kind of piece, a repeated control and a
-// repeated page, a page without a tab.
+// repeated page, a page without a tab, a page without a description.
 TEST(PageLint, RefusesMisspeltRepeatedAndHomelessNames) {
     LintInput in = realInput();
     const Action misspelt{.path = u"TNFeAPI/ValidaArqNF"_s,
                           .checks = {notBlank(u"ed_FilialValidaArqNf"_s, u"Informe a filial."_s)},
                           .reading = fiscal::resultText(u"mm_XMLAutenticadoValidaArqNF"_s)};
     Page bad{.name = u"ts_ValidaArqNF"_s,
+             .description = u"Valida o arquivo de venda"_s,
              .controls = {
                  line(u"ed_ErpValidaArqNF"_s, u"ERP"_s)
                      .sends(u"ARQERP"_s,
@@ -54,10 +55,12 @@ TEST(PageLint, RefusesMisspeltRepeatedAndHomelessNames) {
              }};
     in.pages.push_back(bad);
     bad.name = u"ts_SemAba"_s;
+    bad.description = u"  "_s;
     bad.controls = {line(u"ed_SemAba"_s, u"x"_s)};
     in.pages.push_back(bad);
 
     const QString all = lintPages(in).join(u'\n');
+    EXPECT_FALSE(all.contains(u"página sem descrição: ts_ValidaArqNF"_s)) << all.toStdString();
     for (const char* expected :
          {"ts_ValidaArqNF: o valor de ed_ErpValidaArqNF usa ed_QuebraValidaArqNf",
           "ts_ValidaArqNF: bt_TestarValidaArqNF usa ed_FilialValidaArqNf",
@@ -65,7 +68,7 @@ TEST(PageLint, RefusesMisspeltRepeatedAndHomelessNames) {
           "ts_ValidaArqNF: dbg_ValidaArqNF usa vt_NaoExiste",
           "página declarada duas vezes: ts_ValidaArqNF",
           "controle ed_ErpValidaArqNF declarado em ts_ValidaArqNF e em ts_ValidaArqNF",
-          "página sem aba: ts_SemAba"})
+          "página sem aba: ts_SemAba", "página sem descrição: ts_SemAba"})
         EXPECT_TRUE(all.contains(QString::fromUtf8(expected))) << expected << "\n"
                                                                << all.toStdString();
 }

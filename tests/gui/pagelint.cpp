@@ -32,6 +32,8 @@ QStringList lintPages(const LintInput& input) {
         if (pageNames.contains(page.name))
             faults << u"página declarada duas vezes: %1"_s.arg(page.name);
         pageNames.insert(page.name);
+        if (page.description.trimmed().isEmpty())
+            faults << u"página sem descrição: %1"_s.arg(page.name);
         auto declare = [&](const QString& name) {
             if (name.isEmpty())
                 return;

@@ -6,6 +6,7 @@
 #include "app/desksettings.h"
 #include "app/exchangehistory.h"
 #include "app/pagefinder.h"
+#include "app/pagetree.h"
 #include "app/qttranslation.h"
 
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -100,6 +102,59 @@ TEST_F(WorkbenchTest, FinderMatchesPageNamesServicePathsAndCaptionsAndJumps) {
     EXPECT_FALSE(finder->isVisible());
     EXPECT_EQ(currentPageName(*window), found[1]);
     EXPECT_TRUE(window->isBuilt(found[1]));
+}
+
+// The user's words: what a page does, in Portuguese, with any case and accents, finds it first.
+TEST(PageFinderWords, PortugueseQueriesFindThePageThatDoesIt) {
+    const std::vector<FinderEntry> entries = finderEntries(pageTree());
+    const struct {
+        const char* query;
+        const char* first;
+    } cases[] = {
+        {"autoriza", "ts_AutenticaArqNF"},            // a stem of the first description word
+        {"autorizar nfe sefaz", "ts_AutenticaSEFAZ"}, // "NF-e" without its hyphen
+        {"AUTORIZAÇÃO cte", "ts_AutenticaCTe"},
+        {"boleto", "ts_GeraBoleto"},
+        {"BOLETO bancário", "ts_GeraBoleto"},
+        {"cancelar nota", "ts_CancelarNFe"},
+        {"inutilizar", "ts_InutilizaSEFAZ"},
+        {"inutilização ct-e", "ts_InutilizaCTe"},
+        {"DANFE", "ts_ImprimeDANFE"},
+        {"danfe nfce", "ts_imprimeDANFENFCe"},
+        {"carta de correção", "ts_CartaCorrecao"},
+        {"manifestação", "ts_ManifestarNFe"},
+        {"certificado digital", "ts_Certificado"},
+        {"encerrar mdfe", "TabSheet6"},
+        {"troco", "ts_SetvTroco"},
+        {"NUMERONOTA", "ts_CadastraXML"},    // a key of Dados: the first page that sends it
+        {"justificativa", "ts_CancelarNFe"}, // a field's label
+    };
+    for (const auto& c : cases) {
+        const auto found = findPages(entries, QString::fromUtf8(c.query));
+        ASSERT_FALSE(found.empty()) << c.query;
+        EXPECT_EQ(found.front()->objectName.toStdString(), c.first) << c.query;
+    }
+}
+
+// The index is built when the finder first opens, not with the window; the list is as wide as
+// its longest entry, without a horizontal scroll bar; Escape closes it.
+TEST_F(WorkbenchTest, FinderIndexesOnFirstUseShowsWholeEntriesAndClosesOnEscape) {
+    PageFinder* finder = window->finder();
+    EXPECT_FALSE(finder->indexed());
+    trigger(u"ac_LocalizarPagina"_s);
+    EXPECT_TRUE(finder->indexed());
+    finder->field()->setText(u"nota"_s);
+    const QListWidget* list = finder->results();
+    ASSERT_GT(list->count(), 0);
+    const QFontMetrics metrics(list->font());
+    int longest = 0;
+    for (int i = 0; i < list->count(); ++i)
+        for (const QString& line : list->item(i)->text().split(u'\n'))
+            longest = qMax(longest, metrics.horizontalAdvance(line));
+    EXPECT_GE(list->viewport()->width(), longest) << "a match hides behind the right edge";
+    EXPECT_EQ(list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QTest::keyClick(finder->field(), Qt::Key_Escape);
+    EXPECT_FALSE(finder->isVisible());
 }
 
 TEST_F(WorkbenchTest, DeskIsRememberedThroughTheSettingsFile) {
@@ -270,4 +325,24 @@ TEST_F(WorkbenchTest, HistoryShowsEachExchangeAndGivesItsCurlCommandAndEvidence)
     history->add(small, u"ts_SATAtivo"_s);
     EXPECT_EQ(history->entries().size(), 1u);
     EXPECT_EQ(list->rowCount(), 1);
+}
+
+// "Exportar catálogo…" writes every page with its description, services, travel, keys and kinds.
+TEST_F(WorkbenchTest, CatalogueIsExportedAsMarkdown) {
+    const QString file = workDir.filePath(u"catalogo.md"_s);
+    recorded->fileAnswers.push_back(file);
+    trigger(u"ac_ExportarCatalogo"_s);
+    expectMessage(u"Catálogo gravado em "_s + file);
+    QFile in(file);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    const QString md = QString::fromUtf8(in.readAll());
+    for (const char* part :
+         {"### ts_CancelarNFe", "Cancela uma nota NF-e ou NFC-e autorizada",
+          "- `TNFeAPI/CancelarNFe` (botão “Testar”): envelope, com verificação de sessão",
+          "| `NUMERONOTA` | Número (campo de texto, `ed_NumeroCancelarNFe`) | inteiro;",
+          "Página `tsGenericAPI`.", "Dados puro (sem envelope), sem credenciais"})
+        EXPECT_TRUE(md.contains(QString::fromUtf8(part))) << part;
+    // Every page of the tree is there.
+    for (const FinderEntry& e : finderEntries(pageTree()))
+        EXPECT_TRUE(md.contains(e.description)) << e.objectName.toStdString();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 #include <functional>
@@ -23,6 +24,7 @@ public:
         : std::function<Sig>(std::move(f)), names(std::move(usedNames)) {}
 
     QStringList names; // controls (and vt_ tables) the piece reads or writes
+    QString words;     // what the piece does, in the user's words ("inteiro; …"), for the panel
 };
 
 } // namespace kit

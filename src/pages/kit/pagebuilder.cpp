@@ -1,5 +1,6 @@
 #include "pages/kit/pagebuilder.h"
 
+#include "pages/kit/pagecatalogue.h"
 #include "pages/kit/pagepresets.h"
 
 #include "common/regional.h"
@@ -14,6 +15,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,7 +26,10 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
 
 namespace kit {
 
@@ -323,6 +328,40 @@ private:
     PageInstance& m_instance;
 };
 
+// The page's description on a line of its own, with the "Sobre esta página" button (F1) that
+// opens the panel the declaration generates; returns the panel, hidden, for the caller to place.
+QWidget* addDescription(const Page& page, QWidget* root, QVBoxLayout* rootLayout) {
+    auto* row = new QHBoxLayout;
+    auto* description = new QLabel(page.description, root);
+    description->setObjectName(u"lb_DescricaoPagina"_s);
+    description->setWordWrap(true);
+    description->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    row->addWidget(description, 1);
+    auto* toggle = new QToolButton(root);
+    toggle->setObjectName(u"bt_SobreEstaPagina"_s);
+    toggle->setText(u"Sobre esta página (F1)"_s);
+    toggle->setCheckable(true);
+    toggle->setAutoRaise(true);
+    toggle->setShortcut(QKeySequence(Qt::Key_F1)); // only the shown page's button answers
+    toggle->setToolTip(u"Serviço, forma de envio e chaves de Dados desta página"_s);
+    row->addWidget(toggle, 0, Qt::AlignTop);
+    rootLayout->addLayout(row);
+
+    auto* panel = new QLabel(aboutHtml(catalogueOf(page)), root);
+    panel->setObjectName(u"pn_SobreEstaPagina"_s);
+    panel->setTextFormat(Qt::RichText);
+    panel->setWordWrap(true);
+    panel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setMargin(6);
+    panel->setAutoFillBackground(true);
+    panel->setBackgroundRole(QPalette::ToolTipBase);
+    panel->setForegroundRole(QPalette::ToolTipText);
+    panel->setVisible(false);
+    QObject::connect(toggle, &QToolButton::toggled, panel, &QWidget::setVisible);
+    return panel;
+}
+
 } // namespace
 
 QWidget* buildPage(const Page& page, PageHost& host, QWidget* parent) {
@@ -330,6 +369,7 @@ QWidget* buildPage(const Page& page, PageHost& host, QWidget* parent) {
     auto* instance = new PageInstance(page, root);
     auto* rootLayout = new QVBoxLayout(root);
     rootLayout->setContentsMargins(4, 4, 4, 4);
+    QWidget* about = addDescription(page, root, rootLayout);
 
     auto* scroll = new QScrollArea(root);
     scroll->setWidgetResizable(true);
@@ -339,6 +379,8 @@ QWidget* buildPage(const Page& page, PageHost& host, QWidget* parent) {
     scroll->setWidget(content);
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(0, 0, 0, 0);
+    about->setParent(content);
+    contentLayout->addWidget(about);
 
     QWidget* holder = content;
     auto* grid = new QGridLayout;

@@ -201,10 +201,11 @@ Control tab(const QString& name, const QString& caption, std::vector<Control> ch
 Control datePickerAt(const QString& name, const QString& label, const QString& preset);
 
 // A page, declared with designated initialisers:
-//   Page{.name = u"ts_Sobre"_s, .controls = {...}}
+//   Page{.name = u"ts_Sobre"_s, .description = u"…"_s, .controls = {...}}
 // Its caption and place in the window are the tree's (app/pagetree.cpp).
 struct Page {
-    QString name; // the tab's object name
+    QString name;        // the tab's object name
+    QString description; // one sentence: what the service does (top of the page, tab tooltip)
     std::vector<Control> controls;
     QString groupBox; // optional group box around the controls
     QString groupTitle;

@@ -127,4 +127,18 @@ DadosFn bareString(const QString& control);
 DadosFn freeJson(const QString& control, bool asciiFirst);
 } // namespace dados
 
+// Gives a kind or a data builder its words where it is defined:
+//   return said(u"inteiro; texto inválido vira 0"_s) << [](const FieldValue& v) {…};
+struct said {
+    QString words;
+    ValueKind operator<<(ValueKind kind) const {
+        kind.words = words;
+        return kind;
+    }
+    DadosFn operator<<(DadosFn dados) const {
+        dados.words = words;
+        return dados;
+    }
+};
+
 } // namespace kit
