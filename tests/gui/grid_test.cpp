@@ -53,6 +53,39 @@ TEST_F(WindowTest, GridInsertTypeLeaveStoresTheRow) {
     EXPECT_EQ(docs.recordCount(), 1);
 }
 
+// A date the grid cannot read is refused where it is typed, with the conversion's message; the
+// cell keeps the typed text until it is corrected, and the row keeps its earlier date meanwhile.
+TEST_F(WindowTest, GridRefusesADateItCannotReadWhereItIsTyped) {
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->selectPage(QStringLiteral("tsGenericAPI"));
+    QWidget* page = window->findChild<QWidget*>(QStringLiteral("tsGenericAPI"));
+    MemTable& titulos = dm->table(QStringLiteral("vt_GeraBoletoTitulos"));
+    auto* grid = new DbGrid(QStringLiteral("gd_Teste"), titulos, page);
+    page->layout()->addWidget(grid);
+    titulos.append();
+    QCoreApplication::processEvents();
+    const QDate before = titulos.value(QStringLiteral("DataVencimento")).toDate();
+    const int column = titulos.fieldIndex(QStringLiteral("DataVencimento"));
+    const QModelIndex cell = grid->model()->index(0, column);
+    grid->setFocus();
+    grid->setCurrentIndex(cell);
+    grid->edit(cell);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("31/02/2026"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    expectMessage(QStringLiteral("'31/02/2026' is not a valid date"));
+    EXPECT_EQ(QApplication::focusWidget(), editor);
+    EXPECT_EQ(editor->text(), QStringLiteral("31/02/2026"));
+    EXPECT_EQ(titulos.value(QStringLiteral("DataVencimento")).toDate(), before);
+
+    editor->setText(QStringLiteral("28/02/2026"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_TRUE(seen().empty());
+    EXPECT_EQ(titulos.value(QStringLiteral("DataVencimento")).toDate(), QDate(2026, 2, 28));
+}
+
 TEST_F(WindowTest, NavigatorOnAClosedTableShowsTheError) {
     window->selectPage(QStringLiteral("tsGenericAPI"));
     QWidget* page = window->findChild<QWidget*>(QStringLiteral("tsGenericAPI"));
