@@ -401,3 +401,28 @@ TEST_F(NumberingPagesTest, CertificateIsSavedByteForByte) {
     EXPECT_FALSE(QFile::exists(QStringLiteral("empresa.pfx")));
     EXPECT_TRUE(seen().empty()) << shownMessages().toStdString();
 }
+
+// With the middleware down the run ends at the first row: no request after it is tried.
+TEST_F(NumberingPagesTest, RunEndsAtTheFirstRowWhenTheMiddlewareIsDown) {
+    batchMode();
+    for (int i = 0; i < 3; ++i)
+        addRange(10 * i + 1, 10 * i + 5);
+    sim.stop();
+    recorded->confirmAnswers.push_back(true);
+    click(QStringLiteral("bt_TestarInutilizaSEFAZ"));
+    ASSERT_EQ(seen().size(), 1u);
+    EXPECT_TRUE(seen()[0].text.startsWith(
+        QStringLiteral("A execução parou no registro 1, que terminou com ERRO: Socket Error")))
+        << seen()[0].text.toStdString();
+    EXPECT_TRUE(seen()[0].text.contains(QStringLiteral("1 de 3 registro(s) foram enviados")));
+    faixas().moveTo(0);
+    EXPECT_EQ(faixas().asString(QStringLiteral("Situacao")), QStringLiteral("ERRO"));
+    EXPECT_TRUE(
+        faixas().asString(QStringLiteral("Response")).startsWith(QStringLiteral("Socket Error")));
+    for (int row = 1; row < 3; ++row) {
+        faixas().moveTo(row);
+        EXPECT_EQ(faixas().asString(QStringLiteral("Situacao")), QString()) << row;
+        EXPECT_EQ(faixas().asString(QStringLiteral("Request")), QString()) << row;
+    }
+    EXPECT_EQ(faixas().state(), MemTable::State::Browse);
+}
