@@ -80,11 +80,12 @@ TEST(FileHelpers, FileToStrJoinsLinesWithTheSeparatorRemoved) {
         {"a\nb", "|", "|a|b"},
         {"x|y\r\n\r\nz", "|", "|xy||z"},
         {"<a>\\n</a>\r\n\\nfim", "\\n", "\\n<a></a>\\nfim"},
+        // The code page, one character per byte: a mark and UTF-8 letters travel as bytes.
         {"\xEF\xBB\xBF"
          "ação\r\n",
-         "\\n", "\\nação"},                   // UTF-8 with byte-order mark
-        {"a\xE7\xE3o\r\n", "\\n", "\\nação"}, // 8-bit code page
-        {"ação", "\\n", "\\nação"},           // UTF-8 without mark
+         "\\n", "\\nï»¿aÃ§Ã£o"},
+        {"a\xE7\xE3o\r\n", "\\n", "\\nação"},
+        {"ação", "\\n", "\\naÃ§Ã£o"},
         {"", "|", ""},
     };
     int n = 0;
@@ -122,8 +123,10 @@ TEST(FileHelpers, TextFilesAreReadByMarkByCodePageOrAsTheCliInput) {
         {"UTF-8 and a code-page byte", "a\xC3\xA7\xE3o", QString::fromUtf8("aÃ§ão"),
          QString::fromUtf8("aÃ§ão"), QString::fromUtf8("aÃ§ão")},
         // The five bytes the code page leaves undefined keep their own values.
-        {"undefined bytes", "\x81\x8D\x8F\x90\x9D", QString(u"\u0081\u008D\u008F\u0090\u009D"),
-         QString(u"\u0081\u008D\u008F\u0090\u009D"), QString(u"\u0081\u008D\u008F\u0090\u009D")},
+        {"undefined bytes", "\x81\x8D\x8F\x90\x9D",
+         QStringLiteral("\u0081\u008D\u008F\u0090\u009D"),
+         QStringLiteral("\u0081\u008D\u008F\u0090\u009D"),
+         QStringLiteral("\u0081\u008D\u008F\u0090\u009D")},
         {"mark only", "\xFF\xFE", QString(), QString(), QString::fromUtf8("ÿþ")},
         {"empty", "", QString(), QString(), QString()},
     };
