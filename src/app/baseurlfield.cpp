@@ -11,6 +11,11 @@ void completeBaseUrlWhenEdited(QLineEdit* field) {
         const QString text = field->text().trimmed();
         if (text.isEmpty() || text.endsWith(u'/'))
             return;
+        // An address without its protocol is not completed: the request itself says what is
+        // missing, on the first press.
+        if (!text.startsWith(u"http://"_s, Qt::CaseInsensitive) &&
+            !text.startsWith(u"https://"_s, Qt::CaseInsensitive))
+            return;
         field->setText(text + u'/');
         static const char* const kTold = "quorvaToldBaseUrl";
         if (field->property(kTold).toBool())

@@ -76,32 +76,54 @@ QByteArray readFileBytes(const QString& path) {
     return file.readAll();
 }
 
-QString decodeText(const QByteArray& bytes) {
-    static const struct {
-        QByteArrayView mark;
-        QStringConverter::Encoding encoding;
-    } marks[] = {
-        {QByteArrayView("\xEF\xBB\xBF", 3), QStringConverter::Utf8},
-        {QByteArrayView("\xFF\xFE", 2), QStringConverter::Utf16LE},
-        {QByteArrayView("\xFE\xFF", 2), QStringConverter::Utf16BE},
-    };
+namespace {
+
+struct ByteOrderMark {
+    QByteArrayView mark;
+    QStringConverter::Encoding encoding;
+};
+
+constexpr ByteOrderMark kMarks[] = {
+    {QByteArrayView("\xEF\xBB\xBF", 3), QStringConverter::Utf8},
+    {QByteArrayView("\xFF\xFE", 2), QStringConverter::Utf16LE},
+    {QByteArrayView("\xFE\xFF", 2), QStringConverter::Utf16BE},
+};
+
+// The text after a leading byte-order mark, decoded as the mark says; nothing without one.
+std::optional<QString> decodeMarked(const QByteArray& bytes) {
     // The mark is cut off here; a second one is a character of the text.
     const auto flags = QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
-    for (const auto& m : marks) {
+    for (const auto& m : kMarks) {
         if (bytes.startsWith(m.mark)) {
             QStringDecoder decoder(m.encoding, flags);
             return decoder.decode(QByteArrayView(bytes).sliced(m.mark.size()));
         }
     }
-    QStringDecoder utf8(QStringConverter::Utf8, flags);
+    return std::nullopt;
+}
+
+} // namespace
+
+QString decodeText(const QByteArray& bytes) {
+    if (auto marked = decodeMarked(bytes))
+        return *marked;
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     const QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
     return fromCp1252(bytes);
 }
 
-QString readTextFile(const QString& path) {
-    return decodeText(readFileBytes(path));
+QString readCodePageFile(const QString& path) {
+    return fromCp1252(readFileBytes(path));
+}
+
+QString readMarkedFile(const QString& path) {
+    const QByteArray bytes = readFileBytes(path);
+    if (auto marked = decodeMarked(bytes))
+        return *marked;
+    return fromCp1252(bytes);
 }
 
 QStringList splitLines(const QString& text) {
@@ -116,7 +138,7 @@ QStringList splitLines(const QString& text) {
 
 QString FileToStr(const QString& fileName, const QString& separator) {
     QString result;
-    for (QString line : splitLines(readTextFile(fileName))) {
+    for (QString line : splitLines(readCodePageFile(fileName))) {
         if (!separator.isEmpty())
             line.remove(separator);
         result += separator + line;

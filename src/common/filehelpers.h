@@ -10,18 +10,23 @@ class QDir;
 
 // The whole file; raises EFileError when it cannot be read.
 QByteArray readFileBytes(const QString& path);
-// The text of a text file's bytes, by one rule for every file the program reads as text: a
-// byte-order mark (UTF-8, UTF-16 LE, UTF-16 BE) names the encoding and is not part of the
-// text; without one, UTF-8 when the bytes are valid UTF-8, otherwise 8-bit text in the host's
-// code page (Windows-1252).
+// The text of bytes the CLI reads as its own input (a JSON file): a byte-order mark (UTF-8,
+// UTF-16 LE, UTF-16 BE) names the encoding and is not part of the text; without one, UTF-8
+// when the bytes are valid UTF-8, otherwise 8-bit text in the host's code page (Windows-1252).
 QString decodeText(const QByteArray& bytes);
-// The file as text (decodeText); raises EFileError when it cannot be read.
-QString readTextFile(const QString& path);
+// The file's bytes as 8-bit text in the host's code page (Windows-1252; the five bytes it
+// leaves undefined become the code points of the same value), one character per byte, with no
+// byte-order-mark detection: turned back into bytes through the same code page, the text gives
+// the file's exact bytes. Raises EFileError when the file cannot be read.
+QString readCodePageFile(const QString& path);
+// The file as text by its byte-order mark (UTF-8, UTF-16 LE, UTF-16 BE; the mark is not part
+// of the text), otherwise 8-bit text in the host's code page as readCodePageFile reads it.
+QString readMarkedFile(const QString& path);
 // The lines of a text (CR LF, LF or CR breaks); a final break does not make an empty line.
 QStringList splitLines(const QString& text);
 
-// Each line of the file with every occurrence of the separator removed, each preceded by
-// the separator: a two-line file a, b with "|" gives "|a|b".
+// Each line of the file (read as readCodePageFile reads it) with every occurrence of the separator
+// removed, each preceded by the separator: a two-line file a, b with "|" gives "|a|b".
 QString FileToStr(const QString& fileName, const QString& separator);
 
 // Adds the file to the ZIP archive (created when missing) under its bare file name, deflated.

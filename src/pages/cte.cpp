@@ -127,8 +127,11 @@ Page inutilizaCTe() {
                 line(serie, u"Série"_s, u"0"_s).sends(u"Serie"_s, kinds::integer()),
                 b.modeControl(),
                 line(inicial, u"Numeração Inicial"_s, u"0"_s)
+                    .labelNamed(u"lb_NumeracaoInicialInutilizaCTe"_s)
                     .sends(u"NumeroInicial"_s, kinds::integer()),
-                line(final, u"Numeração Final"_s, u"0"_s).sends(u"NumeroFinal"_s, kinds::integer()),
+                line(final, u"Numeração Final"_s, u"0"_s)
+                    .labelNamed(u"lb_NumeracaoFinalInutilizaCTe"_s)
+                    .sends(u"NumeroFinal"_s, kinds::integer()),
                 comboList(u"cb_ModeloInutilizaCTe"_s, u"Modelo"_s, {u"57 - CT-e"_s}, 0)
                     .sends(u"ModeloFiscal"_s, kinds::firstChars(2)),
                 b.gridBox(),

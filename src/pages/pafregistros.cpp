@@ -56,12 +56,14 @@ Page identificacaoPAFECF() {
                 u"gb_TPAFIdentificacaoPAFECFListaArquivos"_s, u"Lista de Arquivos do PAF-ECF"_s,
                 {grid(u"gd_TPAFIdentificacaoPAFECFListaArquivos"_s, u"vt_ListaArquivosPAFECF"_s,
                       u"nv_TPAFIdentificacaoPAFECFListaArquivos"_s)
+                     .withColumnWidths({{u"Nome"_s, 70}, {u"MD5"_s, 32}})
                      .sends(u"ListaArquivo"_s, kinds::rowsOf(u"vt_ListaArquivosPAFECF"_s,
                                                              {{u"Nome"_s, u"Nome"_s, Cell::Text},
                                                               {u"MD5"_s, u"MD5"_s, Cell::Text}}))}),
             group(u"gb_TPAFIdentificacaoPAFECFListaECF"_s, u"Lista de ECF"_s,
                   {grid(u"gd_TPAFIdentificacaoPAFECFListaECF"_s, u"vt_ListaECFPAFECF"_s,
                         u"nv_TPAFIdentificacaoPAFECFListaECF"_s)
+                       .withColumnWidths({{u"NumeroFabricacao"_s, 50}})
                        .sends(u"ListaNumeroSerie"_s,
                               kinds::rowsOf(
                                   u"vt_ListaECFPAFECF"_s,
@@ -236,6 +238,11 @@ Page registrosPAFECF() {
         });
     Control produtos =
         dbGrid(u"TPAFRegistrosPAFECFListaProduto"_s, kProdutos)
+            .withColumnWidths({{u"FILMAT"_s, 10},
+                               {u"CODMAT"_s, 11},
+                               {u"CODCOR"_s, 13},
+                               {u"CODTAM"_s, 12},
+                               {u"CHAVE"_s, 20}})
             .sends(u"ListaProdutos"_s,
                    kinds::rowsOf(kProdutos, {{u"CHAVE"_s, u"Chave"_s, Cell::Text},
                                              {u"FILMAT"_s, u"Filmat"_s, Cell::Text},

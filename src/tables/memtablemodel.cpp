@@ -67,6 +67,16 @@ bool MemTableModel::setData(const QModelIndex& index, const QVariant& value, int
         m_table.moveTo(index.row()); // stores the pending row of another line
     QVariant converted;
     const QString text = value.toString();
+    m_refusal.clear();
+    // The conversion's own message, for the grid to show where the text was typed.
+    const auto refuse = [this](const auto& convert) {
+        try {
+            convert();
+        } catch (const Exception& e) {
+            m_refusal = e.message();
+        }
+        return false;
+    };
     switch (def.type) {
     case FieldDef::Type::Boolean:
         if (role != Qt::CheckStateRole)
@@ -77,7 +87,7 @@ bool MemTableModel::setData(const QModelIndex& index, const QVariant& value, int
         if (!text.trimmed().isEmpty()) {
             const auto i = regional::tryStrToInt(text.trimmed());
             if (!i)
-                return false;
+                return refuse([&] { (void)regional::strToInt(text.trimmed()); });
             converted = *i;
         }
         break;
@@ -86,7 +96,7 @@ bool MemTableModel::setData(const QModelIndex& index, const QVariant& value, int
         if (!text.trimmed().isEmpty()) {
             const auto d = regional::tryStrToFloat(text);
             if (!d)
-                return false;
+                return refuse([&] { (void)regional::strToFloat(text); });
             converted = *d;
         }
         break;
@@ -96,7 +106,7 @@ bool MemTableModel::setData(const QModelIndex& index, const QVariant& value, int
         if (!text.trimmed().isEmpty()) {
             const auto dt = regional::tryStrToDateTime(text);
             if (!dt)
-                return false;
+                return refuse([&] { (void)regional::strToDateTime(text); });
             converted = *dt;
         }
         break;

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <map>
+#include <utility>
 
 // Shows and edits a table through a grid: one column per field that is not hidden, one row per
 // row the table shows. Editing a cell of another row stores the pending one first, as moving
@@ -25,6 +26,9 @@ public:
     bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
                        int role = Qt::EditRole) override;
 
+    // The conversion message of the last text setData refused ("" when it took the text), once.
+    QString takeRefusal() { return std::exchange(m_refusal, QString()); }
+
     MemTable& table() const { return m_table; }
     int fieldOfColumn(int column) const { return m_columns[std::size_t(column)]; }
 
@@ -32,4 +36,5 @@ private:
     MemTable& m_table;
     std::vector<int> m_columns;      // field indices of the shown fields
     std::map<int, QString> m_titles; // columns with a title of their own
+    QString m_refusal;
 };

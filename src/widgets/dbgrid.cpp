@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QScopeGuard>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -37,6 +38,40 @@ DbGrid::DbGrid(const QString& objectName, MemTable& table, QWidget* parent)
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &DbGrid::followCurrent);
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] { syncCurrentFromTable(); });
     connect(qApp, &QApplication::focusChanged, this, &DbGrid::onFocusChanged);
+}
+
+void DbGrid::commitData(QWidget* editor) {
+    if (m_refusing)
+        return; // the message took the focus: the editor keeps its text
+    QTableView::commitData(editor);
+    const QString refusal = m_model->takeRefusal();
+    if (refusal.isEmpty())
+        return;
+    m_refusedEditor = editor;
+    m_refusing = true;
+    const auto done = qScopeGuard([this] { m_refusing = false; });
+    dialogs().message(refusal, Dialogs::Kind::Error);
+}
+
+void DbGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (m_refusing)
+        return;
+    if (editor == m_refusedEditor) {
+        m_refusedEditor = nullptr;
+        editor->setFocus();
+        return;
+    }
+    QTableView::closeEditor(editor, hint);
+}
+
+void DbGrid::setColumnChars(const QString& field, int chars) {
+    const int f = m_table.fieldIndex(field);
+    const int digit = fontMetrics().horizontalAdvance(QStringLiteral("0"));
+    // Room for the cell's margins besides the characters.
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 2;
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        if (m_model->fieldOfColumn(column) == f)
+            setColumnWidth(column, chars * digit + margins);
 }
 
 void DbGrid::showColumns(const std::vector<std::pair<QString, QString>>& fieldsAndTitles) {

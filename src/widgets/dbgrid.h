@@ -19,6 +19,14 @@ public:
     MemTableModel* tableModel() const { return m_model; }
     // Shows only these fields, in this order, under these titles ("~" breaks a line).
     void showColumns(const std::vector<std::pair<QString, QString>>& fieldsAndTitles);
+    // The column of the field as wide as so many characters of the grid's font.
+    void setColumnChars(const QString& field, int chars);
+
+protected:
+    // A text the cell's field cannot take is refused where it was typed: the conversion's
+    // message is shown and the editor stays open with the text until it is corrected.
+    void commitData(QWidget* editor) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     void followCurrent(const QModelIndex& current);
@@ -29,7 +37,9 @@ private:
 
     MemTable& m_table;
     MemTableModel* m_model;
-    bool m_moving = false; // the table is moving to the row the user chose
+    bool m_moving = false;              // the table is moving to the row the user chose
+    QWidget* m_refusedEditor = nullptr; // the editor whose text was just refused
+    bool m_refusing = false;            // the refusal's message is being shown
 };
 
 // The vertical navigator beside a grid: insert and delete only.

@@ -82,11 +82,12 @@ TEST(FileHelpers, FileToStrJoinsLinesWithTheSeparatorRemoved) {
         {"a\nb", "|", "|a|b"},
         {"x|y\r\n\r\nz", "|", "|xy||z"},
         {"<a>\\n</a>\r\n\\nfim", "\\n", "\\n<a></a>\\nfim"},
+        // The code page, one character per byte: a mark and UTF-8 letters travel as bytes.
         {"\xEF\xBB\xBF"
          "ação\r\n",
-         "\\n", "\\nação"},                   // UTF-8 with byte-order mark
-        {"a\xE7\xE3o\r\n", "\\n", "\\nação"}, // 8-bit code page
-        {"ação", "\\n", "\\nação"},           // UTF-8 without mark
+         "\\n", "\\nï»¿aÃ§Ã£o"},
+        {"a\xE7\xE3o\r\n", "\\n", "\\nação"},
+        {"ação", "\\n", "\\naÃ§Ã£o"},
         {"", "|", ""},
     };
     int n = 0;
@@ -99,31 +100,45 @@ TEST(FileHelpers, FileToStrJoinsLinesWithTheSeparatorRemoved) {
                  EFileError);
 }
 
-TEST(FileHelpers, TextFilesAreReadByMarkThenAsUtf8ThenInTheCodePage) {
+// Three readings of the same bytes: the CLI's own input (mark, else UTF-8 when valid, else the
+// code page), a file read by its mark (else the code page) and a file read in the code page.
+TEST(FileHelpers, TextFilesAreReadByMarkByCodePageOrAsTheCliInput) {
     QTemporaryDir tmp;
     const QDir dir(tmp.path());
     const QString text = QString::fromUtf8("ação €\r\nfim");
+    const QByteArray utf8 = text.toUtf8();
+    const QByteArray le = QStringEncoder(QStringEncoder::Utf16LE)(text);
+    const QByteArray be = QStringEncoder(QStringEncoder::Utf16BE)(text);
+    const auto cp = [](const QByteArray& b) { return fromCp1252(b); };
     const struct {
         const char* name;
         QByteArray bytes;
-        QString expected;
+        QString cli, marked, codePage;
     } cases[] = {
-        {"UTF-8 mark", "\xEF\xBB\xBF" + text.toUtf8(), text},
-        {"UTF-16 LE mark", QByteArray("\xFF\xFE") + QStringEncoder(QStringEncoder::Utf16LE)(text),
-         text},
-        {"UTF-16 BE mark", QByteArray("\xFE\xFF") + QStringEncoder(QStringEncoder::Utf16BE)(text),
-         text},
-        {"UTF-8 without mark", text.toUtf8(), text},
-        {"code page", "a\xE7\xE3o \x80\r\nfim", text},
+        {"UTF-8 mark", "\xEF\xBB\xBF" + utf8, text, text, cp("\xEF\xBB\xBF" + utf8)},
+        {"UTF-16 LE mark", "\xFF\xFE" + le, text, text, cp("\xFF\xFE" + le)},
+        {"UTF-16 BE mark", "\xFE\xFF" + be, text, text, cp("\xFE\xFF" + be)},
+        {"UTF-8 without mark", utf8, text, QString::fromUtf8("aÃ§Ã£o â‚¬\r\nfim"),
+         QString::fromUtf8("aÃ§Ã£o â‚¬\r\nfim")},
+        {"code page", "a\xE7\xE3o \x80\r\nfim", text, text, text},
         // One byte that is not UTF-8 puts the whole file in the code page.
-        {"UTF-8 and a code-page byte", "a\xC3\xA7\xE3o", QString::fromUtf8("aÃ§ão")},
-        {"mark only", "\xFF\xFE", QString()},
-        {"empty", "", QString()},
+        {"UTF-8 and a code-page byte", "a\xC3\xA7\xE3o", QString::fromUtf8("aÃ§ão"),
+         QString::fromUtf8("aÃ§ão"), QString::fromUtf8("aÃ§ão")},
+        // The five bytes the code page leaves undefined keep their own values.
+        {"undefined bytes", "\x81\x8D\x8F\x90\x9D",
+         QStringLiteral("\u0081\u008D\u008F\u0090\u009D"),
+         QStringLiteral("\u0081\u008D\u008F\u0090\u009D"),
+         QStringLiteral("\u0081\u008D\u008F\u0090\u009D")},
+        {"mark only", "\xFF\xFE", QString(), QString(), QString::fromUtf8("ÿþ")},
+        {"empty", "", QString(), QString(), QString()},
     };
     int n = 0;
     for (const auto& c : cases) {
         const QString path = writeFile(dir, QStringLiteral("t%1.txt").arg(n++), c.bytes);
-        EXPECT_EQ(readTextFile(path), c.expected) << c.name;
+        EXPECT_EQ(decodeText(c.bytes), c.cli) << c.name;
+        EXPECT_EQ(readMarkedFile(path), c.marked) << c.name;
+        EXPECT_EQ(readCodePageFile(path), c.codePage) << c.name;
+        EXPECT_EQ(toCp1252(readCodePageFile(path)), c.bytes) << c.name;
     }
 }
 

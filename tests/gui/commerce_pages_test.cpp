@@ -101,7 +101,7 @@ TEST_F(CommercePagesTest, EachPageSendsItsDataValueInKeyOrder) {
          {{"ed_XMLExecutaGravaTransacoes", xml},
           {"ck_ProcessaErroDuplicacaoExecutaGravaTransacoes", QStringLiteral("1")}},
          "TCommerceAPI/ExecutaGravaTransacoes",
-         R"({"XML":"<trn>\r\n<a>\u00E7<\/a>\r\n<\/trn>\r\n","ProcessaErroDuplicacao":true})"},
+         R"({"XML":"<trn>\r\n<a>\u00C3\u00A7<\/a>\r\n<\/trn>\r\n","ProcessaErroDuplicacao":true})"},
         {"bt_TestarConsultaDevolucoes",
          {},
          "TCommerceAPI/ConsultaDevolucoes",

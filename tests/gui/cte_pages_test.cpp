@@ -254,12 +254,21 @@ TEST_F(CtePagesTest, DisablementChecksAndModeSwitch) {
     auto* box = find<QGroupBox>(QStringLiteral("gb_FaixasInutilizaCTe"));
     auto* inicial = find<QLineEdit>(QStringLiteral("ed_NumeracaoInicialInutilizaCTe"));
     auto* final = find<QLineEdit>(QStringLiteral("ed_NumeracaoFinalInutilizaCTe"));
+    // The range fields' labels carry names of their own, and hide with their fields.
+    auto* inicialLabel = find<QLabel>(QStringLiteral("lb_NumeracaoInicialInutilizaCTe"));
+    auto* finalLabel = find<QLabel>(QStringLiteral("lb_NumeracaoFinalInutilizaCTe"));
+    ASSERT_TRUE(inicialLabel && finalLabel);
+    EXPECT_EQ(inicialLabel->text(), QStringLiteral("Numeração Inicial"));
+    EXPECT_EQ(finalLabel->text(), QStringLiteral("Numeração Final"));
+    EXPECT_TRUE(inicialLabel->isVisible());
     EXPECT_EQ(box->title(), QStringLiteral("Faixas"));
     EXPECT_FALSE(box->isVisible());
     batchMode(true);
     EXPECT_TRUE(box->isVisible());
     EXPECT_FALSE(inicial->isVisible());
     EXPECT_FALSE(final->isVisible());
+    EXPECT_FALSE(inicialLabel->isVisible());
+    EXPECT_FALSE(finalLabel->isVisible());
     // The NF-e page's controls are not this switch's.
     window->selectPage(QStringLiteral("ts_InutilizaSEFAZ"));
     EXPECT_FALSE(find<QGroupBox>(QStringLiteral("gb_InutilizaSEFAZFaixas"))->isVisible());

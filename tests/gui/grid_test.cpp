@@ -3,6 +3,7 @@
 #include "tables/memtablemodel.h"
 #include "widgets/dbgrid.h"
 
+#include <QAbstractItemDelegate>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
@@ -51,6 +52,44 @@ TEST_F(WindowTest, GridInsertTypeLeaveStoresTheRow) {
     after->setFocus();
     QCoreApplication::processEvents();
     EXPECT_EQ(docs.recordCount(), 1);
+}
+
+// A date the grid cannot read is refused where it is typed, with the conversion's message; the
+// cell keeps the typed text until it is corrected, and the row keeps its earlier date meanwhile.
+TEST_F(WindowTest, GridRefusesADateItCannotReadWhereItIsTyped) {
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->selectPage(QStringLiteral("tsGenericAPI"));
+    QWidget* page = window->findChild<QWidget*>(QStringLiteral("tsGenericAPI"));
+    MemTable& titulos = dm->table(QStringLiteral("vt_GeraBoletoTitulos"));
+    auto* grid = new DbGrid(QStringLiteral("gd_Teste"), titulos, page);
+    page->layout()->addWidget(grid);
+    titulos.append();
+    QCoreApplication::processEvents();
+    const QDate before = titulos.value(QStringLiteral("DataVencimento")).toDate();
+    const int column = titulos.fieldIndex(QStringLiteral("DataVencimento"));
+    const QModelIndex cell = grid->model()->index(0, column);
+    grid->setFocus();
+    grid->setCurrentIndex(cell);
+    grid->edit(cell);
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(cell));
+    ASSERT_NE(editor, nullptr);
+    // What Enter does in the cell's editor.
+    const auto enter = [grid](QWidget* e) {
+        Q_EMIT grid->itemDelegate()->commitData(e);
+        Q_EMIT grid->itemDelegate()->closeEditor(e, QAbstractItemDelegate::SubmitModelCache);
+    };
+    editor->setText(QStringLiteral("31/02/2026"));
+    enter(editor);
+    expectMessage(QStringLiteral("'31/02/2026' is not a valid date"));
+    EXPECT_EQ(grid->indexWidget(cell), editor);
+    EXPECT_EQ(editor->text(), QStringLiteral("31/02/2026"));
+    EXPECT_EQ(titulos.value(QStringLiteral("DataVencimento")).toDate(), before);
+
+    editor->setText(QStringLiteral("28/02/2026"));
+    enter(editor);
+    EXPECT_TRUE(seen().empty());
+    EXPECT_EQ(titulos.value(QStringLiteral("DataVencimento")).toDate(), QDate(2026, 2, 28));
 }
 
 TEST_F(WindowTest, NavigatorOnAClosedTableShowsTheError) {

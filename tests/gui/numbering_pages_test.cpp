@@ -214,15 +214,15 @@ TEST_F(NumberingPagesTest, ImportThenRunMarksEachRow) {
     faixas().moveTo(0);
     EXPECT_EQ(faixas().asString(QStringLiteral("Response")),
               QStringLiteral(R"({"result":{"controle":{"err":false}}})"));
+    // The HTTP failure keeps the server's answer under its status line.
     faixas().moveTo(2);
     EXPECT_EQ(faixas().asString(QStringLiteral("Response")),
-              QStringLiteral("HTTP/1.1 500 Internal Server Error"));
+              QStringLiteral("HTTP/1.1 500 Internal Server Error\r\nfalhou"));
     EXPECT_NE(dadosOf(got[1]).find(R"("NumeroInicial":10,"NumeroFinal":5000)"), std::string::npos);
     EXPECT_EQ(paneText(QStringLiteral("mm_Request")), QStringLiteral("*** VERIFIQUE NO GRID ***"));
     EXPECT_EQ(paneText(QStringLiteral("mm_Response")), QStringLiteral("*** VERIFIQUE NO GRID ***"));
-    ASSERT_EQ(seen().size(), 1u);
-    EXPECT_TRUE(seen()[0].text.startsWith(QStringLiteral("2 de 3")))
-        << seen()[0].text.toStdString();
+    expectMessage(QStringLiteral("A execução parou no registro 3, que terminou com ERRO: HTTP/1.1 "
+                                 "500 Internal Server Error\n3 de 3 registro(s) foram enviados"));
     EXPECT_TRUE(faixas().field(QStringLiteral("Situacao")).readOnly);
 
     // Without scripted answers the stand-in rejects the wide range.
@@ -278,25 +278,31 @@ TEST_F(NumberingPagesTest, NoRowKeepsAnOutcomeOfAnEarlierRun) {
     EXPECT_TRUE(faixas().field(QStringLiteral("Situacao")).readOnly);
 
     // Outcomes of a good run again; the next run sends another reason, so no row can pass off
-    // an earlier request as its own.
+    // an earlier request as its own. An HTTP failure ends the run at its row: the rows after it
+    // are not sent and keep no outcome.
     setText(QStringLiteral("ed_SerieInutilizaSEFAZ"), QStringLiteral("1"));
     runAll();
     setText(QStringLiteral("ed_JustificativaInutilizaSEFAZ"), QStringLiteral("Outra razão"));
     sim.enqueue("TNFeAPI/InutilizaSEFAZ",
                 sim::Answer{200, R"({"result":{"controle":{"err":false}}})"});
-    sim.enqueue("TNFeAPI/InutilizaSEFAZ", sim::Answer{500, "falhou", "text/plain"});
+    sim.enqueue("TNFeAPI/InutilizaSEFAZ", sim::Answer{500, "", "text/plain"});
     runAll();
     const auto got = received();
-    ASSERT_EQ(got.size(), 3u);
-    const char* situacao[] = {"OK", "ERRO", "OK"};
+    ASSERT_EQ(got.size(), 2u);
+    const char* situacao[] = {"OK", "ERRO", ""};
     for (int row = 0; row < 3; ++row) {
         EXPECT_EQ(cell(row, 0), QString::fromLatin1(situacao[row])) << row;
-        EXPECT_EQ(cell(row, 1), QString::fromStdString(got[std::size_t(row)].body)) << row;
+        EXPECT_EQ(cell(row, 1),
+                  row < 2 ? QString::fromStdString(got[std::size_t(row)].body) : QString())
+            << row;
     }
     EXPECT_NE(got[1].body.find("Outra raz"), std::string::npos);
     EXPECT_EQ(cell(1, 2), QStringLiteral("HTTP/1.1 500 Internal Server Error"));
-    EXPECT_TRUE(cell(2, 2).contains(QStringLiteral("\"err\":false"))) << cell(2, 2).toStdString();
-    expectMessage(QStringLiteral("1 de 3 registro(s) terminaram com ERRO"));
+    EXPECT_EQ(cell(2, 2), QString());
+    EXPECT_EQ(faixas().state(), MemTable::State::Browse);
+    expectMessage(QStringLiteral("A execução parou no registro 2, que terminou com ERRO: HTTP/1.1 "
+                                 "500 Internal Server Error\n2 de 3 registro(s) foram enviados; "
+                                 "os seguintes não foram enviados. Verifique no grid."));
 }
 
 TEST_F(NumberingPagesTest, ImportReadsFilesWithAnyByteOrderMark) {
@@ -394,4 +400,29 @@ TEST_F(NumberingPagesTest, CertificateIsSavedByteForByte) {
     click(QStringLiteral("bt_TestarCertificado"));
     EXPECT_FALSE(QFile::exists(QStringLiteral("empresa.pfx")));
     EXPECT_TRUE(seen().empty()) << shownMessages().toStdString();
+}
+
+// With the middleware down the run ends at the first row: no request after it is tried.
+TEST_F(NumberingPagesTest, RunEndsAtTheFirstRowWhenTheMiddlewareIsDown) {
+    batchMode();
+    for (int i = 0; i < 3; ++i)
+        addRange(10 * i + 1, 10 * i + 5);
+    sim.stop();
+    recorded->confirmAnswers.push_back(true);
+    click(QStringLiteral("bt_TestarInutilizaSEFAZ"));
+    ASSERT_EQ(seen().size(), 1u);
+    EXPECT_TRUE(seen()[0].text.startsWith(
+        QStringLiteral("A execução parou no registro 1, que terminou com ERRO: Socket Error")))
+        << seen()[0].text.toStdString();
+    EXPECT_TRUE(seen()[0].text.contains(QStringLiteral("1 de 3 registro(s) foram enviados")));
+    faixas().moveTo(0);
+    EXPECT_EQ(faixas().asString(QStringLiteral("Situacao")), QStringLiteral("ERRO"));
+    EXPECT_TRUE(
+        faixas().asString(QStringLiteral("Response")).startsWith(QStringLiteral("Socket Error")));
+    for (int row = 1; row < 3; ++row) {
+        faixas().moveTo(row);
+        EXPECT_EQ(faixas().asString(QStringLiteral("Situacao")), QString()) << row;
+        EXPECT_EQ(faixas().asString(QStringLiteral("Request")), QString()) << row;
+    }
+    EXPECT_EQ(faixas().state(), MemTable::State::Browse);
 }

@@ -5,6 +5,8 @@
 #include "pages/registry.h"
 #include "simhelpers.h"
 #include "tables/memtable.h"
+#include "tables/memtablemodel.h"
+#include "widgets/dbgrid.h"
 #include "widgets/textpane.h"
 
 #include <QCheckBox>
@@ -444,4 +446,37 @@ TEST_F(PafPagesTest, EveryActionSendsItsRequestWithItsDefaults) {
         }
     }
     EXPECT_EQ(actions, 27);
+}
+
+// The identification and product grids give each column room for its number of characters.
+TEST_F(PafPagesTest, GridColumnsAreAsWideAsTheirCharacters) {
+    const struct {
+        const char* grid;
+        const char* field;
+        int chars;
+    } cases[] = {
+        {"gd_TPAFIdentificacaoPAFECFListaArquivos", "Nome", 70},
+        {"gd_TPAFIdentificacaoPAFECFListaArquivos", "MD5", 32},
+        {"gd_TPAFIdentificacaoPAFECFListaECF", "NumeroFabricacao", 50},
+        {"gd_TPAFRegistrosPAFECFListaProduto", "FILMAT", 10},
+        {"gd_TPAFRegistrosPAFECFListaProduto", "CODMAT", 11},
+        {"gd_TPAFRegistrosPAFECFListaProduto", "CODCOR", 13},
+        {"gd_TPAFRegistrosPAFECFListaProduto", "CODTAM", 12},
+        {"gd_TPAFRegistrosPAFECFListaProduto", "CHAVE", 20},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        auto* grid = find<DbGrid>(QString::fromLatin1(c.grid));
+        ASSERT_NE(grid, nullptr);
+        int column = -1;
+        for (int i = 0; i < grid->model()->columnCount(); ++i)
+            if (grid->table().fields()[std::size_t(grid->tableModel()->fieldOfColumn(i))].name ==
+                QString::fromLatin1(c.field))
+                column = i;
+        ASSERT_GE(column, 0);
+        const QFontMetrics metrics = grid->fontMetrics();
+        const int width = grid->columnWidth(column);
+        EXPECT_GE(width, metrics.horizontalAdvance(QString(c.chars, u'0')));
+        EXPECT_LT(width, metrics.horizontalAdvance(QString(c.chars + 2, u'0')));
+    }
 }

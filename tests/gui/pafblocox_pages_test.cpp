@@ -48,11 +48,11 @@ TEST_F(PafBlocoXPagesTest, EachPageSendsItsDataValueInKeyOrder) {
           {"ed_PermiteGeracaoFiscoReducaoZNumCRO", QStringLiteral("007")}},
          "TPAFAPI/PermiteGeracaoFiscoReducaoZ_2",
          R"({"Filial":"001","NumECF":"001","NumCRZ":0,"NumCRO":7})"},
-        // The file as read: tabs and accented letters kept.
+        // The file's bytes one character each: tabs kept, a UTF-8 letter as two characters.
         {"bt_InclusaoFiscoReducaoZ",
          {},
          "TPAFAPI/InclusaoFiscoReducaoZ_2",
-         R"({"Filial":"001","NumECF":"001","NumCRZ":1,"NumCRO":1,"DTMovRZ":"18\/10\/2016 10:40:23","XML":"<rz>\t\u00E7\u00BA<\/rz>\r\n","XMLCodificado":false})"},
+         R"({"Filial":"001","NumECF":"001","NumCRZ":1,"NumCRO":1,"DTMovRZ":"18\/10\/2016 10:40:23","XML":"<rz>\t\u00C3\u00A7\u00C2\u00BA<\/rz>\r\n","XMLCodificado":false})"},
         {"bt_TransmissaoFiscoReducaoZ",
          {{"ed_TransmissaoFiscoReducaoZCNPJ", QStringLiteral("11222333000181")}},
          "TPAFAPI/TransmissaoFiscoReducaoZ_2",
@@ -205,14 +205,25 @@ TEST_F(PafBlocoXPagesTest, InclusionSendsTheFileZippedWithoutTouchingTheUsersFil
 
 // Unchecked, the file's text is sent as read: a code-page file and a UTF-8 file with the same
 // letters send the same text.
-TEST_F(PafBlocoXPagesTest, InclusionReadsCodePageAndUtf8FilesAlike) {
+// Every byte of the file travels as one character of the code page, so the middleware turns the
+// text back into the file's exact bytes, whatever the file's encoding.
+TEST_F(PafBlocoXPagesTest, InclusionSendsEachByteOfTheFileAsOneCharacter) {
     const QString letters = QString::fromUtf8("<e>ação º</e>");
-    for (const QByteArray& bytes : {toCp1252(letters), letters.toUtf8()}) {
-        fixture(QStringLiteral("Estoque.xml"), bytes);
+    const struct {
+        QByteArray bytes;
+        QString sent;
+    } cases[] = {
+        {toCp1252(letters), letters},
+        {letters.toUtf8(), QString::fromUtf8("<e>aÃ§Ã£o Âº</e>")},
+        {"\xEF\xBB\xBF" + letters.toUtf8(), QString::fromUtf8("ï»¿<e>aÃ§Ã£o Âº</e>")},
+    };
+    for (const auto& c : cases) {
+        fixture(QStringLiteral("Estoque.xml"), c.bytes);
         run("bt_InclusaoFiscoEstoque");
         EXPECT_TRUE(seen().empty()) << shownMessages().toStdString();
         const auto dados = json::parse(lastDados()).value;
         ASSERT_TRUE(dados);
-        EXPECT_EQ(dados->find("XML")->toQString(), letters);
+        EXPECT_EQ(dados->find("XML")->toQString(), c.sent);
+        EXPECT_EQ(toCp1252(dados->find("XML")->toQString()), c.bytes);
     }
 }

@@ -218,6 +218,20 @@ TEST_F(WorkbenchTest, ServerAddressWithoutItsFinalSlashIsCompletedAndTheUserTold
     EXPECT_EQ(received().back().path, "TConexaoAPI/Sobre");
 }
 
+// Without its protocol the address is left as typed: the first press names what is missing and
+// sends nothing.
+TEST_F(WorkbenchTest, ServerAddressWithoutItsProtocolIsRefusedOnTheFirstPress) {
+    auto* address = find<QLineEdit>(u"ed_EnderecoWS"_s);
+    QString bare = sim.baseUrl().chopped(1);
+    bare.remove(u"http://"_s);
+    address->setText(bare);
+    Q_EMIT address->editingFinished();
+    EXPECT_EQ(address->text(), bare);
+    click(u"bt_TestarSobre"_s);
+    expectMessage(u"Informe o protocolo (http:// ou https://)"_s);
+    EXPECT_TRUE(received().empty());
+}
+
 TEST_F(WorkbenchTest, RefusedConnectionKeepsTheSystemTextAndNamesTheAddress) {
     const QString url = sim.baseUrl() + u"TConexaoAPI/Sobre"_s;
     setText(u"ed_Id"_s, u"1"_s);

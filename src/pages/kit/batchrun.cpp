@@ -12,9 +12,11 @@
 #include "widgets/pageroutines.h"
 
 #include <QHelpEvent>
+#include <QLabel>
 #include <QScopeGuard>
 #include <QToolTip>
 #include <QWidget>
+#include <optional>
 
 namespace kit {
 
@@ -120,9 +122,10 @@ void BatchRun::applyMode(PageContext& page) const {
             page.setEnabled(c, !batch);
         } else {
             page.setVisible(c, !batch);
-            if (QWidget* label =
-                    page.widget(c)->parentWidget()->findChild<QWidget*>(QStringLiteral("lb_") + c))
-                label->setVisible(!batch);
+            QWidget* field = page.widget(c);
+            for (QLabel* label : field->parentWidget()->findChildren<QLabel*>())
+                if (label->buddy() == field)
+                    label->setVisible(!batch);
         }
     }
 }
@@ -180,7 +183,10 @@ void BatchRun::run(PageContext& page) const {
     const CancelScope cancelScope;
     bool cancelled = false;
     int failed = 0;
-    for (t.first(); !t.eof() && !cancelled; t.next()) {
+    int sent = 0;
+    std::optional<int> stoppedAt; // the row whose request failed, from 1
+    QString stopReason;
+    for (t.first(); !t.eof() && !cancelled && !stoppedAt; t.next()) {
         if (cancelRequested()) {
             cancelled = true; // between rows: this row and the rest stay unsent
             break;
@@ -194,9 +200,11 @@ void BatchRun::run(PageContext& page) const {
             envelopeText = QString::fromStdString(json::toWireText(envelope));
             ExchangeOptions quiet;
             quiet.showInPanes = false;
+            ++sent;
             const HttpAnswer answer =
                 page.exchange().postWire(path, envelopeText.toStdString(), quiet);
             answerText = decodeAnswerText(answer.body, answer.contentType);
+            // The answer is never parsed: without "err":false the row failed, and the run goes on.
             outcome = answerText.contains(QStringLiteral("\"err\":false")) ? QStringLiteral("OK")
                                                                            : QStringLiteral("ERRO");
         } catch (const ERequestCancelled& e) {
@@ -207,9 +215,21 @@ void BatchRun::run(PageContext& page) const {
             // A value of the page that does not convert stops the run before the row is sent.
             setOutcomeWritable(t, false);
             throw;
+        } catch (const EHttpStatusError& e) {
+            // The server's own account of the error follows its status line.
+            answerText = e.message();
+            const QString body = decodeAnswerText(e.answer().body, e.answer().contentType);
+            if (!body.isEmpty())
+                answerText += QStringLiteral("\r\n") + body;
+            outcome = QStringLiteral("ERRO");
+            stopReason = e.message();
+            stoppedAt = t.recNo() + 1;
         } catch (const Exception& e) {
+            // The request failed (or could not be made): the rows after this one are not sent.
             answerText = e.message();
             outcome = QStringLiteral("ERRO");
+            stopReason = e.message();
+            stoppedAt = t.recNo() + 1;
         }
         if (outcome != QLatin1String("OK"))
             ++failed;
@@ -223,6 +243,18 @@ void BatchRun::run(PageContext& page) const {
                              QStringLiteral("*** VERIFIQUE NO GRID ***"));
     if (cancelled)
         throw ERequestCancelled();
+    if (stoppedAt) {
+        page.dialogs().message(
+            QStringLiteral("A execução parou no registro %1, que terminou com ERRO: %2\n"
+                           "%3 de %4 registro(s) foram enviados; os seguintes não foram "
+                           "enviados. Verifique no grid.")
+                .arg(*stoppedAt)
+                .arg(stopReason)
+                .arg(sent)
+                .arg(t.recordCount()),
+            Dialogs::Kind::Error);
+        return;
+    }
     if (failed > 0)
         page.dialogs().message(
             QStringLiteral("%1 de %2 registro(s) terminaram com ERRO. Verifique no grid.")
@@ -238,7 +270,7 @@ void BatchRun::importFile(PageContext& page) const {
     MemTable& t = page.table(table);
     QStringList lines;
     try {
-        lines = splitLines(readTextFile(file));
+        lines = splitLines(readMarkedFile(file));
     } catch (const Exception& e) {
         throw Exception(QStringLiteral("Ocorreu um erro na leitura do arquivo: ") + e.message());
     }

@@ -93,7 +93,7 @@ private:
             QObject::connect(e, &QLineEdit::textChanged, m_root, run);
         else if (auto* b = qobject_cast<QAbstractButton*>(w))
             QObject::connect(b, &QAbstractButton::toggled, m_root, run);
-        else if (auto* combo = qobject_cast<QComboBox*>(w))
+        else if (auto* combo = qobject_cast<QComboBox*>(w)) {
             QObject::connect(combo, &QComboBox::currentIndexChanged, m_root,
                              [combo, run, needsReselect](int index) {
                                  // A list never keeps a value that is not one of its entries.
@@ -103,7 +103,22 @@ private:
                                  }
                                  run();
                              });
-        else if (auto* g = qobject_cast<QGroupBox*>(w))
+            // Typed text that names no entry leaves nothing selected: the first entry is
+            // selected again, its text in place of the typed one.
+            if (needsReselect && combo->isEditable())
+                QObject::connect(combo, &QComboBox::editTextChanged, m_root,
+                                 [combo](const QString& typed) {
+                                     if (combo->count() == 0)
+                                         return;
+                                     const int match = combo->findText(typed, Qt::MatchFixedString);
+                                     if (match >= 0) {
+                                         combo->setCurrentIndex(match);
+                                         return;
+                                     }
+                                     combo->setCurrentIndex(0);
+                                     combo->setEditText(combo->itemText(0));
+                                 });
+        } else if (auto* g = qobject_cast<QGroupBox*>(w))
             for (QRadioButton* r :
                  g->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly))
                 QObject::connect(r, &QRadioButton::toggled, m_root, [run](bool on) {
@@ -210,6 +225,8 @@ private:
             auto* g = new DbGrid(c.name, m_host.data().table(c.table), parent);
             if (!c.columns.empty())
                 g->showColumns(c.columns);
+            for (const auto& [field, chars] : c.columnChars)
+                g->setColumnChars(field, chars);
             return g;
         }
         case WidgetKind::Label: {
@@ -258,7 +275,8 @@ private:
         }
         if (!c.label.isEmpty()) {
             auto* label = new QLabel(c.label, holder);
-            label->setObjectName(QStringLiteral("lb_") + c.name);
+            label->setObjectName(c.labelName.isEmpty() ? QStringLiteral("lb_") + c.name
+                                                       : c.labelName);
             label->setBuddy(w);
             const bool tall = c.widget == WidgetKind::Memo || c.widget == WidgetKind::ListBox;
             grid->addWidget(label, row, 0, tall ? Qt::AlignTop : Qt::AlignVCenter);

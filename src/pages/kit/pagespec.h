@@ -91,7 +91,8 @@ struct Control {
     QString name;
     WidgetKind widget = WidgetKind::Line;
     QString label;
-    QString text; // default text (caption of a check box, button, radio or group)
+    QString labelName; // the label's objectName when it has a name of its own, else "lb_" + name
+    QString text;      // default text (caption of a check box, button, radio or group)
     bool checked = false;
     int maxLength = 0;
     QStringList items;
@@ -114,11 +115,17 @@ struct Control {
     std::vector<Control> children;                    // Group, Tabs, Tab
     bool digitsOnly = false;                          // Line: only the digits 0 to 9 can be typed
     std::vector<std::pair<QString, QString>> columns; // Grid: fields shown, in order, and titles
+    std::vector<std::pair<QString, int>> columnChars; // Grid: fields' widths, in characters
 
     // Sent under the key, as text unless another kind is given.
     Control& sends(const QString& jsonKey, ValueKind valueKind = kinds::text()) {
         key = jsonKey;
         kind = std::move(valueKind);
+        return *this;
+    }
+    // The label carries a name of its own.
+    Control& labelNamed(const QString& objectName) {
+        labelName = objectName;
         return *this;
     }
     Control& maxLen(int n) {
@@ -168,6 +175,11 @@ struct Control {
     // A grid that shows these fields, in this order, under these titles ("~" breaks a line).
     Control& withColumns(std::vector<std::pair<QString, QString>> fieldsAndTitles) {
         columns = std::move(fieldsAndTitles);
+        return *this;
+    }
+    // A grid whose columns of these fields are as wide as so many characters.
+    Control& withColumnWidths(std::vector<std::pair<QString, int>> fieldsAndChars) {
+        columnChars = std::move(fieldsAndChars);
         return *this;
     }
 };

@@ -10,6 +10,7 @@
 
 #include <QFileInfo>
 #include <QListWidget>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -120,8 +121,15 @@ ValueKind money(bool acceptThousands) {
         acceptThousands ? u", pontos de milhar aceitos"_s : QString())};
     return k << [acceptThousands](const FieldValue& v) {
         QString t = v.text;
-        if (acceptThousands)
-            t.remove(regional::kThousandSeparator);
+        // A dot separates thousands only between groups of three digits before the decimal
+        // comma ("1.234,56"); any other dot is left for the conversion to refuse.
+        static const QRegularExpression grouped(
+            QStringLiteral("^\\s*[+-]?\\d{1,3}(\\.\\d{3})+(?=[,eE\\s]|$)"));
+        if (acceptThousands) {
+            const QRegularExpressionMatch m = grouped.match(t);
+            if (m.hasMatch())
+                t.replace(0, m.capturedLength(), m.captured().remove(regional::kThousandSeparator));
+        }
         if (const auto c = regional::Currency::tryFromText(t))
             return TJSONUtil::SetCurr(*c);
         throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(v.text));
@@ -203,7 +211,7 @@ ValueKind joinedFileText(EmptyPath policy) {
     return k << [policy](const FieldValue& v) {
         if (auto empty = emptyPathValue(v, policy))
             return *empty;
-        return TJSONUtil::SetStr(splitLines(readTextFile(v.text)).join(QString()));
+        return TJSONUtil::SetStr(splitLines(readCodePageFile(v.text)).join(QString()));
     };
 }
 
@@ -216,7 +224,7 @@ ValueKind fileText(EmptyPath policy) {
         if (auto empty = emptyPathValue(v, policy))
             return *empty;
         QString text;
-        for (const QString& line : splitLines(readTextFile(v.text)))
+        for (const QString& line : splitLines(readMarkedFile(v.text)))
             text += line + QStringLiteral("\r\n");
         return TJSONUtil::SetStr(text);
     };
@@ -247,7 +255,7 @@ ValueKind rawFileText(EmptyPath policy) {
     return k << [policy](const FieldValue& v) {
         if (auto empty = emptyPathValue(v, policy))
             return *empty;
-        return TJSONUtil::SetStr(readTextFile(v.text));
+        return TJSONUtil::SetStr(readCodePageFile(v.text));
     };
 }
 
@@ -347,7 +355,7 @@ ValueKind wholeFileText(EmptyPath policy) {
     return k << [policy](const FieldValue& v) {
         if (auto empty = emptyPathValue(v, policy))
             return *empty;
-        return json::JsonValue::string(readTextFile(v.text));
+        return json::JsonValue::string(readCodePageFile(v.text));
     };
 }
 

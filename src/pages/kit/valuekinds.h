@@ -82,15 +82,17 @@ ValueKind codeWhenChecked(const QString& checkedCode, const QString& uncheckedCo
 ValueKind numberWhenChecked(int32_t checkedValue, int32_t uncheckedValue);
 // A code chosen by the extension of the path (lower case, without the dot).
 ValueKind codeOfExtension(const std::map<QString, QString>& codes, const QString& otherwise);
-// Every file-text kind reads the file by the one rule of readTextFile (byte-order mark, else
-// UTF-8 when valid, else the 8-bit code page).
-// The file's lines joined with nothing.
+// The file-text kinds read a file either in the 8-bit code page, one character per byte with
+// no byte-order-mark detection (readCodePageFile: the middleware turns the text back into the
+// file's exact bytes), or by its byte-order mark (readMarkedFile), as each kind says.
+// The file's lines (code page) joined with nothing.
 ValueKind joinedFileText(EmptyPath policy);
-// The file's lines, CR LF after every line.
+// The file's lines (by the byte-order mark), CR LF after every line.
 ValueKind fileText(EmptyPath policy);
-// The file's lines, each preceded by the marker typed in another control (none when empty).
+// The file's lines (code page), each preceded by the marker typed in another control (none
+// when empty).
 ValueKind markedFileText(const QString& markerControl, EmptyPath policy);
-// The whole file as text, line breaks as they are, through the filter.
+// The whole file in the code page, line breaks as they are, through the filter.
 ValueKind rawFileText(EmptyPath policy);
 // The file's bytes in base64; packed in a ZIP archive first when asked.
 ValueKind fileBase64(bool pack, EmptyPath policy);
@@ -106,7 +108,7 @@ ValueKind itemList(const QString& codfilControl, const QString& sequenControl);
 ValueKind attachments();
 // A fixed value.
 ValueKind constant(const json::JsonValue& value);
-// The whole file as text (readTextFile), exactly as read: line breaks kept, no filter.
+// The whole file in the code page, exactly as read: line breaks kept, no filter.
 ValueKind wholeFileText(EmptyPath policy);
 // An input table's rows as an array of objects (tableRows), for a grid sent under a key.
 ValueKind rowsOf(const QString& table, std::vector<Column> columns);
