@@ -393,6 +393,13 @@ TEST_F(WindowTest, ErrorsEndTheActionInAMessageAndThePanesKeepWhatTheyHeld) {
     EXPECT_TRUE(seen()[1].text.startsWith(
         QStringLiteral("Socket Error # 10061\r\nConnection refused.\r\nhttp://")))
         << seen()[1].text.toStdString();
+    // And what to check.
+    EXPECT_TRUE(seen()[1].text.endsWith(
+        QStringLiteral(
+            "\r\nNenhum middleware respondeu em http://127.0.0.1:%1. Ele está em execução? O "
+            "endereço e a porta estão certos?")
+            .arg(sim.port())))
+        << seen()[1].text.toStdString();
     EXPECT_EQ(seen()[1].kind, Dialogs::Kind::Error);
     EXPECT_FALSE(paneText(QStringLiteral("mm_Request")).isEmpty());
     EXPECT_EQ(paneText(QStringLiteral("mm_Response")), QString());

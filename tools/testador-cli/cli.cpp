@@ -4,16 +4,21 @@
 #include "common/exception.h"
 #include "common/filehelpers.h"
 #include "common/texthelpers.h"
+#include "exchange/answerverdict.h"
 #include "exchange/envelope.h"
+#include "exchange/failurehints.h"
 #include "exchange/httpclient.h"
 #include "exchange/session.h"
 #include "exchange/utf8step.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <optional>
 
 namespace {
+
+const QString kDefaultBase = QStringLiteral("http://localhost:8080/datasnap/rest/");
 
 const char* const kUsage =
     "uso:\n"
@@ -23,19 +28,25 @@ const char* const kUsage =
     "      sem ARQUIVO, lê a entrada padrão\n"
     "  testador-cli call [--url BASE] [--empresa N] [--id ID|--conecta] [--plain]\n"
     "                    [--max-resposta BYTES] [--timeout SEGUNDOS] [--keys ARQUIVO]\n"
-    "                    SERVICO [ARQUIVO|-]\n"
-    "      envia os Dados (sem ARQUIVO: texto vazio \"\") a BASE + SERVICO;\n"
+    "                    [--aceitar-rejeicao] SERVICO [ARQUIVO|-]\n"
+    "      envia os Dados a BASE + SERVICO (BASE padrão: %1); sem ARQUIVO, lê\n"
+    "      a entrada padrão quando ela não é um terminal, e num terminal envia o texto vazio "
+    "\"\";\n"
     "      --conecta abre uma sessão antes; --plain envia os Dados sem envelope;\n"
     "      --max-resposta recusa uma resposta maior (padrão: 1 GiB);\n"
     "      --timeout desiste depois de tantos segundos (padrão: espera sem limite);\n"
     "      a resposta vai para a saída padrão, a linha de status e o tempo para a de erros;\n"
-    "      num terminal, os caracteres de controle aparecem escapados (\\x1B)\n"
+    "      num terminal, os caracteres de controle aparecem escapados (\\x1B);\n"
+    "      --aceitar-rejeicao sai com 0 quando o middleware recusa o pedido (\"err\":true)\n"
     "  testador-cli --help | -h\n"
     "      mostra este texto\n"
     "  --empresa N: código da empresa, 0 a 13 (outro valor usa a chave 0, com um aviso)\n"
-    "  saída: 0 sucesso, 1 status HTTP de erro, 2 uso, entrada ou falha de conexão\n";
+    "  saída: 0 sucesso, 1 status HTTP de erro, 2 uso, entrada ou falha de conexão,\n"
+    "         3 pedido recusado pelo middleware (\"err\":true)\n";
 
-const QString kDefaultBase = QStringLiteral("http://localhost:8080/datasnap/rest/");
+QByteArray usageText() {
+    return QString::fromUtf8(kUsage).arg(kDefaultBase).toUtf8();
+}
 
 struct UsageError {
     QString message;
@@ -71,6 +82,7 @@ struct Options {
     QString id = QStringLiteral("0");
     bool conecta = false;
     bool plain = false;
+    bool acceptRejection = false;
     qint64 maxAnswerBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes;
     int timeoutSeconds = 0;
     QString keys;
@@ -78,8 +90,6 @@ struct Options {
 };
 
 Options parseOptions(const QStringList& args) {
-    if (args.isEmpty())
-        throw UsageError{QString()};
     Options o;
     o.command = args.first();
     bool idGiven = false;
@@ -103,6 +113,8 @@ Options parseOptions(const QStringList& args) {
             o.conecta = true;
         else if (a == QLatin1String("--plain") && o.command == QLatin1String("call"))
             o.plain = true;
+        else if (a == QLatin1String("--aceitar-rejeicao") && o.command == QLatin1String("call"))
+            o.acceptRejection = true;
         else if (a == QLatin1String("--max-resposta") && o.command == QLatin1String("call")) {
             bool ok = false;
             o.maxAnswerBytes = value().toLongLong(&ok);
@@ -129,9 +141,14 @@ QByteArray readInput(const QString& name, const CliIo& io) {
     if (name == QLatin1String("-"))
         return decodeText(io.readStdin()).toUtf8();
     QFile f(name);
-    if (!f.open(QIODevice::ReadOnly))
-        throw EFileError(
-            QStringLiteral("Não foi possível abrir '%1': %2").arg(name, f.errorString()));
+    if (!f.open(QIODevice::ReadOnly)) {
+        const QFileInfo info(name);
+        const QString why = !info.exists()       ? QStringLiteral("arquivo não encontrado")
+                            : info.isDir()       ? QStringLiteral("é uma pasta")
+                            : !info.isReadable() ? QStringLiteral("sem permissão de leitura")
+                                                 : QStringLiteral("não foi possível lê-lo");
+        throw InputError{QStringLiteral("Não foi possível abrir '%1': %2").arg(name, why)};
+    }
     return decodeText(f.readAll()).toUtf8();
 }
 
@@ -165,6 +182,16 @@ int sign(const Options& o, const CliIo& io) {
     return 0;
 }
 
+// The system's text, the address tried and what to check.
+QString connectionFailure(const ESocketError& e, const QString& url, int timeoutSeconds) {
+    QString text = QString(e.message()).replace(QLatin1String("\r\n"), QLatin1String(" ")) +
+                   QStringLiteral(" (%1)").arg(url);
+    const QString hint = failureHint(e.code(), 0, url, timeoutSeconds);
+    if (!hint.isEmpty())
+        text += u'\n' + hint;
+    return text;
+}
+
 void reportStatus(const HttpAnswer& a, const CliIo& io) {
     io.err(QStringLiteral("%1 (%2 ms)\n").arg(a.statusLine).arg(a.elapsedMs, 0, 'f', 1).toUtf8());
 }
@@ -176,6 +203,12 @@ int call(const Options& o, const CliIo& io) {
     json::JsonValue dados = json::JsonValue::string(std::string());
     if (o.positional.size() == 2)
         dados = parseDados(readInput(o.positional[1], io), o.positional[1]);
+    else if (!io.inIsTerminal) {
+        // A pipe or a file; an empty one (</dev/null) sends the empty text as a terminal does.
+        const QByteArray piped = readInput(QStringLiteral("-"), io);
+        if (!piped.trimmed().isEmpty())
+            dados = parseDados(piped, QStringLiteral("-"));
+    }
 
     MiddlewareHttpClient client(credentialsForCompanyText(o.empresa));
     client.setMaxAnswerBytes(o.maxAnswerBytes);
@@ -186,20 +219,45 @@ int call(const Options& o, const CliIo& io) {
         fields.codigoEmpresa = o.empresa;
         const json::JsonValue request =
             buildSessionRequest(fields, TEnumConexaoMiddlewareTipoRetorno_Simples);
-        const HttpAnswer a = client.post(
-            serviceUrl(o.url, QString::fromLatin1(kConectaMiddlewarePath)), wireBytes(request));
+        const QString sessionUrl = serviceUrl(o.url, QString::fromLatin1(kConectaMiddlewarePath));
+        HttpAnswer a;
+        try {
+            a = client.post(sessionUrl, wireBytes(request));
+        } catch (const ESocketError& e) {
+            throw InputError{connectionFailure(e, sessionUrl, o.timeoutSeconds)};
+        }
         if (a.status == 200)
             id = sessionIdFromSimpleAnswer(answerDisplayText(a.body, a.contentType));
         io.err(QStringLiteral("sessão: %1\n").arg(id).toUtf8());
     }
     const QByteArray body =
         o.plain ? wireBytes(dados) : wireBytes(buildEnvelope(id, o.empresa, std::move(dados)));
-    const HttpAnswer a = client.postRaw(serviceUrl(o.url, service), body);
+    const QString url = serviceUrl(o.url, service);
+    HttpAnswer a;
+    try {
+        a = client.postRaw(url, body);
+    } catch (const ESocketError& e) {
+        throw InputError{connectionFailure(e, url, o.timeoutSeconds)};
+    } catch (const EHttpStatusError& e) {
+        io.out(e.answer().body);
+        reportStatus(e.answer(), io);
+        const QString hint = failureHint(0, e.answer().status, url, 0);
+        if (!hint.isEmpty())
+            io.err(hint.toUtf8() + '\n');
+        return 1;
+    }
     io.out(a.body);
     if (!a.body.endsWith('\n'))
         io.out("\n");
     reportStatus(a, io);
-    return a.status >= 200 && a.status <= 299 ? 0 : 1;
+    if (a.status < 200 || a.status > 299)
+        return 1;
+    const AnswerVerdict verdict = readAnswerVerdict(a.body);
+    if (verdict.rejected && !o.acceptRejection) {
+        io.err(QStringLiteral("recusado pelo middleware: %1\n").arg(verdict.message).toUtf8());
+        return 3;
+    }
+    return 0;
 }
 
 } // namespace
@@ -211,8 +269,12 @@ int runCli(const QStringList& args, const CliIo& given) {
     if (given.errIsTerminal)
         io.err = [err = given.err](const QByteArray& b) { err(escapeControls(b, true)); };
     if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        given.out(kUsage);
+        given.out(usageText());
         return 0;
+    }
+    if (args.isEmpty()) {
+        io.err(usageText());
+        return 2;
     }
     try {
         const Options o = parseOptions(args);
@@ -225,9 +287,7 @@ int runCli(const QStringList& args, const CliIo& given) {
             return call(o, io);
         throw UsageError{QStringLiteral("comando desconhecido: %1").arg(o.command)};
     } catch (const UsageError& e) {
-        if (!e.message.isEmpty())
-            io.err("testador-cli: " + e.message.toUtf8() + '\n');
-        io.err(kUsage);
+        io.err("testador-cli: " + e.message.toUtf8() + " (use --help)\n");
         return 2;
     } catch (const InputError& e) {
         io.err("testador-cli: " + e.message.toUtf8() + '\n');

@@ -13,8 +13,11 @@ struct CliIo {
     // A terminal is shown control characters escaped; a pipe or a file gets the bytes exactly.
     bool outIsTerminal = false;
     bool errIsTerminal = false;
+    // Standard input is a terminal: `call` without a file then sends the empty text.
+    bool inIsTerminal = true;
 };
 
 // Runs one command (args without the program name); returns the exit code:
-// 0 success, 1 HTTP error status, 2 usage, input or connection error.
+// 0 success, 1 HTTP error status, 2 usage, input or connection error, 3 the middleware
+// refused the request ("err":true), unless --aceitar-rejeicao is given.
 int runCli(const QStringList& args, const CliIo& io);

@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
     };
     io.outIsTerminal = ::isatty(STDOUT_FILENO) == 1;
     io.errIsTerminal = ::isatty(STDERR_FILENO) == 1;
+    io.inIsTerminal = ::isatty(STDIN_FILENO) == 1;
     QStringList args = app.arguments();
     args.removeFirst();
     return runCli(args, io);

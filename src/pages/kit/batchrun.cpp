@@ -8,9 +8,11 @@
 #include "widgets/busywait.h"
 #include "widgets/dbgrid.h"
 #include "widgets/dialogs.h"
+#include "widgets/exchangestatus.h"
 #include "widgets/middlewareexchange.h"
 #include "widgets/pageroutines.h"
 
+#include <QAbstractItemView>
 #include <QHelpEvent>
 #include <QScopeGuard>
 #include <QToolTip>
@@ -154,6 +156,25 @@ Action BatchRun::action(std::vector<Check> pageChecks, std::vector<Check> single
     return a;
 }
 
+namespace {
+
+// The run's outcome in the status line; the grid shows the first row that failed.
+void announceRun(PageContext& page, const BatchRun& run, int sent, int failed, int firstFailed) {
+    QString text = QStringLiteral("%1 enviadas").arg(sent);
+    if (failed > 0)
+        text += QStringLiteral(" · %1 com ERRO (linha %2)").arg(failed).arg(firstFailed + 1);
+    Q_EMIT statusAnnouncements().outcome(text, failed > 0);
+    if (firstFailed < 0)
+        return;
+    MemTable& t = page.table(run.table);
+    t.moveTo(firstFailed);
+    if (auto* grid = qobject_cast<QAbstractItemView*>(page.widget(run.grid)))
+        if (grid->model() && firstFailed < grid->model()->rowCount())
+            grid->scrollTo(grid->model()->index(firstFailed, 0));
+}
+
+} // namespace
+
 void BatchRun::run(PageContext& page) const {
     MemTable& t = page.table(table);
     t.postIfEditing();
@@ -180,6 +201,8 @@ void BatchRun::run(PageContext& page) const {
     const CancelScope cancelScope;
     bool cancelled = false;
     int failed = 0;
+    int sent = 0;
+    int firstFailed = -1;
     for (t.first(); !t.eof() && !cancelled; t.next()) {
         if (cancelRequested()) {
             cancelled = true; // between rows: this row and the rest stay unsent
@@ -211,14 +234,19 @@ void BatchRun::run(PageContext& page) const {
             answerText = e.message();
             outcome = QStringLiteral("ERRO");
         }
-        if (outcome != QLatin1String("OK"))
+        ++sent;
+        if (outcome != QLatin1String("OK")) {
             ++failed;
+            if (firstFailed < 0)
+                firstFailed = t.recNo();
+        }
         t.setValue(QStringLiteral("Request"), envelopeText);
         t.setValue(QStringLiteral("Response"), answerText);
         t.setValue(QStringLiteral("Situacao"), outcome);
         t.post();
     }
     setOutcomeWritable(t, false);
+    announceRun(page, *this, sent, failed, firstFailed);
     page.exchange().setPanes(QStringLiteral("*** VERIFIQUE NO GRID ***"),
                              QStringLiteral("*** VERIFIQUE NO GRID ***"));
     if (cancelled)

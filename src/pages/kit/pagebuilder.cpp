@@ -4,6 +4,7 @@
 #include "contracts/tcombo.h"
 #include "tables/tdmprincipal.h"
 #include "widgets/dbgrid.h"
+#include "widgets/wheelguard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -125,6 +126,13 @@ private:
             m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             m->setReadOnly(c.readOnly);
             m->setMinimumHeight(80);
+            if (!c.readOnly) {
+                // Enter moves on (the window's rule for every field); say so where it is typed.
+                const QString keys =
+                    QStringLiteral("Enter: próximo campo · Shift+Enter: nova linha");
+                m->setPlaceholderText(keys);
+                m->setToolTip(keys);
+            }
             return m;
         }
         case WidgetKind::ComboList:
@@ -362,6 +370,7 @@ QWidget* buildPage(const Page& page, PageHost& host, QWidget* parent) {
     }
     if (page.onShown)
         root->installEventFilter(new ShowHook(host, *instance, root));
+    WheelGuard::guardChildren(root);
     return root;
 }
 
