@@ -158,7 +158,8 @@ Action BatchRun::action(std::vector<Check> pageChecks, std::vector<Check> single
 
 namespace {
 
-// The run's outcome in the status line; the grid shows the first row that failed.
+// The run's outcome in the status line; the grid scrolls to the first row that failed (the
+// table's current row stays where the run left it).
 void announceRun(PageContext& page, const BatchRun& run, int sent, int failed, int firstFailed) {
     QString text = QStringLiteral("%1 enviadas").arg(sent);
     if (failed > 0)
@@ -166,8 +167,6 @@ void announceRun(PageContext& page, const BatchRun& run, int sent, int failed, i
     Q_EMIT statusAnnouncements().outcome(text, failed > 0);
     if (firstFailed < 0)
         return;
-    MemTable& t = page.table(run.table);
-    t.moveTo(firstFailed);
     if (auto* grid = qobject_cast<QAbstractItemView*>(page.widget(run.grid)))
         if (grid->model() && firstFailed < grid->model()->rowCount())
             grid->scrollTo(grid->model()->index(firstFailed, 0));
