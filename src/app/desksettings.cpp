@@ -13,6 +13,7 @@ namespace {
 
 const QString kGeometry = u"janela/geometria"_s;
 const QString kSplitter = u"janela/divisor"_s;
+const QString kPanesSplitter = u"janela/divisorPaineis"_s;
 const QString kEndereco = u"sessao/endereco"_s;
 const QString kEmpresa = u"sessao/codigoEmpresa"_s;
 const QString kPage = u"janela/ultimaPagina"_s;
@@ -39,6 +40,9 @@ void DeskSettings::restoreFrame(TfrmPrincipal& window) const {
     if (m_settings->contains(kSplitter))
         if (auto* splitter = window.findChild<QSplitter*>(u"Splitter1"_s))
             splitter->restoreState(m_settings->value(kSplitter).toByteArray());
+    if (m_settings->contains(kPanesSplitter))
+        if (auto* splitter = window.findChild<QSplitter*>(u"sp_Paineis"_s))
+            splitter->restoreState(m_settings->value(kPanesSplitter).toByteArray());
 }
 
 void DeskSettings::restoreDesk(TfrmPrincipal& window) const {
@@ -62,6 +66,8 @@ void DeskSettings::save(TfrmPrincipal& window) {
     m_settings->setValue(kGeometry, window.saveGeometry());
     if (const auto* splitter = window.findChild<QSplitter*>(u"Splitter1"_s))
         m_settings->setValue(kSplitter, splitter->saveState());
+    if (const auto* splitter = window.findChild<QSplitter*>(u"sp_Paineis"_s))
+        m_settings->setValue(kPanesSplitter, splitter->saveState());
     if (const QLineEdit* e = lineEdit(window, u"ed_EnderecoWS"_s))
         m_settings->setValue(kEndereco, e->text());
     if (const QLineEdit* e = lineEdit(window, u"ed_CodigoEmpresa"_s))

@@ -9,7 +9,7 @@
 class QSettings;
 class TfrmPrincipal;
 
-// The desk as the user left it: window geometry, splitter, server address, company code and
+// The desk as the user left it: window geometry, splitters, server address, company code and
 // the page last shown; also the largest answer the window takes ("troca/maxRespostaBytes",
 // written with its value so that the user finds it in the file). Stored in the user's settings; a
 // first run keeps the window's defaults.

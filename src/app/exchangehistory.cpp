@@ -32,6 +32,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QString statusText(const ExchangeRecord& r) {
+    if (r.rejected) // the middleware answered, and refused what it was sent
+        return u"Rejeitada (%1)"_s.arg(r.status);
     if (r.status != 0)
         return QString::number(r.status);
     return r.failure.isEmpty() ? u"—"_s : r.failure.section(u'\n', 0, 0);

@@ -131,7 +131,16 @@ TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(pare
         pane->findBar()->open();
     });
     qApp->installEventFilter(new EnterKeyNavigator(this));
-    resize(kClientWidth, kClientHeight);
+    // A first run opens at about 80% of the screen (never below the classic size when the
+    // screen has room for it); the pages get three fifths of the height, the panes the rest.
+    QSize size(kClientWidth, kClientHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableGeometry().size();
+        size = (room * 0.8).expandedTo(size).boundedTo(room);
+    }
+    resize(size);
+    const int below = size.height() - 51;
+    splitter->setSizes({below * 3 / 5, below * 2 / 5});
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -175,20 +184,27 @@ QWidget* TfrmPrincipal::createBottomStrip() {
     outer->setSpacing(0);
     m_status = new ExchangeStatus(strip);
     outer->addWidget(m_status);
-    auto* layout = new QHBoxLayout;
-    outer->addLayout(layout, 1);
-    layout->setContentsMargins(4, 0, 4, 4);
-    auto* requestBox = new QGroupBox(QStringLiteral("Request"), strip);
+    // Request and Response side by side; where they meet is the user's (kept with the desk).
+    auto* panes = new QSplitter(Qt::Horizontal, strip);
+    panes->setObjectName(QStringLiteral("sp_Paineis"));
+    panes->setChildrenCollapsible(false);
+    panes->setContentsMargins(4, 0, 4, 4);
+    outer->addWidget(panes, 1);
+    auto* requestBox = new QGroupBox(QStringLiteral("Request"), panes);
     requestBox->setObjectName(QStringLiteral("gb_Request"));
-    requestBox->setFixedWidth(345);
+    requestBox->setMinimumWidth(120);
     m_request = new TextPane(QStringLiteral("mm_Request"), requestBox);
     (new QVBoxLayout(requestBox))->addWidget(m_request);
-    auto* responseBox = new QGroupBox(QStringLiteral("Response"), strip);
+    auto* responseBox = new QGroupBox(QStringLiteral("Response"), panes);
     responseBox->setObjectName(QStringLiteral("gb_Response"));
+    responseBox->setMinimumWidth(120);
     m_response = new TextPane(QStringLiteral("mm_Response"), responseBox);
     (new QVBoxLayout(responseBox))->addWidget(m_response);
-    layout->addWidget(requestBox);
-    layout->addWidget(responseBox, 1);
+    panes->addWidget(requestBox);
+    panes->addWidget(responseBox);
+    panes->setStretchFactor(0, 2);
+    panes->setStretchFactor(1, 3);
+    panes->setSizes({2, 3});
     return strip;
 }
 

@@ -176,6 +176,9 @@ EHttpStatusError::EHttpStatusError(HttpAnswer answer)
                                             : answer.statusLine),
       m_answer(std::move(answer)) {}
 
+EHttpStatusError::EHttpStatusError(HttpAnswer answer, const QString& message)
+    : Exception(message), m_answer(std::move(answer)) {}
+
 ESocketError::ESocketError(int code, const QString& text)
     : Exception(QStringLiteral("Socket Error # %1\r\n%2").arg(code).arg(text)), m_code(code) {}
 

@@ -23,6 +23,8 @@ struct HttpAnswer {
 class EHttpStatusError : public Exception {
 public:
     explicit EHttpStatusError(HttpAnswer answer);
+    // The same error with a message of its own (the status line and a hint, say).
+    EHttpStatusError(HttpAnswer answer, const QString& message);
     const HttpAnswer& answer() const { return m_answer; }
     QString className() const override { return QStringLiteral("EHttpStatusError"); }
 

@@ -3,10 +3,14 @@
 #include "common/bytesize.h"
 #include "widgets/busywait.h"
 
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QUrl>
 
 namespace {
 
@@ -22,14 +26,33 @@ QString firstLine(const QString& text) {
 
 } // namespace
 
+StatusAnnouncements& statusAnnouncements() {
+    static StatusAnnouncements announcements;
+    return announcements;
+}
+
 ExchangeStatus::ExchangeStatus(QWidget* parent)
-    : QWidget(parent), m_text(new QLabel(this)), m_cancel(new QPushButton(this)),
+    : QWidget(parent), m_text(new QLabel(this)), m_open(new QPushButton(this)),
+      m_openFolder(new QPushButton(this)), m_cancel(new QPushButton(this)),
       m_timeout(new QSpinBox(this)) {
     setObjectName(QStringLiteral("pn_Troca"));
     m_text->setObjectName(QStringLiteral("lb_Troca"));
     m_text->setTextFormat(Qt::PlainText);
     m_text->setMinimumWidth(100);
     m_text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_open->setObjectName(QStringLiteral("bt_AbrirArquivoSalvo"));
+    m_open->setText(QStringLiteral("Abrir"));
+    m_open->setFlat(true);
+    m_open->setVisible(false);
+    connect(m_open, &QPushButton::clicked, this,
+            [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(m_savedFile)); });
+    m_openFolder->setObjectName(QStringLiteral("bt_AbrirPastaArquivoSalvo"));
+    m_openFolder->setText(QStringLiteral("Abrir pasta"));
+    m_openFolder->setFlat(true);
+    m_openFolder->setVisible(false);
+    connect(m_openFolder, &QPushButton::clicked, this, [this] {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(m_savedFile).absolutePath()));
+    });
     m_cancel->setObjectName(QStringLiteral("bt_Cancelar"));
     m_cancel->setText(QStringLiteral("Cancelar"));
     m_cancel->setToolTip(QStringLiteral("Cancela a requisição em andamento (Esc)"));
@@ -45,6 +68,8 @@ ExchangeStatus::ExchangeStatus(QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(m_text, 1);
+    layout->addWidget(m_open);
+    layout->addWidget(m_openFolder);
     layout->addWidget(m_cancel);
     layout->addWidget(new QLabel(QStringLiteral("Tempo limite"), this));
     layout->addWidget(m_timeout);
@@ -52,6 +77,33 @@ ExchangeStatus::ExchangeStatus(QWidget* parent)
     connect(&m_ticker, &QTimer::timeout, this, &ExchangeStatus::tick);
     connect(&waitSignals(), &WaitSignals::started, this, &ExchangeStatus::waitStarted);
     connect(&waitSignals(), &WaitSignals::ended, this, &ExchangeStatus::waitEnded);
+    connect(&statusAnnouncements(), &StatusAnnouncements::fileSaved, this,
+            &ExchangeStatus::showSavedFile);
+    connect(&statusAnnouncements(), &StatusAnnouncements::outcome, this,
+            &ExchangeStatus::showOutcome);
+}
+
+void ExchangeStatus::setFileLinks(const QString& path) {
+    m_savedFile = path;
+    m_open->setVisible(!path.isEmpty());
+    m_openFolder->setVisible(!path.isEmpty());
+}
+
+void ExchangeStatus::showSavedFile(const QString& path) {
+    const QString shown = QDir::current().relativeFilePath(QFileInfo(path).absoluteFilePath());
+    m_text->setText(QStringLiteral("Salvo: %1 · %2")
+                        .arg(shown.startsWith(QLatin1String("..")) ? path : shown,
+                             formatByteSize(QFileInfo(path).size())));
+    m_text->setToolTip(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    m_text->setStyleSheet(QString());
+    setFileLinks(path);
+}
+
+void ExchangeStatus::showOutcome(const QString& text, bool bad) {
+    m_text->setText(text);
+    m_text->setToolTip(text);
+    m_text->setStyleSheet(bad ? QStringLiteral("color: #a00000") : QString());
+    setFileLinks(QString());
 }
 
 QString ExchangeStatus::text() const {
@@ -116,4 +168,5 @@ void ExchangeStatus::showRecord(const ExchangeRecord& record) {
     m_text->setText(parts.join(QStringLiteral(" · ")));
     m_text->setToolTip(m_text->text());
     m_text->setStyleSheet(bad ? QStringLiteral("color: #a00000") : QString());
+    setFileLinks(QString());
 }

@@ -1,4 +1,5 @@
 #include "widgets/largetextview.h"
+#include "widgets/largetextaccessible.h"
 
 #include "widgets/offthread.h"
 
@@ -47,6 +48,7 @@ LargeTextView::LargeTextView(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setCursor(Qt::IBeamCursor);
     viewport()->setMouseTracking(true);
     setText(QString());
+    installLargeTextAccessibility();
 }
 
 LargeTextView::~LargeTextView() = default;

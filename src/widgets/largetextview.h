@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <QString>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -31,6 +32,10 @@ public:
     void selectAll();
     void clearSelection();
     QString selectedText() const;
+    // The selection as [start, end) offsets (equal when nothing is selected) and the caret.
+    qint64 selectionStart() const { return std::min(m_anchor, m_caret); }
+    qint64 selectionEnd() const { return std::max(m_anchor, m_caret); }
+    qint64 caret() const { return m_caret; }
     void copy() const;
     void scrollToOffset(qint64 offset);
     void scrollToEnd();

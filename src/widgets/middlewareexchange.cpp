@@ -3,6 +3,7 @@
 #include "exchange/answerverdict.h"
 #include "exchange/credentials.h"
 #include "exchange/envelope.h"
+#include "exchange/failurehints.h"
 #include "exchange/utf8step.h"
 #include "widgets/busywait.h"
 #include "widgets/textpane.h"
@@ -171,11 +172,17 @@ HttpAnswer MiddlewareExchange::perform(const QString& method, const QString& pat
     } catch (const EHttpStatusError& e) {
         record.failure = e.message();
         tell(e.answer());
-        throw;
+        const QString hint = failureHint(0, e.answer().status, record.url, m_timeoutSeconds);
+        if (hint.isEmpty())
+            throw;
+        throw EHttpStatusError(e.answer(), e.message() + u"\r\n"_s + hint);
     } catch (const ESocketError& e) {
-        // The system's text, then the address that could not be reached on a line of its own.
-        const ESocketError located(e.code(),
-                                   e.message().section(u"\r\n"_s, 1) + u"\r\n"_s + record.url);
+        // The system's text, then the address that could not be reached on a line of its own
+        // and what to check.
+        const QString hint = failureHint(e.code(), 0, record.url, m_timeoutSeconds);
+        const ESocketError located(e.code(), e.message().section(u"\r\n"_s, 1) + u"\r\n"_s +
+                                                 record.url +
+                                                 (hint.isEmpty() ? QString() : u"\r\n"_s + hint));
         record.failure = located.message();
         tell(HttpAnswer{});
         throw located;

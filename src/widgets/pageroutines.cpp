@@ -9,6 +9,7 @@
 #include "exchange/answerfiles.h"
 #include "exchange/utf8step.h"
 #include "widgets/dialogs.h"
+#include "widgets/exchangestatus.h"
 #include "widgets/middlewareexchange.h"
 
 #include <QComboBox>
@@ -84,9 +85,12 @@ QString outputFolder() {
 QString ResultDecodeBase64(const QString& method, const QString& extension,
                            const QByteArray& responseBody) {
     const QString fileName = method + u'.' + extension;
-    return offUiThread(responseBody.size(), [&] {
+    const QString saved = offUiThread(responseBody.size(), [&] {
         return saveContentFileFromAnswer(responseBody, outputFolder(), fileName);
     });
+    if (!saved.isEmpty())
+        Q_EMIT statusAnnouncements().fileSaved(saved);
+    return saved;
 }
 
 QString ResultDecodeBase64(const QString&, const QByteArray& responseBody) {
@@ -98,9 +102,12 @@ QString ResultDecodeBase64(const QString&, const QByteArray& responseBody) {
                                "de controle ou de direção do texto.")
                     .arg(shownName(name)));
     };
-    return offUiThread(responseBody.size(), [&] {
+    const QString saved = offUiThread(responseBody.size(), [&] {
         return saveFileRecordFromAnswer(responseBody, outputFolder(), checkName);
     });
+    if (!saved.isEmpty())
+        Q_EMIT statusAnnouncements().fileSaved(saved);
+    return saved;
 }
 
 void TConexaoAPIConsultaImpressoras(MiddlewareExchange& exchange, QComboBox& list,

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <atomic>
 #include <chrono>
@@ -26,12 +27,14 @@ struct CliRun {
 };
 
 CliRun run(const QStringList& args, const QByteArray& input = {}, bool terminal = false,
+           bool inputIsTerminal = true,
            std::function<std::optional<Environment>(const QString&)> environment = {}) {
     CliRun r{0, {}, {}};
     CliIo io;
     io.environment = std::move(environment);
     io.outIsTerminal = terminal;
     io.errIsTerminal = terminal;
+    io.inIsTerminal = inputIsTerminal;
     io.readStdin = [&](qint64 maxBytes) { return input.left(maxBytes); };
     io.out = [&](const QByteArray& b) { r.out += b; };
     io.err = [&](const QByteArray& b) { r.err += b; };
@@ -166,6 +169,67 @@ TEST(Cli, CallOpensSessionPostsAndReportsStatus) {
     const CliRun refused = run({"call", "--url", base, "TConexaoAPI/Sobre"});
     EXPECT_EQ(refused.code, 2);
     EXPECT_TRUE(refused.err.contains("Connection refused")) << refused.err.constData();
+    // The address tried, and what to check.
+    EXPECT_TRUE(refused.err.contains((base + "TConexaoAPI/Sobre").toUtf8()))
+        << refused.err.constData();
+    EXPECT_TRUE(refused.err.contains("Nenhum middleware respondeu em " +
+                                     QUrl(base).adjusted(QUrl::RemovePath).toString().toUtf8() +
+                                     ". Ele está em execução?"))
+        << refused.err.constData();
+}
+
+// Piped Dados are sent; on a terminal, without a file, the empty text goes as before.
+TEST(Cli, CallReadsDadosFromAPipe) {
+    sim::MiddlewareSim sim;
+    sim.start();
+    const QStringList args{"call", "--url", sim.baseUrl(), "--plain",
+                           "TConexaoAPI/TestaComunicacao"};
+    const CliRun piped = run(args, R"({"a":1})", false, false);
+    EXPECT_EQ(piped.code, 0) << piped.err.constData();
+    EXPECT_EQ(piped.out, "{\"result\":{\"a\":1}}\n");
+    const CliRun empty = run(args, {}, false, false);
+    EXPECT_EQ(empty.code, 0) << empty.err.constData();
+    const CliRun terminal = run(args, R"({"a":1})", false, true);
+    EXPECT_EQ(terminal.code, 0) << terminal.err.constData();
+    const auto got = sim.received();
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_EQ(got[0].body, R"({"a":1})");
+    EXPECT_EQ(got[1].body, R"("")");
+    EXPECT_EQ(got[2].body, R"("")");
+}
+
+// A rejection exits 3 so that a script notices it, unless the caller asks to accept it.
+TEST(Cli, RejectionExitsWithThree) {
+    sim::MiddlewareSim sim;
+    sim.start();
+    const std::string rejected = R"({"result":{"controle":{"err":true,"msg":"CNPJ inválido"}}})";
+    sim.enqueue("TNFeAPI/Recusa", sim::Answer{200, rejected, "application/json"});
+    const CliRun r = run({"call", "--url", sim.baseUrl(), "--id", "1", "TNFeAPI/Recusa"});
+    EXPECT_EQ(r.code, 3) << r.err.constData();
+    EXPECT_EQ(r.out, QByteArray::fromStdString(rejected) + "\n");
+    EXPECT_TRUE(r.err.contains("CNPJ inválido")) << r.err.constData();
+    sim.enqueue("TNFeAPI/Recusa", sim::Answer{200, rejected, "application/json"});
+    EXPECT_EQ(
+        run({"call", "--url", sim.baseUrl(), "--id", "1", "--aceitar-rejeicao", "TNFeAPI/Recusa"})
+            .code,
+        0);
+}
+
+// Usage errors are one line pointing at --help; the help shows the default address; file
+// errors are in Portuguese.
+TEST(Cli, MessagesAreShortAndPortuguese) {
+    const CliRun usage = run({"call", "--nada"});
+    EXPECT_EQ(usage.code, 2);
+    EXPECT_EQ(usage.err, "testador-cli: opção desconhecida: --nada (use --help)\n");
+    const CliRun help = run({"--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_TRUE(help.out.contains("http://localhost:8080/datasnap/rest/")) << help.out.constData();
+    EXPECT_TRUE(help.out.contains("3 pedido recusado")) << help.out.constData();
+    const CliRun missing = run({"sign", "/nonexistent/file.json"});
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_EQ(missing.err,
+              "testador-cli: Não foi possível abrir '/nonexistent/file.json': arquivo não "
+              "encontrado\n");
 }
 
 TEST(Cli, EnvironmentGivesWhatTheOptionsDoNotSay) {

@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
 
 namespace {
 
@@ -38,6 +40,22 @@ TEST_F(AnswerSaveTest, ALargeFileIsSavedWholeFromTheHelperThread) {
     EXPECT_EQ(contents(QStringLiteral("GRANDE.REM")), data);
     EXPECT_EQ(outputFiles(), QStringList{QStringLiteral("GRANDE.REM")});
     EXPECT_TRUE(seen().empty()) << shownMessages().toStdString();
+}
+
+// A saved file is announced in the status line, with the way to open it and its folder.
+TEST_F(AnswerSaveTest, TheSavedFileIsAnnouncedInTheStatusLine) {
+    sim.enqueue(path, sim::fileRecord(QStringLiteral("REMESSA.REM"), sample(12700), {}));
+    click(button);
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("lb_Troca"))->text(),
+              QStringLiteral("Salvo: Arquivos/REMESSA.REM · 12,4 KB"));
+    EXPECT_TRUE(window->findChild<QPushButton*>(QStringLiteral("bt_AbrirArquivoSalvo"))
+                    ->isVisibleTo(window.get()));
+    EXPECT_TRUE(window->findChild<QPushButton*>(QStringLiteral("bt_AbrirPastaArquivoSalvo"))
+                    ->isVisibleTo(window.get()));
+    // The next exchange takes the line back.
+    click(QStringLiteral("bt_TestarSobre"));
+    EXPECT_FALSE(window->findChild<QPushButton*>(QStringLiteral("bt_AbrirArquivoSalvo"))
+                     ->isVisibleTo(window.get()));
 }
 
 // A large text that turns out not to be base64 near its end is reported, and the file saved

@@ -320,6 +320,9 @@ TEST_F(CtePagesTest, DisablementBatchImportRunAndClear) {
     ASSERT_EQ(got.size(), 2u);
     for (const auto& r : got)
         EXPECT_EQ(r.path, "TCTeAPI/InutilizaCTe");
+    // The status line sums the run up.
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("lb_Troca"))->text(),
+              QStringLiteral("2 enviadas · 1 com ERRO (linha 2)"));
     EXPECT_EQ(
         dadosOf(got[1]),
         R"({"CNPJ":"11222333000181","Justificativa":"Teste de Inutiliza\u00E7\u00E3o","Serie":0,"NumeroInicial":10,"NumeroFinal":5000,"ModeloFiscal":"57"})");

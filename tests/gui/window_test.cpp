@@ -1,5 +1,8 @@
 #include "harness.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "../signing_vectors.h"
 
 #include "app/pagetree.h"
@@ -230,7 +233,9 @@ TEST_F(WindowTest, TreeHasEveryGroupAndServiceTabInOrder) {
     EXPECT_NE(window->findChild<QWidget*>(QStringLiteral("tsRegerarXMLNaGuarda")), nullptr);
     EXPECT_NE(window->findChild<QWidget*>(QStringLiteral("tsGenericAPI")), nullptr);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Testador QuorvaMiddlewareService"));
-    EXPECT_EQ(window->size(), QSize(892, 699));
+    // A first run: about 80% of the screen, never below 892×699 where the screen has room.
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+    EXPECT_EQ(window->size(), (room * 0.8).expandedTo(QSize(892, 699)).boundedTo(room));
 }
 
 TEST_F(WindowTest, WhenShownTheSessionPageIsFilledAndTheOutputFolderExists) {
@@ -392,6 +397,13 @@ TEST_F(WindowTest, ErrorsEndTheActionInAMessageAndThePanesKeepWhatTheyHeld) {
     // The system's text, then the address on a line of its own.
     EXPECT_TRUE(seen()[1].text.startsWith(
         QStringLiteral("Socket Error # 10061\r\nConnection refused.\r\nhttp://")))
+        << seen()[1].text.toStdString();
+    // And what to check.
+    EXPECT_TRUE(seen()[1].text.endsWith(
+        QStringLiteral(
+            "\r\nNenhum middleware respondeu em http://127.0.0.1:%1. Ele está em execução? O "
+            "endereço e a porta estão certos?")
+            .arg(sim.port())))
         << seen()[1].text.toStdString();
     EXPECT_EQ(seen()[1].kind, Dialogs::Kind::Error);
     EXPECT_FALSE(paneText(QStringLiteral("mm_Request")).isEmpty());

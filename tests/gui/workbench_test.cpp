@@ -173,6 +173,10 @@ TEST_F(WorkbenchTest, DeskIsRememberedThroughTheSettingsFile) {
     auto* splitter = window->findChild<QSplitter*>(u"Splitter1"_s);
     splitter->setSizes({500, 200});
     const QList<int> sizes = splitter->sizes();
+    auto* panes = window->findChild<QSplitter*>(u"sp_Paineis"_s);
+    ASSERT_NE(panes, nullptr);
+    panes->setSizes({600, 300});
+    const QList<int> paneSizes = panes->sizes();
     setText(u"ed_EnderecoWS"_s, u"http://10.0.0.5:9090/datasnap/rest/"_s);
     setText(u"ed_CodigoEmpresa"_s, u"7"_s);
     ASSERT_TRUE(window->selectPage(u"ts_InutilizaCTe"_s));
@@ -191,6 +195,7 @@ TEST_F(WorkbenchTest, DeskIsRememberedThroughTheSettingsFile) {
     EXPECT_EQ(next.exchange().maxAnswerBytes(), 4096);
     EXPECT_EQ(next.size(), QSize(1000, 760));
     EXPECT_EQ(next.findChild<QSplitter*>(u"Splitter1"_s)->sizes(), sizes);
+    EXPECT_EQ(next.findChild<QSplitter*>(u"sp_Paineis"_s)->sizes(), paneSizes);
 }
 
 TEST(QtTranslation, StandardButtonsReadInPortuguese) {
@@ -240,7 +245,8 @@ TEST_F(WorkbenchTest, RefusedConnectionKeepsTheSystemTextAndNamesTheAddress) {
     ASSERT_EQ(seen().size(), 1u);
     EXPECT_TRUE(seen()[0].text.startsWith(u"Socket Error # 10061\r\nConnection refused"_s))
         << seen()[0].text.toStdString();
-    EXPECT_TRUE(seen()[0].text.endsWith(u"\r\n"_s + url)) << seen()[0].text.toStdString();
+    EXPECT_TRUE(seen()[0].text.contains(u"\r\n"_s + url + u"\r\n"_s))
+        << seen()[0].text.toStdString();
     EXPECT_EQ(window->history()->entries().front().record.failure, seen()[0].text);
 }
 
@@ -249,7 +255,13 @@ TEST_F(WorkbenchTest, FileErrorNamesTheFieldByItsLabel) {
     click(u"bt_TestarAutenticaSEFAZ"_s);
     ASSERT_EQ(seen().size(), 1u);
     EXPECT_TRUE(seen()[0].text.startsWith(u"Cannot open file"_s)); // the system's text first
-    EXPECT_TRUE(seen()[0].text.endsWith(u"\nCampo: XML"_s)) << seen()[0].text.toStdString();
+    EXPECT_TRUE(seen()[0].text.endsWith(u"\nInforme o arquivo do campo XML."_s))
+        << seen()[0].text.toStdString();
+    // A path that names no file: the field follows the system's text.
+    setText(u"ed_XMLAutenticaSEFAZ"_s, workDir.filePath(u"nada.xml"_s));
+    click(u"bt_TestarAutenticaSEFAZ"_s);
+    ASSERT_EQ(seen().size(), 2u);
+    EXPECT_TRUE(seen()[1].text.endsWith(u"\nCampo: XML"_s)) << seen()[1].text.toStdString();
 }
 
 TEST_F(WorkbenchTest, HistoryShowsEachExchangeAndGivesItsCurlCommandAndEvidence) {
@@ -324,6 +336,14 @@ TEST_F(WorkbenchTest, HistoryShowsEachExchangeAndGivesItsCurlCommandAndEvidence)
                     ? std::string()
                     : out.comparison.differences[0].path.toStdString());
     }
+
+    // A refusal by the middleware reads as such, with its status.
+    ExchangeRecord refused;
+    refused.servicePath = u"TNFeAPI/InutilizaSEFAZ"_s;
+    refused.status = 200;
+    refused.rejected = true;
+    history->add(refused, u"ts_InutilizaSEFAZ"_s);
+    EXPECT_EQ(list->item(0, 2)->text(), u"Rejeitada (200)"_s);
 
     // Only the latest are kept: so many of them, and so many bytes.
     ExchangeRecord small;

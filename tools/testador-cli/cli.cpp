@@ -7,13 +7,16 @@
 #include "common/filehelpers.h"
 #include "common/texthelpers.h"
 #include "common/utf8valid.h"
+#include "exchange/answerverdict.h"
 #include "exchange/envelope.h"
+#include "exchange/failurehints.h"
 #include "exchange/httpclient.h"
 #include "exchange/session.h"
 #include "exchange/signedwire.h"
 #include "exchange/utf8step.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -25,6 +28,8 @@
 
 namespace {
 
+const QString kDefaultBase = QStringLiteral("http://localhost:8080/datasnap/rest/");
+
 const char* const kUsage =
     "uso:\n"
     "  testador-cli sign [--empresa N] [--id ID] [--keys ARQUIVO] [--max-dados BYTES]\n"
@@ -34,8 +39,11 @@ const char* const kUsage =
     "      sem ARQUIVO, lê a entrada padrão\n"
     "  testador-cli call [--url BASE] [--empresa N] [--id ID|--conecta] [--plain]\n"
     "                    [--max-resposta BYTES] [--timeout SEGUNDOS] [--keys ARQUIVO]\n"
-    "                    [--max-dados BYTES] [--gravar CENARIO] SERVICO [ARQUIVO|-]\n"
-    "      envia os Dados (sem ARQUIVO: texto vazio \"\") a BASE + SERVICO;\n"
+    "                    [--max-dados BYTES] [--gravar CENARIO] [--aceitar-rejeicao]\n"
+    "                    SERVICO [ARQUIVO|-]\n"
+    "      envia os Dados a BASE + SERVICO (BASE padrão: %1); sem ARQUIVO, lê\n"
+    "      a entrada padrão quando ela não é um terminal, e num terminal envia o texto vazio "
+    "\"\";\n"
     "      --conecta abre uma sessão antes; --plain envia os Dados sem envelope;\n"
     "      --max-resposta recusa uma resposta maior (padrão: 1 GiB);\n"
     "      --timeout desiste depois de tantos segundos (padrão: espera sem limite);\n"
@@ -45,6 +53,7 @@ const char* const kUsage =
     "  testador-cli cenario ARQUIVO [--url BASE] [--empresa N] [--keys ARQUIVO] [--junit ARQ]\n"
     "                       [--atualizar] [--ruido [N]] [--usuarios N --duracao S [--ritmo R]]\n"
     "      executa e compara um cenário gravado (testador-cli cenario --help: detalhes)\n"
+    "      --aceitar-rejeicao sai com 0 quando o middleware recusa o pedido (\"err\":true)\n"
     "  testador-cli --help | -h\n"
     "      mostra este texto\n"
     "  --max-dados BYTES: recusa Dados maiores (padrão: 1 GiB); ARQUIVO deve ser um arquivo\n"
@@ -52,9 +61,12 @@ const char* const kUsage =
     "  --empresa N: código da empresa, 0 a 13 (outro valor usa a chave 0, com um aviso)\n"
     "  --ambiente NOME: o servidor, a empresa, as credenciais, as chaves e o tempo limite do\n"
     "      ambiente do testador (as opções dadas valem sobre os do ambiente)\n"
-    "  saída: 0 sucesso, 1 status HTTP de erro, 2 uso, entrada ou falha de conexão\n";
+    "  saída: 0 sucesso, 1 status HTTP de erro, 2 uso, entrada ou falha de conexão,\n"
+    "         3 pedido recusado pelo middleware (\"err\":true)\n";
 
-const QString kDefaultBase = QStringLiteral("http://localhost:8080/datasnap/rest/");
+QByteArray usageText() {
+    return QString::fromUtf8(kUsage).arg(kDefaultBase).toUtf8();
+}
 
 struct UsageError {
     QString message;
@@ -90,6 +102,7 @@ struct Options {
     QString id = QStringLiteral("0");
     bool conecta = false;
     bool plain = false;
+    bool acceptRejection = false;
     qint64 maxAnswerBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes;
     qint64 maxDataBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes; // the same 1 GiB
     int timeoutSeconds = 0;
@@ -102,8 +115,6 @@ struct Options {
 };
 
 Options parseOptions(const QStringList& args) {
-    if (args.isEmpty())
-        throw UsageError{QString()};
     Options o;
     o.command = args.first();
     bool idGiven = false;
@@ -133,6 +144,8 @@ Options parseOptions(const QStringList& args) {
             o.conecta = true;
         else if (a == QLatin1String("--plain") && o.command == QLatin1String("call"))
             o.plain = true;
+        else if (a == QLatin1String("--aceitar-rejeicao") && o.command == QLatin1String("call"))
+            o.acceptRejection = true;
         else if (a == QLatin1String("--max-resposta") && o.command == QLatin1String("call")) {
             bool ok = false;
             o.maxAnswerBytes = value().toLongLong(&ok);
@@ -178,9 +191,14 @@ QByteArray utf8Text(QByteArray bytes) {
 // blocks the open), examined through the open descriptor, and never more than maxBytes.
 QByteArray readDataFile(const QString& name, qint64 maxBytes) {
     const int fd = ::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        throw EFileError(QStringLiteral("Não foi possível abrir '%1': %2")
-                             .arg(name, QString::fromLocal8Bit(std::strerror(errno))));
+    if (fd < 0) {
+        const QFileInfo info(name);
+        const QString why = !info.exists()       ? QStringLiteral("arquivo não encontrado")
+                            : info.isDir()       ? QStringLiteral("é uma pasta")
+                            : !info.isReadable() ? QStringLiteral("sem permissão de leitura")
+                                                 : QString::fromLocal8Bit(std::strerror(errno));
+        throw InputError{QStringLiteral("Não foi possível abrir '%1': %2").arg(name, why)};
+    }
     QFile f;
     if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -264,6 +282,16 @@ int sign(const Options& o, const CliIo& io) {
     return 0;
 }
 
+// The system's text, the address tried and what to check.
+QString connectionFailure(const ESocketError& e, const QString& url, int timeoutSeconds) {
+    QString text = QString(e.message()).replace(QLatin1String("\r\n"), QLatin1String(" ")) +
+                   QStringLiteral(" (%1)").arg(url);
+    const QString hint = failureHint(e.code(), 0, url, timeoutSeconds);
+    if (!hint.isEmpty())
+        text += u'\n' + hint;
+    return text;
+}
+
 void reportStatus(const HttpAnswer& a, const CliIo& io) {
     io.err(QStringLiteral("%1 (%2 ms)\n").arg(a.statusLine).arg(a.elapsedMs, 0, 'f', 1).toUtf8());
 }
@@ -283,6 +311,11 @@ int call(const Options& o, const CliIo& io) {
             dados = parseDados(text, o.positional[1]);
             text.clear();
         }
+    } else if (!io.inIsTerminal) {
+        // A pipe or a file; an empty one (</dev/null) sends the empty text as a terminal does.
+        const QByteArray piped = readInput(QStringLiteral("-"), io, o.maxDataBytes);
+        if (!piped.trimmed().isEmpty())
+            dados = parseDados(piped, QStringLiteral("-"));
     }
 
     MiddlewareHttpClient client(o.credentials ? *o.credentials
@@ -295,8 +328,13 @@ int call(const Options& o, const CliIo& io) {
         fields.codigoEmpresa = o.empresa;
         const json::JsonValue request =
             buildSessionRequest(fields, TEnumConexaoMiddlewareTipoRetorno_Simples);
-        const HttpAnswer a = client.post(
-            serviceUrl(o.url, QString::fromLatin1(kConectaMiddlewarePath)), wireBytes(request));
+        const QString sessionUrl = serviceUrl(o.url, QString::fromLatin1(kConectaMiddlewarePath));
+        HttpAnswer a;
+        try {
+            a = client.post(sessionUrl, wireBytes(request));
+        } catch (const ESocketError& e) {
+            throw InputError{connectionFailure(e, sessionUrl, o.timeoutSeconds)};
+        }
         if (a.status == 200)
             id = sessionIdFromSimpleAnswer(answerDisplayText(a.body, a.contentType));
         io.err(QStringLiteral("sessão: %1\n").arg(id).toUtf8());
@@ -310,7 +348,23 @@ int call(const Options& o, const CliIo& io) {
         body =
             o.plain ? wireBytes(dados) : wireBytes(buildEnvelope(id, o.empresa, std::move(dados)));
     }
-    const HttpAnswer a = client.postRaw(serviceUrl(o.url, service), body);
+    const QString url = serviceUrl(o.url, service);
+    HttpAnswer a;
+    try {
+        a = client.postRaw(url, body);
+    } catch (const ESocketError& e) {
+        throw InputError{connectionFailure(e, url, o.timeoutSeconds)};
+    } catch (const EHttpStatusError& e) {
+        if (!o.record.isEmpty())
+            recordIntoScenario(o.record, QStringLiteral("POST"), service, body, true,
+                               e.answer().status, e.answer().body, e.answer().contentType);
+        io.out(e.answer().body);
+        reportStatus(e.answer(), io);
+        const QString hint = failureHint(0, e.answer().status, url, 0);
+        if (!hint.isEmpty())
+            io.err(hint.toUtf8() + '\n');
+        return 1;
+    }
     if (!o.record.isEmpty())
         recordIntoScenario(o.record, QStringLiteral("POST"), service, body, true, a.status, a.body,
                            a.contentType);
@@ -318,7 +372,14 @@ int call(const Options& o, const CliIo& io) {
     if (!a.body.endsWith('\n'))
         io.out("\n");
     reportStatus(a, io);
-    return a.status >= 200 && a.status <= 299 ? 0 : 1;
+    if (a.status < 200 || a.status > 299)
+        return 1;
+    const AnswerVerdict verdict = readAnswerVerdict(a.body);
+    if (verdict.rejected && !o.acceptRejection) {
+        io.err(QStringLiteral("recusado pelo middleware: %1\n").arg(verdict.message).toUtf8());
+        return 3;
+    }
+    return 0;
 }
 
 // What the options did not say comes from the environment.
@@ -351,8 +412,12 @@ int runCli(const QStringList& args, const CliIo& given) {
     if (!args.isEmpty() && args.first() == QLatin1String("cenario"))
         return runScenarioCommand(args, io);
     if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        given.out(kUsage);
+        given.out(usageText());
         return 0;
+    }
+    if (args.isEmpty()) {
+        io.err(usageText());
+        return 2;
     }
     try {
         Options o = parseOptions(args);
@@ -367,9 +432,7 @@ int runCli(const QStringList& args, const CliIo& given) {
             return call(o, io);
         throw UsageError{QStringLiteral("comando desconhecido: %1").arg(o.command)};
     } catch (const UsageError& e) {
-        if (!e.message.isEmpty())
-            io.err("testador-cli: " + e.message.toUtf8() + '\n');
-        io.err(kUsage);
+        io.err("testador-cli: " + e.message.toUtf8() + " (use --help)\n");
         return 2;
     } catch (const InputError& e) {
         io.err("testador-cli: " + e.message.toUtf8() + '\n');

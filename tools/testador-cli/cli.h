@@ -19,8 +19,11 @@ struct CliIo {
     bool errIsTerminal = false;
     // The window's environments (--ambiente NOME); nullopt for an unknown name.
     std::function<std::optional<Environment>(const QString& name)> environment;
+    // Standard input is a terminal: `call` without a file then sends the empty text.
+    bool inIsTerminal = true;
 };
 
 // Runs one command (args without the program name); returns the exit code:
-// 0 success, 1 HTTP error status, 2 usage, input or connection error.
+// 0 success, 1 HTTP error status, 2 usage, input or connection error, 3 the middleware
+// refused the request ("err":true), unless --aceitar-rejeicao is given.
 int runCli(const QStringList& args, const CliIo& io);

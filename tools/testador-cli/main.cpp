@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
         Environments environments(settings, systemKeyring());
         return environments.get(name);
     };
+    io.inIsTerminal = ::isatty(STDIN_FILENO) == 1;
     QStringList args = app.arguments();
     args.removeFirst();
     return runCli(args, io);

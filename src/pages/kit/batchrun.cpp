@@ -8,9 +8,11 @@
 #include "widgets/busywait.h"
 #include "widgets/dbgrid.h"
 #include "widgets/dialogs.h"
+#include "widgets/exchangestatus.h"
 #include "widgets/middlewareexchange.h"
 #include "widgets/pageroutines.h"
 
+#include <QAbstractItemView>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QScopeGuard>
@@ -157,6 +159,24 @@ Action BatchRun::action(std::vector<Check> pageChecks, std::vector<Check> single
     return a;
 }
 
+namespace {
+
+// The run's outcome in the status line; the grid scrolls to the first row that failed (the
+// table's current row stays where the run left it).
+void announceRun(PageContext& page, const BatchRun& run, int sent, int failed, int firstFailed) {
+    QString text = QStringLiteral("%1 enviadas").arg(sent);
+    if (failed > 0)
+        text += QStringLiteral(" · %1 com ERRO (linha %2)").arg(failed).arg(firstFailed + 1);
+    Q_EMIT statusAnnouncements().outcome(text, failed > 0);
+    if (firstFailed < 0)
+        return;
+    if (auto* grid = qobject_cast<QAbstractItemView*>(page.widget(run.grid)))
+        if (grid->model() && firstFailed < grid->model()->rowCount())
+            grid->scrollTo(grid->model()->index(firstFailed, 0));
+}
+
+} // namespace
+
 void BatchRun::run(PageContext& page) const {
     MemTable& t = page.table(table);
     t.postIfEditing();
@@ -184,6 +204,7 @@ void BatchRun::run(PageContext& page) const {
     bool cancelled = false;
     int failed = 0;
     int sent = 0;
+    int firstFailed = -1;
     std::optional<int> stoppedAt; // the row whose request failed, from 1
     QString stopReason;
     for (t.first(); !t.eof() && !cancelled && !stoppedAt; t.next()) {
@@ -231,14 +252,18 @@ void BatchRun::run(PageContext& page) const {
             stopReason = e.message();
             stoppedAt = t.recNo() + 1;
         }
-        if (outcome != QLatin1String("OK"))
+        if (outcome != QLatin1String("OK")) {
             ++failed;
+            if (firstFailed < 0)
+                firstFailed = t.recNo();
+        }
         t.setValue(QStringLiteral("Request"), envelopeText);
         t.setValue(QStringLiteral("Response"), answerText);
         t.setValue(QStringLiteral("Situacao"), outcome);
         t.post();
     }
     setOutcomeWritable(t, false);
+    announceRun(page, *this, sent, failed, firstFailed);
     page.exchange().setPanes(QStringLiteral("*** VERIFIQUE NO GRID ***"),
                              QStringLiteral("*** VERIFIQUE NO GRID ***"));
     if (cancelled)

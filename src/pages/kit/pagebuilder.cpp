@@ -7,6 +7,7 @@
 #include "contracts/tcombo.h"
 #include "tables/tdmprincipal.h"
 #include "widgets/dbgrid.h"
+#include "widgets/wheelguard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -147,6 +148,13 @@ private:
             m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             m->setReadOnly(c.readOnly);
             m->setMinimumHeight(80);
+            if (!c.readOnly) {
+                // Enter moves on (the window's rule for every field); say so where it is typed.
+                const QString keys =
+                    QStringLiteral("Enter: próximo campo · Shift+Enter: nova linha");
+                m->setPlaceholderText(keys);
+                m->setToolTip(keys);
+            }
             return m;
         }
         case WidgetKind::ComboList:
@@ -425,6 +433,7 @@ QWidget* buildPage(const Page& page, PageHost& host, QWidget* parent) {
     if (page.onShown)
         root->installEventFilter(new ShowHook(host, *instance, root));
     new PresetsMenu(root, *instance, host); // its defaults: the values as built
+    WheelGuard::guardChildren(root);
     return root;
 }
 

@@ -82,6 +82,10 @@ json::JsonValue valueNamingField(const Control& c, const FieldValue& v) {
         const QString name = shownName(c);
         if (name.isEmpty())
             throw;
+        // An empty path: say what is missing.
+        if (v.text.trimmed().isEmpty())
+            throw EFileError(e.message() +
+                             QStringLiteral("\nInforme o arquivo do campo %1.").arg(name));
         throw EFileError(e.message() + QStringLiteral("\nCampo: ") + name);
     }
 }

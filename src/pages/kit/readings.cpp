@@ -6,6 +6,7 @@
 #include "exchange/utf8step.h"
 #include "pages/kit/pagecontext.h"
 #include "widgets/dialogs.h"
+#include "widgets/exchangestatus.h"
 #include "widgets/pageroutines.h"
 
 #include "common/filehelpers.h"
@@ -119,6 +120,10 @@ Reading bankSlipFiles(std::function<bool(PageContext&)> packed) {
             }
             return true;
         });
+        // The first slip is announced; the others lie beside it.
+        const QString first = QDir(outputFolder()).filePath(QStringLiteral("0") + extension);
+        if (QFileInfo::exists(first))
+            Q_EMIT statusAnnouncements().fileSaved(first);
     };
 }
 
