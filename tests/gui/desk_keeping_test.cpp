@@ -180,6 +180,12 @@ TEST(ExchangeHistoryMemory, BytesOfDroppedEntriesAreGivenBack) {
     history.add(r, u"ts_Sobre"_s); // by bytes: only this one and one small fit
     EXPECT_EQ(history.entries().size(), 2u);
     EXPECT_EQ(history.keptBytes(), 1000);
+    // Past the byte limit, later small exchanges are all kept again, up to the count.
+    r.answer = QByteArray(100, 'z');
+    for (int i = 0; i < 3; ++i)
+        history.add(r, u"ts_Sobre"_s);
+    EXPECT_EQ(history.entries().size(), 3u);
+    EXPECT_EQ(history.keptBytes(), 300);
 }
 
 TEST_F(DeskKeepingTest, PresetsSaveLoadAndRestoreFieldsAndGrids) {
