@@ -59,7 +59,7 @@ int main() {
     // Expected answers from one replay, so every later step compares equal.
     saveScenario(s, file);
     CliIo io;
-    io.readStdin = [] { return QByteArray(); };
+    io.readStdin = [](qint64) { return QByteArray(); };
     io.out = [](const QByteArray&) {};
     io.err = [](const QByteArray&) {};
     runCli({QStringLiteral("cenario"), file, QStringLiteral("--url"), base,

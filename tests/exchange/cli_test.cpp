@@ -245,8 +245,8 @@ TEST(Cli, EnvironmentGivesWhatTheOptionsDoNotSay) {
                            .password = QStringLiteral("s3nha")};
     };
     // The stand-in knows only the company codes' own credentials: it refuses, having seen them.
-    const CliRun ok =
-        run({"call", "--ambiente", "Homologação", "TConexaoAPI/Sobre"}, {}, false, environments);
+    const CliRun ok = run({"call", "--ambiente", "Homologação", "TConexaoAPI/Sobre"}, {}, false,
+                          true, environments);
     EXPECT_EQ(ok.code, 1) << ok.err.constData();
     ASSERT_EQ(sim.received().size(), 1u);
     EXPECT_EQ(sim.received()[0].authUser, "ana");
@@ -254,11 +254,11 @@ TEST(Cli, EnvironmentGivesWhatTheOptionsDoNotSay) {
     // An option given wins over the environment's.
     const CliRun other = run(
         {"call", "--ambiente", "Homologação", "--url", "http://127.0.0.1:1/", "TConexaoAPI/Sobre"},
-        {}, false, environments);
+        {}, false, true, environments);
     EXPECT_EQ(other.code, 2);
     EXPECT_EQ(sim.received().size(), 1u);
     const CliRun unknown =
-        run({"call", "--ambiente", "Nenhum", "TConexaoAPI/Sobre"}, {}, false, environments);
+        run({"call", "--ambiente", "Nenhum", "TConexaoAPI/Sobre"}, {}, false, true, environments);
     EXPECT_EQ(unknown.code, 2);
     EXPECT_TRUE(unknown.err.contains("ambiente desconhecido: Nenhum")) << unknown.err.constData();
 }
