@@ -240,7 +240,11 @@ void PageFinder::fitWidth() {
     layout()->activate();
     resize(width, layout()->minimumSize().height());
     const QPoint top = m_window->mapToGlobal(QPoint(m_window->width() / 2, 40));
-    move(qBound(screen.left() + 20, top.x() - width / 2, screen.right() - 20 - width), top.y());
+    // Centred under the window, kept on the screen; a list as wide as the screen's room starts
+    // at its left margin.
+    const int leftmost = screen.left() + 20;
+    const int rightmost = std::max(leftmost, screen.right() - 20 - width);
+    move(std::clamp(top.x() - width / 2, leftmost, rightmost), top.y());
 }
 
 void PageFinder::jump() {
