@@ -7,6 +7,7 @@
 #include "exchange/session.h"
 #include "pages/kit/pagecontext.h"
 #include "widgets/dialogs.h"
+#include "widgets/exchangestatus.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -40,6 +41,8 @@ DeskEnvironments::DeskEnvironments(TfrmPrincipal& window,
     m_list = new QComboBox(box);
     m_list->setObjectName(u"cb_Ambiente"_s);
     m_list->setMinimumWidth(120);
+    // Until one is chosen the fields above are used as they stand.
+    m_list->setPlaceholderText(u"nenhum"_s);
     m_list->setToolTip(u"O ambiente: servidor, empresa, credenciais, chaves e tempo limite"_s);
     auto* more = new QToolButton(box);
     more->setObjectName(u"bt_Ambiente"_s);
@@ -144,8 +147,12 @@ void DeskEnvironments::beforeSending(const QString& path) {
         return;
     bool dontAsk = false;
     if (!dialogs().confirmOrOptOut(u"Enviar para %1: %2?"_s.arg(m_current, path),
-                                   u"não perguntar de novo nesta sessão"_s, dontAsk))
+                                   u"não perguntar de novo nesta sessão"_s, dontAsk)) {
+        // The panes may already show the request; the status line says it did not go out.
+        Q_EMIT statusAnnouncements().outcome(
+            u"Não enviado: %1 não foi confirmado para %2."_s.arg(path, m_current), true);
         throw kit::ActionDeclined();
+    }
     if (dontAsk)
         m_notAsked.insert(m_current);
 }

@@ -96,6 +96,9 @@ TEST_F(DeskKeepingTest, ProductionEnvironmentShowsItsBarAndAsksBeforeEachAction)
     EXPECT_EQ(recorded->confirmations[0], u"Enviar para Produção: TConexaoAPI/Sobre?"_s);
     ASSERT_EQ(received().size(), 2u);
     EXPECT_EQ(received()[1].path, "TConexaoAPI/ConectaMiddleware");
+    // The status line does not go on showing the session request as if it were the last word.
+    EXPECT_EQ(window->findChild<QLabel*>(u"lb_Troca"_s)->text(),
+              u"Não enviado: TConexaoAPI/Sobre não foi confirmado para Produção."_s);
 
     // Accepted, and not to be asked again in this session.
     recorded->confirmAnswers.push_back(true);
