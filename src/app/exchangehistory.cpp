@@ -192,6 +192,12 @@ QWidget* ExchangeHistory::createFilters() {
     connect(m_filterFrom, &QDateEdit::dateChanged, this, again);
     connect(m_filterUntil, &QDateEdit::dateChanged, this, again);
     connect(m_filterService, &QLineEdit::editingFinished, this, again);
+    // Page and service names are short: the list follows them as they are typed. The search
+    // in the stored texts waits for Enter, as it may read a great deal.
+    connect(m_filterService, &QLineEdit::textEdited, this, [this] {
+        m_offset = 0;
+        m_refreshSoon->start();
+    });
     connect(m_filterText, &QLineEdit::editingFinished, this, again);
     return box;
 }

@@ -18,6 +18,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTest>
 
 #include <map>
 
@@ -145,6 +146,15 @@ TEST_F(DeskKeepingTest, HistoryIsStoredFilteredPagedAndFoundAfterARestart) {
     listStored();
     ASSERT_EQ(list->rowCount(), 1);
     EXPECT_EQ(list->item(0, 1)->text(), u"TConexaoAPI/ConectaMiddleware"_s);
+
+    // Typed, the list follows without Enter.
+    service->clear();
+    QSignalSpy relisted(history, &ExchangeHistory::listed);
+    QTest::keyClicks(service, u"sobre"_s);
+    ASSERT_TRUE(relisted.wait(5000));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(list->rowCount(), 1);
+    EXPECT_EQ(list->item(0, 1)->text(), u"TConexaoAPI/Sobre"_s);
 
     // Many more than a page: the list holds one page, the total counts them all.
     service->clear();
