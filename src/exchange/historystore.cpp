@@ -94,12 +94,14 @@ void HistoryStore::setFiles(qint64 id, const QStringList& files) {
 }
 
 template <typename Result>
-void HistoryStore::answer(QObject* context, std::function<void(const Result&)> done,
+void HistoryStore::answer(QPointer<QObject> context, std::function<void(const Result&)> done,
                           Result result) {
     // Through the store (on the asking thread), which finds out whether the asker is still there.
+    // The guard was made on that thread when the question was asked: the asker may be gone by
+    // the time the answer is ready, and a guard cannot be made here from a pointer that dangles.
     QMetaObject::invokeMethod(
         this,
-        [context = QPointer<QObject>(context), done = std::move(done), result = std::move(result)] {
+        [context = std::move(context), done = std::move(done), result = std::move(result)] {
             if (context)
                 done(result);
         },
@@ -108,13 +110,14 @@ void HistoryStore::answer(QObject* context, std::function<void(const Result&)> d
 
 void HistoryStore::query(const HistoryFilter& filter, int offset, int limit, QObject* context,
                          std::function<void(const HistoryPage&)> done) {
-    post([this, filter, offset, limit, context, done = std::move(done)](HistoryDb& db) {
+    post([this, filter, offset, limit, context = QPointer<QObject>(context),
+          done = std::move(done)](HistoryDb& db) {
         answer<HistoryPage>(context, done, db.query(filter, offset, limit));
     });
 }
 
 void HistoryStore::environments(QObject* context, std::function<void(const QStringList&)> done) {
-    post([this, context, done = std::move(done)](HistoryDb& db) {
+    post([this, context = QPointer<QObject>(context), done = std::move(done)](HistoryDb& db) {
         answer<QStringList>(context, done, db.environments());
     });
 }
@@ -126,7 +129,7 @@ std::optional<HistoryEntry> HistoryStore::loadNow(qint64 id) {
 }
 
 void HistoryStore::clear(QObject* context, std::function<void()> done) {
-    post([this, context, done = std::move(done)](HistoryDb& db) {
+    post([this, context = QPointer<QObject>(context), done = std::move(done)](HistoryDb& db) {
         db.clear();
         answer<bool>(
             context, [done](const bool&) { done(); }, true);

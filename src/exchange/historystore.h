@@ -3,6 +3,7 @@
 #include "exchange/historydb.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QThread>
 
 #include <functional>
@@ -49,7 +50,7 @@ private:
     void post(std::function<void(HistoryDb&)> work, bool wait = false);
     void writePending(HistoryDb& db);
     template <typename Result>
-    void answer(QObject* context, std::function<void(const Result&)> done, Result result);
+    void answer(QPointer<QObject> context, std::function<void(const Result&)> done, Result result);
 
     QString m_file;
     HistoryLimits m_limits;

@@ -2,13 +2,17 @@
 // happens to a damaged file.
 #include "exchange/historystore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -173,4 +177,31 @@ TEST_F(HistoryDbTest, StoreWritesOffTheCallersThreadAndAnswersOnIt) {
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->record.answer, "{\"x\":1}");
     EXPECT_EQ(messages.count(), 0);
+}
+
+TEST_F(HistoryDbTest, AnAskerGoneBeforeItsAnswerIsLeftAlone) {
+    HistoryStore store(file(), {.maxAgeDays = 0, .maxBytes = 0});
+    // The store's thread is held inside a write while the asker goes away.
+    QSemaphore writing, goOn;
+    qint64 storedId = 0;
+    QObject::connect(
+        &store, &HistoryStore::stored, &store,
+        [&](qint64, qint64 id) {
+            storedId = id;
+            writing.release();
+            goOn.acquire();
+        },
+        Qt::DirectConnection);
+    store.add(entry(t0, u"TConexaoAPI/Sobre"_s, "{}", "{}"));
+    writing.acquire();
+    bool answered = false;
+    auto asker = std::make_unique<QObject>();
+    store.query({}, 0, 10, asker.get(), [&](const HistoryPage&) { answered = true; });
+    store.environments(asker.get(), [&](const QStringList&) { answered = true; });
+    asker.reset();
+    goOn.release();
+    store.waitForIdle();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(answered);
+    EXPECT_EQ(store.loadNow(storedId)->record.servicePath, u"TConexaoAPI/Sobre"_s);
 }
