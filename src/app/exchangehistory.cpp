@@ -147,10 +147,20 @@ ExchangeHistory::ExchangeHistory(Show show, QWidget* window, std::size_t kept, q
     m_info->setWordWrap(true);
     layout->addWidget(m_info);
     connect(m_list, &QTableWidget::itemSelectionChanged, this, &ExchangeHistory::showChosen);
-    connect(curl, &QPushButton::clicked, this, &ExchangeHistory::copyAsCurl);
-    connect(evidence, &QPushButton::clicked, this, &ExchangeHistory::saveEvidence);
-    connect(save, &QPushButton::clicked, this, &ExchangeHistory::saveList);
-    connect(scenario, &QPushButton::clicked, this, &ExchangeHistory::saveAsScenario);
+    // A file that cannot be written is told, as everywhere in the window; nothing leaves a slot.
+    const auto guarded = [this](QPushButton* b, void (ExchangeHistory::*slot)()) {
+        connect(b, &QPushButton::clicked, this, [this, slot] {
+            try {
+                (this->*slot)();
+            } catch (const Exception& e) {
+                dialogs().message(e.message(), Dialogs::Kind::Error);
+            }
+        });
+    };
+    guarded(curl, &ExchangeHistory::copyAsCurl);
+    guarded(evidence, &ExchangeHistory::saveEvidence);
+    guarded(save, &ExchangeHistory::saveList);
+    guarded(scenario, &ExchangeHistory::saveAsScenario);
     // New exchanges reach the list a moment later, together.
     m_refreshSoon->setSingleShot(true);
     m_refreshSoon->setInterval(300);

@@ -264,6 +264,19 @@ TEST_F(WorkbenchTest, FileErrorNamesTheFieldByItsLabel) {
     EXPECT_TRUE(seen()[1].text.endsWith(u"\nCampo: XML"_s)) << seen()[1].text.toStdString();
 }
 
+TEST_F(WorkbenchTest, HistoryButtonsReportAFileThatCannotBeWritten) {
+    click(u"bt_Conecta2"_s);
+    click(u"bt_TestarSobre"_s);
+    const QString nowhere = workDir.filePath(u"pasta-que-nao-existe/arquivo"_s);
+    for (const QString& name :
+         {u"bt_HistoricoEvidencia"_s, u"bt_HistoricoSalvar"_s, u"bt_HistoricoCenario"_s}) {
+        SCOPED_TRACE(name.toStdString());
+        recorded->fileAnswers.push_back(nowhere);
+        click(name);
+        expectMessage(u"pasta-que-nao-existe"_s);
+    }
+}
+
 TEST_F(WorkbenchTest, HistoryShowsEachExchangeAndGivesItsCurlCommandAndEvidence) {
     click(u"bt_Conecta2"_s);
     const QString sessionRequest = paneText(u"mm_Request"_s);
