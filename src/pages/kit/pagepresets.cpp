@@ -307,24 +307,29 @@ void PresetsMenu::manage() {
     const auto chosen = [list] {
         return list->currentItem() ? list->currentItem()->text() : QString();
     };
+    // The buttons run inside the dialog's own loop: a file that cannot be written is told there.
     connect(rename, &QPushButton::clicked, &dialog, [&] {
-        const QString from = chosen();
-        const QString to =
-            QInputDialog::getText(&dialog, u"Renomear"_s, u"Nome"_s, QLineEdit::Normal, from)
-                .trimmed();
-        if (from.isEmpty() || to.isEmpty() || to == from)
-            return;
-        if (!m_presets.rename(from, to))
-            dialogs().message(u"Já existe \"%1\"."_s.arg(to), Dialogs::Kind::Warning);
-        list->clear();
-        list->addItems(m_presets.names());
+        m_host.runGuarded([&] {
+            const QString from = chosen();
+            const QString to =
+                QInputDialog::getText(&dialog, u"Renomear"_s, u"Nome"_s, QLineEdit::Normal, from)
+                    .trimmed();
+            if (from.isEmpty() || to.isEmpty() || to == from)
+                return;
+            if (!m_presets.rename(from, to))
+                dialogs().message(u"Já existe \"%1\"."_s.arg(to), Dialogs::Kind::Warning);
+            list->clear();
+            list->addItems(m_presets.names());
+        });
     });
     connect(remove, &QPushButton::clicked, &dialog, [&] {
-        const QString name = chosen();
-        if (name.isEmpty() || !dialogs().confirm(u"Remover \"%1\"?"_s.arg(name)))
-            return;
-        m_presets.remove(name);
-        delete list->currentItem();
+        m_host.runGuarded([&] {
+            const QString name = chosen();
+            if (name.isEmpty() || !dialogs().confirm(u"Remover \"%1\"?"_s.arg(name)))
+                return;
+            m_presets.remove(name);
+            delete list->currentItem();
+        });
     });
     connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
     dialog.exec();
