@@ -1,0 +1,19 @@
+#pragma once
+
+#include "exchange/scenario.h"
+
+#include <QHash>
+#include <QString>
+
+// An answer as the scenario window shows it beside another: its HTTP status on the first line,
+// then the JSON two spaces a level (or the text as it came), with the line each answer path
+// starts on, so the lines of the differing paths can be marked.
+struct AnswerLines {
+    QString text;
+    QHash<QString, int> lineOf; // answer path -> line, from 0; "(status HTTP)" is line 0
+};
+AnswerLines answerLines(const ExpectedAnswer& answer);
+
+// The line of a path, or of its nearest enclosing member when the path is absent on this side;
+// -1 when none is shown.
+int lineOfPath(const AnswerLines& lines, const QString& path);
