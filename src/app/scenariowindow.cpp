@@ -33,8 +33,16 @@ QTableWidget* table(const QString& name, const QStringList& headers, QWidget* pa
     t->setSelectionMode(QAbstractItemView::SingleSelection);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->verticalHeader()->hide();
-    t->horizontalHeader()->setStretchLastSection(true);
+    t->setWordWrap(false);
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    t->horizontalHeader()->setSectionResizeMode(int(headers.size()) - 1, QHeaderView::Stretch);
     return t;
+}
+
+// Every column as wide as its contents, but the last one, which takes the room left.
+void fitColumns(QTableWidget* t) {
+    for (int c = 0; c + 1 < t->columnCount(); ++c)
+        t->resizeColumnToContents(c);
 }
 
 QPlainTextEdit* answerPane(const QString& name, QWidget* parent) {
@@ -238,18 +246,8 @@ void ScenarioWindow::run() {
         throw;
     }
     setRunning(false);
-    int equal = 0, different = 0, errors = 0;
-    for (const StepOutcome& o : m_outcomes) {
-        equal += o.verdict == Verdict::Equal;
-        different += o.verdict == Verdict::Different;
-        errors += o.verdict == Verdict::Error;
-    }
-    m_summary->setText(
-        u"%1 passo(s): %2 igual(is), %3 diferente(s), %4 erro(s)"_s.arg(m_outcomes.size())
-            .arg(equal)
-            .arg(different)
-            .arg(errors));
-    statusAnnouncements().outcome(m_summary->text(), different + errors > 0);
+    showSummary();
+    statusAnnouncements().outcome(m_summary->text(), m_summary->property("bad").toBool());
     for (std::size_t i = 0; i < m_outcomes.size(); ++i)
         if (m_outcomes[i].verdict != Verdict::Equal) {
             m_steps->setCurrentCell(int(i), 0);
@@ -287,11 +285,25 @@ void ScenarioWindow::learnNoise() {
     for (std::size_t i = 0; i < m_outcomes.size(); ++i)
         recompare(m_scenario, i, m_outcomes[i]);
     showSteps();
-    m_summary->setText(
-        u"%1 execuções, %2 caminho(s) de ruído aprendido(s)"_s.arg(m_noiseRuns->value())
-            .arg(count));
+    showSummary(u"%1 execuções, %2 caminho(s) de ruído aprendido(s); "_s.arg(m_noiseRuns->value())
+                    .arg(count));
     if (!m_outcomes.empty())
         m_steps->setCurrentCell(0, 0);
+}
+
+void ScenarioWindow::showSummary(const QString& before) {
+    int equal = 0, different = 0, errors = 0;
+    for (const StepOutcome& o : m_outcomes) {
+        equal += o.verdict == Verdict::Equal;
+        different += o.verdict == Verdict::Different;
+        errors += o.verdict == Verdict::Error;
+    }
+    m_summary->setText(
+        before + u"%1 passo(s): %2 igual(is), %3 diferente(s), %4 erro(s)"_s.arg(m_outcomes.size())
+                     .arg(equal)
+                     .arg(different)
+                     .arg(errors));
+    m_summary->setProperty("bad", different + errors > 0);
 }
 
 int ScenarioWindow::chosenStep() const {
@@ -309,6 +321,7 @@ void ScenarioWindow::acceptChosen() {
     setModified(true);
     showStepRow(i);
     showChosenStep();
+    showSummary();
 }
 
 void ScenarioWindow::ignoreChosenPath() {
@@ -324,6 +337,7 @@ void ScenarioWindow::ignoreChosenPath() {
     setModified(true);
     showStepRow(i);
     showChosenStep();
+    showSummary();
 }
 
 void ScenarioWindow::save() {
@@ -374,7 +388,7 @@ void ScenarioWindow::showSteps() {
         if (i < m_outcomes.size())
             showStepRow(int(i));
     }
-    m_steps->resizeColumnsToContents();
+    fitColumns(m_steps);
     m_differences->setRowCount(0);
     m_expected->clear();
     m_obtained->clear();
@@ -414,7 +428,7 @@ void ScenarioWindow::showChosenStep() {
             m_differences->setItem(int(d), c, item);
         }
     }
-    m_differences->resizeColumnsToContents();
+    fitColumns(m_differences);
     m_expectedLines = answerLines(step.expected);
     m_obtainedLines = answerLines(out.answer);
     m_expected->setPlainText(m_expectedLines.text);

@@ -51,6 +51,8 @@ private:
     void askToSaveChanges();
     void setModified(bool modified);
     void showSteps();
+    // The count of verdicts, after what is given.
+    void showSummary(const QString& before = {});
     void showStepRow(int row);
     void showChosenStep();
     void showDifference(int row);
