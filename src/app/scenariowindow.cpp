@@ -183,6 +183,13 @@ ScenarioWindow::ScenarioWindow(TfrmPrincipal& main) : QWidget(&main, Qt::Window)
     connect(m_differences, &QTableWidget::currentCellChanged, this,
             [this](int row, int, int, int) { showDifference(row); });
     setRunning(false);
+    main.installEventFilter(this);
+}
+
+bool ScenarioWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &m_main && event->type() == QEvent::Close && !isWaitingForWork())
+        guarded([this] { askToSaveChanges(); });
+    return false;
 }
 
 void ScenarioWindow::guarded(const std::function<void()>& action) {

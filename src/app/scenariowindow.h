@@ -41,6 +41,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The main window closing takes this one with it: changes not saved are asked about first.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Replays every step; raises ERequestCancelled (the steps run so far are kept in outcomes)

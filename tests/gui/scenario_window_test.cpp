@@ -172,7 +172,10 @@ TEST_F(ScenarioWindowTest, ACancelledRunStopsAndTheWindowStillRunsAndLearnsNoise
     EXPECT_EQ(w->scenario().steps[1].noise, QStringList{u"result.conteudo.livre.Codigo"_s});
     EXPECT_TRUE(w->scenario().steps[0].noise.isEmpty());
     EXPECT_TRUE(w->modified());
-    recorded->confirmAnswers.push_back(false); // leave without saving the noise
-    w->close();
+    // Closing the main window asks about the changes: declined, the file stays as it was.
+    recorded->confirmAnswers.push_back(false);
+    window->close();
+    ASSERT_EQ(recorded->confirmations.size(), 1u);
+    EXPECT_TRUE(recorded->confirmations[0].startsWith(u"Salvar as alterações no cenário"_s));
     EXPECT_TRUE(loadScenario(file).steps[1].noise.isEmpty());
 }
