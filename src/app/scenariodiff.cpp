@@ -27,6 +27,10 @@ public:
     explicit Writer(AnswerLines& out) : m_out(out) {}
     void write(const JsonValue& v, const QString& path, int depth, const QString& prefix,
                bool comma) {
+        if (m_lines.size() >= kMaxAnswerLines) {
+            m_cut = true;
+            return;
+        }
         const QString indent(depth * 2, u' ');
         const QString tail = comma ? u","_s : QString();
         if (!path.isEmpty())
@@ -50,10 +54,12 @@ public:
         m_lines.append(indent + (object ? u'}' : u']') + tail);
     }
     QStringList& lines() { return m_lines; }
+    bool cut() const { return m_cut; }
 
 private:
     AnswerLines& m_out;
     QStringList m_lines;
+    bool m_cut = false;
 };
 
 } // namespace
@@ -63,10 +69,18 @@ AnswerLines answerLines(const ExpectedAnswer& answer) {
     Writer writer(out);
     writer.lines().append(u"HTTP %1"_s.arg(answer.status));
     out.lineOf.insert(u"(status HTTP)"_s, 0);
-    if (answer.json)
+    if (answer.json) {
         writer.write(*answer.json, QString(), 0, QString(), false);
-    else
-        writer.lines().append(answer.text);
+        if (writer.cut())
+            writer.lines().append(
+                u"… (resposta cortada nas primeiras %1 linhas)"_s.arg(kMaxAnswerLines));
+    } else
+        writer.lines().append(
+            answer.text.size() <= kMaxAnswerChars
+                ? answer.text
+                : answer.text.left(kMaxAnswerChars) +
+                      u"\n… (resposta cortada: %1 de %2 caracteres)"_s.arg(kMaxAnswerChars)
+                          .arg(answer.text.size()));
     out.text = writer.lines().join(u'\n');
     return out;
 }

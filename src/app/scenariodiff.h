@@ -12,6 +12,10 @@ struct AnswerLines {
     QString text;
     QHash<QString, int> lineOf; // answer path -> line, from 0; "(status HTTP)" is line 0
 };
+// A very long answer is cut after kMaxAnswerLines lines (a text one after kMaxAnswerChars
+// characters), so choosing its step stays quick.
+inline constexpr qsizetype kMaxAnswerLines = 20000;
+inline constexpr qsizetype kMaxAnswerChars = 2000000;
 AnswerLines answerLines(const ExpectedAnswer& answer);
 
 // The line of a path, or of its nearest enclosing member when the path is absent on this side;
