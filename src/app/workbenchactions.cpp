@@ -1,12 +1,13 @@
 // The window's comforts beside the system's own frame: the page finder, the history of the
-// session's exchanges with its curl command and evidence file, the server address completed
-// with its final "/", and the catalogue of the pages exported as Markdown.
+// session's exchanges with its curl command and evidence file, the scenarios replayed, the server
+// address completed with its final "/", and the catalogue of the pages exported as Markdown.
 #include "app/baseurlfield.h"
 #include "app/deskenvironments.h"
 #include "app/exchangehistory.h"
 #include "app/pagecataloguemarkdown.h"
 #include "app/pagefinder.h"
 #include "app/pagetree.h"
+#include "app/scenariowindow.h"
 #include "app/tfrmprincipal.h"
 #include "common/exception.h"
 #include "exchange/historystore.h"
@@ -60,6 +61,8 @@ void TfrmPrincipal::createWorkbenchActions() {
            [this] { m_history->copyAsCurl(); });
     action(u"ac_SalvarEvidencia"_s, u"Salvar evidência…"_s, QKeySequence(u"Ctrl+Shift+E"_s),
            [this] { m_history->saveEvidence(); });
+    action(u"ac_Cenarios"_s, u"Cenários…"_s, QKeySequence(u"Ctrl+R"_s),
+           [this] { openScenarioWindow(*this); });
     action(u"ac_ExportarCatalogo"_s, u"Exportar catálogo…"_s, QKeySequence(),
            [this] { exportCatalogue(); });
     // The same actions on the bottom strip's menu (a right click beside the panes).

@@ -1,6 +1,7 @@
 #include "exchange/answerverdict.h"
 
 #include "common/jsonreader.h"
+#include "common/jsonvalue.h"
 
 #include <string>
 #include <vector>
@@ -74,4 +75,18 @@ AnswerVerdict readAnswerVerdict(const QByteArray& body) {
     if (!handler.done)
         return {};
     return handler.verdict;
+}
+
+AnswerVerdict answerVerdictOf(const json::JsonValue& answer) {
+    AnswerVerdict verdict;
+    const json::JsonValue* result = answer.isObject() ? answer.find("result") : nullptr;
+    const json::JsonValue* controle =
+        result && result->isObject() ? result->find("controle") : nullptr;
+    if (!controle || !controle->isObject())
+        return verdict;
+    if (const json::JsonValue* err = controle->find("err"); err && err->isBool())
+        verdict.rejected = err->isTrue();
+    if (const json::JsonValue* msg = controle->find("msg"); msg && msg->isString())
+        verdict.message = msg->toQString();
+    return verdict;
 }

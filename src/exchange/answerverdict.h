@@ -12,3 +12,9 @@ struct AnswerVerdict {
 
 // Reads the body (UTF-8 JSON) only as far as its control part.
 AnswerVerdict readAnswerVerdict(const QByteArray& body);
+
+namespace json {
+class JsonValue;
+}
+// The same of an answer already parsed.
+AnswerVerdict answerVerdictOf(const json::JsonValue& answer);

@@ -95,29 +95,30 @@ int onProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
 
 // Runs the transfer in slices of at most 50 ms, so that a raised cancel flag ends it at once
 // even while nothing moves (libcurl calls the progress callback only about once a second then).
-CURLcode transfer(CURL* easy, const std::atomic<bool>* cancel) {
+// The multi handle is the client's own and outlives the transfer: the connections it keeps are
+// used again by the next request instead of a new connection each time.
+CURLcode transfer(CURL* easy, const std::atomic<bool>* cancel, CURLM*& multi) {
     if (!cancel)
         return curl_easy_perform(easy);
-    struct Multi {
-        CURLM* multi = curl_multi_init();
+    if (!multi && !(multi = curl_multi_init()))
+        return CURLE_FAILED_INIT;
+    struct Added {
+        CURLM* multi;
         CURL* easy;
-        explicit Multi(CURL* e) : easy(e) { curl_multi_add_handle(multi, easy); }
-        ~Multi() {
-            curl_multi_remove_handle(multi, easy);
-            curl_multi_cleanup(multi);
-        }
-    } m(easy);
+        Added(CURLM* m, CURL* e) : multi(m), easy(e) { curl_multi_add_handle(multi, easy); }
+        ~Added() { curl_multi_remove_handle(multi, easy); }
+    } added(multi, easy);
     int running = 1;
     while (running > 0) {
-        if (curl_multi_perform(m.multi, &running) != CURLM_OK)
+        if (curl_multi_perform(multi, &running) != CURLM_OK)
             return CURLE_FAILED_INIT;
         if (cancel->load())
             return CURLE_ABORTED_BY_CALLBACK;
-        if (running > 0 && curl_multi_poll(m.multi, nullptr, 0, 50, nullptr) != CURLM_OK)
+        if (running > 0 && curl_multi_poll(multi, nullptr, 0, 50, nullptr) != CURLM_OK)
             return CURLE_FAILED_INIT;
     }
     int left = 0;
-    while (const CURLMsg* msg = curl_multi_info_read(m.multi, &left))
+    while (const CURLMsg* msg = curl_multi_info_read(multi, &left))
         if (msg->msg == CURLMSG_DONE)
             return msg->data.result;
     return CURLE_FAILED_INIT;
@@ -184,6 +185,7 @@ ESocketError::ESocketError(int code, const QString& text)
 
 struct MiddlewareHttpClient::Impl {
     CURL* curl = nullptr;
+    CURLM* multi = nullptr; // made by the first transfer that watches a cancel flag
     curl_slist* headers = nullptr;
     QByteArray user;
     QByteArray password;
@@ -191,6 +193,8 @@ struct MiddlewareHttpClient::Impl {
     const std::atomic<bool>* cancel = nullptr;
     int timeoutSeconds = 0;
     ~Impl() {
+        if (multi)
+            curl_multi_cleanup(multi);
         curl_slist_free_all(headers);
         if (curl)
             curl_easy_cleanup(curl);
@@ -271,7 +275,7 @@ HttpAnswer MiddlewareHttpClient::perform(const QString& url, const QByteArray* b
     }
     QElapsedTimer timer;
     timer.start();
-    const CURLcode rc = transfer(c, m_impl->cancel);
+    const CURLcode rc = transfer(c, m_impl->cancel, m_impl->multi);
     HttpAnswer answer;
     answer.elapsedMs = double(timer.nsecsElapsed()) / 1e6;
     if (m_impl->cancel && m_impl->cancel->load())

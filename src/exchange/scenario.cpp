@@ -6,7 +6,9 @@
 #include "exchange/utf8step.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 
@@ -193,8 +195,9 @@ JsonValue list(const QStringList& items) {
     return a;
 }
 
-// The value with every base64 string of a file's size reduced to its size and digest.
-void reduceFiles(JsonValue& v) {
+// The value with every base64 string of a file's size reduced to its size and digest; the bytes
+// go to files.
+void reduceFiles(JsonValue& v, std::map<QString, QByteArray>& files) {
     if (v.isString()) {
         if (qsizetype(v.text().size()) < kFileMemberBytes * 4 / 3)
             return;
@@ -203,18 +206,38 @@ void reduceFiles(JsonValue& v) {
             QByteArray::fromBase64Encoding(text, QByteArray::AbortOnBase64DecodingErrors);
         if (!decoded || decoded.decoded.size() < kFileMemberBytes)
             return;
+        const QString digest = QString::fromLatin1(
+            QCryptographicHash::hash(*decoded, QCryptographicHash::Sha256).toHex());
         JsonValue file = JsonValue::object();
         file.add("tamanho", JsonValue::integer(decoded.decoded.size()));
-        file.add("sha256",
-                 JsonValue::string(QString::fromLatin1(
-                     QCryptographicHash::hash(*decoded, QCryptographicHash::Sha256).toHex())));
+        file.add("sha256", JsonValue::string(digest));
+        files.emplace(digest, std::move(decoded.decoded));
         JsonValue marker = JsonValue::object();
         marker.add("$arquivo", std::move(file));
         v = std::move(marker);
         return;
     }
     for (std::size_t i = 0; i < v.size(); ++i)
-        reduceFiles(v.at(i));
+        reduceFiles(v.at(i), files);
+}
+
+// The expected answer as written: each file member whose bytes are kept names its file.
+void nameKeptFiles(JsonValue& v, const std::map<QString, QByteArray>& files,
+                   const QString& folder) {
+    if (v.isObject() && v.size() == 1 && v.keyAt(0) == "$arquivo" && v.at(0).isObject()) {
+        JsonValue& file = v.at(0);
+        const JsonValue* digest = file.find("sha256");
+        if (digest && digest->isString() && files.count(digest->toQString())) {
+            const QString name = folder + u'/' + digest->toQString() + QStringLiteral(".bin");
+            if (JsonValue* kept = file.find("guardado"))
+                *kept = JsonValue::string(name);
+            else
+                file.add("guardado", JsonValue::string(name));
+        }
+        return;
+    }
+    for (std::size_t i = 0; i < v.size(); ++i)
+        nameKeptFiles(v.at(i), files, folder);
 }
 
 } // namespace
@@ -284,7 +307,7 @@ Scenario loadScenario(const QString& fileName) {
     }
 }
 
-QByteArray scenarioText(const Scenario& scenario) {
+QByteArray scenarioText(const Scenario& scenario, const QString& keptFolder) {
     JsonValue root = JsonValue::object();
     root.add("nome", JsonValue::string(scenario.name));
     root.add("ignorar", list(scenario.ignore));
@@ -308,7 +331,11 @@ QByteArray scenarioText(const Scenario& scenario) {
             step.add("ruido", list(s.noise));
         JsonValue expected = JsonValue::object();
         expected.add("status", JsonValue::integer(s.expected.status));
-        if (s.expected.json)
+        if (s.expected.json && !keptFolder.isEmpty() && !s.expected.files.empty()) {
+            JsonValue answer = *s.expected.json;
+            nameKeptFiles(answer, s.expected.files, keptFolder);
+            expected.add("json", std::move(answer));
+        } else if (s.expected.json)
             expected.add("json", *s.expected.json);
         else
             expected.add("texto", JsonValue::string(s.expected.text));
@@ -323,18 +350,47 @@ QByteArray scenarioText(const Scenario& scenario) {
     return QByteArray(buffer.GetString(), qsizetype(buffer.GetSize())) + '\n';
 }
 
-void saveScenario(const Scenario& scenario, const QString& fileName) {
+QString keptFilesFolder(const QString& scenarioFile) {
+    return QFileInfo(scenarioFile).completeBaseName() + QStringLiteral(".arquivos");
+}
+
+void saveScenario(const Scenario& scenario, const QString& fileName, bool keepFiles) {
+    QString folder;
+    if (keepFiles) {
+        folder = keptFilesFolder(fileName);
+        const QDir dir(QFileInfo(fileName).absoluteDir().filePath(folder));
+        for (const ScenarioStep& step : scenario.steps)
+            for (const auto& [digest, bytes] : step.expected.files) {
+                // Named by their digest: a file already there holds these very bytes.
+                const QString name = dir.filePath(digest + QStringLiteral(".bin"));
+                if (QFileInfo(name).size() == bytes.size())
+                    continue;
+                if (!dir.mkpath(QStringLiteral(".")))
+                    throw EFileError(
+                        QStringLiteral("Não foi possível criar a pasta '%1'").arg(dir.path()));
+                QSaveFile kept(name);
+                if (!kept.open(QIODevice::WriteOnly) || kept.write(bytes) != bytes.size() ||
+                    !kept.commit())
+                    throw EFileError(QStringLiteral("Não foi possível gravar '%1': %2")
+                                         .arg(name, kept.errorString()));
+            }
+    }
     QSaveFile f(fileName);
-    if (!f.open(QIODevice::WriteOnly) || f.write(scenarioText(scenario)) < 0 || !f.commit())
+    if (!f.open(QIODevice::WriteOnly) || f.write(scenarioText(scenario, folder)) < 0 || !f.commit())
         throw EFileError(
             QStringLiteral("Não foi possível gravar '%1': %2").arg(fileName, f.errorString()));
 }
 
 ExpectedAnswer expectedFrom(int status, const QByteArray& body, const QByteArray& contentType) {
+    return expectedFrom(status, parseUtf8Answer(body), body, contentType);
+}
+
+ExpectedAnswer expectedFrom(int status, std::optional<JsonValue> parsed, const QByteArray& body,
+                            const QByteArray& contentType) {
     ExpectedAnswer e;
     e.status = status;
-    if (auto parsed = parseUtf8Answer(body)) {
-        reduceFiles(*parsed);
+    if (parsed) {
+        reduceFiles(*parsed, e.files);
         e.json = std::move(*parsed);
     } else
         e.text = decodeAnswerText(body, contentType);

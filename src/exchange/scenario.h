@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -31,6 +32,9 @@ struct ExpectedAnswer {
     int status = 0;
     std::optional<json::JsonValue> json;
     QString text; // when the body is not JSON
+    // The bytes of the file members reduced above, by their SHA-256 in hex: held in memory
+    // only, written beside the scenario file when asked.
+    std::map<QString, QByteArray> files;
 };
 
 struct ScenarioStep {
@@ -69,13 +73,21 @@ bool isSessionStep(const ScenarioStep& step);
 // travel, and a capture used before any step makes it (with the step's name).
 Scenario parseScenario(const QByteArray& utf8);
 Scenario loadScenario(const QString& fileName);
-// The file's text: two spaces a level, members always in the same order, UTF-8 kept.
-QByteArray scenarioText(const Scenario& scenario);
-// Writes the file whole or not at all.
-void saveScenario(const Scenario& scenario, const QString& fileName);
+// The file's text: two spaces a level, members always in the same order, UTF-8 kept. With a
+// folder of kept files, every file member whose bytes are held names its file there
+// ("guardado": "FOLDER/SHA256.bin", relative to the scenario file).
+QByteArray scenarioText(const Scenario& scenario, const QString& keptFolder = {});
+// Writes the file whole or not at all. With keepFiles, the bytes of the file members held in
+// memory are first written beside it, in keptFilesFolder(fileName), one file each.
+void saveScenario(const Scenario& scenario, const QString& fileName, bool keepFiles = false);
+// "NAME.arquivos" for the scenario file NAME.json: where its file members' bytes are kept.
+QString keptFilesFolder(const QString& scenarioFile);
 
 // The expected form of an answer body: JSON with its file members reduced, else the text.
 ExpectedAnswer expectedFrom(int status, const QByteArray& body, const QByteArray& contentType);
+// The same when the body has been parsed already (nullopt: it is not JSON).
+ExpectedAnswer expectedFrom(int status, std::optional<json::JsonValue> parsed,
+                            const QByteArray& body, const QByteArray& contentType);
 // A step made from an exchange as it went out: the data value taken out of its envelope (the
 // session Id, signature, company key and password are never kept). The travel is read from
 // the method, the body and whether it was authenticated.

@@ -14,6 +14,16 @@ bool isFileMarker(const JsonValue& v) {
     return v.isObject() && v.size() == 1 && v.keyAt(0) == "$arquivo";
 }
 
+// A file member's size and digest: where its bytes are kept does not make it another file.
+std::string fileIdentity(const JsonValue& marker) {
+    const JsonValue& file = marker.at(0);
+    std::string identity;
+    for (const char* key : {"tamanho", "sha256"})
+        if (const JsonValue* v = file.isObject() ? file.find(key) : nullptr)
+            identity += json::toSigningText(*v) + '/';
+    return identity;
+}
+
 // Letters, digits and the rest: runs of digits become 9, runs of letters a, the rest stays. A
 // date keeps its shape from one call to the next, an error text does not take a date's.
 QString shapeOf(const QString& text) {
@@ -61,8 +71,8 @@ public:
                 differ(path, e, a);
                 return;
             }
-        if (isFileMarker(e) && a.isObject() && isFileMarker(a)) {
-            if (!same(e, a))
+        if (isFileMarker(e) && isFileMarker(a)) {
+            if (fileIdentity(e) != fileIdentity(a))
                 differ(path, e, a);
             return;
         }

@@ -8,6 +8,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 using json::JsonValue;
 
 namespace {
@@ -42,12 +44,15 @@ std::optional<QString> captureValue(const JsonValue& answer, const QString& path
 
 ScenarioReplay::ScenarioReplay(const Scenario& scenario, ReplayTarget target)
     : m_scenario(scenario), m_target(std::move(target)),
-      m_client(
-          std::make_unique<MiddlewareHttpClient>(credentialsForCompanyText(m_target.companyCode))),
+      m_client(std::make_unique<MiddlewareHttpClient>(
+          m_target.credentials ? *m_target.credentials
+                               : credentialsForCompanyText(m_target.companyCode))),
       m_anonymous(std::make_unique<MiddlewareHttpClient>(std::nullopt)) {
     for (MiddlewareHttpClient* c : {m_client.get(), m_anonymous.get()}) {
         c->setCancelFlag(m_target.cancel);
         c->setTimeoutSeconds(m_target.timeoutSeconds);
+        if (m_target.maxAnswerBytes > 0)
+            c->setMaxAnswerBytes(m_target.maxAnswerBytes);
     }
     m_target.session.codigoEmpresa = m_target.companyCode;
     m_sessionTried = hasSessionStep(scenario);
@@ -135,32 +140,110 @@ StepOutcome ScenarioReplay::runNext() {
         out.elapsedMs = a.elapsedMs;
         out.body = a.body;
         out.contentType = a.contentType;
-        out.answer = expectedFrom(a.status, a.body, a.contentType);
-        const AnswerVerdict verdict = readAnswerVerdict(a.body);
-        out.rejected = verdict.rejected;
-        out.rejection = verdict.message;
+        // The answer is parsed once: its verdict, captures and comparison all read that value.
+        std::optional<JsonValue> parsed = parseUtf8Answer(a.body);
+        if (parsed) {
+            const AnswerVerdict verdict = answerVerdictOf(*parsed);
+            out.rejected = verdict.rejected;
+            out.rejection = verdict.message;
+        }
+        QString captureError;
+        for (const auto& [name, path] : step.captures) {
+            const auto value = parsed ? captureValue(*parsed, path) : std::nullopt;
+            if (!value) {
+                captureError =
+                    QStringLiteral("a captura \"%1\" não achou %2 na resposta").arg(name, path);
+                continue;
+            }
+            m_captured[name] = *value;
+        }
+        out.answer = expectedFrom(a.status, std::move(parsed), a.body, a.contentType);
         if (isSessionStep(step) && a.status >= 200 && a.status <= 299)
             m_sessionId = sessionIdOf(a.body, a.contentType);
-        QStringList ignore = m_scenario.ignore;
-        ignore += step.ignore;
-        out.comparison = compareAnswer(step.expected, out.answer, ignore, step.noise);
+        out.comparison = compareStep(m_scenario, step, out.answer);
         out.verdict = out.comparison.equal() ? Verdict::Equal : Verdict::Different;
-        if (!step.captures.empty()) {
-            const auto parsed = parseUtf8Answer(a.body);
-            for (const auto& [name, path] : step.captures) {
-                const auto value = parsed ? captureValue(*parsed, path) : std::nullopt;
-                if (!value) {
-                    out.verdict = Verdict::Error;
-                    out.error =
-                        QStringLiteral("a captura \"%1\" não achou %2 na resposta").arg(name, path);
-                    continue;
-                }
-                m_captured[name] = *value;
-            }
+        if (!captureError.isEmpty()) {
+            out.verdict = Verdict::Error;
+            out.error = captureError;
         }
     } catch (const std::exception& e) {
         out.verdict = Verdict::Error;
         out.error = QString::fromUtf8(e.what());
     }
     return out;
+}
+
+Comparison compareStep(const Scenario& scenario, const ScenarioStep& step,
+                       const ExpectedAnswer& answer) {
+    QStringList ignore = scenario.ignore;
+    ignore += step.ignore;
+    return compareAnswer(step.expected, answer, ignore, step.noise);
+}
+
+void recompare(const Scenario& scenario, std::size_t index, StepOutcome& outcome) {
+    if (outcome.verdict == Verdict::Error)
+        return;
+    outcome.comparison = compareStep(scenario, scenario.steps[index], outcome.answer);
+    outcome.verdict = outcome.comparison.equal() ? Verdict::Equal : Verdict::Different;
+}
+
+std::vector<StepOutcome> replayScenario(const Scenario& scenario, const ReplayTarget& target) {
+    std::vector<StepOutcome> outcomes;
+    ScenarioReplay replay(scenario, target);
+    while (replay.hasNext())
+        outcomes.push_back(replay.runNext());
+    return outcomes;
+}
+
+bool acceptAnswer(ScenarioStep& step, const StepOutcome& outcome) {
+    if (outcome.verdict == Verdict::Error)
+        return false;
+    step.expected = outcome.answer;
+    return true;
+}
+
+std::vector<QStringList> learnNoise(Scenario& scenario,
+                                    const std::vector<std::vector<StepOutcome>>& runs) {
+    std::vector<QStringList> learned(scenario.steps.size());
+    for (std::size_t i = 0; i < scenario.steps.size(); ++i) {
+        ScenarioStep& step = scenario.steps[i];
+        QStringList ignore = scenario.ignore;
+        ignore += step.ignore;
+        const auto ignored = [&](const QString& path) {
+            return std::any_of(ignore.cbegin(), ignore.cend(),
+                               [&](const QString& p) { return pathMatches(p, path); });
+        };
+        for (std::size_t r = 1; r < runs.size(); ++r)
+            for (const QString& path : differingPaths(runs[0][i].answer, runs[r][i].answer))
+                if (!step.noise.contains(path) && !ignored(path)) {
+                    step.noise.append(path);
+                    learned[i].append(path);
+                }
+    }
+    return learned;
+}
+
+QString verdictName(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::Equal:
+        return QStringLiteral("igual");
+    case Verdict::Different:
+        return QStringLiteral("diferente");
+    case Verdict::Error:
+        break;
+    }
+    return QStringLiteral("erro");
+}
+
+QString stepLabel(const Scenario& scenario, std::size_t index) {
+    const ScenarioStep& step = scenario.steps[index];
+    return step.name.isEmpty() ? step.path : step.name;
+}
+
+QString differenceLine(const Difference& difference) {
+    const auto side = [](const QString& v) {
+        return v.isEmpty() ? QStringLiteral("(ausente)") : shortValue(v);
+    };
+    return QStringLiteral("%1: %2 → %3")
+        .arg(difference.path, side(difference.expected), side(difference.actual));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/credentials.h"
 #include "exchange/scenario.h"
 #include "exchange/scenariocompare.h"
 #include "exchange/session.h"
@@ -10,6 +11,8 @@
 #include <atomic>
 #include <map>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class MiddlewareHttpClient;
 
@@ -20,6 +23,9 @@ struct ReplayTarget {
     // The session page's values, for the session a scenario without a session step opens.
     SessionFields session = SessionFields::defaults();
     int timeoutSeconds = 0;
+    // The HTTP credentials of a chosen environment, in place of the company code's own.
+    std::optional<HttpCredentials> credentials;
+    qint64 maxAnswerBytes = 0;                 // 0: the client's own limit
     const std::atomic<bool>* cancel = nullptr; // raised: the running request ends at once
 };
 
@@ -75,6 +81,30 @@ private:
     QString m_sessionError;
     std::map<QString, QString> m_captured;
 };
+
+// The step's answer compared with its baseline, the scenario's and the step's ignored paths
+// and learned noise applied.
+Comparison compareStep(const Scenario& scenario, const ScenarioStep& step,
+                       const ExpectedAnswer& answer);
+// Compares a step's outcome again, after its baseline or ignored paths changed (an error stays
+// an error).
+void recompare(const Scenario& scenario, std::size_t index, StepOutcome& outcome);
+// One whole replay.
+std::vector<StepOutcome> replayScenario(const Scenario& scenario, const ReplayTarget& target);
+// What came back becomes the step's baseline; false (nothing changed) for an error.
+bool acceptAnswer(ScenarioStep& step, const StepOutcome& outcome);
+// The members that differed between repeated runs (runs[r][step]) become each step's learned
+// noise, unless a path ignored by hand already skips them; returns, per step, the paths it learned
+// now.
+std::vector<QStringList> learnNoise(Scenario& scenario,
+                                    const std::vector<std::vector<StepOutcome>>& runs);
+
+// "igual", "diferente" or "erro".
+QString verdictName(Verdict verdict);
+// The step's name, or its service path when it has none.
+QString stepLabel(const Scenario& scenario, std::size_t index);
+// "path: expected → obtained", long values cut, absent ones as "(ausente)".
+QString differenceLine(const Difference& difference);
 
 // The value a capture takes from an answer: a string's text, else the value's JSON text.
 std::optional<QString> captureValue(const json::JsonValue& answer, const QString& path);

@@ -50,6 +50,10 @@ json::JsonValue MiddlewareExchange::getJParam(json::JsonValue dados) const {
                          std::move(dados));
 }
 
+QString MiddlewareExchange::baseUrl() const {
+    return m_bindings.endereco->text();
+}
+
 QString MiddlewareExchange::getURL(const QString& path) const {
     return serviceUrl(m_bindings.endereco->text(), path);
 }

@@ -70,15 +70,24 @@ public:
     qint64 maxAnswerBytes() const { return m_maxAnswerBytes; }
     // The longest a request may take, in seconds; 0: no limit (the default).
     void setTimeoutSeconds(int seconds) { m_timeoutSeconds = seconds; }
+    int timeoutSeconds() const { return m_timeoutSeconds; }
 
     // The HTTP credentials of the chosen environment, in place of the company code's own;
     // nullopt goes back to the company code's.
     void setCredentials(std::optional<HttpCredentials> credentials) {
         m_credentials = std::move(credentials);
     }
+    const std::optional<HttpCredentials>& credentials() const { return m_credentials; }
+    // The address typed in ed_EnderecoWS.
+    QString baseUrl() const;
     // Every request passes here first, with its service path; throwing stops it.
     void setBeforeSending(std::function<void(const QString& path)> check) {
         m_beforeSending = std::move(check);
+    }
+    // Runs that check for a request sent by other means (a scenario's replay).
+    void checkBeforeSending(const QString& path) const {
+        if (m_beforeSending)
+            m_beforeSending(path);
     }
 
     // The request and response panes, for actions that show something of their own there.

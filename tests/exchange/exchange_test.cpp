@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <string>
+#include <thread>
+
 namespace {
 
 using testing_support::OneShotServer;
@@ -164,4 +168,88 @@ TEST_F(ExchangeTest, StandInChecksEnvelopeSignatures) {
         client.post(url("TNFeAPI/SefazOnLine"), QByteArray::fromStdString(json::toWireText(env)));
     EXPECT_TRUE(bad.body.contains("\"err\":true")) << bad.body.constData();
     EXPECT_TRUE(bad.body.contains("Assinatura inv")) << bad.body.constData();
+}
+
+namespace {
+
+// Answers every request on every connection it accepts, one connection at a time, and counts
+// the connections.
+class CountingServer {
+public:
+    CountingServer() {
+        m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        ::listen(m_fd, 8);
+        socklen_t len = sizeof a;
+        ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&a), &len);
+        m_port = ntohs(a.sin_port);
+        m_thread = std::thread([this] {
+            for (int c; (c = ::accept(m_fd, nullptr, nullptr)) >= 0; ::close(c)) {
+                ++m_connections;
+                serve(c);
+            }
+        });
+    }
+    ~CountingServer() {
+        ::shutdown(m_fd, SHUT_RDWR);
+        m_thread.join();
+        ::close(m_fd);
+    }
+    QString url() const { return QStringLiteral("http://127.0.0.1:%1/x/y").arg(m_port); }
+    int connections() const { return m_connections; }
+
+private:
+    // Reads each request whole (its head, then the body its Content-Length announces) and
+    // answers it, until the client closes.
+    static void serve(int c) {
+        std::string in;
+        char buffer[4096];
+        for (;;) {
+            const std::size_t head = in.find("\r\n\r\n");
+            if (head != std::string::npos) {
+                const std::size_t at = in.find("Content-Length: ");
+                const std::size_t length =
+                    at != std::string::npos && at < head ? std::stoul(in.substr(at + 16)) : 0;
+                if (in.size() >= head + 4 + length) {
+                    in.erase(0, head + 4 + length);
+                    const std::string answer = "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\n{}";
+                    ::send(c, answer.data(), answer.size(), MSG_NOSIGNAL);
+                    continue;
+                }
+            }
+            const auto n = ::recv(c, buffer, sizeof buffer, 0);
+            if (n <= 0)
+                return;
+            in.append(buffer, std::size_t(n));
+        }
+    }
+
+    int m_fd;
+    int m_port = 0;
+    std::atomic<int> m_connections = 0;
+    std::thread m_thread;
+};
+
+} // namespace
+
+// A client that watches a cancel flag (the window's, a load run's users) sends its requests on
+// one connection, as one that does not.
+TEST(Exchange, ClientKeepsItsConnectionWhileWatchingACancelFlag) {
+    CountingServer server;
+    const std::atomic<bool> cancel = false;
+    for (const std::atomic<bool>* flag :
+         {static_cast<const std::atomic<bool>*>(nullptr), &cancel}) {
+        const int before = server.connections();
+        {
+            MiddlewareHttpClient client(std::nullopt);
+            client.setCancelFlag(flag);
+            client.setTimeoutSeconds(5);
+            for (int i = 0; i < 3; ++i)
+                EXPECT_EQ(client.post(server.url(), "{}").body, "{}");
+        }
+        EXPECT_EQ(server.connections() - before, 1) << (flag ? "with a cancel flag" : "without");
+    }
 }

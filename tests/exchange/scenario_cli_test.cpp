@@ -5,6 +5,7 @@
 #include "exchange/scenario.h"
 #include "simserver.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -209,4 +210,48 @@ TEST_F(ScenarioCli, LoadReportsFiguresPerStepAndInTotal) {
     EXPECT_NE(total->find("requisicoes")->text(), "0");
     EXPECT_EQ(total->find("falhas")->text(), "0");
     EXPECT_TRUE(load.err.contains("execuções")) << load.err.constData(); // the progress line
+}
+
+TEST_F(ScenarioCli, FileMembersBytesAreKeptBesideTheFileOnlyWhenAsked) {
+    QByteArray pdf(6000, '\0');
+    for (qsizetype i = 0; i < pdf.size(); ++i)
+        pdf[i] = char(i * 7);
+    const std::string answer =
+        R"({"result":{"pdf":")" + pdf.toBase64().toStdString() + R"(","n":1}})";
+    const auto enqueue = [&] {
+        sim.enqueue("TConexaoAPI/Sobre", sim::Answer{200, answer, "application/json"});
+    };
+    enqueue();
+    ASSERT_EQ(record(u"TConexaoAPI/Sobre"_s, "").code, 0);
+    const QString kept = dir.filePath(u"cenario.arquivos"_s);
+    EXPECT_FALSE(QDir(kept).exists());
+
+    // Recorded again with the option: the bytes beside the file, named by the scenario.
+    QFile::remove(file);
+    enqueue();
+    CliRun r = run({u"call"_s, u"--url"_s, sim.baseUrl(), u"--gravar"_s, file,
+                    u"--guardar-arquivos"_s, u"TConexaoAPI/Sobre"_s});
+    ASSERT_EQ(r.code, 0) << r.err.constData();
+    const QString digest =
+        QString::fromLatin1(QCryptographicHash::hash(pdf, QCryptographicHash::Sha256).toHex());
+    QFile bytes(kept + u'/' + digest + u".bin"_s);
+    ASSERT_TRUE(bytes.open(QIODevice::ReadOnly));
+    EXPECT_EQ(bytes.readAll(), pdf);
+    QFile text(file);
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(text.readAll().contains(
+        (u"\"guardado\": \"cenario.arquivos/"_s + digest + u".bin\""_s).toUtf8()));
+
+    // The reference does not make the member another file; other bytes do.
+    enqueue();
+    r = replay();
+    EXPECT_EQ(r.code, 0) << r.out.constData();
+    pdf[100] = 'x';
+    sim.enqueue("TConexaoAPI/Sobre",
+                sim::Answer{200,
+                            R"({"result":{"pdf":")" + pdf.toBase64().toStdString() + R"(","n":1}})",
+                            "application/json"});
+    r = replay();
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.out.contains("result.pdf: ")) << r.out.constData();
 }

@@ -17,10 +17,13 @@ namespace {
 const char* const kScenarioUsage =
     "uso: testador-cli cenario ARQUIVO [--url BASE] [--empresa N] [--keys ARQUIVO]\n"
     "                          [--junit ARQUIVO] [--atualizar] [--ruido [N]]\n"
+    "                          [--guardar-arquivos]\n"
     "                          [--usuarios N --duracao SEGUNDOS [--ritmo R] [--json]]\n"
     "      executa os passos do cenário em ordem e compara cada resposta com a gravada;\n"
     "      --junit grava um relatório JUnit; --atualizar grava as respostas obtidas como\n"
     "      esperadas; --ruido executa N vezes (padrão 2) e aprende os membros que mudam;\n"
+    "      --guardar-arquivos grava ao lado do cenário, na pasta ARQUIVO.arquivos, os\n"
+    "      arquivos das respostas gravadas (base64 de 4 KiB ou mais);\n"
     "      --usuarios executa o cenário em laço por N usuários durante SEGUNDOS, até R\n"
     "      execuções por segundo, e mostra os números de carga (--json: em JSON)\n"
     "  saída: 0 tudo igual, 1 alguma diferença, 2 uso, arquivo ou falha de conexão\n";
@@ -35,6 +38,7 @@ struct ScenarioOptions {
     QString keys;
     QString junit;
     bool update = false;
+    bool keepFiles = false;
     int noiseRuns = 0;
     LoadOptions load;
 };
@@ -67,6 +71,8 @@ ScenarioOptions parse(const QStringList& args) {
             o.junit = value();
         else if (a == QLatin1String("--atualizar"))
             o.update = true;
+        else if (a == QLatin1String("--guardar-arquivos"))
+            o.keepFiles = true;
         else if (a == QLatin1String("--ruido")) {
             o.noiseRuns = 2;
             bool count = false;
@@ -97,33 +103,11 @@ ScenarioOptions parse(const QStringList& args) {
         throw Usage{QStringLiteral("use --usuarios com --duracao")};
     if (o.load.users > 0 && (o.update || o.noiseRuns > 0))
         throw Usage{QStringLiteral("a carga não atualiza nem aprende o cenário")};
+    if (o.keepFiles && !o.update && o.noiseRuns == 0)
+        throw Usage{QStringLiteral("use --guardar-arquivos com --atualizar ou --ruido")};
     if (o.update && o.noiseRuns > 0)
         throw Usage{QStringLiteral("use --atualizar ou --ruido, não os dois")};
     return o;
-}
-
-QString verdictName(Verdict v) {
-    switch (v) {
-    case Verdict::Equal:
-        return QStringLiteral("igual");
-    case Verdict::Different:
-        return QStringLiteral("diferente");
-    case Verdict::Error:
-        break;
-    }
-    return QStringLiteral("erro");
-}
-
-QString stepLabel(const Scenario& s, std::size_t i) {
-    const ScenarioStep& step = s.steps[i];
-    return step.name.isEmpty() ? step.path : step.name;
-}
-
-QString differenceLine(const Difference& d) {
-    const auto side = [](const QString& v) {
-        return v.isEmpty() ? QStringLiteral("(ausente)") : shortValue(v);
-    };
-    return QStringLiteral("%1: %2 → %3").arg(d.path, side(d.expected), side(d.actual));
 }
 
 // The failure text of a step: its differences, one a line, or its error.
@@ -187,20 +171,12 @@ void writeJunit(const QString& fileName, const Scenario& s,
             QStringLiteral("Não foi possível gravar '%1': %2").arg(fileName, f.errorString()));
 }
 
-std::vector<StepOutcome> replayOnce(const Scenario& s, const ReplayTarget& target) {
-    std::vector<StepOutcome> outcomes;
-    ScenarioReplay replay(s, target);
-    while (replay.hasNext())
-        outcomes.push_back(replay.runNext());
-    return outcomes;
-}
-
 // Runs the scenario as many times as asked and learns, per step, the members that differed
 // between the runs.
-int learnNoise(Scenario& s, const ScenarioOptions& o, const CliIo& io) {
+int learnNoiseCommand(Scenario& s, const ScenarioOptions& o, const CliIo& io) {
     std::vector<std::vector<StepOutcome>> runs;
     for (int r = 0; r < o.noiseRuns; ++r) {
-        runs.push_back(replayOnce(s, o.target));
+        runs.push_back(replayScenario(s, o.target));
         for (std::size_t i = 0; i < runs.back().size(); ++i)
             if (runs.back()[i].verdict == Verdict::Error) {
                 io.err(QStringLiteral("[%1] %2: erro: %3\n")
@@ -210,21 +186,17 @@ int learnNoise(Scenario& s, const ScenarioOptions& o, const CliIo& io) {
                 return 2;
             }
     }
-    int learned = 0;
-    for (std::size_t i = 0; i < s.steps.size(); ++i) {
-        ScenarioStep& step = s.steps[i];
-        for (std::size_t r = 1; r < runs.size(); ++r)
-            for (const QString& path : differingPaths(runs[0][i].answer, runs[r][i].answer))
-                if (!step.noise.contains(path)) {
-                    step.noise.append(path);
-                    ++learned;
-                    io.out(QStringLiteral("[%1] %2: ruído aprendido: %3\n")
-                               .arg(i + 1)
-                               .arg(stepLabel(s, i), path)
-                               .toUtf8());
-                }
-    }
-    saveScenario(s, o.file);
+    const std::vector<QStringList> learnedPaths = learnNoise(s, runs);
+    qsizetype learned = 0;
+    for (std::size_t i = 0; i < learnedPaths.size(); ++i)
+        for (const QString& path : learnedPaths[i]) {
+            ++learned;
+            io.out(QStringLiteral("[%1] %2: ruído aprendido: %3\n")
+                       .arg(i + 1)
+                       .arg(stepLabel(s, i), path)
+                       .toUtf8());
+        }
+    saveScenario(s, o.file, o.keepFiles);
     io.out(QStringLiteral("%1 execuções, %2 caminho(s) de ruído aprendido(s)\n")
                .arg(o.noiseRuns)
                .arg(learned)
@@ -233,7 +205,7 @@ int learnNoise(Scenario& s, const ScenarioOptions& o, const CliIo& io) {
 }
 
 int replayAndCompare(Scenario& s, const ScenarioOptions& o, const CliIo& io) {
-    const std::vector<StepOutcome> outcomes = replayOnce(s, o.target);
+    const std::vector<StepOutcome> outcomes = replayScenario(s, o.target);
     int equal = 0, different = 0, errors = 0, ignored = 0, noise = 0;
     for (std::size_t i = 0; i < outcomes.size(); ++i) {
         const StepOutcome& out = outcomes[i];
@@ -267,11 +239,8 @@ int replayAndCompare(Scenario& s, const ScenarioOptions& o, const CliIo& io) {
     if (o.update) {
         int updated = 0;
         for (std::size_t i = 0; i < outcomes.size(); ++i)
-            if (outcomes[i].verdict != Verdict::Error) {
-                s.steps[i].expected = outcomes[i].answer;
-                ++updated;
-            }
-        saveScenario(s, o.file);
+            updated += acceptAnswer(s.steps[i], outcomes[i]);
+        saveScenario(s, o.file, o.keepFiles);
         io.out(QStringLiteral("%1 resposta(s) esperada(s) atualizada(s) em %2\n")
                    .arg(updated)
                    .arg(o.file)
@@ -297,7 +266,7 @@ int runScenarioCommand(const QStringList& args, const CliIo& io) {
         if (o.load.users > 0)
             return runLoad(s, o.target, o.load, io);
         if (o.noiseRuns > 0)
-            return learnNoise(s, o, io);
+            return learnNoiseCommand(s, o, io);
         return replayAndCompare(s, o, io);
     } catch (const Usage& e) {
         io.err("testador-cli: " + e.message.toUtf8() + '\n');
@@ -311,7 +280,7 @@ int runScenarioCommand(const QStringList& args, const CliIo& io) {
 
 void recordIntoScenario(const QString& fileName, const QString& method, const QString& path,
                         const QByteArray& request, bool authenticated, int status,
-                        const QByteArray& answer, const QByteArray& contentType) {
+                        const QByteArray& answer, const QByteArray& contentType, bool keepFiles) {
     Scenario s;
     if (QFileInfo::exists(fileName))
         s = loadScenario(fileName);
@@ -321,5 +290,5 @@ void recordIntoScenario(const QString& fileName, const QString& method, const QS
         stepFromExchange(method, path, request, authenticated, status, answer, contentType);
     step.name = freshStepName(s, path);
     s.steps.push_back(std::move(step));
-    saveScenario(s, fileName);
+    saveScenario(s, fileName, keepFiles);
 }

@@ -39,7 +39,8 @@ const char* const kUsage =
     "      sem ARQUIVO, lê a entrada padrão\n"
     "  testador-cli call [--url BASE] [--empresa N] [--id ID|--conecta] [--plain]\n"
     "                    [--max-resposta BYTES] [--timeout SEGUNDOS] [--keys ARQUIVO]\n"
-    "                    [--max-dados BYTES] [--gravar CENARIO] [--aceitar-rejeicao]\n"
+    "                    [--max-dados BYTES] [--gravar CENARIO [--guardar-arquivos]]\n"
+    "                    [--aceitar-rejeicao]\n"
     "                    SERVICO [ARQUIVO|-]\n"
     "      envia os Dados a BASE + SERVICO (BASE padrão: %1); sem ARQUIVO, lê\n"
     "      a entrada padrão quando ela não é um terminal, e num terminal envia o texto vazio "
@@ -49,9 +50,12 @@ const char* const kUsage =
     "      --timeout desiste depois de tantos segundos (padrão: espera sem limite);\n"
     "      a resposta vai para a saída padrão, a linha de status e o tempo para a de erros;\n"
     "      num terminal, os caracteres de controle aparecem escapados (\\x1B);\n"
-    "      --gravar acrescenta a troca como passo ao arquivo de cenário\n"
+    "      --gravar acrescenta a troca como passo ao arquivo de cenário; com\n"
+    "      --guardar-arquivos, os arquivos da resposta (base64 de 4 KiB ou mais) são gravados\n"
+    "      ao lado dele, na pasta CENARIO.arquivos\n"
     "  testador-cli cenario ARQUIVO [--url BASE] [--empresa N] [--keys ARQUIVO] [--junit ARQ]\n"
-    "                       [--atualizar] [--ruido [N]] [--usuarios N --duracao S [--ritmo R]]\n"
+    "                       [--atualizar] [--ruido [N]] [--guardar-arquivos]\n"
+    "                       [--usuarios N --duracao S [--ritmo R]]\n"
     "      executa e compara um cenário gravado (testador-cli cenario --help: detalhes)\n"
     "      --aceitar-rejeicao sai com 0 quando o middleware recusa o pedido (\"err\":true)\n"
     "  testador-cli --help | -h\n"
@@ -107,7 +111,8 @@ struct Options {
     qint64 maxDataBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes; // the same 1 GiB
     int timeoutSeconds = 0;
     QString keys;
-    QString record; // scenario file the exchange is appended to
+    QString record;         // scenario file the exchange is appended to
+    bool keepFiles = false; // the answer's file members' bytes kept beside it
     QStringList positional;
     QString ambiente;
     QStringList given; // the options given, so that an environment fills the others
@@ -140,6 +145,8 @@ Options parseOptions(const QStringList& args) {
             o.url = value();
         else if (a == QLatin1String("--gravar") && o.command == QLatin1String("call"))
             o.record = value();
+        else if (a == QLatin1String("--guardar-arquivos") && o.command == QLatin1String("call"))
+            o.keepFiles = true;
         else if (a == QLatin1String("--conecta") && o.command == QLatin1String("call"))
             o.conecta = true;
         else if (a == QLatin1String("--plain") && o.command == QLatin1String("call"))
@@ -357,7 +364,8 @@ int call(const Options& o, const CliIo& io) {
     } catch (const EHttpStatusError& e) {
         if (!o.record.isEmpty())
             recordIntoScenario(o.record, QStringLiteral("POST"), service, body, true,
-                               e.answer().status, e.answer().body, e.answer().contentType);
+                               e.answer().status, e.answer().body, e.answer().contentType,
+                               o.keepFiles);
         io.out(e.answer().body);
         reportStatus(e.answer(), io);
         const QString hint = failureHint(0, e.answer().status, url, 0);
@@ -367,7 +375,7 @@ int call(const Options& o, const CliIo& io) {
     }
     if (!o.record.isEmpty())
         recordIntoScenario(o.record, QStringLiteral("POST"), service, body, true, a.status, a.body,
-                           a.contentType);
+                           a.contentType, o.keepFiles);
     io.out(a.body);
     if (!a.body.endsWith('\n'))
         io.out("\n");
