@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,6 +20,7 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QTextBlock>
+#include <QThread>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -268,7 +270,15 @@ void ScenarioWindow::learnNoise() {
     std::vector<std::vector<StepOutcome>> runs;
     setRunning(true);
     try {
+        QElapsedTimer sinceLastRun;
         for (int r = 0; r < m_noiseRuns->value(); ++r) {
+            if (const int pause = r > 0 ? noiseRunPauseMs(sinceLastRun.elapsed()) : 0; pause > 0)
+                waitWithoutFreezing(u"Aprendendo ruído: aguardando o relógio do servidor…"_s,
+                                    [pause] {
+                                        QThread::msleep(static_cast<unsigned long>(pause));
+                                        return 0;
+                                    });
+            sinceLastRun.start();
             runs.emplace_back();
             replayInto(runs.back(), u"Aprendendo ruído, execução %1 de %2"_s.arg(r + 1).arg(
                                         m_noiseRuns->value()));

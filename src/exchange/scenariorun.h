@@ -93,6 +93,13 @@ void recompare(const Scenario& scenario, std::size_t index, StepOutcome& outcome
 std::vector<StepOutcome> replayScenario(const Scenario& scenario, const ReplayTarget& target);
 // What came back becomes the step's baseline; false (nothing changed) for an error.
 bool acceptAnswer(ScenarioStep& step, const StepOutcome& outcome);
+// Runs that learn noise start at least this far apart, so that a time stamp to the second (the
+// middleware's dates) changes between them even when a whole run takes a few milliseconds.
+inline constexpr int kNoiseRunSpacingMs = 1100;
+// What is left to wait, after a run that started elapsedMs ago, before the next may start.
+inline int noiseRunPauseMs(qint64 elapsedMs) {
+    return elapsedMs >= kNoiseRunSpacingMs ? 0 : int(kNoiseRunSpacingMs - elapsedMs);
+}
 // The members that differed between repeated runs (runs[r][step]) become each step's learned
 // noise, unless a path ignored by hand already skips them; returns, per step, the paths it learned
 // now.

@@ -143,6 +143,15 @@ TEST_F(ScenarioCli, NoiseIsLearnedByRepeatedRunsAndItsKindStillChecked) {
         << turned.out.constData();
 }
 
+TEST_F(ScenarioCli, TimeStampsToTheSecondAreLearnedAsNoise) {
+    // Two runs of one quick step: the middleware's date moves on between them all the same.
+    ASSERT_EQ(record(u"TConexaoAPI/Sobre"_s, "").code, 0);
+    const CliRun learn = replay({u"--ruido"_s, u"2"_s});
+    EXPECT_EQ(learn.code, 0) << learn.out.constData() << learn.err.constData();
+    EXPECT_TRUE(loadScenario(file).steps[0].noise.contains(u"result.conteudo.date"_s))
+        << learn.out.constData();
+}
+
 TEST_F(ScenarioCli, CapturesCarryValuesAndUpdateMakesANewBaseline) {
     ASSERT_EQ(record(u"TCommerceAPI/ProximoCodigo"_s, R"({"CodigoTabela":"9"})").code, 0);
     ASSERT_EQ(record(u"TConexaoAPI/TestaComunicacao"_s, R"({"Ref":"x"})", true).code, 0);

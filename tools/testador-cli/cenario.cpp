@@ -5,9 +5,11 @@
 #include "exchange/scenario.h"
 #include "exchange/scenariorun.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QThread>
 #include <QXmlStreamWriter>
 
 #include <set>
@@ -175,7 +177,11 @@ void writeJunit(const QString& fileName, const Scenario& s,
 // between the runs.
 int learnNoiseCommand(Scenario& s, const ScenarioOptions& o, const CliIo& io) {
     std::vector<std::vector<StepOutcome>> runs;
+    QElapsedTimer sinceLastRun;
     for (int r = 0; r < o.noiseRuns; ++r) {
+        if (r > 0)
+            QThread::msleep(static_cast<unsigned long>(noiseRunPauseMs(sinceLastRun.elapsed())));
+        sinceLastRun.start();
         runs.push_back(replayScenario(s, o.target));
         for (std::size_t i = 0; i < runs.back().size(); ++i)
             if (runs.back()[i].verdict == Verdict::Error) {
