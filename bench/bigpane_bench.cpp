@@ -40,15 +40,17 @@ void measure(
                 total.elapsed());
 }
 
+// The answer is given as the bytes received, as the window gives it.
 void run(const char* title, const QString& text, const QString& query) {
     std::printf("%s (%lld characters)\n", title, static_cast<long long>(text.size()));
+    const QByteArray received = text.toUtf8();
     TextPane pane(QStringLiteral("mm_Response"));
     pane.resize(800, 400);
     pane.show();
     QApplication::processEvents();
     LargeTextView* view = pane.view();
     measure(
-        "show", [&] { pane.setText(text); }, [&] { return view->isIndexed(); });
+        "show", [&] { pane.setUtf8(received); }, [&] { return view->isIndexed(); });
     measure("scroll to the end", [&] { view->scrollToEnd(); });
     measure("select all and copy", [&] {
         view->selectAll();

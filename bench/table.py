@@ -1,6 +1,8 @@
 """Measures what the user waits for, each figure beside its reference run interleaved in the
 same run (pairs, median of the pairs' ratios with their range), prints the table and keeps it
-in bench/RESULTS.md. Usage: table.py BUILD_FOLDER"""
+in bench/RESULTS.md. Usage: table.py BUILD_FOLDER [cli] [startup] [save] (the groups of figures
+to measure; all when none is named). BENCH_PAIRS=N takes N pairs for every figure instead of
+its own count (fewer on a shared machine; the table says how many)."""
 import base64
 import datetime
 import filecmp
@@ -17,6 +19,16 @@ import tempfile
 import time
 
 build = sys.argv[1]
+groups = set(sys.argv[2:]) or {"cli", "startup", "save"}
+unknown = groups - {"cli", "startup", "save"}
+if unknown:
+    raise SystemExit(f"unknown group of figures: {', '.join(sorted(unknown))} (cli, startup, save)")
+pairs_override = int(os.environ["BENCH_PAIRS"]) if os.environ.get("BENCH_PAIRS") else None
+
+
+def pair_count(n):
+    return pairs_override or n
+
 here = os.path.dirname(os.path.abspath(__file__))
 bench = os.path.join(build, "bench")
 cli = os.path.join(build, "tools", "testador-cli", "testador-cli")
@@ -100,6 +112,10 @@ def load():
     return " ".join(open("/proc/loadavg").read().split()[:3])
 
 
+if groups != {"cli", "startup", "save"}:
+    notes.append("only these groups of figures were measured: " + ", ".join(sorted(groups)))
+if pairs_override:
+    notes.append(f"{pairs_override} pairs for every figure (BENCH_PAIRS)")
 load_before = load()
 say(f"build: {build}; work folder {work}; load {load_before}")
 
@@ -110,13 +126,13 @@ with open(small_answer, "w") as f:
     f.write('{"result":{"controle":{"err":false,"cod":"","msg":""},"conteudo":{}}}')
 server, base = serve(small_answer)
 try:
-    for mb in (1, 20, 100):
+    for mb in (1, 20, 100) if "cli" in groups else ():
         dados = os.path.join(work, f"dados-{mb}.json")
         count = mb * MiB // len(unit.encode())
         with open(dados, "w", encoding="utf-8") as f:
             json.dump({"CNPJ": "11222333000181", "XML": unit * count}, f, ensure_ascii=False)
         size = os.path.getsize(dados)
-        n = 10
+        n = pair_count(10)
         sign = lambda: run([cli, "sign", "--id", "1001", dados])
         md5 = lambda: run(["openssl", "dgst", "-md5", dados])
         sign(), md5()  # the file cache
@@ -138,7 +154,7 @@ try:
                             "Content-Type: application/json;charset=UTF-8", "--data-binary", "@" + envelope,
                             base + "TConexaoAPI/Sobre"])
         call(), curl()
-        n = 10 if mb < 100 else 10
+        n = pair_count(10)
         rc, rk = pairs(call, curl, n)
         ratios = [c[0] / k[0] for c, k in zip(rc, rk)]
         row(f"`call` with a {mb} MB `Dados` ({n} pairs)",
@@ -163,19 +179,19 @@ def started(cmd, environ):
     return float(fields["paint"]) - spawned, int(fields["rss"]) / 1024, int(fields.get("tabs_rss", 0)) / 1024
 
 
-platforms = [("offscreen", env, None)]
-if shutil.which("Xvfb"):
+platforms = [("offscreen", env, None)] if "startup" in groups else []
+if platforms and shutil.which("Xvfb"):
     # A display of its own, the first free one, which Xvfb reports once it is ready.
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
     display = ":" + xvfb.stdout.readline().decode().strip()
     platforms.append(("Xvfb", dict(env, QT_QPA_PLATFORM="xcb", DISPLAY=display), xvfb))
-else:
+elif platforms:
     notes.append("Xvfb is not installed: start-up measured offscreen only.")
 for name, environ, xserver in platforms:
     try:
         started([probe], environ), started([bare], environ)
-        n = 15
+        n = pair_count(15)
         rw, rb = pairs(lambda: started([probe], environ), lambda: started([bare], environ), n)
         ratios = [w[0] / b[0] for w, b in zip(rw, rb)]
         row(f"start-up, own `main` → end of the first paint, {name} ({n} pairs)",
@@ -196,7 +212,7 @@ for name, environ, xserver in platforms:
             xserver.wait()
 
 # --- a file answer saved by the window, click → file complete, beside a streaming pipeline ---
-for mb, n in ((50, 10), (200, 4)):
+for mb, n in ((50, pair_count(10)), (200, pair_count(4))) if "save" in groups else ():
     data = os.path.join(work, "grande.bin")
     with open(data, "wb") as f:
         f.write(os.urandom(mb * MiB))
@@ -285,6 +301,10 @@ header = [
 table = ["| figure | ours | reference | ratio | goal | met |", "|---|---|---|---|---|---|"]
 table += ["| " + " | ".join(r) + " |" for r in rows]
 print("\n".join(header + [""] + table))
+if groups != {"cli", "startup", "save"}:
+    # Part of the table would replace the whole one: it is printed only.
+    say("bench/RESULTS.md is kept as it was: only some groups of figures were measured")
+    sys.exit(0)
 with open(os.path.join(here, "RESULTS.md"), "w") as f:
     f.write("# Benchmark results\n\nWritten by `bench/run`; each run replaces it.\n\n")
     f.write("\n".join(header + [""] + table) + "\n")

@@ -1,5 +1,7 @@
 #include "exchange/httpclient.h"
 
+#include "common/utf8valid.h"
+
 #include <QElapsedTimer>
 #include <QStringDecoder>
 
@@ -165,6 +167,19 @@ QString decodeAnswerText(const QByteArray& body, const QByteArray& contentType) 
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(body);
     return utf8.hasError() ? QString::fromLatin1(body) : text;
+}
+
+bool answerTextIsItsBytes(const QByteArray& body, const QByteArray& contentType) {
+    const QByteArray charset = namedCharset(contentType);
+    if (charset == "windows-1252" || charset == "cp1252")
+        return false;
+    if (!charset.isEmpty())
+        if (const auto encoding = QStringConverter::encodingForName(charset.constData());
+            encoding && *encoding != QStringConverter::Utf8)
+            return false;
+    // The decoders drop a leading byte-order mark.
+    return !body.startsWith("\xEF\xBB\xBF") &&
+           json::isValidUtf8(std::string_view(body.constData(), std::size_t(body.size())));
 }
 
 EAnswerTooLarge::EAnswerTooLarge(qint64 limit)

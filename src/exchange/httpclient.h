@@ -108,6 +108,10 @@ private:
 // ISO-8859-1 or windows-1252); without one, or with one not known, as UTF-8 when the body is
 // valid UTF-8 and one character per byte otherwise, so nothing is ever lost or refused.
 QString decodeAnswerText(const QByteArray& body, const QByteArray& contentType);
+// Whether that text is the body read as UTF-8, character for character, so that the body
+// itself can stand for it: valid UTF-8 without a byte-order mark, and no other character set
+// named.
+bool answerTextIsItsBytes(const QByteArray& body, const QByteArray& contentType);
 
 // The URL of a service path: the base, trimmed, followed directly by the path.
 QString serviceUrl(const QString& base, const QString& path);

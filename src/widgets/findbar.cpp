@@ -15,12 +15,24 @@
 
 namespace {
 
-std::vector<qint64> findAll(const QString& text, const QString& query) {
+// Every match, not overlapping, from the start; a text kept as bytes is decoded a piece at a
+// time, each searched after the end of the last one that could hold part of a match.
+std::vector<qint64> findAll(const IndexedText& text, const QString& query) {
     std::vector<qint64> found;
-    const QStringView view(text);
-    for (qsizetype at = view.indexOf(query, 0, Qt::CaseInsensitive); at >= 0;
-         at = view.indexOf(query, at + query.size(), Qt::CaseInsensitive))
-        found.push_back(at);
+    QString carried; // the end of the pieces read, too short to hold a match
+    qint64 from = 0; // where the next match may start
+    text.forEachPiece([&](QStringView piece, qint64 position) {
+        const QString joined = carried.isEmpty() ? piece.toString() : carried + piece.toString();
+        const qint64 base = position - carried.size();
+        const QStringView view(joined);
+        for (qsizetype at =
+                 view.indexOf(query, std::max<qint64>(0, from - base), Qt::CaseInsensitive);
+             at >= 0; at = view.indexOf(query, at + query.size(), Qt::CaseInsensitive)) {
+            found.push_back(base + at);
+            from = base + at + query.size();
+        }
+        carried = joined.right(query.size() - 1);
+    });
     return found;
 }
 
@@ -119,10 +131,12 @@ void FindBar::search() {
     }
     m_searching = true;
     m_count->setText(QStringLiteral("Procurando…"));
+    if (!m_view->isIndexed())
+        return; // searched again once the text is indexed (refresh)
     runOffUiThread(
         this,
-        [text = m_view->text(), query] {
-            return std::make_shared<const std::vector<qint64>>(findAll(text, query));
+        [text = m_view->content(), query] {
+            return std::make_shared<const std::vector<qint64>>(findAll(*text, query));
         },
         [this, generation,
          length = query.size()](std::shared_ptr<const std::vector<qint64>> found) {

@@ -96,14 +96,14 @@ void LargeTextAccessible::setCursorPosition(int position) {
 }
 
 QString LargeTextAccessible::text(int startOffset, int endOffset) const {
-    const QString& all = view()->text();
-    const qint64 from = std::clamp<qint64>(startOffset, 0, all.size());
-    const qint64 to = std::clamp<qint64>(endOffset, from, all.size());
-    return all.mid(from, to - from);
+    const qint64 size = view()->textSize();
+    const qint64 from = std::clamp<qint64>(startOffset, 0, size);
+    const qint64 to = std::clamp<qint64>(endOffset, from, size);
+    return view()->textRange(from, to - from);
 }
 
 int LargeTextAccessible::characterCount() const {
-    return counted(view()->text().size());
+    return counted(view()->textSize());
 }
 
 QRect LargeTextAccessible::characterRect(int offset) const {

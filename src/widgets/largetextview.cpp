@@ -1,6 +1,7 @@
 #include "widgets/largetextview.h"
 #include "widgets/largetextaccessible.h"
 
+#include "common/bytesize.h"
 #include "widgets/offthread.h"
 
 #include <QApplication>
@@ -21,17 +22,8 @@ constexpr int kMargin = 4;
 // Texts up to this size are indexed at once; larger ones on the thread pool.
 constexpr qsizetype kIndexAtOnce = 1 << 20;
 
-std::vector<qint64> indexLines(const QString& text) {
-    std::vector<qint64> lines{0};
-    const QStringView view(text);
-    for (qsizetype at = view.indexOf(u'\n'); at >= 0; at = view.indexOf(u'\n', at + 1))
-        lines.push_back(at + 1);
-    return lines;
-}
-
 // What a row shows: control characters as blanks, so that columns stay in place.
-QString shownRow(QStringView row) {
-    QString s = row.toString();
+QString shownRow(QString s) {
     for (QChar& c : s)
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
             c = u' ';
@@ -53,39 +45,85 @@ LargeTextView::LargeTextView(QWidget* parent) : QAbstractScrollArea(parent) {
 
 LargeTextView::~LargeTextView() = default;
 
-void LargeTextView::setText(const QString& text) {
-    m_text = text;
-    m_lines.reset();
+void LargeTextView::reset() {
+    m_pendingText.clear();
+    m_pendingUtf8.clear();
+    m_content.reset();
     m_rowOfLine.clear();
     m_anchor = m_caret = 0;
     m_matches.reset();
     m_currentMatch = -1;
     m_links.clear();
-    const quint64 generation = ++m_generation;
+    ++m_generation;
+}
+
+void LargeTextView::setText(const QString& text) {
+    reset();
     if (text.size() <= kIndexAtOnce) {
-        takeIndex(std::make_shared<const Lines>(indexLines(text)));
+        takeIndex(std::make_shared<const IndexedText>(text));
         return;
     }
+    m_pendingText = text;
     verticalScrollBar()->setRange(0, 0);
     viewport()->update();
     runOffUiThread(
-        this, [text] { return std::make_shared<const Lines>(indexLines(text)); },
-        [this, generation](std::shared_ptr<const Lines> lines) {
+        this, [text] { return std::make_shared<const IndexedText>(text); },
+        [this, generation = m_generation](std::shared_ptr<const IndexedText> content) {
             if (generation == m_generation)
-                takeIndex(std::move(lines));
+                takeIndex(std::move(content));
         });
 }
 
-void LargeTextView::takeIndex(std::shared_ptr<const Lines> lines) {
-    m_lines = std::move(lines);
+void LargeTextView::setUtf8(const QByteArray& utf8) {
+    reset();
+    if (utf8.size() <= kIndexAtOnce) {
+        takeIndex(std::make_shared<const IndexedText>(utf8));
+        return;
+    }
+    m_pendingUtf8 = utf8;
+    verticalScrollBar()->setRange(0, 0);
+    viewport()->update();
+    runOffUiThread(
+        this, [utf8] { return std::make_shared<const IndexedText>(utf8); },
+        [this, generation = m_generation](std::shared_ptr<const IndexedText> content) {
+            if (generation == m_generation)
+                takeIndex(std::move(content));
+        });
+}
+
+void LargeTextView::setContent(std::shared_ptr<const IndexedText> content) {
+    reset();
+    takeIndex(content ? std::move(content) : std::make_shared<const IndexedText>());
+}
+
+void LargeTextView::takeIndex(std::shared_ptr<const IndexedText> content) {
+    m_pendingText.clear();
+    m_pendingUtf8.clear();
+    m_content = std::move(content);
     layoutRows();
     verticalScrollBar()->setValue(0);
     viewport()->update();
     Q_EMIT indexed();
 }
 
+QString LargeTextView::text() const {
+    if (m_content)
+        return m_content->toString();
+    return m_pendingUtf8.isEmpty() ? m_pendingText : QString::fromUtf8(m_pendingUtf8);
+}
+
+qint64 LargeTextView::textSize() const {
+    return m_content ? m_content->size() : m_pendingText.size();
+}
+
+QString LargeTextView::textRange(qint64 start, qint64 length) const {
+    if (m_content)
+        return m_content->mid(start, length);
+    return text().mid(start, length);
+}
+
 qint64 LargeTextView::lineCount() const {
-    return m_lines ? qint64(m_lines->size()) : 0;
+    return m_content ? qint64(m_content->lineStarts().size()) : 0;
 }
 
 void LargeTextView::layoutRows() {
@@ -94,13 +132,13 @@ void LargeTextView::layoutRows() {
     m_charWidth = std::max(1.0, fm.horizontalAdvance(QString(100, u'M')) / 100);
     m_lineHeight = std::max(1, int(std::ceil(fm.lineSpacing())));
     m_columns = std::max(8, int((viewport()->width() - 2 * kMargin) / m_charWidth));
-    if (!m_lines)
+    if (!m_content)
         return;
-    const Lines& lines = *m_lines;
+    const Lines& lines = m_content->lineStarts();
     const std::size_t n = lines.size();
     m_rowOfLine.resize(n + 1);
     qint64 row = 0;
-    const qint64 size = m_text.size();
+    const qint64 size = m_content->size();
     for (std::size_t i = 0; i < n; ++i) {
         m_rowOfLine[i] = row;
         const qint64 end = i + 1 < n ? lines[i + 1] - 1 : size;
@@ -119,39 +157,40 @@ int LargeTextView::rowsInSight() const {
 }
 
 qint64 LargeTextView::lineOf(qint64 offset) const {
-    const Lines& lines = *m_lines;
+    const Lines& lines = m_content->lineStarts();
     return qint64(std::upper_bound(lines.begin(), lines.end(), offset) - lines.begin()) - 1;
 }
 
 qint64 LargeTextView::rowOf(qint64 offset) const {
-    if (!m_lines || m_rowOfLine.empty())
+    if (!m_content || m_rowOfLine.empty())
         return 0;
-    offset = std::clamp<qint64>(offset, 0, m_text.size());
+    offset = std::clamp<qint64>(offset, 0, m_content->size());
     const qint64 line = lineOf(offset);
     const qint64 rowsOfLine = m_rowOfLine[std::size_t(line) + 1] - m_rowOfLine[std::size_t(line)];
     return m_rowOfLine[std::size_t(line)] +
-           std::min(rowsOfLine - 1, (offset - (*m_lines)[std::size_t(line)]) / m_columns);
+           std::min(rowsOfLine - 1,
+                    (offset - m_content->lineStarts()[std::size_t(line)]) / m_columns);
 }
 
 std::pair<qint64, qint64> LargeTextView::rowSpan(qint64 row) const {
-    const Lines& lines = *m_lines;
+    const Lines& lines = m_content->lineStarts();
     const auto last = m_rowOfLine.end() - 1;
     const std::size_t line =
         std::size_t(std::upper_bound(m_rowOfLine.begin(), last, row) - m_rowOfLine.begin()) - 1;
-    qint64 end = line + 1 < lines.size() ? lines[line + 1] - 1 : m_text.size();
+    qint64 end = line + 1 < lines.size() ? lines[line + 1] - 1 : m_content->size();
     const qint64 start = lines[line] + (row - m_rowOfLine[line]) * m_columns;
     end = std::min(end, start + m_columns);
     return {start, std::max(start, end)};
 }
 
 qint64 LargeTextView::firstVisibleOffset() const {
-    if (!m_lines)
+    if (!m_content)
         return 0;
     return rowSpan(verticalScrollBar()->value()).first;
 }
 
 void LargeTextView::scrollToOffset(qint64 offset) {
-    if (!m_lines)
+    if (!m_content)
         return;
     const qint64 row = rowOf(offset);
     const int first = verticalScrollBar()->value();
@@ -165,7 +204,7 @@ void LargeTextView::scrollToEnd() {
 }
 
 QPoint LargeTextView::pointOf(qint64 offset) const {
-    if (!m_lines)
+    if (!m_content)
         return {-1, -1};
     const qint64 row = rowOf(offset) - verticalScrollBar()->value();
     if (row < 0 || row >= rowsInSight())
@@ -175,11 +214,11 @@ QPoint LargeTextView::pointOf(qint64 offset) const {
 }
 
 qint64 LargeTextView::offsetAt(const QPoint& point) const {
-    if (!m_lines)
+    if (!m_content)
         return 0;
     const qint64 row = verticalScrollBar()->value() + std::max(0, point.y()) / m_lineHeight;
     if (row >= m_rowOfLine.back())
-        return m_text.size();
+        return m_content->size();
     const auto [start, end] = rowSpan(row);
     const qint64 column =
         qint64(std::max(0.0, (point.x() - kMargin + m_charWidth / 2) / m_charWidth));
@@ -187,14 +226,14 @@ qint64 LargeTextView::offsetAt(const QPoint& point) const {
 }
 
 void LargeTextView::select(qint64 start, qint64 length) {
-    m_anchor = std::clamp<qint64>(start, 0, m_text.size());
-    m_caret = std::clamp<qint64>(start + length, 0, m_text.size());
+    m_anchor = std::clamp<qint64>(start, 0, textSize());
+    m_caret = std::clamp<qint64>(start + length, 0, textSize());
     scrollToOffset(m_anchor);
 }
 
 void LargeTextView::selectAll() {
     m_anchor = 0;
-    m_caret = m_text.size();
+    m_caret = textSize();
     viewport()->update();
 }
 
@@ -205,7 +244,7 @@ void LargeTextView::clearSelection() {
 
 QString LargeTextView::selectedText() const {
     const qint64 from = std::min(m_anchor, m_caret);
-    return m_text.mid(from, std::max(m_anchor, m_caret) - from);
+    return textRange(from, std::max(m_anchor, m_caret) - from);
 }
 
 void LargeTextView::copy() const {
@@ -240,10 +279,14 @@ void LargeTextView::paintEvent(QPaintEvent*) {
     const QPalette& pal = palette();
     p.fillRect(viewport()->rect(), pal.base());
     p.setFont(font());
-    if (!m_lines) {
+    if (!m_content) {
         p.setPen(pal.color(QPalette::Disabled, QPalette::Text));
         p.drawText(viewport()->rect().adjusted(kMargin, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                   QStringLiteral("Preparando a exibição de %L1 caracteres…").arg(m_text.size()));
+                   m_pendingUtf8.isEmpty()
+                       ? QStringLiteral("Preparando a exibição de %L1 caracteres…")
+                             .arg(m_pendingText.size())
+                       : QStringLiteral("Preparando a exibição de %1…")
+                             .arg(formatByteSize(m_pendingUtf8.size())));
         return;
     }
     const qint64 first = verticalScrollBar()->value();
@@ -280,7 +323,7 @@ void LargeTextView::paintEvent(QPaintEvent*) {
         if (selTo > selFrom && selFrom < end + 1 && selTo > start)
             band(y, start, selFrom, std::min(selTo, end + (selTo > end ? 1 : 0)),
                  pal.color(QPalette::Highlight).lighter(160));
-        const QString row = shownRow(QStringView(m_text).mid(start, end - start));
+        const QString row = shownRow(m_content->mid(start, end - start));
         p.setPen(pal.color(QPalette::Text));
         p.drawText(kMargin, y + ascent, row);
         // Links over the text, in their own colour and underlined.
@@ -309,7 +352,7 @@ void LargeTextView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     const qint64 keep = firstVisibleOffset();
     layoutRows();
-    if (m_lines)
+    if (m_content)
         verticalScrollBar()->setValue(int(std::min<qint64>(rowOf(keep), INT_MAX)));
 }
 
@@ -385,7 +428,7 @@ void LargeTextView::contextMenuEvent(QContextMenuEvent* event) {
     copyAction->setEnabled(m_anchor != m_caret);
     menu.addAction(QStringLiteral("Selecionar tudo"), this, [this] { selectAll(); });
     menu.addAction(QStringLiteral("Copiar tudo"), this,
-                   [this] { QApplication::clipboard()->setText(m_text); });
+                   [this] { QApplication::clipboard()->setText(text()); });
     if (!actions().isEmpty()) {
         menu.addSeparator();
         menu.addActions(actions());

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "common/indexedtext.h"
+
 #include <QAbstractScrollArea>
+#include <QByteArray>
 #include <QString>
 
 #include <algorithm>
@@ -9,8 +12,10 @@
 
 // A read-only view of a text of any size (hundreds of megabytes): the line index is built off
 // the UI thread, lines are wrapped at the width of the view in a fixed-pitch font, and only the
-// rows in sight are laid out and painted. It selects, copies, highlights search matches and
-// marks ranges that act when clicked (folded strings).
+// rows in sight are laid out and painted. A text given as UTF-8 bytes is kept as them, and only
+// what is read of it is decoded. It selects, copies, highlights search matches and marks ranges
+// that act when clicked (folded strings). Offsets are positions in UTF-16 units, those of the
+// text as a QString, whichever way it was given.
 class LargeTextView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -23,10 +28,18 @@ public:
     ~LargeTextView() override;
 
     void setText(const QString& text);
-    const QString& text() const { return m_text; }
-    // The line index is ready (texts under a megabyte are indexed at once).
-    bool isIndexed() const { return m_lines != nullptr; }
+    void setUtf8(const QByteArray& utf8);
+    // A text indexed already (shown at once, whatever its size).
+    void setContent(std::shared_ptr<const IndexedText> content);
+    // The whole text, decoded when it was given as bytes.
+    QString text() const;
+    // The text and its index, once ready (texts under a megabyte are indexed at once).
+    const std::shared_ptr<const IndexedText>& content() const { return m_content; }
+    bool isIndexed() const { return m_content != nullptr; }
     qint64 lineCount() const;
+    // In UTF-16 units; a text given as bytes counts once indexed.
+    qint64 textSize() const;
+    QString textRange(qint64 start, qint64 length) const;
 
     void select(qint64 start, qint64 length); // and brings it into sight
     void selectAll();
@@ -67,7 +80,8 @@ protected:
 
 private:
     using Lines = std::vector<qint64>; // start offset of every line
-    void takeIndex(std::shared_ptr<const Lines> lines);
+    void reset();
+    void takeIndex(std::shared_ptr<const IndexedText> content);
     void layoutRows();
     qint64 lineOf(qint64 offset) const;
     qint64 rowOf(qint64 offset) const;
@@ -76,8 +90,10 @@ private:
     int rowsInSight() const;
     int linkAt(qint64 offset) const;
 
-    QString m_text;
-    std::shared_ptr<const Lines> m_lines;
+    // The text while it is being indexed, as it was given.
+    QString m_pendingText;
+    QByteArray m_pendingUtf8;
+    std::shared_ptr<const IndexedText> m_content;
     std::vector<qint64> m_rowOfLine; // first wrapped row of every line, and the total at the end
     quint64 m_generation = 0;
     int m_columns = 80;

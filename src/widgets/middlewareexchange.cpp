@@ -90,31 +90,55 @@ HttpAnswer MiddlewareExchange::get(const QString& path, Options options) {
                    [&] { return client->get(url); });
 }
 
+namespace {
+
+// The answer's text as the response pane keeps it: the body itself when it is its own text (no
+// copy, nothing decoded), else the text decoded by its character set.
+struct ShownAnswer {
+    QByteArray utf8;
+    QString text;
+    bool isUtf8 = false;
+
+    static ShownAnswer of(const HttpAnswer& a) {
+        if (answerTextIsItsBytes(a.body, a.contentType))
+            return {a.body, {}, true};
+        return {{}, decodeAnswerText(a.body, a.contentType), false};
+    }
+    void appendTo(TextPane& pane) const {
+        if (isUtf8)
+            pane.appendUtf8(utf8);
+        else
+            pane.append(text);
+    }
+};
+
+} // namespace
+
 HttpAnswer MiddlewareExchange::send(MiddlewareHttpClient& client, const QString& path,
                                     const std::string& wireText, const Options& options) {
+    const QByteArray body = QByteArray::fromStdString(wireText);
     if (options.showInPanes) {
-        m_bindings.request->setText(QString::fromStdString(wireText));
+        m_bindings.request->setUtf8(body); // the wire text is ASCII
         if (options.clearResponse)
             m_bindings.response->clear();
     }
     const QString url = getURL(path);
-    const QByteArray body = QByteArray::fromStdString(wireText);
-    QString shown; // decoded on the helper thread
+    ShownAnswer shown; // read on the helper thread
     try {
         HttpAnswer answer = perform(u"POST"_s, path, body, options.authenticate, [&] {
             HttpAnswer a = client.post(url, body);
             if (options.showInPanes)
-                shown = decodeAnswerText(a.body, a.contentType);
+                shown = ShownAnswer::of(a);
             return a;
         });
         if (options.showInPanes)
-            m_bindings.response->append(shown);
+            shown.appendTo(*m_bindings.response);
         return answer;
     } catch (const EHttpStatusError& e) {
         // The server's own account of the error is worth reading; the message keeps its
         // status line.
         if (options.showInPanes)
-            m_bindings.response->append(decodeAnswerText(e.answer().body, e.answer().contentType));
+            ShownAnswer::of(e.answer()).appendTo(*m_bindings.response);
         throw;
     }
 }

@@ -122,24 +122,65 @@ TextPane::TextPane(const QString& objectName, QWidget* parent)
     setFocusProxy(m_view);
     connect(m_view, &LargeTextView::linkActivated, this, &TextPane::saveFold);
     connect(m_view, &LargeTextView::indexed, m_find, &FindBar::refresh);
+    connect(m_view, &LargeTextView::indexed, this, [this] {
+        if (m_viewShowsExact) {
+            m_exactIndexed = m_view->content();
+            updateInfo();
+        }
+    });
     updateInfo();
 }
 
 TextPane::~TextPane() = default;
 
+QString TextPane::text() const {
+    return m_isUtf8 ? IndexedText::decode(m_utf8) : m_text;
+}
+
+QByteArray TextPane::utf8() const {
+    return m_isUtf8 ? m_utf8 : m_text.toUtf8();
+}
+
 void TextPane::setText(const QString& text) {
     m_text = text;
+    m_utf8.clear();
+    m_isUtf8 = false;
     ++m_generation;
+    m_exactIndexed.reset();
+    m_formattedView.reset();
+    showCurrent();
+}
+
+void TextPane::setUtf8(const QByteArray& utf8) {
+    m_utf8 = utf8;
+    m_text.clear();
+    m_isUtf8 = true;
+    ++m_generation;
+    m_exactIndexed.reset();
     m_formattedView.reset();
     showCurrent();
 }
 
 void TextPane::append(const QString& text) {
-    if (m_text.isEmpty()) {
+    if (isEmpty()) {
         setText(text); // shares the text: no copy of a large answer on the UI thread
         return;
     }
-    setText(m_text + u'\n' + text);
+    if (m_isUtf8)
+        setUtf8(m_utf8 + '\n' + text.toUtf8());
+    else
+        setText(m_text + u'\n' + text);
+}
+
+void TextPane::appendUtf8(const QByteArray& utf8) {
+    if (isEmpty()) {
+        setUtf8(utf8); // shares the bytes: no copy of a large answer on the UI thread
+        return;
+    }
+    if (m_isUtf8)
+        setUtf8(m_utf8 + '\n' + utf8);
+    else
+        setText(m_text + u'\n' + IndexedText::decode(utf8));
 }
 
 void TextPane::setMode(Mode mode) {
@@ -153,9 +194,15 @@ const std::vector<jsonpretty::Fold>& TextPane::folds() const {
 }
 
 void TextPane::showCurrent() {
+    m_viewShowsExact = m_mode == Mode::Exact;
     if (m_mode == Mode::Exact) {
         m_formatting = false;
-        m_view->setText(m_text);
+        if (m_exactIndexed)
+            m_view->setContent(m_exactIndexed);
+        else if (m_isUtf8)
+            m_view->setUtf8(m_utf8);
+        else
+            m_view->setText(m_text);
         updateInfo();
         return;
     }
@@ -169,8 +216,13 @@ void TextPane::showCurrent() {
     const quint64 generation = m_generation;
     runOffUiThread(
         this,
-        [text = m_text] {
-            return std::make_shared<const jsonpretty::Formatted>(jsonpretty::format(text));
+        [given = m_text, utf8 = m_utf8, isUtf8 = m_isUtf8] {
+            const QString text = isUtf8 ? IndexedText::decode(utf8) : given;
+            jsonpretty::Formatted f = jsonpretty::format(text);
+            if (!f.isJson && !text.isEmpty())
+                f.text = QStringLiteral("O texto não é JSON (%1); segue como está:\n\n%2")
+                             .arg(f.error, text);
+            return std::make_shared<const jsonpretty::Formatted>(std::move(f));
         },
         [this, generation](std::shared_ptr<const jsonpretty::Formatted> done) {
             if (generation != m_generation || m_mode != Mode::Formatted)
@@ -185,10 +237,7 @@ void TextPane::showFormatted() {
     m_formatting = false;
     const jsonpretty::Formatted& f = *m_formattedView;
     if (!f.isJson) {
-        m_view->setText(m_text.isEmpty()
-                            ? QString()
-                            : QStringLiteral("O texto não é JSON (%1); segue como está:\n\n%2")
-                                  .arg(f.error, m_text));
+        m_view->setText(f.text); // the text as it is, after why it is not JSON
     } else {
         m_view->setText(f.text);
         std::vector<LargeTextView::Range> links;
@@ -202,12 +251,14 @@ void TextPane::showFormatted() {
 }
 
 void TextPane::updateInfo() {
+    // A text kept as bytes is counted once indexed.
+    const qint64 size = m_exactIndexed ? m_exactIndexed->size() : m_isUtf8 ? -1 : m_text.size();
     const QString info =
         m_formatting ? QStringLiteral("Formatando…")
-        : m_text.isEmpty()
+        : isEmpty() || size < 0
             ? QString()
             : QStringLiteral("%1 caracteres")
-                  .arg(QLocale(QLocale::Portuguese, QLocale::Brazil).toString(m_text.size()));
+                  .arg(QLocale(QLocale::Portuguese, QLocale::Brazil).toString(size));
     m_info->setToolTip(info);
     // Shown whole or not at all: a narrow pane has no room for half of it.
     m_info->setText(m_info->fontMetrics().horizontalAdvance(info) <= m_info->width() ? info
@@ -239,5 +290,7 @@ void TextPane::saveAll() {
                            QStringLiteral("Texto (*.txt *.json);;Todos (*)"), QString());
     if (path.isEmpty())
         return;
-    saveInBackground(path, [text = m_text] { return text.toUtf8(); });
+    saveInBackground(path, [text = m_text, utf8 = m_utf8, isUtf8 = m_isUtf8] {
+        return isUtf8 ? utf8 : text.toUtf8();
+    });
 }

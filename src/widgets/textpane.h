@@ -2,12 +2,14 @@
 
 #include "common/jsonpretty.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QWidget>
 
 #include <memory>
 
 class FindBar;
+class IndexedText;
 class LargeTextView;
 class QLabel;
 class QToolButton;
@@ -15,7 +17,8 @@ class QToolButton;
 // A read-only text pane (mm_Request, mm_Response) that keeps and shows the whole text at any
 // size, in two views: "Exato", the text byte for byte, and "Formatado", the JSON indented with
 // its escapes shown as characters and long strings folded (a click saves them). Ctrl+F opens
-// the find bar.
+// the find bar. A text given as UTF-8 bytes (an answer as received) is kept as them: only what
+// is in sight, or what a reader asks for, is decoded.
 class TextPane : public QWidget {
     Q_OBJECT
 public:
@@ -24,12 +27,16 @@ public:
     explicit TextPane(const QString& objectName, QWidget* parent = nullptr);
     ~TextPane() override;
 
-    // The exact text, whatever the view shows.
-    const QString& text() const { return m_text; }
+    // The exact text, whatever the view shows (decoded here when it is kept as bytes).
+    QString text() const;
+    // The exact text as UTF-8: the bytes kept, shared, or the text encoded.
+    QByteArray utf8() const;
     void setText(const QString& text);
+    void setUtf8(const QByteArray& utf8);
     void clear() { setText(QString()); }
     // Appends text as the pane's following lines.
     void append(const QString& text);
+    void appendUtf8(const QByteArray& utf8);
 
     Mode mode() const { return m_mode; }
     void setMode(Mode mode);
@@ -51,11 +58,17 @@ protected:
 
 private:
     void showCurrent();
+    bool isEmpty() const { return m_isUtf8 ? m_utf8.isEmpty() : m_text.isEmpty(); }
     void showFormatted();
     void saveAll();
     void updateInfo();
 
-    QString m_text;
+    QString m_text;    // the text given as a QString
+    QByteArray m_utf8; // or as bytes
+    bool m_isUtf8 = false;
+    // The exact text indexed, once the view has indexed it (its size, and shown again at once).
+    std::shared_ptr<const IndexedText> m_exactIndexed;
+    bool m_viewShowsExact = false;
     Mode m_mode = Mode::Exact;
     quint64 m_generation = 0;       // of the text
     quint64 m_formattedFor = ~0ull; // the generation m_formattedView was made of

@@ -1,5 +1,6 @@
 #include "cli.h"
 #include "common/companykeys.h"
+#include "common/indexedtext.h"
 #include "exchange/envelope.h"
 #include "exchange/httpclient.h"
 #include "simserver.h"
@@ -311,21 +312,36 @@ TEST(Cli, CallGivesUpAfterTheTimeOut) {
 }
 
 // The text shown of an answer follows the character set it names; without one it is UTF-8
-// when it can be, and one character per byte when not.
+// when it can be, and one character per byte when not. Where the body is said to be its own
+// text (the pane keeps the bytes), its bytes read as exactly that text.
 TEST(AnswerText, DecodesByTheCharsetNamed) {
     struct Case {
         QByteArray body;
         QByteArray contentType;
         QString shown;
+        bool itsBytes;
     };
     const std::vector<Case> cases = {
-        {"a\xC3\xA7\xC3\xA3o", "application/json; charset=utf-8", QStringLiteral("ação")},
-        {"a\xE7\xE3o", "text/plain; charset=ISO-8859-1", QStringLiteral("ação")},
-        {"\x93x\x94 \x80", "text/plain; charset=\"windows-1252\"", QStringLiteral("“x” €")},
-        {"a\xC3\xA7\xC3\xA3o", "application/json", QStringLiteral("ação")},
-        {"a\xE7\xE3o", "", QStringLiteral("ação")},
-        {"a\xE7\xE3o", "text/plain; charset=x-desconhecido", QStringLiteral("ação")},
+        {"a\xC3\xA7\xC3\xA3o", "application/json; charset=utf-8", QStringLiteral("ação"), true},
+        {"a\xE7\xE3o", "text/plain; charset=ISO-8859-1", QStringLiteral("ação"), false},
+        {"abc", "text/plain; charset=ISO-8859-1", QStringLiteral("abc"), false},
+        {"\x93x\x94 \x80", "text/plain; charset=\"windows-1252\"", QStringLiteral("“x” €"), false},
+        {"a\xC3\xA7\xC3\xA3o", "application/json", QStringLiteral("ação"), true},
+        {"a\xE7\xE3o", "", QStringLiteral("ação"), false},
+        {"a\xE7\xE3o", "text/plain; charset=x-desconhecido", QStringLiteral("ação"), false},
+        {"\xF0\x9F\x98\x80\xEF\xBB\xBF", "text/plain; charset=x-desconhecido",
+         QStringLiteral("\U0001F600\uFEFF"), true},
+        {"\xEF\xBB\xBF{}", "application/json", QStringLiteral("{}"), false},
+        {"\xEF\xBB\xBF{}", "application/json; charset=UTF-8", QStringLiteral("{}"), false},
+        {QByteArray("{\0}", 3), "", QString(QChar(u'{')) + QChar(0) + u'}', true},
+        {"\xED\xA0\x80", "", QStringLiteral("\u00ED\u00A0\u0080"), false}, // a surrogate
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(decodeAnswerText(c.body, c.contentType), c.shown) << c.contentType.constData();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.body.toHex().toStdString() + " " + c.contentType.toStdString());
+        EXPECT_EQ(decodeAnswerText(c.body, c.contentType), c.shown);
+        EXPECT_EQ(answerTextIsItsBytes(c.body, c.contentType), c.itsBytes);
+        if (c.itsBytes) {
+            EXPECT_EQ(IndexedText::decode(c.body), c.shown);
+        }
+    }
 }

@@ -9,6 +9,7 @@
 #include "widgets/largetextview.h"
 #include "widgets/textpane.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -250,6 +251,59 @@ TEST_F(ExchangeControlTest, SearchCountsMatchesInALargeAnswer) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // next, not the next field
     EXPECT_EQ(bar->currentMatch(), (first + 1) % 50000);
     EXPECT_EQ(response->view()->selectedText(), u"Agulha"_s);
+}
+
+// An answer of multi-byte characters, larger than what is indexed at once and than a piece
+// the search decodes, is kept as the bytes received and read by characters: the count, a match
+// that straddles two pieces, its selection, what assistive technology reads there and the row
+// drawn at its place.
+TEST_F(ExchangeControlTest, LargeAnswerWithAccentsIsKeptAsBytesAndReadByCharacters) {
+    const std::string head = R"({"result":")";
+    std::string text;
+    for (int i = 0; i < 1000; ++i)
+        text += "é";
+    // The piece of 1 MiB ends inside the match.
+    text += std::string(std::size_t(1024 * 1024 - 3) - head.size() - text.size(), 'x');
+    text += "Agulha";
+    for (int i = 0; i < 20000; ++i)
+        text += "\nlinha " + std::to_string(i) + " coração, agulha";
+    const std::string body = head + text + "\"}";
+    answerSobre(body);
+    TextPane* response = pane(u"mm_Response"_s);
+    LargeTextView* view = response->view();
+    EXPECT_TRUE(QTest::qWaitFor([view] { return view->isIndexed(); }, 10000));
+    ASSERT_TRUE(view->content()->isUtf8());
+    EXPECT_EQ(response->utf8(), QByteArray::fromStdString(body));
+    const QString decoded = QString::fromStdString(body);
+    EXPECT_EQ(response->text(), decoded);
+    EXPECT_EQ(view->textSize(), decoded.size());
+    EXPECT_EQ(view->lineCount(), 20001);
+
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_F, Qt::ControlModifier);
+    FindBar* bar = response->findBar();
+    bar->setQuery(u"AGULHA"_s);
+    EXPECT_TRUE(QTest::qWaitFor([bar] { return !bar->isSearching(); }, 10000));
+    ASSERT_EQ(bar->matchCount(), 20001);
+    const qint64 straddling = decoded.indexOf(u"Agulha"_s);
+    ASSERT_EQ(straddling,
+              qint64(head.size()) + 1000 + (1024 * 1024 - 3 - qint64(head.size()) - 2000));
+    view->scrollToOffset(0);
+    bar->setQuery(u"coração, AGULHA"_s);
+    EXPECT_TRUE(QTest::qWaitFor([bar] { return !bar->isSearching(); }, 10000));
+    ASSERT_EQ(bar->matchCount(), 20000);
+    bar->previous(); // the last one
+    const qint64 last = decoded.lastIndexOf(u"coração, agulha"_s);
+    EXPECT_EQ(view->selectionStart(), last);
+    EXPECT_EQ(view->selectedText(), u"coração, agulha"_s);
+    QAccessibleTextInterface* a11y = QAccessible::queryAccessibleInterface(view)->textInterface();
+    EXPECT_EQ(a11y->characterCount(), decoded.size());
+    EXPECT_EQ(a11y->text(int(last), int(last) + 7), u"coração"_s);
+    const QPoint at = view->pointOf(last);
+    ASSERT_GE(at.x(), 0);
+    EXPECT_EQ(view->offsetAt(at + QPoint(1, 1)), last);
 }
 
 // A batch run cancelled during its first row ends there, the other rows unsent; after a whole
