@@ -8,6 +8,7 @@
 #include "tables/tdmprincipal.h"
 #include "widgets/dbgrid.h"
 #include "widgets/wheelguard.h"
+#include "widgets/xmlactions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -148,6 +149,7 @@ private:
             m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             m->setReadOnly(c.readOnly);
             m->setMinimumHeight(80);
+            offerXmlActions(m); // "Copiar XML", "Salvar XML…" when it holds XML
             if (!c.readOnly) {
                 // Enter moves on (the window's rule for every field); say so where it is typed.
                 const QString keys =
