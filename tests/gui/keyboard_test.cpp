@@ -19,7 +19,8 @@ using kit::WidgetKind;
 
 namespace {
 
-// Every declared control (and the button beside a field) with its place in the declaration.
+// Every declared control (and the button beside a field, a grid's navigator) with its place in
+// the declaration.
 void flatten(const std::vector<Control>& controls, std::map<QString, int>& order,
              std::vector<const Control*>& all) {
     for (const Control& c : controls) {
@@ -27,6 +28,8 @@ void flatten(const std::vector<Control>& controls, std::map<QString, int>& order
         all.push_back(&c);
         if (!c.buddyButton.isEmpty())
             order.emplace(c.buddyButton, int(order.size()));
+        if (!c.navigator.isEmpty()) // a grid's navigator comes with it
+            order.emplace(c.navigator, int(order.size()));
         flatten(c.children, order, all);
     }
 }
