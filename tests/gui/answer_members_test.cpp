@@ -56,7 +56,7 @@ QAction* actionNamed(const QMenu& menu, const QString& text) {
     return nullptr;
 }
 
-class AnswerFilesTest : public WindowTest {
+class AnswerMembersTest : public WindowTest {
 protected:
     TextPane* response() { return window->findChild<TextPane*>(u"mm_Response"_s); }
     void answerSobre(const std::string& body) {
@@ -82,7 +82,7 @@ protected:
 
 // A PDF in base64 is named as such; "Abrir" hands a private copy of its bytes to the system's
 // viewer, "Salvar como…" writes them where the user says.
-TEST_F(AnswerFilesTest, TypedMemberOpensAPrivateCopyAndSaves) {
+TEST_F(AnswerMembersTest, TypedMemberOpensAPrivateCopyAndSaves) {
     QByteArray pdf = "%PDF-1.4\n";
     for (int i = 0; pdf.size() < 46285; ++i)
         pdf.append(char((i * 7919) % 256));
@@ -111,7 +111,7 @@ TEST_F(AnswerFilesTest, TypedMemberOpensAPrivateCopyAndSaves) {
 
 // An XML member of the answer offers its XML, unquoted, in the pane's context menu, in either
 // view; other members offer nothing more.
-TEST_F(AnswerFilesTest, XmlMemberIsCopiedAndSavedUnquoted) {
+TEST_F(AnswerMembersTest, XmlMemberIsCopiedAndSavedUnquoted) {
     const QString xml = u"<?xml version=\"1.0\"?><NFe Id=\"N1\">ç</NFe>"_s;
     answerSobre(R"({"result":"<?xml version=\"1.0\"?><NFe Id=\"N1\">\u00E7</NFe>","n":"1"})");
     for (const bool formatted : {false, true}) {
@@ -137,7 +137,7 @@ TEST_F(AnswerFilesTest, XmlMemberIsCopiedAndSavedUnquoted) {
 }
 
 // The authorised XML field keeps its quoted text; its context menu copies the XML itself.
-TEST_F(AnswerFilesTest, QuotedXmlFieldOffersItsXmlUnquoted) {
+TEST_F(AnswerMembersTest, QuotedXmlFieldOffersItsXmlUnquoted) {
     window->selectPage(u"ts_AutenticaSEFAZ"_s);
     auto* field = find<QPlainTextEdit>(u"mm_XMLAutenticadoAutenticaSEFAZ"_s);
     const QString quoted = uR"("<?xml version=\"1.0\"?><nfeProc>C:\notas</nfeProc>")"_s;
@@ -160,7 +160,7 @@ TEST_F(AnswerFilesTest, QuotedXmlFieldOffersItsXmlUnquoted) {
 
 // The files a reading saves are listed with its exchange, in the window and in the store, and
 // found there after a restart.
-TEST_F(AnswerFilesTest, HistoryEntryListsTheFilesItsReadingSaved) {
+TEST_F(AnswerMembersTest, HistoryEntryListsTheFilesItsReadingSaved) {
     const QString file = workDir.filePath(u"dados/historico.sqlite"_s);
     window->attachHistoryStore(new HistoryStore(file));
     sim.enqueue("TCommerceAPI/ArquivoRemessaCNAB",
@@ -192,4 +192,4 @@ TEST_F(AnswerFilesTest, HistoryEntryListsTheFilesItsReadingSaved) {
     EXPECT_EQ(list->item(0, 5)->text(), QString());
 }
 
-#include "answer_files_test.moc"
+#include "answer_members_test.moc"
