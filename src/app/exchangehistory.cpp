@@ -8,6 +8,7 @@
 #include "exchange/historystore.h"
 #include "exchange/utf8step.h"
 #include "widgets/dialogs.h"
+#include "widgets/exchangestatus.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -37,6 +38,14 @@ QString statusText(const ExchangeRecord& r) {
     if (r.status != 0)
         return QString::number(r.status);
     return r.failure.isEmpty() ? u"—"_s : r.failure.section(u'\n', 0, 0);
+}
+
+// The names of the files an exchange saved, for its row.
+QString fileNames(const QStringList& paths) {
+    QStringList names;
+    for (const QString& path : paths)
+        names << QFileInfo(path).fileName();
+    return names.join(u", "_s);
 }
 
 QString sizeText(qsizetype bytes) {
@@ -117,10 +126,10 @@ ExchangeHistory::ExchangeHistory(Show show, QWidget* window, std::size_t kept, q
     m_filters = createFilters();
     m_filters->hide(); // shown with a store
     layout->addWidget(m_filters);
-    m_list = new QTableWidget(0, 5, this);
+    m_list = new QTableWidget(0, 6, this);
     m_list->setObjectName(u"gd_Historico"_s);
     m_list->setHorizontalHeaderLabels(
-        {u"Hora"_s, u"Serviço"_s, u"Status"_s, u"Duração"_s, u"Tamanho"_s});
+        {u"Hora"_s, u"Serviço"_s, u"Status"_s, u"Duração"_s, u"Tamanho"_s, u"Arquivos"_s});
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -147,6 +156,10 @@ ExchangeHistory::ExchangeHistory(Show show, QWidget* window, std::size_t kept, q
     m_info->setWordWrap(true);
     layout->addWidget(m_info);
     connect(m_list, &QTableWidget::itemSelectionChanged, this, &ExchangeHistory::showChosen);
+    connect(&statusAnnouncements(), &StatusAnnouncements::fileSaved, this,
+            &ExchangeHistory::addSavedFile);
+    connect(&statusAnnouncements(), &StatusAnnouncements::fileSavedBeside, this,
+            &ExchangeHistory::addSavedFile);
     // A file that cannot be written is told, as everywhere in the window; nothing leaves a slot.
     const auto guarded = [this](QPushButton* b, void (ExchangeHistory::*slot)()) {
         connect(b, &QPushButton::clicked, this, [this, slot] {
@@ -241,6 +254,16 @@ QWidget* ExchangeHistory::createPaging() {
 
 void ExchangeHistory::attachStore(HistoryStore* store) {
     m_store = store;
+    m_storedAdds = 0;
+    m_latestStoredId = 0;
+    connect(store, &HistoryStore::stored, this, [this](qint64 sequence, qint64 id) {
+        if (sequence != m_storedAdds || m_entries.empty())
+            return;
+        m_latestStoredId = id;
+        // Files saved before the entry was written go with it now.
+        if (!m_entries.front().files.isEmpty())
+            m_store->setFiles(id, m_entries.front().files);
+    });
     m_filters->show();
     m_paging->show();
     setWindowTitle(u"Histórico"_s);
@@ -334,7 +357,27 @@ void ExchangeHistory::add(const ExchangeRecord& record, const QString& page) {
         m_list->clearSelection();
         return;
     }
+    ++m_storedAdds;
+    m_latestStoredId = 0;
     m_store->add(std::move(entry));
+    if (m_offset == 0 && isVisible())
+        m_refreshSoon->start();
+}
+
+void ExchangeHistory::addSavedFile(const QString& path) {
+    if (m_entries.empty() || m_entries.front().files.contains(path))
+        return;
+    HistoryEntry& latest = m_entries.front();
+    latest.files << path;
+    if (!m_store) {
+        if (m_list->rowCount() > 0) {
+            const QSignalBlocker quiet(m_list);
+            fillRow(0, latest);
+        }
+        return;
+    }
+    if (m_latestStoredId != 0) // else they go when it is written
+        m_store->setFiles(m_latestStoredId, latest.files);
     if (m_offset == 0 && isVisible())
         m_refreshSoon->start();
 }
@@ -343,13 +386,18 @@ void ExchangeHistory::fillRow(int row, const HistoryEntry& e) {
     const ExchangeRecord& r = e.record;
     const bool today = r.started.date() == QDate::currentDate();
     const QStringList cells = {r.started.toString(today ? u"HH:mm:ss"_s : u"dd/MM/yy HH:mm:ss"_s),
-                               r.servicePath, statusText(r), u"%1 ms"_s.arg(r.elapsedMs, 0, 'f', 0),
-                               sizeText(e.requestSize) + u" → "_s + sizeText(e.answerSize)};
+                               r.servicePath,
+                               statusText(r),
+                               u"%1 ms"_s.arg(r.elapsedMs, 0, 'f', 0),
+                               sizeText(e.requestSize) + u" → "_s + sizeText(e.answerSize),
+                               fileNames(e.files)};
     for (int column = 0; column < cells.size(); ++column) {
         auto* item = new QTableWidgetItem(cells[column]);
         if (column == 1)
             item->setToolTip(r.url + u"\n"_s + e.page +
                              (e.environment.isEmpty() ? QString() : u"\n"_s + e.environment));
+        if (column == 5)
+            item->setToolTip(e.files.join(u'\n'));
         m_list->setItem(row, column, item);
     }
 }

@@ -52,6 +52,8 @@ public:
     void setEnvironment(const QString& name) { m_environment = name; }
 
     void add(const ExchangeRecord& record, const QString& page);
+    // A file the latest exchange's reading saved: listed with that exchange, and stored.
+    void addSavedFile(const QString& path);
     const std::deque<HistoryEntry>& entries() const { return m_entries; }
     // The bytes of the requests and answers kept in memory.
     qint64 keptBytes() const { return m_bytes; }
@@ -100,6 +102,8 @@ private:
     std::deque<HistoryEntry> m_entries; // latest first
     qint64 m_bytes = 0;                 // of the requests and answers kept
     HistoryStore* m_store = nullptr;
+    qint64 m_storedAdds = 0;     // entries handed to the store, counted as it counts them
+    qint64 m_latestStoredId = 0; // of the latest entry, once the store wrote it
     QString m_environment;
     std::vector<HistoryEntry> m_rows; // the stored page listed
     std::optional<HistoryEntry> m_chosen;

@@ -1,12 +1,14 @@
 #include "common/jsonpretty.h"
 
 #include "common/bytesize.h"
+#include "common/jsonplace.h"
 #include "common/jsonreader.h"
 
 #include <algorithm>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 namespace jsonpretty {
 
@@ -91,20 +93,20 @@ public:
         return true;
     }
     bool String(const char* s, rapidjson::SizeType n, bool) {
+        const QString key = std::exchange(m_key, QString());
         beforeValue();
         const std::string_view value(s, n);
         const qsizetype length = qsizetype(n);
-        const bool base64 = length >= m_options.base64Fold && looksLikeBase64(value);
-        if (base64 || length >= m_options.textFold) {
-            Fold fold;
-            fold.base64 = base64;
-            fold.value = QByteArray(s, length);
-            fold.start = m_out.text.size();
-            m_out.text += QStringLiteral("[%1, %2 — Salvar como…]")
-                              .arg(base64 ? QStringLiteral("base64") : QStringLiteral("texto"),
-                                   formatByteSize(base64 ? decodedSize(value) : length));
-            fold.length = m_out.text.size() - fold.start;
-            m_out.folds.push_back(std::move(fold));
+        const bool base64 =
+            length >= std::min(m_options.typedFold, m_options.base64Fold) && looksLikeBase64(value);
+        const bool longText = length >= m_options.textFold;
+        const filekind::Kind kind =
+            base64 && length >= m_options.typedFold ? filekind::ofBase64(value)
+            : longText ? filekind::ofBytes(QByteArrayView(s, std::min<qsizetype>(length, 64)))
+                       : filekind::Kind::None;
+        if ((base64 && (kind != filekind::Kind::None || length >= m_options.base64Fold)) ||
+            longText) {
+            fold(value, key, base64, kind);
             return true;
         }
         quoted(value);
@@ -113,6 +115,7 @@ public:
     bool Key(const char* s, rapidjson::SizeType n, bool) {
         newItem();
         quoted(std::string_view(s, n));
+        m_key = QString::fromUtf8(s, qsizetype(n));
         m_out.text += QStringLiteral(": ");
         m_afterKey = true;
         return true;
@@ -125,6 +128,33 @@ public:
     bool tooDeep() const { return m_depth.tooDeep(); }
 
 private:
+    // The string's placeholder: its type (or "base64", "texto"), its size and what it offers.
+    void fold(std::string_view value, const QString& key, bool base64, filekind::Kind kind) {
+        Fold f;
+        f.base64 = base64;
+        f.kind = kind;
+        f.key = key;
+        f.value = QByteArray(value.data(), qsizetype(value.size()));
+        f.start = m_out.text.size();
+        const QString type = kind != filekind::Kind::None ? filekind::name(kind)
+                             : base64                     ? QStringLiteral("base64")
+                                                          : QStringLiteral("texto");
+        m_out.text +=
+            QStringLiteral("[%1, %2 — ")
+                .arg(type, formatByteSize(base64 ? decodedSize(value) : qint64(value.size())));
+        if (kind != filekind::Kind::None) {
+            f.open = {m_out.text.size(), 5};
+            m_out.text += QStringLiteral("Abrir · ");
+        }
+        const qsizetype save = m_out.text.size();
+        m_out.text += QStringLiteral("Salvar como…");
+        f.save = {save, m_out.text.size() - save};
+        m_out.text += u']';
+        f.length = m_out.text.size() - f.start;
+        if (kind == filekind::Kind::None)
+            f.save = {f.start, f.length};
+        m_out.folds.push_back(std::move(f));
+    }
     static qint64 decodedSize(std::string_view s) {
         qint64 chars = 0;
         qint64 padding = 0;
@@ -154,6 +184,7 @@ private:
         indent();
     }
     void beforeValue() {
+        m_key.clear();
         if (m_afterKey)
             m_afterKey = false;
         else
@@ -220,6 +251,7 @@ private:
     Formatted& m_out;
     std::vector<qint64> m_counts; // items written in each open container
     bool m_afterKey = false;
+    QString m_key; // of the value that comes next
     json::DepthGuard m_depth;
 };
 
@@ -246,9 +278,9 @@ Formatted format(const QString& json, const Options& options) {
     Formatted notJson;
     notJson.error = writer.tooDeep()
                         ? json::tooDeepMessage()
-                        : QStringLiteral("%1 (posição %2)")
-                              .arg(QString::fromLatin1(rapidjson::GetParseError_En(ok.Code())))
-                              .arg(ok.Offset());
+                        : QStringLiteral("%1: %2").arg(
+                              json::placeIn(utf8, qsizetype(ok.Offset())),
+                              QString::fromLatin1(rapidjson::GetParseError_En(ok.Code())));
     return notJson;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/filekind.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -9,13 +11,25 @@
 // instead of more spaces, so that the view stays a small multiple of the text), escapes shown as
 // the characters they stand for, every number exactly as received (never converted), and long
 // strings (base64 files, large texts) folded into a placeholder that names their kind and size.
+// A base64 string whose bytes are a PDF, ZIP, PNG, JPEG or XML file is folded whatever its
+// length, and its placeholder names the file's type: "[PDF, 45,2 KB — Abrir ·
+// Salvar como…]".
 namespace jsonpretty {
 
+struct Span {
+    qsizetype start = 0;
+    qsizetype length = 0;
+};
+
 struct Fold {
-    qsizetype start = 0;  // of the placeholder in the formatted text
-    qsizetype length = 0; // of the placeholder
-    bool base64 = false;  // else plain text
-    QByteArray value;     // the string's characters, as UTF-8
+    qsizetype start = 0;                        // of the placeholder in the formatted text
+    qsizetype length = 0;                       // of the placeholder
+    bool base64 = false;                        // else plain text
+    filekind::Kind kind = filekind::Kind::None; // of the file the bytes are
+    QByteArray value;                           // the string's characters, as UTF-8
+    QString key;                                // the member's name; "" in an array
+    Span open; // "Abrir" in the placeholder (empty when the kind is None)
+    Span save; // "Salvar como…" (the whole placeholder when the kind is None)
     // The bytes a save writes: the decoded file for base64, the UTF-8 text otherwise.
     QByteArray bytes() const;
 };
@@ -30,6 +44,9 @@ struct Formatted {
 struct Options {
     qsizetype base64Fold = 4096;  // base64 strings of at least this many characters
     qsizetype textFold = 1 << 20; // any string of at least this many characters
+    // Base64 strings of at least this many characters are folded when their bytes are a file
+    // of a known kind.
+    qsizetype typedFold = 16;
 };
 
 Formatted format(const QString& json, const Options& options);

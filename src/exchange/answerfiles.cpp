@@ -3,6 +3,7 @@
 #include "common/base64file.h"
 #include "common/charfilter.h"
 #include "common/exception.h"
+#include "common/jsonplace.h"
 #include "common/jsonvalue.h"
 #include "common/tjsonutil.h"
 #include "contracts/tapiresult.h"
@@ -273,16 +274,17 @@ QString save(Candidate& c, const QString& folder, const QString& fileName) {
 }
 
 // An answer that is not JSON, or nested too deep, cannot be read for its file.
-const json::JsonValue& readable(const json::ParseResult& parsed, const Candidates& candidates) {
+const json::JsonValue& readable(const json::ParseResult& parsed, const Candidates& candidates,
+                                const QByteArray& body) {
     if (parsed.tooDeep())
         throw Exception(json::tooDeepMessage());
     if (!parsed.value || candidates.malformed())
         throw Exception(
-            QStringLiteral("Resposta inesperada: o texto recebido não é JSON válido (%1, posição "
-                           "%2); nenhum arquivo foi gravado.")
+            QStringLiteral("Resposta inesperada: o texto recebido não é JSON válido (%1, %2); "
+                           "nenhum arquivo foi gravado.")
                 .arg(QString::fromStdString(
-                    parsed.value ? std::string("um texto com escape inválido") : parsed.error))
-                .arg(parsed.errorOffset));
+                         parsed.value ? std::string("um texto com escape inválido") : parsed.error),
+                     json::placeIn(body, qsizetype(parsed.errorOffset))));
     return *parsed.value;
 }
 
@@ -298,7 +300,7 @@ QString saveContentFileFromAnswer(const QByteArray& body, const QString& folder,
         return underConteudo(names, {{"str", "STR"}});
     });
     const json::ParseResult parsed = json::parse(viewOf(body), candidates);
-    const json::JsonValue& answer = readable(parsed, candidates);
+    const json::JsonValue& answer = readable(parsed, candidates, body);
     if (reportsError(answer, candidates, false))
         return QString();
     const json::JsonValue* wrapped = answer.isObject() ? answer.find("result") : nullptr;
@@ -317,7 +319,7 @@ QString saveFileRecordFromAnswer(const QByteArray& body, const QString& folder,
         return underConteudo(names, {{"livre", "LIVRE"}, {"Base64", "base64", "BASE64"}});
     });
     const json::ParseResult parsed = json::parse(viewOf(body), candidates);
-    const json::JsonValue& answer = readable(parsed, candidates);
+    const json::JsonValue& answer = readable(parsed, candidates, body);
     if (reportsError(answer, candidates, true))
         return QString();
     const auto result = TAPIResultHelper::fromJSON(answer, true);

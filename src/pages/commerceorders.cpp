@@ -302,7 +302,7 @@ Page processaNotaDeTransferencia() {
                     tab(u"ts_ProcessaNotaDeTransferenciaFrete"_s, u"Frete"_s,
                         freteControls(kFreteTransferencia)),
                 }),
-            button(u"bt_ProcessaNotaDeTransferencia"_s, u"Testar"_s, testar),
+            button(u"bt_ProcessaNotaDeTransferencia"_s, u"Testar"_s, testar).keptInSight(),
         }};
 }
 

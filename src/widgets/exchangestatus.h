@@ -19,6 +19,9 @@ class StatusAnnouncements : public QObject {
     Q_OBJECT
 Q_SIGNALS:
     void fileSaved(const QString& path);
+    // A further file the same action saved (beside the one announced): kept with the
+    // exchange, not shown in the line.
+    void fileSavedBeside(const QString& path);
     void outcome(const QString& text, bool bad);
 };
 StatusAnnouncements& statusAnnouncements();

@@ -418,12 +418,10 @@ void LargeTextView::mouseMoveEvent(QMouseEvent* event) {
 
 void LargeTextView::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    if (const int link = linkAt(offsetAt(viewport()->mapFromGlobal(event->globalPos())));
-        link >= 0) {
-        menu.addAction(QStringLiteral("Salvar como…"), this,
-                       [this, link] { Q_EMIT linkActivated(link); });
+    // The owner puts first what the place clicked offers (a folded string, an XML member).
+    Q_EMIT menuRequested(&menu, offsetAt(viewport()->mapFromGlobal(event->globalPos())));
+    if (!menu.isEmpty())
         menu.addSeparator();
-    }
     QAction* copyAction = menu.addAction(QStringLiteral("Copiar"), this, [this] { copy(); });
     copyAction->setEnabled(m_anchor != m_caret);
     menu.addAction(QStringLiteral("Selecionar tudo"), this, [this] { selectAll(); });

@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+class QMenu;
+
 // A read-only view of a text of any size (hundreds of megabytes): the line index is built off
 // the UI thread, lines are wrapped at the width of the view in a fixed-pitch font, and only the
 // rows in sight are laid out and painted. A text given as UTF-8 bytes is kept as them, and only
@@ -67,6 +69,8 @@ public:
 
 Q_SIGNALS:
     void linkActivated(int index);
+    // The context menu is being made for a click at offset: the receiver may add entries.
+    void menuRequested(QMenu* menu, qint64 offset);
     void indexed();
 
 protected:

@@ -1,17 +1,21 @@
 #include "widgets/textpane.h"
 
 #include "common/bytesize.h"
+#include "common/xmltext.h"
 #include "widgets/busywait.h"
 #include "widgets/dialogs.h"
 #include "widgets/findbar.h"
 #include "widgets/largetextview.h"
 #include "widgets/offthread.h"
+#include "widgets/typedmember.h"
+#include "widgets/xmlactions.h"
 
 #include <QAction>
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QShortcut>
@@ -120,7 +124,8 @@ TextPane::TextPane(const QString& objectName, QWidget* parent)
     layout->addWidget(m_view, 1);
     layout->addWidget(m_find);
     setFocusProxy(m_view);
-    connect(m_view, &LargeTextView::linkActivated, this, &TextPane::saveFold);
+    connect(m_view, &LargeTextView::linkActivated, this, &TextPane::activateLink);
+    connect(m_view, &LargeTextView::menuRequested, this, &TextPane::fillMenu);
     connect(m_view, &LargeTextView::indexed, m_find, &FindBar::refresh);
     connect(m_view, &LargeTextView::indexed, this, [this] {
         if (m_viewShowsExact) {
@@ -219,9 +224,6 @@ void TextPane::showCurrent() {
         [given = m_text, utf8 = m_utf8, isUtf8 = m_isUtf8] {
             const QString text = isUtf8 ? IndexedText::decode(utf8) : given;
             jsonpretty::Formatted f = jsonpretty::format(text);
-            if (!f.isJson && !text.isEmpty())
-                f.text = QStringLiteral("O texto não é JSON (%1); segue como está:\n\n%2")
-                             .arg(f.error, text);
             return std::make_shared<const jsonpretty::Formatted>(std::move(f));
         },
         [this, generation](std::shared_ptr<const jsonpretty::Formatted> done) {
@@ -236,18 +238,57 @@ void TextPane::showCurrent() {
 void TextPane::showFormatted() {
     m_formatting = false;
     const jsonpretty::Formatted& f = *m_formattedView;
+    m_linkTargets.clear();
     if (!f.isJson) {
-        m_view->setText(f.text); // the text as it is, after why it is not JSON
+        // A plain text ("*** VERIFIQUE NO GRID ***") reads as it is, as in "Exato".
+        if (m_exactIndexed)
+            m_view->setContent(m_exactIndexed);
+        else if (m_isUtf8)
+            m_view->setUtf8(m_utf8);
+        else
+            m_view->setText(m_text);
     } else {
         m_view->setText(f.text);
         std::vector<LargeTextView::Range> links;
         links.reserve(f.folds.size());
-        for (const jsonpretty::Fold& fold : f.folds)
-            links.push_back({fold.start, fold.length});
+        for (std::size_t i = 0; i < f.folds.size(); ++i) {
+            const jsonpretty::Fold& fold = f.folds[i];
+            if (fold.open.length > 0) {
+                links.push_back({fold.open.start, fold.open.length});
+                m_linkTargets.push_back({int(i), true});
+            }
+            links.push_back({fold.save.start, fold.save.length});
+            m_linkTargets.push_back({int(i), false});
+        }
         m_view->setLinks(std::move(links));
     }
     updateInfo();
     Q_EMIT formatted();
+}
+
+void TextPane::activateLink(int link) {
+    if (link < 0 || std::size_t(link) >= m_linkTargets.size())
+        return;
+    const LinkTarget target = m_linkTargets[std::size_t(link)];
+    if (target.open)
+        openFold(target.fold);
+    else
+        saveFold(target.fold);
+}
+
+void TextPane::fillMenu(QMenu* menu, qint64 offset) {
+    const auto& all = folds();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const jsonpretty::Fold& fold = all[i];
+        if (offset < fold.start || offset >= fold.start + fold.length)
+            continue;
+        if (fold.open.length > 0)
+            menu->addAction(QStringLiteral("Abrir"), this, [this, i] { openFold(int(i)); });
+        menu->addAction(QStringLiteral("Salvar como…"), this, [this, i] { saveFold(int(i)); });
+        return;
+    }
+    if (const auto xml = xmltext::stringAt(m_view->text(), offset))
+        menu->addActions(xmlActions(*xml, menu));
 }
 
 void TextPane::updateInfo() {
@@ -275,13 +316,26 @@ void TextPane::saveFold(int index) {
     if (index < 0 || std::size_t(index) >= all.size())
         return;
     const jsonpretty::Fold fold = all[std::size_t(index)];
+    const QString type = filekind::extension(fold.kind);
     const QString path = dialogs().saveFile(
         QStringLiteral("Salvar como"),
-        fold.base64 ? QStringLiteral("Todos (*)") : QStringLiteral("Texto (*.txt);;Todos (*)"),
+        !type.isEmpty()
+            ? QStringLiteral("%1 (*.%2);;Todos (*)").arg(filekind::name(fold.kind), type)
+        : fold.base64 ? QStringLiteral("Todos (*)")
+                      : QStringLiteral("Texto (*.txt);;Todos (*)"),
         QString());
     if (path.isEmpty())
         return;
     saveInBackground(path, [fold] { return fold.bytes(); });
+}
+
+void TextPane::openFold(int index) {
+    const auto& all = folds();
+    if (index < 0 || std::size_t(index) >= all.size() ||
+        all[std::size_t(index)].kind == filekind::Kind::None)
+        return;
+    const jsonpretty::Fold fold = all[std::size_t(index)]; // the view may change meanwhile
+    openTypedMember(fold);
 }
 
 void TextPane::saveAll() {

@@ -12,13 +12,15 @@ class FindBar;
 class IndexedText;
 class LargeTextView;
 class QLabel;
+class QMenu;
 class QToolButton;
 
 // A read-only text pane (mm_Request, mm_Response) that keeps and shows the whole text at any
 // size, in two views: "Exato", the text byte for byte, and "Formatado", the JSON indented with
-// its escapes shown as characters and long strings folded (a click saves them). Ctrl+F opens
-// the find bar. A text given as UTF-8 bytes (an answer as received) is kept as them: only what
-// is in sight, or what a reader asks for, is decoded.
+// its escapes shown as characters and long strings folded (a click saves them; a typed file
+// also opens in the system's viewer). A text that is not JSON shows as it is in both views.
+// Ctrl+F opens the find bar. A text given as UTF-8 bytes (an answer as received) is kept as
+// them: only what is in sight, or what a reader asks for, is decoded.
 class TextPane : public QWidget {
     Q_OBJECT
 public:
@@ -46,6 +48,8 @@ public:
     const std::vector<jsonpretty::Fold>& folds() const;
     // Asks where to save a folded string and writes its bytes there.
     void saveFold(int index);
+    // Opens a folded file of a known type in the system's viewer.
+    void openFold(int index);
 
     LargeTextView* view() const { return m_view; }
     FindBar* findBar() const { return m_find; }
@@ -57,6 +61,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void activateLink(int link);
+    void fillMenu(QMenu* menu, qint64 offset);
     void showCurrent();
     bool isEmpty() const { return m_isUtf8 ? m_utf8.isEmpty() : m_text.isEmpty(); }
     void showFormatted();
@@ -74,6 +80,11 @@ private:
     quint64 m_formattedFor = ~0ull; // the generation m_formattedView was made of
     bool m_formatting = false;
     std::shared_ptr<const jsonpretty::Formatted> m_formattedView;
+    struct LinkTarget {
+        int fold = 0;
+        bool open = false; // else save
+    };
+    std::vector<LinkTarget> m_linkTargets; // of the view's links, in order
     LargeTextView* m_view;
     FindBar* m_find;
     QLabel* m_info;

@@ -261,6 +261,10 @@ TEST_F(CommerceLocalPagesTest, BadBankSlipAnswersWriteNoFile) {
         EXPECT_TRUE(seen().empty()) << shownMessages().toStdString();
         EXPECT_EQ(fileBytes(QStringLiteral("Arquivos/0.pdf")), QByteArray("antigo"));
         EXPECT_FALSE(QFile::exists(QStringLiteral("Arquivos/1.pdf")));
+        // The file of an earlier answer is not announced as this one's.
+        EXPECT_FALSE(window->findChild<QLabel*>(QStringLiteral("lb_Troca"))
+                         ->text()
+                         .startsWith(QStringLiteral("Salvo:")));
     }
     sim.enqueue("TCommerceLocalAPI/GeraBoletoPDF", sim::Answer{200, "não é JSON"});
     click(QStringLiteral("bt_GeraBoletoPDF"));

@@ -269,11 +269,11 @@ TEST_F(ConnectionPagesTest, GenericPageChecksTheJsonBeforeSending) {
 
     sim.clearReceived();
     find<QPlainTextEdit>(QStringLiteral("edGenericAPIJSON"))
-        ->setPlainText(QStringLiteral("{\"a\": "));
+        ->setPlainText(QStringLiteral("{\"a\": 1,\n  \"b\": "));
     click(QStringLiteral("btGenericAPITestar"));
     EXPECT_TRUE(received().empty());
     ASSERT_EQ(seen().size(), 2u);
-    EXPECT_TRUE(seen()[1].text.startsWith(QStringLiteral("JSON inválido")))
+    EXPECT_TRUE(seen()[1].text.startsWith(QStringLiteral("JSON inválido (linha 2, coluna 7)")))
         << seen()[1].text.toStdString();
 
     find<QPlainTextEdit>(QStringLiteral("edGenericAPIJSON"))

@@ -1,5 +1,6 @@
 #include "pages/kit/fiscalreadings.h"
 
+#include "common/jsonplace.h"
 #include "common/tjsonutil.h"
 #include "contracts/tapiresult.h"
 #include "exchange/utf8step.h"
@@ -21,7 +22,7 @@ namespace {
 json::JsonValue parseOrReport(const HttpAnswer& answer) {
     auto parsed = parseAnswer(answer.body);
     if (!parsed)
-        unexpected(QStringLiteral("o texto não é JSON"));
+        unexpected(QStringLiteral("o texto não é JSON (%1)").arg(json::whyNotJson(answer.body)));
     if (!parsed->isObject())
         unexpected(QStringLiteral("o JSON não é um objeto"));
     return std::move(*parsed);

@@ -8,6 +8,7 @@
 #include "tables/tdmprincipal.h"
 #include "widgets/dbgrid.h"
 #include "widgets/wheelguard.h"
+#include "widgets/xmlactions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -148,6 +149,7 @@ private:
             m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             m->setReadOnly(c.readOnly);
             m->setMinimumHeight(80);
+            offerXmlActions(m); // "Copiar XML", "Salvar XML…" when it holds XML
             if (!c.readOnly) {
                 // Enter moves on (the window's rule for every field); say so where it is typed.
                 const QString keys =
@@ -420,7 +422,20 @@ QWidget* buildPage(const Page& page, PageHost& host, QWidget* parent) {
     } else {
         contentLayout->addLayout(grid);
     }
-    Builder(host, *instance, root).addAll(page.controls, holder, grid);
+    // The page's last controls marked to be kept in sight go below the scrolling part.
+    auto inSight = page.controls.end();
+    while (inSight != page.controls.begin() && std::prev(inSight)->inSight)
+        --inSight;
+    const std::vector<Control> scrolled(page.controls.begin(), inSight);
+    const std::vector<Control> kept(inSight, page.controls.end());
+    Builder builder(host, *instance, root);
+    builder.addAll(scrolled, holder, grid);
+    if (!kept.empty()) {
+        auto* keptGrid = new QGridLayout;
+        keptGrid->setColumnStretch(1, 1);
+        rootLayout->addLayout(keptGrid);
+        builder.addAll(kept, root, keptGrid);
+    }
     bool stretches = false;
     for (int r = 0; r < grid->rowCount(); ++r)
         stretches = stretches || grid->rowStretch(r) > 0;

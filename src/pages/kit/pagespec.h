@@ -110,10 +110,11 @@ struct Control {
     QString buddyButton; // a button beside the field ("..." when it has no caption)
     QString buddyCaption;
     std::optional<Action> buddyAction;
-    std::optional<Action> action;                     // buttons
-    std::function<void(PageContext&)> onChanged;      // text, check or selection changed
-    std::vector<Control> children;                    // Group, Tabs, Tab
-    bool digitsOnly = false;                          // Line: only the digits 0 to 9 can be typed
+    std::optional<Action> action;                // buttons
+    std::function<void(PageContext&)> onChanged; // text, check or selection changed
+    std::vector<Control> children;               // Group, Tabs, Tab
+    bool digitsOnly = false;                     // Line: only the digits 0 to 9 can be typed
+    bool inSight = false; // one of the page's last controls, kept below the scrolling part
     std::vector<std::pair<QString, QString>> columns; // Grid: fields shown, in order, and titles
     std::vector<std::pair<QString, int>> columnChars; // Grid: fields' widths, in characters
 
@@ -170,6 +171,13 @@ struct Control {
     // A text field that accepts only the digits 0 to 9 as the user types.
     Control& digitsOnlyInput() {
         digitsOnly = true;
+        return *this;
+    }
+    // Of a page's last controls (its action buttons below a tall tab set): they stand below
+    // the part of the page that scrolls, so they are seen however tall the page is; the tab
+    // order stays the declaration's.
+    Control& keptInSight() {
+        inSight = true;
         return *this;
     }
     // A grid that shows these fields, in this order, under these titles ("~" breaks a line).

@@ -96,11 +96,11 @@ Reading answerInMessageBox() {
 Reading bankSlipFiles(std::function<bool(PageContext&)> packed) {
     return [=](PageContext& page, const HttpAnswer& answer) {
         const QString extension = packed(page) ? QStringLiteral(".zip") : QStringLiteral(".pdf");
-        offUiThread(answer.body.size(), [&] {
+        const std::size_t written = offUiThread(answer.body.size(), [&] {
             const auto parsed = parseUtf8Answer(answer.body);
             const json::JsonValue* livre = answerLivreList(parsed);
             if (!livre)
-                return true;
+                return std::size_t(0);
             // Every slip is decoded before the first is written: a bad one leaves no file behind.
             std::vector<QByteArray> slips;
             for (std::size_t n = 0; n < livre->size(); ++n) {
@@ -118,12 +118,17 @@ Reading bankSlipFiles(std::function<bool(PageContext&)> packed) {
                     throw EFileError(QStringLiteral("Não foi possível gravar \"%1\": %2")
                                          .arg(out.fileName(), out.errorString()));
             }
-            return true;
+            return slips.size();
         });
-        // The first slip is announced; the others lie beside it.
-        const QString first = QDir(outputFolder()).filePath(QStringLiteral("0") + extension);
-        if (QFileInfo::exists(first))
-            Q_EMIT statusAnnouncements().fileSaved(first);
+        // The first slip is announced; the others lie beside it. Files of an earlier answer
+        // are not this one's.
+        for (std::size_t n = 0; n < written; ++n) {
+            const QString path = QDir(outputFolder()).filePath(QString::number(n) + extension);
+            if (n == 0)
+                Q_EMIT statusAnnouncements().fileSaved(path);
+            else
+                Q_EMIT statusAnnouncements().fileSavedBeside(path);
+        }
     };
 }
 

@@ -3,6 +3,7 @@
 #include "common/charfilter.h"
 #include "common/exception.h"
 #include "common/filehelpers.h"
+#include "common/jsonplace.h"
 #include "common/regional.h"
 #include "common/texthelpers.h"
 #include "common/tjsonutil.h"
@@ -432,9 +433,8 @@ DadosFn freeJson(const QString& control, bool asciiFirst) {
                        while (reason.endsWith(u'.')) // the sentence ends once
                            reason.chop(1);
                        throw Exception(
-                           QStringLiteral("JSON inválido (posição %1): %2. Nada foi enviado.")
-                               .arg(parsed.errorOffset)
-                               .arg(reason));
+                           QStringLiteral("JSON inválido (%1): %2. Nada foi enviado.")
+                               .arg(json::placeIn(bytes, qsizetype(parsed.errorOffset)), reason));
                    }
                    return std::move(*parsed.value);
                },
