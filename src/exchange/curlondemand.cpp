@@ -8,15 +8,17 @@
 // The option of curl_easy_setopt and the information of curl_easy_getinfo say by their range
 // what travels in the variable argument (libcurl's documented convention), so it is passed on
 // with its own type.
-#define CURL_DISABLE_TYPECHECK
-#include <curl/curl.h>
-
 #include "common/exception.h"
 
 #include <QLibrary>
 
 #include <cstdarg>
 #include <type_traits>
+
+// The definitions are hidden: nothing outside the program binds to them.
+#pragma GCC visibility push(hidden)
+#define CURL_DISABLE_TYPECHECK
+#include <curl/curl.h>
 
 namespace {
 
@@ -171,3 +173,5 @@ CURLMsg* curl_multi_info_read(CURLM* multi, int* left) {
 }
 
 } // extern "C"
+
+#pragma GCC visibility pop
