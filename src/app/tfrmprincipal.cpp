@@ -255,12 +255,14 @@ void TfrmPrincipal::buildShownPage(QTabWidget* tabs) {
 
 const QHash<QString, QString>& TfrmPrincipal::controlPages() {
     if (m_controlPage.isEmpty()) {
-        for (const auto& [pageName, page] : declaredPages())
-            kit::forEachControl(page.controls, [&](const kit::Control& c) {
+        for (const auto& declared : declaredPages()) {
+            const QString& pageName = declared.first;
+            kit::forEachControl(declared.second.controls, [&](const kit::Control& c) {
                 m_controlPage.insert(c.name, pageName);
                 if (!c.buddyButton.isEmpty())
                     m_controlPage.insert(c.buddyButton, pageName);
             });
+        }
     }
     return m_controlPage;
 }

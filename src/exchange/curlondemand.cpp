@@ -111,6 +111,12 @@ CURLcode curl_easy_perform(CURL* handle) {
     return curl().easyPerform(handle);
 }
 
+// The last named argument is an enumeration (of int, as libcurl's own definitions have it).
+#if defined(__clang__)
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wvarargs"
+#endif
+
 CURLcode curl_easy_setopt(CURL* handle, CURLoption option, ...) {
     va_list args;
     va_start(args, option);
@@ -134,6 +140,10 @@ CURLcode curl_easy_getinfo(CURL* handle, CURLINFO info, ...) {
     va_end(args);
     return curl().easyGetinfo(handle, info, where);
 }
+
+#if defined(__clang__)
+#pragma clang diagnostic pop
+#endif
 
 curl_slist* curl_slist_append(curl_slist* list, const char* text) {
     return curl().slistAppend(list, text);
