@@ -270,7 +270,8 @@ void ExchangeHistory::attachStore(HistoryStore* store) {
     tell(u"Cada troca fica guardada em %1 (até %2 dias e %3 MiB)."_s.arg(
         QDir::toNativeSeparators(store->file()), QString::number(store->limits().maxAgeDays),
         QString::number(store->limits().maxBytes / (1024 * 1024))));
-    refresh();
+    if (isVisible()) // else the list is asked for when the history is opened
+        refresh();
 }
 
 HistoryFilter ExchangeHistory::filter() const {

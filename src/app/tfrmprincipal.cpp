@@ -13,6 +13,7 @@
 #include "widgets/enterkey.h"
 #include "widgets/exchangestatus.h"
 #include "widgets/findbar.h"
+#include "widgets/tabset.h"
 #include "widgets/textpane.h"
 
 #include <QApplication>
@@ -47,6 +48,14 @@ QString pageDescription(const QString& pageName) {
     return it == pages.end() ? QString() : it->second.description;
 }
 
+// Whether the page or page set with this object name sits under the node.
+bool holds(const PageNode& node, const QString& objectName) {
+    for (const PageNode& child : node.children)
+        if (child.objectName == objectName || holds(child, objectName))
+            return true;
+    return false;
+}
+
 } // namespace
 
 TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(parent), m_data(data) {
@@ -54,15 +63,6 @@ TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(pare
     setWindowTitle(QStringLiteral("Testador QuorvaMiddlewareService"));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     setDialogParent(this);
-
-    for (const auto& declared : declaredPages()) {
-        const QString& pageName = declared.first;
-        kit::forEachControl(declared.second.controls, [&](const kit::Control& c) {
-            m_controlPage.insert(c.name, pageName);
-            if (!c.buddyButton.isEmpty())
-                m_controlPage.insert(c.buddyButton, pageName);
-        });
-    }
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -73,12 +73,13 @@ TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(pare
     splitter->setObjectName(QStringLiteral("Splitter1"));
     splitter->setHandleWidth(3);
     splitter->setChildrenCollapsible(false);
-    m_servicos = new QTabWidget(splitter);
-    m_servicos->setObjectName(QStringLiteral("pc_Servicos"));
-    m_servicos->setUsesScrollButtons(true);
+    auto* servicos = new TabSet(splitter);
+    servicos->setObjectName(QStringLiteral("pc_Servicos"));
+    std::vector<TabSet::Tab> groups;
     for (const PageNode& group : pageTree())
-        m_servicos->setTabToolTip(m_servicos->addTab(createNode(group, m_servicos), group.caption),
-                                  pageDescription(group.objectName));
+        groups.push_back({createGroup(group), group.caption, pageDescription(group.objectName)});
+    servicos->addTabs(groups);
+    m_servicos = servicos;
     splitter->addWidget(m_servicos);
     splitter->addWidget(createBottomStrip());
     // Both parts share what the window gains; the splitter's place is the user's.
@@ -105,23 +106,7 @@ TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(pare
             QTimer::singleShot(0, this, &TfrmPrincipal::closeWhenIdle);
     });
 
-    auto showCurrent = [this](QTabWidget* tabs) {
-        if (QWidget* page = tabs->currentWidget())
-            ensureBuilt(page->objectName());
-    };
-    for (QTabWidget* tabs : findChildren<QTabWidget*>()) {
-        connect(tabs, &QTabWidget::currentChanged, this,
-                [tabs, showCurrent] { showCurrent(tabs); });
-    }
-    connect(m_servicos, &QTabWidget::currentChanged, this, [this] {
-        // Opening a group shows its inner page set's current page.
-        QWidget* group = m_servicos->currentWidget();
-        if (auto* inner = group
-                              ? group->findChild<QTabWidget*>(QString(), Qt::FindDirectChildrenOnly)
-                              : nullptr)
-            if (inner->currentWidget())
-                ensureBuilt(inner->currentWidget()->objectName());
-    });
+    connect(m_servicos, &QTabWidget::currentChanged, this, [this] { buildShownPage(m_servicos); });
 
     createWorkbenchActions();
     // Ctrl+F searches the pane that has the focus, else the answer.
@@ -208,32 +193,84 @@ QWidget* TfrmPrincipal::createBottomStrip() {
     return strip;
 }
 
-QWidget* TfrmPrincipal::createNode(const PageNode& node, QWidget* parent) {
-    auto* container = new QWidget(parent);
-    container->setObjectName(node.objectName);
-    if (node.isLeaf()) {
-        m_pageContainers.insert(node.objectName, container); // laid out when first built
-        return container;
-    }
+// A group's tab; its tabs (and their page sets) are made when it is first shown.
+QWidget* TfrmPrincipal::createGroup(const PageNode& group) {
+    auto* container = new QWidget(this);
+    container->setObjectName(group.objectName);
+    if (group.isLeaf())
+        m_pageContainers.insert(group.objectName, container); // laid out when first built
+    else
+        m_unfilledGroups.insert(container, &group);
+    return container;
+}
+
+void TfrmPrincipal::fillGroup(QWidget* container, const PageNode& node) {
     auto* layout = new QVBoxLayout(container);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* tabs = new QTabWidget(container);
+    auto* tabs = new TabSet(container);
     tabs->setObjectName(node.pageSet);
-    tabs->setUsesScrollButtons(true);
+    std::vector<TabSet::Tab> children;
     int first = 0;
     for (const PageNode& child : node.children) {
-        const int index = tabs->addTab(createNode(child, tabs), child.caption);
-        tabs->setTabToolTip(index, pageDescription(child.objectName));
+        auto* page = new QWidget(tabs);
+        page->setObjectName(child.objectName);
+        if (child.isLeaf())
+            m_pageContainers.insert(child.objectName, page); // laid out when first built
+        else
+            fillGroup(page, child);
         if (child.caption == node.firstShown)
-            first = index;
+            first = int(children.size());
+        children.push_back({page, child.caption, pageDescription(child.objectName)});
     }
+    tabs->addTabs(children);
     tabs->setCurrentIndex(first);
     layout->addWidget(tabs);
-    return container;
+    connect(tabs, &QTabWidget::currentChanged, this, [this, tabs] { buildShownPage(tabs); });
+}
+
+bool TfrmPrincipal::ensureGroupHolding(const QString& objectName) {
+    for (auto it = m_unfilledGroups.cbegin(); it != m_unfilledGroups.cend(); ++it) {
+        if (!holds(*it.value(), objectName))
+            continue;
+        QWidget* container = it.key();
+        const PageNode* group = it.value();
+        m_unfilledGroups.erase(it);
+        fillGroup(container, *group);
+        return true;
+    }
+    return false;
+}
+
+void TfrmPrincipal::buildShownPage(QTabWidget* tabs) {
+    QWidget* page = tabs->currentWidget();
+    if (!page)
+        return;
+    if (const PageNode* group = m_unfilledGroups.take(page))
+        fillGroup(page, *group);
+    if (m_pageContainers.contains(page->objectName()))
+        ensureBuilt(page->objectName());
+    else if (auto* inner = page->findChild<QTabWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        buildShownPage(inner); // a page set within the group: its own shown page
+}
+
+const QHash<QString, QString>& TfrmPrincipal::controlPages() {
+    if (m_controlPage.isEmpty()) {
+        for (const auto& declared : declaredPages()) {
+            const QString& pageName = declared.first;
+            kit::forEachControl(declared.second.controls, [&](const kit::Control& c) {
+                m_controlPage.insert(c.name, pageName);
+                if (!c.buddyButton.isEmpty())
+                    m_controlPage.insert(c.buddyButton, pageName);
+            });
+        }
+    }
+    return m_controlPage;
 }
 
 void TfrmPrincipal::ensureBuilt(const QString& pageName) {
     QWidget* container = m_pageContainers.value(pageName);
+    if (!container && ensureGroupHolding(pageName))
+        container = m_pageContainers.value(pageName);
     if (!container || m_built.contains(pageName))
         return;
     m_built.insert(pageName);
@@ -255,7 +292,7 @@ void TfrmPrincipal::ensureBuilt(const QString& pageName) {
 QWidget* TfrmPrincipal::findControl(const QString& name) {
     if (auto* w = findChild<QWidget*>(name))
         return w;
-    const QString page = m_controlPage.value(name);
+    const QString page = controlPages().value(name);
     if (page.isEmpty())
         return nullptr;
     ensureBuilt(page);
@@ -280,6 +317,8 @@ void TfrmPrincipal::runGuarded(const std::function<void()>& action) {
 
 bool TfrmPrincipal::selectPage(const QString& objectName) {
     QWidget* target = findChild<QWidget*>(objectName);
+    if (!target && ensureGroupHolding(objectName))
+        target = findChild<QWidget*>(objectName);
     if (!target)
         return false;
     // Walk up, selecting the tab of every page set on the way.

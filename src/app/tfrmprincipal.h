@@ -22,8 +22,9 @@ class TextPane;
 struct PageNode;
 
 // The main window: server address and session Id at the top, the tree of service pages in
-// the middle, the request and response panes at the bottom. Pages are built the first time
-// they are shown (or when another page reads one of their controls).
+// the middle, the request and response panes at the bottom. A group's tabs are made the first
+// time the group is shown, and a page is built the first time it is shown (either also when
+// something reaches for one of its pages or controls: the finder, another page, the desk).
 class TfrmPrincipal : public QWidget, public kit::PageHost {
     Q_OBJECT
 public:
@@ -58,7 +59,13 @@ protected:
 private:
     QWidget* createTopStrip();
     QWidget* createBottomStrip();
-    QWidget* createNode(const PageNode& node, QWidget* parent);
+    QWidget* createGroup(const PageNode& group);
+    void fillGroup(QWidget* container, const PageNode& node);
+    // Makes the tabs of the group that holds this page or page set; false when none waits.
+    bool ensureGroupHolding(const QString& objectName);
+    // Builds the page a tab set shows, through the page sets it holds.
+    void buildShownPage(QTabWidget* tabs);
+    const QHash<QString, QString>& controlPages();
     void fillWhenShown();
     void recordExchange(const ExchangeRecord& record);
     void createWorkbenchActions(); // workbenchactions.cpp
@@ -74,8 +81,9 @@ private:
     bool m_closeWhenIdle = false; // the user chose to cancel the request and close
     QTabWidget* m_servicos = nullptr;
     std::unique_ptr<MiddlewareExchange> m_exchange;
-    QHash<QString, QWidget*> m_pageContainers; // every leaf tab by object name
-    QHash<QString, QString> m_controlPage;     // declared control -> its page
+    QHash<QString, QWidget*> m_pageContainers;         // every leaf tab made so far, by object name
+    QHash<QWidget*, const PageNode*> m_unfilledGroups; // groups whose tabs are not made yet
+    QHash<QString, QString> m_controlPage;             // declared control -> its page
     QSet<QString> m_built;
     PageFinder* m_finder = nullptr;
     ExchangeHistory* m_history = nullptr;

@@ -25,7 +25,6 @@ HistoryStore::HistoryStore(QString file, HistoryLimits limits, QObject* parent)
     connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     m_thread.setObjectName(u"historico"_s);
     m_thread.start(QThread::LowPriority);
-    applyLimitsNow();
     auto* hourly = new QTimer(this);
     hourly->setInterval(kLimitsEveryMs);
     connect(hourly, &QTimer::timeout, this, &HistoryStore::applyLimitsNow);
@@ -51,6 +50,13 @@ void HistoryStore::post(std::function<void(HistoryDb&)> work, bool wait) {
             } catch (const Exception& e) {
                 m_failed = true;
                 Q_EMIT message(u"O histórico não será guardado nesta sessão: "_s + e.message());
+            }
+            if (m_db) {
+                try {
+                    m_db->applyLimits(m_limits, QDateTime::currentDateTime());
+                } catch (const Exception& e) {
+                    Q_EMIT message(e.message());
+                }
             }
         }
         if (!m_db)

@@ -205,3 +205,28 @@ TEST_F(HistoryDbTest, AnAskerGoneBeforeItsAnswerIsLeftAlone) {
     EXPECT_FALSE(answered);
     EXPECT_EQ(store.loadNow(storedId)->record.servicePath, u"TConexaoAPI/Sobre"_s);
 }
+
+// The database is opened on first use (a store nobody used leaves no file behind), and its
+// limits are applied then.
+TEST_F(HistoryDbTest, StoreOpensTheDatabaseOnFirstUseAndAppliesTheLimitsThen) {
+    const QString unused = dir.filePath(u"sem-uso/historico.sqlite"_s);
+    { HistoryStore idle(unused); }
+    EXPECT_FALSE(QFile::exists(unused));
+
+    const QDateTime now = QDateTime::currentDateTime();
+    {
+        HistoryDb db(file());
+        db.add({entry(now.addDays(-40), u"TNFeAPI/Velha"_s, "{}", "{}"),
+                entry(now.addDays(-1), u"TNFeAPI/Recente"_s, "{}", "{}")});
+    }
+    HistoryStore store(file(), {.maxAgeDays = 30, .maxBytes = 0});
+    HistoryPage got;
+    QEventLoop loop;
+    QObject context;
+    store.query({}, 0, 10, &context, [&](const HistoryPage& page) {
+        got = page;
+        loop.quit();
+    });
+    loop.exec();
+    EXPECT_EQ(services(got), QStringList{u"TNFeAPI/Recente"_s});
+}

@@ -5,6 +5,8 @@
 
 #include "../signing_vectors.h"
 
+#include "app/desksettings.h"
+#include "app/pagefinder.h"
 #include "app/pagetree.h"
 #include "common/companykeys.h"
 #include "common/regional.h"
@@ -22,6 +24,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -213,6 +217,7 @@ TEST_F(WindowTest, TreeHasEveryGroupAndServiceTabInOrder) {
         const ExpectedGroup& expected = kExpectedTree[std::size_t(g)];
         SCOPED_TRACE(expected.caption);
         EXPECT_EQ(servicos->tabText(g), QString::fromUtf8(expected.caption));
+        servicos->setCurrentIndex(g); // as the user opens it
         auto* inner = servicos->widget(g)->findChild<QTabWidget*>(
             QString::fromUtf8(expected.pageSet), Qt::FindDirectChildrenOnly);
         if (!*expected.pageSet) {
@@ -236,6 +241,27 @@ TEST_F(WindowTest, TreeHasEveryGroupAndServiceTabInOrder) {
     // A first run: about 80% of the screen, never below 892×699 where the screen has room.
     const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
     EXPECT_EQ(window->size(), (room * 0.8).expandedTo(QSize(892, 699)).boundedTo(room));
+}
+
+// A group's tabs are made when it is first shown; whatever reaches for one of its pages or
+// controls (the finder, another page, the desk) has them made on the way, and a page set
+// within a group shows its own page built.
+TEST_F(WindowTest, GroupsAreMadeWhenFirstShownAndReachedFromAnywhere) {
+    EXPECT_EQ(window->findChild<QTabWidget*>(u"pc_TCTeAPI"_s), nullptr);
+    EXPECT_EQ(window->findChild<QTabWidget*>(u"pc_TMDFeAPI"_s), nullptr);
+    window->finder()->open();
+    window->finder()->field()->setText(u"InutilizaCTe"_s);
+    QTest::keyClick(window->finder()->field(), Qt::Key_Return);
+    EXPECT_EQ(currentPageName(*window), u"ts_InutilizaCTe"_s);
+    EXPECT_TRUE(window->isBuilt(u"ts_InutilizaCTe"_s));
+
+    EXPECT_EQ(text(u"ed_FilialAutenticaMDFe"_s), u"001"_s);
+    EXPECT_TRUE(window->isBuilt(u"TabSheet3"_s));
+
+    auto* servicos = window->findChild<QTabWidget*>(u"pc_Servicos"_s);
+    servicos->setCurrentWidget(window->findChild<QWidget*>(u"ts_TPAFAPI"_s));
+    EXPECT_EQ(currentPageName(*window), u"ts_PermiteGeracaoFiscoEstoque"_s);
+    EXPECT_TRUE(window->isBuilt(u"ts_PermiteGeracaoFiscoEstoque"_s));
 }
 
 TEST_F(WindowTest, WhenShownTheSessionPageIsFilledAndTheOutputFolderExists) {
