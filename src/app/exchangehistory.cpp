@@ -257,12 +257,16 @@ void ExchangeHistory::attachStore(HistoryStore* store) {
     m_storedAdds = 0;
     m_latestStoredId = 0;
     connect(store, &HistoryStore::stored, this, [this](qint64 sequence, qint64 id) {
-        if (sequence != m_storedAdds || m_entries.empty())
+        // The entry written is found by how many were added after it: later exchanges may
+        // already be in the list when the word of an earlier one arrives.
+        const qint64 back = m_storedAdds - sequence; // 0: the latest
+        if (back < 0 || back >= qint64(m_entries.size()))
             return;
-        m_latestStoredId = id;
+        if (back == 0)
+            m_latestStoredId = id;
         // Files saved before the entry was written go with it now.
-        if (!m_entries.front().files.isEmpty())
-            m_store->setFiles(id, m_entries.front().files);
+        if (const HistoryEntry& written = m_entries[std::size_t(back)]; !written.files.isEmpty())
+            m_store->setFiles(id, written.files);
     });
     m_filters->show();
     m_paging->show();

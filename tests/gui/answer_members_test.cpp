@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
@@ -165,8 +166,19 @@ TEST_F(AnswerMembersTest, HistoryEntryListsTheFilesItsReadingSaved) {
     window->attachHistoryStore(new HistoryStore(file));
     sim.enqueue("TCommerceAPI/ArquivoRemessaCNAB",
                 sim::fileRecord(u"REMESSA.REM"_s, QByteArray(2000, 'r'), {}));
+    // The store's thread is held after the first entry, so the word that the file's exchange was
+    // written arrives after the next exchange was added, as it may on a loaded machine.
+    QSemaphore goOn;
+    QObject::connect(
+        window->history()->store(), &HistoryStore::stored, window->history()->store(),
+        [&](qint64 sequence, qint64) {
+            if (sequence == 1)
+                goOn.acquire();
+        },
+        Qt::DirectConnection);
     click(u"bt_ArquivoRemessaCNAB"_s);
     click(u"bt_TestarSobre"_s);
+    goOn.release();
     ExchangeHistory* history = window->history();
     ASSERT_EQ(history->entries().size(), 3u); // the session, the file, Sobre
     EXPECT_EQ(history->entries()[1].record.servicePath, u"TCommerceAPI/ArquivoRemessaCNAB"_s);
