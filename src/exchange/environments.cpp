@@ -49,7 +49,10 @@ std::optional<Environment> Environments::get(const QString& name) {
     e.timeoutSeconds = m_settings.value(u"tempoLimite"_s, 0).toInt();
     e.production = m_settings.value(u"producao"_s, false).toBool();
     m_settings.endGroup();
-    e.password = readPassword(name);
+    // The password goes with the user: without one the keyring is not asked (on a machine
+    // without a keyring, asking would warn at every start-up about nothing).
+    if (!e.user.isEmpty())
+        e.password = readPassword(name);
     return e;
 }
 

@@ -112,6 +112,9 @@ TEST_F(EnvironmentsTest, WithoutAKeyringPasswordsLastTheSessionAndTheUserIsToldO
     EXPECT_FALSE(file.readAll().contains("s3gr3d0"));
     QSettings settings(ini(), QSettings::IniFormat);
     Environments envs(settings, std::make_unique<FakeKeyring>(&keyring, true));
+    // Without an HTTP user there is no password to look for, and nothing to tell at start-up.
+    ASSERT_TRUE(envs.get(u"Outro"_s));
+    EXPECT_TRUE(envs.takeNotice().isEmpty());
     EXPECT_TRUE(envs.get(u"Homologação/2"_s)->password.isEmpty()); // gone with the session
     EXPECT_FALSE(envs.takeNotice().isEmpty());
 }
