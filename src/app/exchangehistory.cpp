@@ -2,6 +2,7 @@
 #include "app/historyscenario.h"
 
 #include "common/exception.h"
+#include "common/filehelpers.h"
 #include "exchange/credentials.h"
 #include "exchange/curlcommand.h"
 #include "exchange/evidence.h"
@@ -23,7 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -481,11 +481,7 @@ void ExchangeHistory::copyAsCurl() {
                                u"requisicao-%1.json"_s.arg(fileStamp(e->record.started)));
         if (bodyFile.isEmpty())
             return;
-        QSaveFile out(bodyFile);
-        if (!out.open(QIODevice::WriteOnly) ||
-            out.write(e->record.request) != e->record.request.size() || !out.commit())
-            throw EFileError(
-                u"Não foi possível gravar \"%1\": %2"_s.arg(bodyFile, out.errorString()));
+        writeFileWhole(bodyFile, e->record.request);
     }
     const QString command = curlCommand(replay, bodyFile);
     QGuiApplication::clipboard()->setText(command);
@@ -565,10 +561,7 @@ void ExchangeHistory::saveList() {
                              r.url}
                      .join(u'\t');
     }
-    QSaveFile out(file);
-    const QByteArray bytes = (lines.join(u'\n') + u'\n').toUtf8();
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        throw EFileError(u"Não foi possível gravar \"%1\": %2"_s.arg(file, out.errorString()));
+    writeFileWhole(file, (lines.join(u'\n') + u'\n').toUtf8());
     tell(u"Histórico gravado em "_s + file);
 }
 

@@ -9,13 +9,12 @@
 #include "app/pagetree.h"
 #include "app/scenariowindow.h"
 #include "app/tfrmprincipal.h"
-#include "common/exception.h"
+#include "common/filehelpers.h"
 #include "exchange/historystore.h"
 #include "widgets/dialogs.h"
 
 #include <QAction>
 #include <QKeySequence>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -26,10 +25,7 @@ void TfrmPrincipal::exportCatalogue() {
         dialogs().saveFile(u"Exportar catálogo"_s, u"Markdown (*.md)"_s, u"catalogo-servicos.md"_s);
     if (file.isEmpty())
         return;
-    QSaveFile out(file);
-    const QByteArray bytes = pageCatalogueMarkdown(pageTree()).toUtf8();
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        throw EFileError(u"Não foi possível gravar \"%1\": %2"_s.arg(file, out.errorString()));
+    writeFileWhole(file, pageCatalogueMarkdown(pageTree()).toUtf8());
     dialogs().message(u"Catálogo gravado em %1."_s.arg(file), Dialogs::Kind::Information);
 }
 

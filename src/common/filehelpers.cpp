@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 
@@ -74,6 +75,13 @@ QByteArray readFileBytes(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         raiseCannotOpen(path, file.errorString());
     return file.readAll();
+}
+
+void writeFileWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        throw EFileError(
+            QStringLiteral("Não foi possível gravar \"%1\": %2").arg(path, out.errorString()));
 }
 
 namespace {

@@ -10,6 +10,9 @@ class QDir;
 
 // The whole file; raises EFileError when it cannot be read.
 QByteArray readFileBytes(const QString& path);
+// Writes the bytes as the whole file, or leaves what was there untouched (a temporary file
+// renamed over it); raises EFileError ("Não foi possível gravar …") when it cannot.
+void writeFileWhole(const QString& path, const QByteArray& bytes);
 // The text of bytes the CLI reads as its own input (a JSON file): a byte-order mark (UTF-8,
 // UTF-16 LE, UTF-16 BE) names the encoding and is not part of the text; without one, UTF-8
 // when the bytes are valid UTF-8, otherwise 8-bit text in the host's code page (Windows-1252).

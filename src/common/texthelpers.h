@@ -15,6 +15,16 @@ QString TrazSomenteNumeros(const QString& text);
 // An empty text gives the default; anything else must be an integer (conversion error).
 int32_t Str2IntDef(const QString& text, int32_t defaultValue);
 int32_t Str2Int(const QString& text);
+// The value of a hexadecimal digit (either case), or -1.
+inline int hexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
 inline QString iif(bool condition, const QString& ifTrue, const QString& ifFalse) {
     return condition ? ifTrue : ifFalse;
 }

@@ -5,6 +5,7 @@
 #include "common/exception.h"
 #include "common/jsonplace.h"
 #include "common/jsonvalue.h"
+#include "common/texthelpers.h"
 #include "common/tjsonutil.h"
 #include "contracts/tapiresult.h"
 
@@ -26,16 +27,6 @@ constexpr std::array<bool, 256> kPlain = [] {
         t[std::size_t(c)] = c != '\\';
     return t;
 }();
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // A candidate text, decoded into its own temporary file.
 struct Candidate {

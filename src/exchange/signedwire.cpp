@@ -3,6 +3,7 @@
 #include "common/companykeys.h"
 #include "common/md5.h"
 #include "common/regional.h"
+#include "common/texthelpers.h"
 #include "common/utf8valid.h"
 #include "exchange/envelope.h"
 #include "exchange/signingdigest.h"
@@ -17,16 +18,6 @@ namespace {
 // A string of the text the general reading would take otherwise: the parse ends, and the caller
 // goes the general way.
 struct NotTaken {};
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // The code unit of the four hexadecimal digits at s[i], or -1.
 int32_t unitAt(std::string_view s, std::size_t i) {

@@ -1,4 +1,5 @@
 // The NF-e API pages of numbering, disablement, SEFAZ status and the certificate download.
+#include "common/filehelpers.h"
 #include "common/texthelpers.h"
 #include "common/tjsonutil.h"
 #include "pages/kit/batchrun.h"
@@ -9,7 +10,6 @@
 #include "widgets/dialogs.h"
 #include "widgets/textpane.h"
 
-#include <QSaveFile>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -48,10 +48,7 @@ void downloadCertificate(PageContext& page) {
         page.dialogs().saveFile(u"Salvar certificado"_s, u"Certificado (*.pfx)"_s, QString());
     if (file.isEmpty())
         return;
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(answer.body) != answer.body.size() ||
-        !out.commit())
-        throw EFileError(u"Não foi possível gravar \"%1\": %2"_s.arg(file, out.errorString()));
+    writeFileWhole(file, answer.body);
 }
 
 Page certificado() {

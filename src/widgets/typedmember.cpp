@@ -1,13 +1,13 @@
 #include "widgets/typedmember.h"
 
 #include "common/exception.h"
+#include "common/filehelpers.h"
 #include "widgets/busywait.h"
 #include "widgets/dialogs.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -33,11 +33,7 @@ QString copyName(const jsonpretty::Fold& fold) {
 }
 
 void writeCopy(const QString& path, const jsonpretty::Fold& fold) {
-    const QByteArray bytes = fold.bytes();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw Exception(
-            QStringLiteral("Não foi possível gravar %1: %2").arg(path, file.errorString()));
+    writeFileWhole(path, fold.bytes());
 }
 
 } // namespace

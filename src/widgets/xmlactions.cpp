@@ -1,5 +1,7 @@
 #include "widgets/xmlactions.h"
 
+#include "common/exception.h"
+#include "common/filehelpers.h"
 #include "common/xmltext.h"
 #include "widgets/dialogs.h"
 
@@ -8,7 +10,6 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 
 namespace {
 
@@ -17,12 +18,11 @@ void saveXml(const QString& xml) {
                                             QStringLiteral("XML (*.xml);;Todos (*)"), QString());
     if (path.isEmpty())
         return;
-    const QByteArray bytes = xml.toUtf8();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        dialogs().message(
-            QStringLiteral("Não foi possível gravar %1: %2").arg(path, file.errorString()),
-            Dialogs::Kind::Error);
+    try {
+        writeFileWhole(path, xml.toUtf8());
+    } catch (const Exception& e) {
+        dialogs().message(e.message(), Dialogs::Kind::Error);
+    }
 }
 
 } // namespace

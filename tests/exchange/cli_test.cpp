@@ -1,4 +1,4 @@
-#include "cli.h"
+#include "clirun.h"
 #include "common/companykeys.h"
 #include "common/indexedtext.h"
 #include "exchange/envelope.h"
@@ -18,32 +18,6 @@
 #include <chrono>
 #include <memory>
 #include <thread>
-
-namespace {
-
-struct CliRun {
-    int code;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun run(const QStringList& args, const QByteArray& input = {}, bool terminal = false,
-           bool inputIsTerminal = true,
-           std::function<std::optional<Environment>(const QString&)> environment = {}) {
-    CliRun r{0, {}, {}};
-    CliIo io;
-    io.environment = std::move(environment);
-    io.outIsTerminal = terminal;
-    io.errIsTerminal = terminal;
-    io.inIsTerminal = inputIsTerminal;
-    io.readStdin = [&](qint64 maxBytes) { return input.left(maxBytes); };
-    io.out = [&](const QByteArray& b) { r.out += b; };
-    io.err = [&](const QByteArray& b) { r.err += b; };
-    r.code = runCli(args, io);
-    return r;
-}
-
-} // namespace
 
 TEST(Cli, SignPrintsTheEnvelopeAsTheWindowWouldPostIt) {
     const QByteArray dados = R"({"Texto":"Água\ttab","N":1.50})";

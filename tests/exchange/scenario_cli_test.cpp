@@ -1,7 +1,7 @@
 // Scenarios recorded with `call --gravar` and replayed with `cenario` against the stand-in:
 // equal runs, learned noise, a scripted difference, ignored paths, captures, a new baseline
 // and the refusals made before anything is sent.
-#include "cli.h"
+#include "clirun.h"
 #include "exchange/scenario.h"
 #include "simserver.h"
 
@@ -17,22 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct CliRun {
-    int code;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun run(const QStringList& args, const QByteArray& input = {}) {
-    CliRun r{0, {}, {}};
-    CliIo io;
-    io.readStdin = [&](qint64 maxBytes) { return input.left(maxBytes); };
-    io.out = [&](const QByteArray& b) { r.out += b; };
-    io.err = [&](const QByteArray& b) { r.err += b; };
-    r.code = runCli(args, io);
-    return r;
-}
 
 class ScenarioCli : public ::testing::Test {
 protected:

@@ -1,6 +1,6 @@
 // The command-line companion's help and input errors, the stand-in binary on a busy port, the
 // curl command of a request replayed against the stand-in, and the evidence file.
-#include "cli.h"
+#include "clirun.h"
 #include "common/companykeys.h"
 #include "exchange/credentials.h"
 #include "exchange/curlcommand.h"
@@ -26,22 +26,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct CliRun {
-    int code;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun run(const QStringList& args, const QByteArray& input = {}) {
-    CliRun r{0, {}, {}};
-    CliIo io;
-    io.readStdin = [&](qint64 maxBytes) { return input.left(maxBytes); };
-    io.out = [&](const QByteArray& b) { r.out += b; };
-    io.err = [&](const QByteArray& b) { r.err += b; };
-    r.code = runCli(args, io);
-    return r;
-}
 
 // A loopback port nobody listens on at the moment.
 int freePort() {

@@ -1,6 +1,6 @@
 #include "pages/kit/pagepresets.h"
 
-#include "common/exception.h"
+#include "common/filehelpers.h"
 #include "pages/kit/pagecontext.h"
 #include "tables/memtable.h"
 #include "tables/tdmprincipal.h"
@@ -24,7 +24,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QToolButton>
@@ -156,11 +155,8 @@ QJsonObject PagePresets::read() const {
 
 void PagePresets::write(const QJsonObject& presets) {
     QDir().mkpath(folder());
-    const QByteArray bytes =
-        QJsonDocument(QJsonObject{{u"pagina"_s, m_page}, {kValues, presets}}).toJson();
-    QSaveFile out(m_file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        throw EFileError(u"Não foi possível gravar \"%1\": %2"_s.arg(m_file, out.errorString()));
+    writeFileWhole(m_file,
+                   QJsonDocument(QJsonObject{{u"pagina"_s, m_page}, {kValues, presets}}).toJson());
 }
 
 QStringList PagePresets::names() const {
