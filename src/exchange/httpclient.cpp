@@ -207,10 +207,26 @@ struct MiddlewareHttpClient::Impl {
     qint64 maxAnswerBytes = kDefaultMaxAnswerBytes;
     const std::atomic<bool>* cancel = nullptr;
     int timeoutSeconds = 0;
+    // libcurl is loaded, and the handle made, by the first request: on the thread that performs
+    // it, so that the window, which makes its clients on the UI thread and performs their
+    // requests on a helper thread, never waits for the library to load.
+    CURL* handle() {
+        if (curl)
+            return curl;
+        ensureCurlInitialised();
+        curl = curl_easy_init();
+        if (!curl)
+            throw Exception(QStringLiteral("Não foi possível criar o cliente HTTP"));
+        headers = curl_slist_append(headers, QByteArray("Content-Type: ") + kContentType);
+        // Large bodies go at once, without waiting for a 100 Continue.
+        headers = curl_slist_append(headers, "Expect:");
+        return curl;
+    }
     ~Impl() {
         if (multi)
             curl_multi_cleanup(multi);
-        curl_slist_free_all(headers);
+        if (headers)
+            curl_slist_free_all(headers);
         if (curl)
             curl_easy_cleanup(curl);
     }
@@ -218,14 +234,6 @@ struct MiddlewareHttpClient::Impl {
 
 MiddlewareHttpClient::MiddlewareHttpClient(std::optional<HttpCredentials> credentials)
     : m_impl(std::make_unique<Impl>()) {
-    ensureCurlInitialised();
-    m_impl->curl = curl_easy_init();
-    if (!m_impl->curl)
-        throw Exception(QStringLiteral("Não foi possível criar o cliente HTTP"));
-    m_impl->headers =
-        curl_slist_append(m_impl->headers, QByteArray("Content-Type: ") + kContentType);
-    // Large bodies go at once, without waiting for a 100 Continue.
-    m_impl->headers = curl_slist_append(m_impl->headers, "Expect:");
     if (credentials) {
         m_impl->user = credentials->user.toUtf8();
         m_impl->password = credentials->password.toUtf8();
@@ -254,7 +262,7 @@ HttpAnswer MiddlewareHttpClient::perform(const QString& url, const QByteArray* b
         throw EInvalidUrl(
             QStringLiteral("Endereço inválido: '%1'. Informe o protocolo (http:// ou https://).")
                 .arg(trimmedUrl));
-    CURL* c = m_impl->curl;
+    CURL* c = m_impl->handle();
     curl_easy_reset(c);
     Collected collected;
     collected.maxBody = m_impl->maxAnswerBytes;
