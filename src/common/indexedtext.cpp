@@ -133,6 +133,15 @@ QString IndexedText::mid(qint64 position, qint64 length) const {
     return decodeUtf8(m_utf8.constData() + a, byteOf(to) - a);
 }
 
+QByteArray IndexedText::utf8Mid(qint64 position, qint64 length) const {
+    if (!m_isUtf8)
+        return mid(position, length).toUtf8();
+    const qint64 from = std::clamp<qint64>(position, 0, m_size);
+    const qint64 to = std::clamp<qint64>(position + std::max<qint64>(0, length), from, m_size);
+    const qint64 a = byteOf(from);
+    return m_utf8.mid(qsizetype(a), qsizetype(byteOf(to) - a));
+}
+
 QString IndexedText::toString() const {
     return m_isUtf8 ? decodeUtf8(m_utf8.constData(), m_utf8.size()) : m_utf16;
 }

@@ -36,6 +36,8 @@ public:
     // Positions are clamped to the text; one that falls between the halves of a surrogate
     // pair reads from the pair's start.
     QString mid(qint64 position, qint64 length) const;
+    // The same part as UTF-8: the bytes kept, shared when it is the whole text.
+    QByteArray utf8Mid(qint64 position, qint64 length) const;
     QString toString() const;
     // Hands the text to read in consecutive pieces of whole characters, each with its position.
     void forEachPiece(const std::function<void(QStringView piece, qint64 position)>& read) const;

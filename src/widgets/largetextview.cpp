@@ -3,6 +3,7 @@
 
 #include "common/bytesize.h"
 #include "widgets/offthread.h"
+#include "widgets/textrangemime.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,6 +22,10 @@ namespace {
 constexpr int kMargin = 4;
 // Texts up to this size are indexed at once; larger ones on the thread pool.
 constexpr qsizetype kIndexAtOnce = 1 << 20;
+// Texts of more lines are wrapped into rows on the thread pool.
+constexpr qint64 kLayOutAtOnce = 100000;
+// Copies of more characters hand the clipboard the text to read when pasted.
+constexpr qint64 kCopyAtOnce = 1 << 16;
 
 // What a row shows: control characters as blanks, so that columns stay in place.
 QString shownRow(QString s) {
@@ -49,7 +54,8 @@ void LargeTextView::reset() {
     m_pendingText.clear();
     m_pendingUtf8.clear();
     m_content.reset();
-    m_rowOfLine.clear();
+    m_rows.reset();
+    m_scrollOnLayout = 0;
     m_anchor = m_caret = 0;
     m_matches.reset();
     m_currentMatch = -1;
@@ -64,14 +70,7 @@ void LargeTextView::setText(const QString& text) {
         return;
     }
     m_pendingText = text;
-    verticalScrollBar()->setRange(0, 0);
-    viewport()->update();
-    runOffUiThread(
-        this, [text] { return std::make_shared<const IndexedText>(text); },
-        [this, generation = m_generation](std::shared_ptr<const IndexedText> content) {
-            if (generation == m_generation)
-                takeIndex(std::move(content));
-        });
+    indexOffUiThread([text] { return std::make_shared<const IndexedText>(text); });
 }
 
 void LargeTextView::setUtf8(const QByteArray& utf8) {
@@ -81,14 +80,7 @@ void LargeTextView::setUtf8(const QByteArray& utf8) {
         return;
     }
     m_pendingUtf8 = utf8;
-    verticalScrollBar()->setRange(0, 0);
-    viewport()->update();
-    runOffUiThread(
-        this, [utf8] { return std::make_shared<const IndexedText>(utf8); },
-        [this, generation = m_generation](std::shared_ptr<const IndexedText> content) {
-            if (generation == m_generation)
-                takeIndex(std::move(content));
-        });
+    indexOffUiThread([utf8] { return std::make_shared<const IndexedText>(utf8); });
 }
 
 void LargeTextView::setContent(std::shared_ptr<const IndexedText> content) {
@@ -96,14 +88,56 @@ void LargeTextView::setContent(std::shared_ptr<const IndexedText> content) {
     takeIndex(content ? std::move(content) : std::make_shared<const IndexedText>());
 }
 
-void LargeTextView::takeIndex(std::shared_ptr<const IndexedText> content) {
+template <typename Index> void LargeTextView::indexOffUiThread(Index index) {
+    verticalScrollBar()->setRange(0, 0);
+    viewport()->update();
+    // The rows are laid out at the width of the moment, with the index.
+    layoutRows();
+    runOffUiThread(
+        this,
+        [index = std::move(index), columns = m_columns] {
+            std::shared_ptr<const IndexedText> content = index();
+            return std::make_shared<const WrappedRows>(std::move(content), columns);
+        },
+        [this, generation = m_generation](std::shared_ptr<const WrappedRows> rows) {
+            if (generation == m_generation)
+                takeIndex(rows->text(), rows);
+        });
+}
+
+void LargeTextView::takeIndex(std::shared_ptr<const IndexedText> content,
+                              std::shared_ptr<const WrappedRows> rows) {
     m_pendingText.clear();
     m_pendingUtf8.clear();
     m_content = std::move(content);
-    layoutRows();
-    verticalScrollBar()->setValue(0);
+    if (rows) {
+        takeRows(std::move(rows));
+        layoutRows(); // again when the width changed meanwhile
+    } else {
+        layoutRows();
+    }
     viewport()->update();
-    Q_EMIT indexed();
+}
+
+void LargeTextView::takeRows(std::shared_ptr<const WrappedRows> rows) {
+    const bool first = !m_rows;
+    const qint64 keep = first ? m_scrollOnLayout : firstVisibleOffset();
+    m_rows = std::move(rows);
+    const qint64 total = m_rows->rowCount();
+    const qint64 maxFirst = std::max<qint64>(0, total - rowsInSight());
+    verticalScrollBar()->setRange(0, int(std::min<qint64>(maxFirst, INT_MAX)));
+    verticalScrollBar()->setPageStep(std::max(1, rowsInSight() - 1));
+    verticalScrollBar()->setSingleStep(1);
+    if (first) {
+        verticalScrollBar()->setValue(0);
+        if (keep > 0)
+            scrollToOffset(keep);
+    } else {
+        verticalScrollBar()->setValue(int(std::min<qint64>(rowOf(keep), INT_MAX)));
+    }
+    viewport()->update();
+    if (first)
+        Q_EMIT indexed();
 }
 
 QString LargeTextView::text() const {
@@ -134,22 +168,34 @@ void LargeTextView::layoutRows() {
     m_columns = std::max(8, int((viewport()->width() - 2 * kMargin) / m_charWidth));
     if (!m_content)
         return;
-    const Lines& lines = m_content->lineStarts();
-    const std::size_t n = lines.size();
-    m_rowOfLine.resize(n + 1);
-    qint64 row = 0;
-    const qint64 size = m_content->size();
-    for (std::size_t i = 0; i < n; ++i) {
-        m_rowOfLine[i] = row;
-        const qint64 end = i + 1 < n ? lines[i + 1] - 1 : size;
-        const qint64 length = end - lines[i];
-        row += std::max<qint64>(1, (length + m_columns - 1) / m_columns);
+    if (m_rows && m_rows->columns() == m_columns) {
+        takeRows(m_rows); // the height may have changed
+        return;
     }
-    m_rowOfLine[n] = row;
-    const qint64 maxFirst = std::max<qint64>(0, row - rowsInSight());
-    verticalScrollBar()->setRange(0, int(std::min<qint64>(maxFirst, INT_MAX)));
-    verticalScrollBar()->setPageStep(std::max(1, rowsInSight() - 1));
-    verticalScrollBar()->setSingleStep(1);
+    if (qint64(m_content->lineStarts().size()) <= kLayOutAtOnce) {
+        takeRows(std::make_shared<const WrappedRows>(m_content, m_columns));
+        return;
+    }
+    // Many lines: laid out on the thread pool, while the rows of the former width (or the
+    // notice that the text is being prepared) stay in sight. One layout runs at a time; when
+    // it ends, the width of that moment is laid out in turn.
+    if (m_layingOut == m_generation)
+        return;
+    m_layingOut = m_generation;
+    runOffUiThread(
+        this,
+        [content = m_content, columns = m_columns] {
+            return std::make_shared<const WrappedRows>(content, columns);
+        },
+        [this, generation = m_generation](std::shared_ptr<const WrappedRows> rows) {
+            if (m_layingOut == generation)
+                m_layingOut = 0;
+            if (generation != m_generation)
+                return;
+            takeRows(std::move(rows));
+            if (m_rows->columns() != m_columns)
+                layoutRows();
+        });
 }
 
 int LargeTextView::rowsInSight() const {
@@ -162,36 +208,36 @@ qint64 LargeTextView::lineOf(qint64 offset) const {
 }
 
 qint64 LargeTextView::rowOf(qint64 offset) const {
-    if (!m_content || m_rowOfLine.empty())
+    if (!m_rows)
         return 0;
     offset = std::clamp<qint64>(offset, 0, m_content->size());
     const qint64 line = lineOf(offset);
-    const qint64 rowsOfLine = m_rowOfLine[std::size_t(line) + 1] - m_rowOfLine[std::size_t(line)];
-    return m_rowOfLine[std::size_t(line)] +
-           std::min(rowsOfLine - 1,
-                    (offset - m_content->lineStarts()[std::size_t(line)]) / m_columns);
+    return m_rows->firstRowOf(line) +
+           std::min(m_rows->rowsOf(line) - 1,
+                    (offset - m_content->lineStarts()[std::size_t(line)]) / m_rows->columns());
 }
 
 std::pair<qint64, qint64> LargeTextView::rowSpan(qint64 row) const {
     const Lines& lines = m_content->lineStarts();
-    const auto last = m_rowOfLine.end() - 1;
-    const std::size_t line =
-        std::size_t(std::upper_bound(m_rowOfLine.begin(), last, row) - m_rowOfLine.begin()) - 1;
-    qint64 end = line + 1 < lines.size() ? lines[line + 1] - 1 : m_content->size();
-    const qint64 start = lines[line] + (row - m_rowOfLine[line]) * m_columns;
-    end = std::min(end, start + m_columns);
+    const auto [line, first] = m_rows->lineOfRow(std::max<qint64>(0, row));
+    const std::size_t at = std::size_t(line);
+    qint64 end = at + 1 < lines.size() ? lines[at + 1] - 1 : m_content->size();
+    const qint64 start = lines[at] + (row - first) * m_rows->columns();
+    end = std::min(end, start + m_rows->columns());
     return {start, std::max(start, end)};
 }
 
 qint64 LargeTextView::firstVisibleOffset() const {
-    if (!m_content)
-        return 0;
+    if (!m_rows)
+        return m_scrollOnLayout;
     return rowSpan(verticalScrollBar()->value()).first;
 }
 
 void LargeTextView::scrollToOffset(qint64 offset) {
-    if (!m_content)
+    if (!m_rows) {
+        m_scrollOnLayout = offset; // once the rows are laid out
         return;
+    }
     const qint64 row = rowOf(offset);
     const int first = verticalScrollBar()->value();
     if (row < first || row >= first + rowsInSight())
@@ -204,7 +250,7 @@ void LargeTextView::scrollToEnd() {
 }
 
 QPoint LargeTextView::pointOf(qint64 offset) const {
-    if (!m_content)
+    if (!m_rows)
         return {-1, -1};
     const qint64 row = rowOf(offset) - verticalScrollBar()->value();
     if (row < 0 || row >= rowsInSight())
@@ -214,10 +260,10 @@ QPoint LargeTextView::pointOf(qint64 offset) const {
 }
 
 qint64 LargeTextView::offsetAt(const QPoint& point) const {
-    if (!m_content)
+    if (!m_rows)
         return 0;
     const qint64 row = verticalScrollBar()->value() + std::max(0, point.y()) / m_lineHeight;
-    if (row >= m_rowOfLine.back())
+    if (row >= m_rows->rowCount())
         return m_content->size();
     const auto [start, end] = rowSpan(row);
     const qint64 column =
@@ -249,7 +295,16 @@ QString LargeTextView::selectedText() const {
 
 void LargeTextView::copy() const {
     if (m_anchor != m_caret)
-        QApplication::clipboard()->setText(selectedText());
+        copyRange(selectionStart(), selectionEnd() - selectionStart());
+}
+
+void LargeTextView::copyRange(qint64 start, qint64 length) const {
+    if (m_content && length > kCopyAtOnce) {
+        // Read when pasted: no decoding nor copying of a large text here.
+        QApplication::clipboard()->setMimeData(new TextRangeMimeData(m_content, start, length));
+        return;
+    }
+    QApplication::clipboard()->setText(textRange(start, length));
 }
 
 void LargeTextView::setHighlights(std::shared_ptr<const std::vector<qint64>> starts, qint64 length,
@@ -279,18 +334,18 @@ void LargeTextView::paintEvent(QPaintEvent*) {
     const QPalette& pal = palette();
     p.fillRect(viewport()->rect(), pal.base());
     p.setFont(font());
-    if (!m_content) {
+    if (!m_rows) {
         p.setPen(pal.color(QPalette::Disabled, QPalette::Text));
         p.drawText(viewport()->rect().adjusted(kMargin, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                   m_pendingUtf8.isEmpty()
-                       ? QStringLiteral("Preparando a exibição de %L1 caracteres…")
-                             .arg(m_pendingText.size())
-                       : QStringLiteral("Preparando a exibição de %1…")
-                             .arg(formatByteSize(m_pendingUtf8.size())));
+                   !m_pendingUtf8.isEmpty()
+                       ? QStringLiteral("Preparando a exibição de %1…")
+                             .arg(formatByteSize(m_pendingUtf8.size()))
+                       : QStringLiteral("Preparando a exibição de %L1 caracteres…")
+                             .arg(m_content ? m_content->size() : m_pendingText.size()));
         return;
     }
     const qint64 first = verticalScrollBar()->value();
-    const qint64 total = m_rowOfLine.back();
+    const qint64 total = m_rows->rowCount();
     const qint64 selFrom = std::min(m_anchor, m_caret);
     const qint64 selTo = std::max(m_anchor, m_caret);
     const int ascent = QFontMetrics(font()).ascent();
@@ -350,10 +405,7 @@ void LargeTextView::paintEvent(QPaintEvent*) {
 
 void LargeTextView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    const qint64 keep = firstVisibleOffset();
-    layoutRows();
-    if (m_content)
-        verticalScrollBar()->setValue(int(std::min<qint64>(rowOf(keep), INT_MAX)));
+    layoutRows(); // keeps the first row in sight
 }
 
 void LargeTextView::scrollContentsBy(int, int) {
@@ -425,8 +477,12 @@ void LargeTextView::contextMenuEvent(QContextMenuEvent* event) {
     QAction* copyAction = menu.addAction(QStringLiteral("Copiar"), this, [this] { copy(); });
     copyAction->setEnabled(m_anchor != m_caret);
     menu.addAction(QStringLiteral("Selecionar tudo"), this, [this] { selectAll(); });
-    menu.addAction(QStringLiteral("Copiar tudo"), this,
-                   [this] { QApplication::clipboard()->setText(text()); });
+    menu.addAction(QStringLiteral("Copiar tudo"), this, [this] {
+        if (m_content)
+            copyRange(0, m_content->size());
+        else
+            QApplication::clipboard()->setText(text());
+    });
     if (!actions().isEmpty()) {
         menu.addSeparator();
         menu.addActions(actions());

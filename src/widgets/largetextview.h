@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/indexedtext.h"
+#include "common/wrappedrows.h"
 
 #include <QAbstractScrollArea>
 #include <QByteArray>
@@ -37,7 +38,9 @@ public:
     QString text() const;
     // The text and its index, once ready (texts under a megabyte are indexed at once).
     const std::shared_ptr<const IndexedText>& content() const { return m_content; }
-    bool isIndexed() const { return m_content != nullptr; }
+    // The text is indexed and wrapped into rows (texts of many lines are wrapped off the UI
+    // thread, as they are indexed).
+    bool isIndexed() const { return m_rows != nullptr; }
     qint64 lineCount() const;
     // In UTF-16 units; a text given as bytes counts once indexed.
     qint64 textSize() const;
@@ -52,6 +55,8 @@ public:
     qint64 selectionEnd() const { return std::max(m_anchor, m_caret); }
     qint64 caret() const { return m_caret; }
     void copy() const;
+    // Puts a part of the text on the clipboard ("Copiar tudo": the whole text).
+    void copyRange(qint64 start, qint64 length) const;
     void scrollToOffset(qint64 offset);
     void scrollToEnd();
     // The offset of the first character in sight.
@@ -85,7 +90,11 @@ protected:
 private:
     using Lines = std::vector<qint64>; // start offset of every line
     void reset();
-    void takeIndex(std::shared_ptr<const IndexedText> content);
+    template <typename Index> void indexOffUiThread(Index index);
+    void takeIndex(std::shared_ptr<const IndexedText> content,
+                   std::shared_ptr<const WrappedRows> rows = {});
+    void takeRows(std::shared_ptr<const WrappedRows> rows);
+    // Wraps the text at the view's width, at once or off the UI thread when it has many lines.
     void layoutRows();
     qint64 lineOf(qint64 offset) const;
     qint64 rowOf(qint64 offset) const;
@@ -98,8 +107,11 @@ private:
     QString m_pendingText;
     QByteArray m_pendingUtf8;
     std::shared_ptr<const IndexedText> m_content;
-    std::vector<qint64> m_rowOfLine; // first wrapped row of every line, and the total at the end
-    quint64 m_generation = 0;
+    // The rows of m_content, at m_columns or, while a new width is laid out, the former one.
+    std::shared_ptr<const WrappedRows> m_rows;
+    qint64 m_scrollOnLayout = 0; // the offset to bring into sight once the rows are laid out
+    quint64 m_generation = 0;    // of the text
+    quint64 m_layingOut = 0;     // the generation whose rows are being laid out off the thread
     int m_columns = 80;
     qreal m_charWidth = 8; // the advance of one character, fractions included
     int m_lineHeight = 14;

@@ -1,4 +1,5 @@
 #include "common/indexedtext.h"
+#include "common/wrappedrows.h"
 
 #include <gtest/gtest.h>
 
@@ -50,12 +51,14 @@ void expectReadsAs(const IndexedText& indexed, const QString& expected) {
         const qint64 end = std::min<qint64>(expected.size(), at + length);
         const qint64 to =
             end > 0 && end < expected.size() && expected[end].isLowSurrogate() ? end - 1 : end;
-        EXPECT_EQ(indexed.mid(at, length), expected.mid(from, std::max<qint64>(0, to - from)))
-            << at << " " << length;
+        const QString part = expected.mid(from, std::max<qint64>(0, to - from));
+        EXPECT_EQ(indexed.mid(at, length), part) << at << " " << length;
+        EXPECT_EQ(indexed.utf8Mid(at, length), part.toUtf8()) << at << " " << length;
     }
     EXPECT_EQ(indexed.mid(-5, 3), QString());
     EXPECT_EQ(indexed.mid(expected.size(), 5), QString());
     EXPECT_EQ(indexed.mid(0, expected.size() + 9), expected);
+    EXPECT_EQ(indexed.utf8Mid(0, expected.size() + 9), expected.toUtf8());
 }
 
 } // namespace
@@ -87,5 +90,39 @@ TEST(IndexedText, MalformedBytesReadAsReplacementCharacters) {
         const IndexedText indexed(bytes);
         expectReadsAs(indexed, QString::fromUtf8(bytes));
         EXPECT_EQ(indexed.utf8(), QString::fromUtf8(bytes).toUtf8());
+    }
+}
+
+// The rows of a wrapped text, counted from blocks of lines, are those of every line counted
+// one after another: empty lines, lines of exactly the width and one more, a text ending with
+// a line break, many blocks of lines, widths of one column up.
+TEST(WrappedRows, RowsAreThoseOfEveryLineWrapped) {
+    QString lines;
+    QRandomGenerator gen(7);
+    for (int i = 0; i < 700; ++i)
+        lines += QString(gen.bounded(3) == 0 ? 0 : gen.bounded(45), u'x') + u'\n';
+    for (const QString& text : {QString(), u"\n"_s, u"abc"_s, QString(40, u'y'), lines,
+                                lines + u"fim"_s, mixedText(20000, 3)}) {
+        const auto indexed = std::make_shared<const IndexedText>(text.toUtf8());
+        const std::vector<qint64> starts = lineStartsOf(text);
+        for (const int columns : {1, 7, 20, 21, 40, 1000}) {
+            SCOPED_TRACE(QStringLiteral("%1 characters, %2 columns")
+                             .arg(text.size())
+                             .arg(columns)
+                             .toStdString());
+            const WrappedRows rows(indexed, columns);
+            qint64 row = 0;
+            for (std::size_t line = 0; line < starts.size(); ++line) {
+                const qint64 end = line + 1 < starts.size() ? starts[line + 1] - 1 : text.size();
+                const qint64 count =
+                    std::max<qint64>(1, (end - starts[line] + columns - 1) / columns);
+                ASSERT_EQ(rows.firstRowOf(qint64(line)), row) << line;
+                ASSERT_EQ(rows.rowsOf(qint64(line)), count) << line;
+                for (qint64 r = row; r < row + count; ++r)
+                    ASSERT_EQ(rows.lineOfRow(r), std::make_pair(qint64(line), row)) << r;
+                row += count;
+            }
+            EXPECT_EQ(rows.rowCount(), row);
+        }
     }
 }

@@ -10,10 +10,12 @@
 #include "widgets/textpane.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -306,6 +308,59 @@ TEST_F(ExchangeControlTest, LargeAnswerWithAccentsIsKeptAsBytesAndReadByCharacte
     const QPoint at = view->pointOf(last);
     ASSERT_GE(at.x(), 0);
     EXPECT_EQ(view->offsetAt(at + QPoint(1, 1)), last);
+
+    // A copy of a selection of megabytes, from inside the accents, gives the clipboard its
+    // exact text, and other programs its UTF-8.
+    view->select(5, decoded.size() - 9);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    const QString selected = decoded.mid(5, decoded.size() - 9);
+    EXPECT_EQ(QApplication::clipboard()->text(), selected);
+    EXPECT_EQ(QApplication::clipboard()->mimeData()->data(u"text/plain"_s), selected.toUtf8());
+    EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasText());
+}
+
+// A formatted view of many lines is wrapped into rows off the UI thread: once shown, its end is
+// reached and read where it is drawn, and at a new width it is wrapped again with the same text
+// in sight.
+TEST_F(ExchangeControlTest, FormattedViewOfManyLinesIsWrappedAndKeptInSight) {
+    std::string big = R"({"result":{"conteudo":{"livre":[)";
+    for (int i = 0; i < 30000; ++i)
+        big += R"({"Numero":)" + std::to_string(i) + R"(,"Descricao":"Item n\u00FAmero )" +
+               std::to_string(i) + R"("},)";
+    big += R"({"Numero":-1,"Descricao":")" + std::string(300, 'z') + R"("}]}}})";
+    answerSobre(big);
+    TextPane* response = pane(u"mm_Response"_s);
+    LargeTextView* view = response->view();
+    showFormatted(response);
+    EXPECT_TRUE(QTest::qWaitFor([view] { return view->isIndexed(); }, 10000));
+    ASSERT_GT(view->lineCount(), 120000);
+    const QString shown = view->text();
+    view->scrollToEnd();
+    const qint64 lastLong = shown.lastIndexOf(u"zzz"_s) - 297;
+    ASSERT_GT(lastLong, 0);
+    EXPECT_GT(view->firstVisibleOffset(), lastLong - 2000);
+    view->scrollToOffset(lastLong + 1);
+    const QPoint at = view->pointOf(lastLong + 1);
+    ASSERT_GE(at.x(), 0);
+    EXPECT_EQ(view->offsetAt(at + QPoint(1, 1)), lastLong + 1);
+
+    // Narrower: every row of the long line fits the view once wrapped again, and the line is
+    // still in sight.
+    view->scrollToOffset(lastLong);
+    response->resize(response->width() / 2, response->height());
+    const auto fits = [&] {
+        bool seen = false;
+        for (qint64 o = lastLong; o < lastLong + 300; ++o) {
+            const QPoint p = view->pointOf(o);
+            if (p.x() >= view->viewport()->width())
+                return false;
+            seen = seen || p.x() >= 0;
+        }
+        return seen;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(fits, 10000));
+    EXPECT_GE(view->pointOf(lastLong).x(), 0);
+    EXPECT_EQ(view->offsetAt(view->pointOf(lastLong + 2) + QPoint(1, 1)), lastLong + 2);
 }
 
 // A batch run cancelled during its first row ends there, the other rows unsent; after a whole
