@@ -1,8 +1,10 @@
 #include "common/jsonpretty.h"
 
 #include "common/bytesize.h"
+#include "common/indexedtext.h"
 #include "common/jsonplace.h"
 #include "common/jsonreader.h"
+#include "common/utf8valid.h"
 
 #include <algorithm>
 #include <string>
@@ -262,10 +264,15 @@ QByteArray Fold::bytes() const {
 }
 
 Formatted format(const QString& json, const Options& options) {
-    QByteArray utf8 = json.toUtf8();
+    return format(json.toUtf8(), options);
+}
+
+Formatted format(QByteArray utf8, const Options& options) {
+    if (!json::isValidUtf8(std::string_view(utf8.constData(), std::size_t(utf8.size()))))
+        utf8 = IndexedText::decode(utf8).toUtf8(); // as the pane reads it
     const auto originals = shieldBigNumbers(utf8);
     Formatted out;
-    out.text.reserve(json.size() + json.size() / 4);
+    out.text.reserve(utf8.size() + utf8.size() / 4);
     rapidjson::MemoryStream stream(utf8.constData(), std::size_t(utf8.size()));
     Writer writer(stream, options, originals, out);
     rapidjson::Reader reader;

@@ -53,5 +53,11 @@ Formatted format(const QString& json, const Options& options);
 inline Formatted format(const QString& json) {
     return format(json, Options{});
 }
+// The same from the text's UTF-8 bytes (an answer as received), never decoded whole; bytes that
+// are not UTF-8 read as the replacement character, as IndexedText reads them.
+Formatted format(QByteArray utf8, const Options& options);
+inline Formatted format(const QByteArray& utf8) {
+    return format(utf8, Options{});
+}
 
 } // namespace jsonpretty

@@ -222,8 +222,7 @@ void TextPane::showCurrent() {
     runOffUiThread(
         this,
         [given = m_text, utf8 = m_utf8, isUtf8 = m_isUtf8] {
-            const QString text = isUtf8 ? IndexedText::decode(utf8) : given;
-            jsonpretty::Formatted f = jsonpretty::format(text);
+            jsonpretty::Formatted f = isUtf8 ? jsonpretty::format(utf8) : jsonpretty::format(given);
             return std::make_shared<const jsonpretty::Formatted>(std::move(f));
         },
         [this, generation](std::shared_ptr<const jsonpretty::Formatted> done) {

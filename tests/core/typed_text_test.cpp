@@ -84,6 +84,27 @@ TEST(FileKind, FormattedViewNamesTypedMembers) {
     EXPECT_TRUE(f.text.contains(u"\"<b>Erro</b> no campo\""_s));
 }
 
+// The formatted view of an answer's bytes is that of the text the pane reads them as: accents,
+// a folded file, a number beyond a double, bytes that are not UTF-8, a leading byte-order mark.
+TEST(FileKind, FormattedViewOfBytesIsThatOfTheirText) {
+    const QByteArray pdf = fileStartingWith("%PDF-1.4\n", 5000);
+    for (const QByteArray& bytes : {QByteArray(R"({"a":"coração","n":[1e400,-0.5]})"),
+                                    QByteArray(R"({"Arquivo":")") + pdf.toBase64() + R"("})",
+                                    QByteArray("{\"a\":\"x\xFFy\xC3\"}"),
+                                    QByteArray("\xEF\xBB\xBF{\"a\":1}"), QByteArray("[1,")}) {
+        SCOPED_TRACE(bytes.left(40).toHex().toStdString());
+        const jsonpretty::Formatted fromBytes = jsonpretty::format(bytes);
+        const jsonpretty::Formatted fromText = jsonpretty::format(QString::fromUtf8(bytes).prepend(
+            bytes.startsWith("\xEF\xBB\xBF") ? u"\uFEFF"_s : QString()));
+        EXPECT_EQ(fromBytes.isJson, fromText.isJson);
+        EXPECT_EQ(fromBytes.text, fromText.text);
+        EXPECT_EQ(fromBytes.error, fromText.error);
+        ASSERT_EQ(fromBytes.folds.size(), fromText.folds.size());
+        for (std::size_t i = 0; i < fromBytes.folds.size(); ++i)
+            EXPECT_EQ(fromBytes.folds[i].bytes(), fromText.folds[i].bytes());
+    }
+}
+
 // The XML a text holds, unquoted: a member of JSON (as received or as formatted), or a field
 // quoted as the fiscal readings quote it.
 TEST(XmlText, FindsTheXmlAndUnquotesIt) {
