@@ -1,9 +1,11 @@
 // A base64 file answer saved through the real window, from the click to the file complete on
 // disk. The answer comes from a server in another process (the one the reference reads too),
 // so that this process holds only what the window holds. Prints
-// "save_ms stall_ms peak_kb idle_kb held_kb": the wall time, the longest stall of the UI thread
-// meanwhile (the longest gap between the ticks of a 1 ms timer on it), the peak memory of the
-// process, its memory before the click and 5 s after the file was complete.
+// "save_ms stall_ms peak_kb idle_kb held_kb stall_cpu_ms": the wall time, the longest stall of
+// the UI thread meanwhile (the longest gap between the ticks of a 1 ms timer on it), the peak
+// memory of the process, its memory before the click and 5 s after the file was complete, and
+// the time the UI thread ran on a processor during that longest stall (much less than the
+// stall: the thread waited for a processor or a lock, it was not working).
 // Usage: bench_save BASE_URL FOLDER (the file is saved under FOLDER/Arquivos).
 #include "app/tfrmprincipal.h"
 #include "firstpaint.h"
@@ -15,6 +17,8 @@
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <ctime>
 
 namespace {
 
@@ -59,25 +63,38 @@ int main(int argc, char** argv) {
     settle(300);
     const long idleKb = bench::procStatusKb("VmRSS:");
 
+    const auto threadCpuNs = [] {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+    };
     QElapsedTimer clock;
     qint64 lastTick = 0;
     qint64 longestGap = 0;
+    qint64 lastCpu = threadCpuNs();
+    qint64 longestGapCpu = 0;
+    const auto tick = [&](qint64 now) {
+        const qint64 cpu = threadCpuNs();
+        if (now - lastTick > longestGap) {
+            longestGap = now - lastTick;
+            longestGapCpu = cpu - lastCpu;
+        }
+        lastTick = now;
+        lastCpu = cpu;
+    };
     QTimer watchdog;
     watchdog.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&watchdog, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longestGap = std::max(longestGap, now - lastTick);
-        lastTick = now;
-    });
+    QObject::connect(&watchdog, &QTimer::timeout, [&] { tick(clock.nsecsElapsed()); });
+    lastCpu = threadCpuNs();
     clock.start();
     watchdog.start(1);
     button->click(); // returns once the answer is read and the file written
     const qint64 total = clock.nsecsElapsed();
-    longestGap = std::max(longestGap, total - lastTick);
+    tick(total);
     watchdog.stop();
     const long peakKb = bench::procStatusKb("VmHWM:");
     settle(5000);
-    std::printf("%.1f %.1f %ld %ld %ld\n", double(total) / 1e6, double(longestGap) / 1e6, peakKb,
-                idleKb, bench::procStatusKb("VmRSS:"));
+    std::printf("%.1f %.1f %ld %ld %ld %.1f\n", double(total) / 1e6, double(longestGap) / 1e6,
+                peakKb, idleKb, bench::procStatusKb("VmRSS:"), double(longestGapCpu) / 1e6);
     return 0;
 }

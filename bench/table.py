@@ -265,8 +265,10 @@ for mb, n in ((50, pair_count(10)), (200, pair_count(4))) if "save" in groups el
     row(f"memory held 5 s after the {mb} MiB save", f"{held:.0f} MiB = idle + {(held - idle) / bmib:.2f}× body",
         "—", "—", "≤ idle + 1.1× body", held <= idle + 1.1 * bmib)
     stalls = [w[1] for w in rw]
+    worst = max(rw, key=lambda w: w[1])
     row(f"longest UI-thread stall, click → file complete, {mb} MiB",
-        f"median {med(stalls):.0f} ms, worst {max(stalls):.0f} ms", "—", "—", "≤ 16 ms", max(stalls) <= 16)
+        f"median {med(stalls):.0f} ms, worst {worst[1]:.0f} ms ({worst[5]:.0f} ms of it on a processor)",
+        "—", "—", "≤ 16 ms", max(stalls) <= 16)
     for path in (data, answer):
         os.remove(path)
 
