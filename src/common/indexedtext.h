@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -36,6 +37,11 @@ public:
     // Positions are clamped to the text; one that falls between the halves of a surrogate
     // pair reads from the pair's start.
     QString mid(qint64 position, qint64 length) const;
+    // Where the character at a position starts in the bytes kept (the position itself for a
+    // QString).
+    qint64 byteAt(qint64 position) const {
+        return m_isUtf8 ? byteOf(std::clamp<qint64>(position, 0, m_size)) : position;
+    }
     // The same part as UTF-8: the bytes kept, shared when it is the whole text.
     QByteArray utf8Mid(qint64 position, qint64 length) const;
     QString toString() const;

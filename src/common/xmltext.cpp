@@ -1,7 +1,12 @@
 #include "common/xmltext.h"
 
 #include "common/filekind.h"
+#include "common/indexedtext.h"
 #include "common/jsonvalue.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string.h> // memrchr
 
 namespace xmltext {
 
@@ -57,6 +62,63 @@ std::optional<QString> stringAt(const QString& text, qint64 offset) {
     // On a closing quote: the literal it ends.
     if (offset > 0 && isBareQuote(text, offset))
         return literalFrom(text, offset - 1);
+    return std::nullopt;
+}
+
+namespace {
+
+// The same search in UTF-8 bytes: quotes and backslashes are single bytes there.
+bool isBareQuote(const QByteArray& bytes, qint64 at) {
+    if (bytes.at(at) != '"')
+        return false;
+    qint64 slashes = 0;
+    while (at - slashes > 0 && bytes.at(at - slashes - 1) == '\\')
+        ++slashes;
+    return slashes % 2 == 0;
+}
+
+std::optional<QString> literalFrom(const QByteArray& bytes, qint64 at) {
+    qint64 open = at;
+    while (open >= 0 && !isBareQuote(bytes, open)) {
+        const void* quote =
+            open > 0 ? ::memrchr(bytes.constData(), '"', std::size_t(open)) : nullptr;
+        open = quote ? static_cast<const char*>(quote) - bytes.constData() : -1;
+    }
+    if (open < 0)
+        return std::nullopt;
+    qint64 close = open + 1;
+    while (close < bytes.size() && !isBareQuote(bytes, close)) {
+        const void* quote =
+            std::memchr(bytes.constData() + close + 1, '"', std::size_t(bytes.size() - close - 1));
+        close = quote ? static_cast<const char*>(quote) - bytes.constData() : bytes.size();
+    }
+    if (close >= bytes.size())
+        return std::nullopt;
+    // The first characters tell XML: 64 of them take at most 256 bytes.
+    const QString head =
+        QString::fromUtf8(bytes.constData() + open + 1, std::min<qint64>(close - open - 1, 256));
+    if (!isXml(QStringView(head).first(std::min<qsizetype>(head.size(), 64))))
+        return std::nullopt;
+    const json::ParseResult parsed =
+        json::parse(std::string_view(bytes.constData() + open, std::size_t(close - open + 1)));
+    if (!parsed.value || !parsed.value->isString())
+        return std::nullopt;
+    return parsed.value->toQString();
+}
+
+} // namespace
+
+std::optional<QString> stringAt(const IndexedText& text, qint64 offset) {
+    if (!text.isUtf8())
+        return stringAt(text.utf16(), offset);
+    if (offset < 0 || offset >= text.size())
+        return std::nullopt;
+    const QByteArray& bytes = text.utf8();
+    const qint64 at = text.byteAt(offset);
+    if (auto found = literalFrom(bytes, at))
+        return found;
+    if (at > 0 && isBareQuote(bytes, at))
+        return literalFrom(bytes, at - 1);
     return std::nullopt;
 }
 

@@ -286,8 +286,10 @@ void TextPane::fillMenu(QMenu* menu, qint64 offset) {
         menu->addAction(QStringLiteral("Salvar como…"), this, [this, i] { saveFold(int(i)); });
         return;
     }
-    if (const auto xml = xmltext::stringAt(m_view->text(), offset))
-        menu->addActions(xmlActions(*xml, menu));
+    // Searched in the text as the view keeps it: an answer kept as bytes is not decoded.
+    if (const auto& content = m_view->content())
+        if (const auto xml = xmltext::stringAt(*content, offset))
+            menu->addActions(xmlActions(*xml, menu));
 }
 
 void TextPane::updateInfo() {

@@ -1,4 +1,5 @@
 #include "common/filekind.h"
+#include "common/indexedtext.h"
 #include "common/jsonplace.h"
 #include "common/jsonpretty.h"
 #include "common/xmltext.h"
@@ -113,14 +114,27 @@ TEST(XmlText, FindsTheXmlAndUnquotesIt) {
     // As received: escapes of JSON.
     const QString wire =
         uR"({"result":"<?xml version=\"1.0\"?>\n<nfeProc caminho=\"C:\\notas\\n1\">\u00E7</nfeProc>","n":"<"})"_s;
-    const qint64 inside = wire.indexOf(u"nfeProc"_s);
-    EXPECT_EQ(xmltext::stringAt(wire, inside), xml);
-    EXPECT_EQ(xmltext::stringAt(wire, wire.indexOf(u"?>"_s)), xml);       // after an escaped quote
-    EXPECT_EQ(xmltext::stringAt(wire, wire.indexOf(u"\",\"n\""_s)), xml); // its closing quote
-    EXPECT_EQ(xmltext::stringAt(wire, 3), std::nullopt);                  // the key
-    EXPECT_EQ(xmltext::stringAt(wire, wire.indexOf(u",\"n\""_s)), std::nullopt); // between
-    EXPECT_EQ(xmltext::stringAt(wire, wire.size() - 3), std::nullopt);           // "<" is not XML
-    EXPECT_EQ(xmltext::stringAt(wire, wire.size()), std::nullopt);
+    // The same answer with characters of several bytes before the string, and both read as
+    // a QString and as the bytes received.
+    for (const QString& answer :
+         {wire, u"{\"a\u00E7\u00E3o\":\"\U0001F600\",\"x\":\"\\\"\","_s + wire.mid(1)}) {
+        SCOPED_TRACE(answer.left(30).toStdString());
+        const IndexedText bytes(answer.toUtf8());
+        const auto at = [&](qint64 offset) {
+            const auto found = xmltext::stringAt(answer, offset);
+            EXPECT_EQ(xmltext::stringAt(bytes, offset), found) << offset;
+            return found;
+        };
+        const qint64 key = answer.indexOf(u"result"_s);
+        EXPECT_EQ(at(answer.indexOf(u"nfeProc"_s)), xml);
+        EXPECT_EQ(at(answer.indexOf(u"?>"_s)), xml);              // after an escaped quote
+        EXPECT_EQ(at(answer.indexOf(u"\",\"n\""_s)), xml);        // its closing quote
+        EXPECT_EQ(at(key), std::nullopt);                         // the key
+        EXPECT_EQ(at(answer.indexOf(u",\"n\""_s)), std::nullopt); // between
+        EXPECT_EQ(at(answer.size() - 3), std::nullopt);           // "<" is not XML
+        EXPECT_EQ(at(answer.size()), std::nullopt);
+        EXPECT_EQ(at(1), std::nullopt);
+    }
 
     // As the formatted view shows it.
     const QString shown = jsonpretty::format(wire).text;
