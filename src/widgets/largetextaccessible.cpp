@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr qint64 kValueCharacters = 1 << 20;
+
 int counted(qint64 offset) {
     return int(std::min<qint64>(offset, std::numeric_limits<int>::max()));
 }
@@ -44,8 +46,10 @@ void* LargeTextAccessible::interface_cast(QAccessible::InterfaceType type) {
 }
 
 QString LargeTextAccessible::text(QAccessible::Text t) const {
+    // The value of a large text is its beginning: the whole is read through the text
+    // interface, a part at a time, never decoded whole here.
     if (t == QAccessible::Value)
-        return view()->text();
+        return view()->textRange(0, kValueCharacters);
     QString s = QAccessibleWidget::text(t);
     if (t == QAccessible::Name && s.isEmpty())
         s = view()->objectName();

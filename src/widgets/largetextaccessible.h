@@ -5,7 +5,8 @@
 class LargeTextView;
 
 // What assistive technology reads of a LargeTextView: a read-only text with its selection and
-// caret, through the text interface (offsets beyond what it counts, 2^31, are cut there).
+// caret, through the text interface (offsets beyond what it counts, 2^31, are cut there); its
+// value is the text up to its first 2^20 characters.
 class LargeTextAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit LargeTextAccessible(LargeTextView* view);

@@ -93,6 +93,7 @@ TEST_F(WindowTest, PaneTextIsReadByAssistiveTechnology) {
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->characterCount(), view->text().size());
     EXPECT_EQ(text->text(0, text->characterCount()), view->text());
+    EXPECT_EQ(a11y->text(QAccessible::Value), view->text());
     EXPECT_EQ(text->text(11, 14), u"Olá"_s);
     EXPECT_TRUE(a11y->state().readOnly);
 

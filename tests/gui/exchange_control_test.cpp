@@ -305,6 +305,9 @@ TEST_F(ExchangeControlTest, LargeAnswerWithAccentsIsKeptAsBytesAndReadByCharacte
     QAccessibleTextInterface* a11y = QAccessible::queryAccessibleInterface(view)->textInterface();
     EXPECT_EQ(a11y->characterCount(), decoded.size());
     EXPECT_EQ(a11y->text(int(last), int(last) + 7), u"coração"_s);
+    // Its value is the beginning of the text; the whole is read through the text interface.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Value),
+              decoded.left(1 << 20));
     const QPoint at = view->pointOf(last);
     ASSERT_GE(at.x(), 0);
     EXPECT_EQ(view->offsetAt(at + QPoint(1, 1)), last);
