@@ -56,12 +56,30 @@ TEST(Cli, DataFilesAreReadByMarkThenAsUtf8ThenInTheCodePage) {
         "\xFE\xFF" + QByteArray(QStringEncoder(QStringEncoder::Utf16BE)(dados)),
         "{\"T\":\"a\xE7\xE3o\"}",
     };
+    // A file is read where it lies (mapped), the standard input as it comes: the same rule.
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("dados.json"));
     for (const QByteArray& input : inputs) {
-        const CliRun r = run({"sign", "-"}, input);
-        EXPECT_EQ(r.code, 0) << r.err.constData();
-        EXPECT_TRUE(r.out.startsWith(R"({"Parametros":{"Id":0,"Dados":{"T":"a\u00E7\u00E3o"}})"))
-            << input.toHex().constData() << ": " << r.out.constData();
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(input);
+        f.close();
+        for (const CliRun& r : {run({"sign", "-"}, input), run({"sign", file})}) {
+            EXPECT_EQ(r.code, 0) << r.err.constData();
+            EXPECT_TRUE(
+                r.out.startsWith(R"({"Parametros":{"Id":0,"Dados":{"T":"a\u00E7\u00E3o"}})"))
+                << input.toHex().constData() << ": " << r.out.constData();
+        }
     }
+    // Not JSON, from a file: the place of the error, nothing written.
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("{\"a\":\"ação\",\n \"b\" 2}");
+    f.close();
+    const CliRun bad = run({"sign", file});
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_TRUE(bad.err.contains("linha 2, coluna 6")) << bad.err.constData();
+    EXPECT_TRUE(bad.out.isEmpty());
 }
 
 TEST(Cli, BadInputAndUsageExitWithTwo) {
