@@ -8,6 +8,7 @@
 #include "exchange/envelope.h"
 #include "exchange/signingdigest.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
@@ -39,57 +40,51 @@ int32_t unitAt(std::string_view s, std::size_t i) {
     return unit;
 }
 
-constexpr uint64_t kOnes = 0x0101010101010101ULL;
-constexpr uint64_t kHigh = 0x8080808080808080ULL;
-
-// Whether a byte of the word is zero (exact for the lowest such byte).
-constexpr uint64_t zeroByte(uint64_t w) {
-    return (w - kOnes) & ~w & kHigh;
-}
-
-// Bytes a string's content stops to look at: below the space, above 127, a quote, a backslash.
-constexpr std::array<bool, 256> kStop = [] {
+// The bytes a reading stops at: below the space, above 127, a quote, a backslash and, when
+// Solidus, a solidus.
+template <bool Solidus>
+constexpr std::array<bool, 256> kStops = [] {
     std::array<bool, 256> t{};
     for (int c = 0; c < 256; ++c)
-        t[std::size_t(c)] = c < 0x20 || c >= 0x80 || c == '"' || c == '\\';
+        t[std::size_t(c)] = c < 0x20 || c >= 0x80 || c == '"' || c == '\\' || (Solidus && c == '/');
     return t;
 }();
 
-// The first byte from i that is a stop (kStop): sixteen bytes at a time where the processor has
-// SSE2 (every x86-64 does).
-std::size_t nextStop(std::string_view s, std::size_t i) {
+// The first byte from i that is a stop (kStops): sixteen bytes at a time where the processor
+// has SSE2 (every x86-64 does), then one by one.
+template <bool Solidus> std::size_t nextOf(std::string_view s, std::size_t i) {
 #if defined(__SSE2__)
     const __m128i space = _mm_set1_epi8(0x20);
     const __m128i quote = _mm_set1_epi8('"');
     const __m128i backslash = _mm_set1_epi8('\\');
+    const __m128i solidus = _mm_set1_epi8('/');
     while (s.size() - i >= 16) {
         const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s.data() + i));
         // Signed, a byte above 127 is below the space too.
-        const __m128i stop =
+        __m128i stop =
             _mm_or_si128(_mm_cmplt_epi8(b, space),
                          _mm_or_si128(_mm_cmpeq_epi8(b, quote), _mm_cmpeq_epi8(b, backslash)));
+        if constexpr (Solidus)
+            stop = _mm_or_si128(stop, _mm_cmpeq_epi8(b, solidus));
         if (const auto mask = static_cast<unsigned>(_mm_movemask_epi8(stop)))
             return i + std::size_t(std::countr_zero(mask));
         i += 16;
     }
 #endif
-    while (i < s.size() && !kStop[static_cast<unsigned char>(s[i])])
+    while (i < s.size() && !kStops<Solidus>[static_cast<unsigned char>(s[i])])
         ++i;
     return i;
 }
 
+// What a string's content is checked at: kStops without the solidus.
+std::size_t nextStop(std::string_view s, std::size_t i) {
+    return nextOf<false>(s, i);
+}
+
 // The first byte from i that the wire text does not write as it is: above 127, below the
-// space, a quote, a backslash or a solidus (eight bytes at a time, then one by one).
+// space, a quote, a backslash or a solidus.
 std::size_t nextSpecial(std::string_view s, std::size_t i) {
-    while (s.size() - i >= 8) {
-        uint64_t w;
-        std::memcpy(&w, s.data() + i, 8);
-        if ((w & kHigh) | ((w - 0x20 * kOnes) & ~w & kHigh) | zeroByte(w ^ ('"' * kOnes)) |
-            zeroByte(w ^ ('\\' * kOnes)) | zeroByte(w ^ ('/' * kOnes)))
-            break;
-        i += 8;
-    }
-    return i;
+    return nextOf<true>(s, i);
 }
 
 bool isHigh(int32_t unit) {
@@ -107,7 +102,8 @@ constexpr std::size_t kDoneEvery = std::size_t(1) << 20;
 class TakeStrings : public json::StringCapture {
 public:
     TakeStrings(std::string_view text, SignedDados::Done done)
-        : m_text(text), m_done(std::move(done)), m_doneUpTo(text.data()) {}
+        : m_text(text), m_done(std::move(done)), m_doneUpTo(text.data()),
+          m_doneUntil(text.data() + text.size() / 2) {}
     bool wants(const std::vector<std::string>&) override { return true; }
     std::optional<std::size_t> contentLength(std::string_view rest) override {
         return endOfContent(rest);
@@ -122,6 +118,12 @@ public:
         return it == m_taken.end() ? nullptr : &it->second;
     }
     const SignedDados::Done& done() const { return m_done; }
+    // The reading is over: the rest of the first half is done with.
+    void readingDone() {
+        if (m_done && m_doneUpTo < m_doneUntil)
+            m_done(std::string_view(m_doneUpTo, std::size_t(m_doneUntil - m_doneUpTo)));
+        m_doneUpTo = m_doneUntil;
+    }
 
 private:
     // The offset of the closing quote; raw control characters, unknown escapes, surrogates that
@@ -130,9 +132,11 @@ private:
         for (std::size_t i = nextStop(raw, 0);; i = nextStop(raw, i)) {
             if (i >= raw.size())
                 throw NotTaken{};
-            if (m_done && raw.data() + i - m_doneUpTo >= std::ptrdiff_t(kDoneEvery)) {
-                m_done(std::string_view(m_doneUpTo, std::size_t(raw.data() + i - m_doneUpTo)));
-                m_doneUpTo = raw.data() + i;
+            if (m_done && m_doneUpTo < m_doneUntil &&
+                raw.data() + i - m_doneUpTo >= std::ptrdiff_t(kDoneEvery)) {
+                const char* const upTo = std::min(raw.data() + i, m_doneUntil);
+                m_done(std::string_view(m_doneUpTo, std::size_t(upTo - m_doneUpTo)));
+                m_doneUpTo = upTo;
             }
             const auto c = static_cast<unsigned char>(raw[i]);
             if (c == '"')
@@ -182,6 +186,9 @@ private:
     std::string_view m_text;
     SignedDados::Done m_done;
     const char* m_doneUpTo;
+    // Only the first half is told done with: the writing reads from the start again, and finds
+    // the second half still in memory.
+    const char* m_doneUntil;
     std::map<std::vector<std::size_t>, std::string_view> m_taken;
 };
 
@@ -330,9 +337,7 @@ private:
                 m_done(std::string_view(m_doneUpTo, std::size_t(raw.data() + i - m_doneUpTo)));
                 m_doneUpTo = raw.data() + i;
             }
-            std::size_t j = nextSpecial(raw, i);
-            while (j < raw.size() && kPlain[static_cast<unsigned char>(raw[j])])
-                ++j;
+            const std::size_t j = nextSpecial(raw, i);
             if (j > i)
                 signed_(raw.substr(i, j - i));
             i = j;
@@ -369,14 +374,6 @@ private:
         put('"');
     }
 
-    // Bytes the wire text writes as they are: ASCII from the space on but the solidus, backslash
-    // and quote.
-    static constexpr std::array<bool, 256> kPlain = [] {
-        std::array<bool, 256> t{};
-        for (int c = 0x20; c < 0x80; ++c)
-            t[std::size_t(c)] = c != '/' && c != '\\' && c != '"';
-        return t;
-    }();
     static constexpr std::size_t kChunk = 64 * 1024;
     json::TextSink& m_sink;
     LettersAndDigitsMd5 m_letters;
@@ -408,8 +405,7 @@ std::optional<SignedDados> SignedDados::fromJson(std::string_view dadosJson, Don
     } catch (const NotTaken&) {
         return std::nullopt;
     }
-    if (parsed->taken.done())
-        parsed->taken.done()(dadosJson);
+    parsed->taken.readingDone();
     return SignedDados(std::move(parsed));
 }
 

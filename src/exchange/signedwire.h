@@ -17,9 +17,10 @@
 // data>)). The text's bytes must outlive it.
 class SignedDados {
 public:
-    // Told of each part of the text done with, in order, about a mebibyte at a time (once by
-    // the reading, the whole text at its end, and once more by each writing), so that the
-    // text's owner may give its memory back meanwhile: the next reading reads it again.
+    // Told of each part of the text done with, in order, about a mebibyte at a time, so that
+    // the text's owner may give its memory back meanwhile (what is read again is read from where
+    // it lies): by the reading, of the first half of the text only (the writing starts there
+    // again and finds the rest still in memory); by each writing, of all of it.
     using Done = std::function<void(std::string_view part)>;
 
     // Nothing when the text is not taken this way (it is not JSON or not UTF-8, or a string

@@ -82,6 +82,28 @@ TEST(Cli, DataFilesAreReadByMarkThenAsUtf8ThenInTheCodePage) {
     EXPECT_TRUE(bad.out.isEmpty());
 }
 
+// A data file of several mebibytes is read where it lies and its memory given back as it is
+// read and written again: the envelope is byte for byte the one signed from the same bytes read.
+TEST(Cli, LargeDataFileIsSignedAsTheSameBytesRead) {
+    QByteArray xml;
+    for (int i = 0; xml.size() < 5 * 1024 * 1024; ++i)
+        xml += QStringLiteral("<det nItem=\\\"%1\\\"><xProd>AÇÚCAR 1KG</xProd></det>\\r\\n")
+                   .arg(i)
+                   .toUtf8();
+    const QByteArray dados = R"({"CNPJ":"11222333000181","XML":")" + xml + R"(","fim":"é"})";
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("dados.json"));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(dados);
+    f.close();
+    const CliRun mapped = run({"sign", "--id", "1001", file});
+    const CliRun read = run({"sign", "--id", "1001", "-"}, dados);
+    EXPECT_EQ(mapped.code, 0) << mapped.err.constData();
+    EXPECT_GT(mapped.out.size(), dados.size());
+    EXPECT_TRUE(mapped.out == read.out);
+}
+
 TEST(Cli, BadInputAndUsageExitWithTwo) {
     const CliRun invalid = run({"sign"}, "{oops");
     EXPECT_EQ(invalid.code, 2);

@@ -40,7 +40,6 @@ std::unique_ptr<MappedFile> MappedFile::map(int fd, std::size_t size, const QStr
     void* const data = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
     if (data == MAP_FAILED)
         return nullptr;
-    ::madvise(data, size, MADV_SEQUENTIAL);
     auto* const begin = static_cast<const char*>(data);
     g_message = QStringLiteral("testador-cli: o arquivo '%1' mudou (ficou menor) enquanto era "
                                "lido; nada foi concluído\n")
