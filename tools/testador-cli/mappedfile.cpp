@@ -41,8 +41,8 @@ std::unique_ptr<MappedFile> MappedFile::map(int fd, std::size_t size, const QStr
     if (data == MAP_FAILED)
         return nullptr;
     auto* const begin = static_cast<const char*>(data);
-    g_message = QStringLiteral("testador-cli: o arquivo '%1' mudou (ficou menor) enquanto era "
-                               "lido; nada foi concluído\n")
+    g_message = QStringLiteral("testador-cli: o arquivo '%1' ficou menor enquanto era lido; o "
+                               "comando foi interrompido\n")
                     .arg(name)
                     .toUtf8();
     g_begin = begin;

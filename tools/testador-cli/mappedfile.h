@@ -10,7 +10,8 @@
 // never copied into memory of the program's own. Pages read can be given back as the reading
 // goes (they are read again from the cache when touched), so that a large file never stays in
 // memory whole. A file cut shorter while it is mapped would end the program with a bus error;
-// instead the program ends with a message naming the file and exit code 2.
+// instead the program ends with a message naming the file and exit code 2 (what was written
+// before stays written).
 class MappedFile {
 public:
     // Null when the descriptor cannot be mapped (an empty file, a file system without
