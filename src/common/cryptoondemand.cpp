@@ -1,5 +1,5 @@
-// OpenSSL's libcrypto loaded on first use (see common/ondemandlibrary.h): the window loads it
-// with its first signed request, not with its first paint.
+// OpenSSL's libcrypto loaded on first use (see common/ondemandlibrary.h): only protected texts
+// need it (signing uses Qt's own digest), so most runs never load it.
 #include "common/ondemandlibrary.h"
 
 // The definitions are hidden: a library that calls the same functions (libzip calls libcrypto,
@@ -10,7 +10,7 @@
 namespace {
 
 OnDemandLibrary& libcrypto() {
-    static OnDemandLibrary library("crypto", 3, "com que o testador assina as requisições");
+    static OnDemandLibrary library("crypto", 3, "com que o testador cifra os textos protegidos");
     return library;
 }
 
@@ -21,36 +21,6 @@ template <typename Function> Function cryptoFunction(const char* name) {
 } // namespace
 
 extern "C" {
-
-const EVP_MD* EVP_md5() {
-    static const auto f = cryptoFunction<decltype(&EVP_md5)>("EVP_md5");
-    return f();
-}
-
-EVP_MD_CTX* EVP_MD_CTX_new() {
-    static const auto f = cryptoFunction<decltype(&EVP_MD_CTX_new)>("EVP_MD_CTX_new");
-    return f();
-}
-
-void EVP_MD_CTX_free(EVP_MD_CTX* context) {
-    static const auto f = cryptoFunction<decltype(&EVP_MD_CTX_free)>("EVP_MD_CTX_free");
-    f(context);
-}
-
-int EVP_DigestInit_ex(EVP_MD_CTX* context, const EVP_MD* type, ENGINE* engine) {
-    static const auto f = cryptoFunction<decltype(&EVP_DigestInit_ex)>("EVP_DigestInit_ex");
-    return f(context, type, engine);
-}
-
-int EVP_DigestUpdate(EVP_MD_CTX* context, const void* data, size_t length) {
-    static const auto f = cryptoFunction<decltype(&EVP_DigestUpdate)>("EVP_DigestUpdate");
-    return f(context, data, length);
-}
-
-int EVP_DigestFinal_ex(EVP_MD_CTX* context, unsigned char* digest, unsigned int* length) {
-    static const auto f = cryptoFunction<decltype(&EVP_DigestFinal_ex)>("EVP_DigestFinal_ex");
-    return f(context, digest, length);
-}
 
 const EVP_CIPHER* EVP_aes_128_ecb() {
     static const auto f = cryptoFunction<decltype(&EVP_aes_128_ecb)>("EVP_aes_128_ecb");

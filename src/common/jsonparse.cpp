@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <functional>
+#include <optional>
 
 namespace json {
 
@@ -20,9 +21,9 @@ public:
     using Ch = char;
     using Taker = std::function<void(std::string_view)>;
 
-    CapturingStream(std::string_view text, Taker taker)
+    CapturingStream(std::string_view text, Taker taker, StringCapture& capture)
         : m_begin(text.data()), m_p(text.data()), m_end(text.data() + text.size()),
-          m_taker(std::move(taker)) {}
+          m_taker(std::move(taker)), m_capture(capture) {}
 
     char Peek() const { return m_p < m_end ? *m_p : '\0'; }
     char Take() {
@@ -54,6 +55,12 @@ private:
     // escaped by an odd run of backslashes) and hands the content over, unchecked: the taker
     // refuses what the reader would refuse. Without a closing quote the reader reports it.
     void takeString() {
+        if (const std::optional<std::size_t> length =
+                m_capture.contentLength(std::string_view(m_p, std::size_t(m_end - m_p)))) {
+            m_taker(std::string_view(m_p, *length));
+            m_p += *length;
+            return;
+        }
         const char* q = m_p;
         for (;;) {
             q = static_cast<const char*>(std::memchr(q, '"', std::size_t(m_end - q)));
@@ -74,6 +81,7 @@ private:
     const char* m_p;
     const char* m_end;
     Taker m_taker;
+    StringCapture& m_capture;
     bool m_armed = false;
 };
 
@@ -170,59 +178,12 @@ constexpr unsigned kFlags = kReaderFlags;
 
 } // namespace
 
-bool isValidUtf8(std::string_view s) {
-    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
-    const auto* end = p + s.size();
-    while (p < end) {
-        // Skip ASCII eight bytes at a time.
-        while (end - p >= 8) {
-            uint64_t word;
-            std::memcpy(&word, p, 8);
-            if (word & 0x8080808080808080ULL)
-                break;
-            p += 8;
-        }
-        if (p >= end)
-            break;
-        const unsigned char c = *p;
-        if (c < 0x80) {
-            ++p;
-            continue;
-        }
-        int len;
-        uint32_t cp;
-        if ((c & 0xE0) == 0xC0) {
-            len = 2;
-            cp = c & 0x1F;
-        } else if ((c & 0xF0) == 0xE0) {
-            len = 3;
-            cp = c & 0x0F;
-        } else if ((c & 0xF8) == 0xF0) {
-            len = 4;
-            cp = c & 0x07;
-        } else {
-            return false;
-        }
-        if (end - p < len)
-            return false;
-        for (int k = 1; k < len; ++k) {
-            if ((p[k] & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (p[k] & 0x3F);
-        }
-        static constexpr uint32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (cp < kMin[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        p += len;
-    }
-    return true;
-}
-
 namespace {
 
-template <typename Stream> ParseResult parseWith(Stream& stream, Builder& builder) {
+template <unsigned Flags = kFlags, typename Stream>
+ParseResult parseWith(Stream& stream, Builder& builder) {
     rapidjson::Reader reader;
-    const rapidjson::ParseResult ok = reader.Parse<kFlags>(stream, builder);
+    const rapidjson::ParseResult ok = reader.Parse<Flags>(stream, builder);
     ParseResult result;
     if (ok) {
         result.value = builder.take();
@@ -240,12 +201,14 @@ ParseResult parseValid(std::string_view utf8) {
     return parseWith(stream, builder);
 }
 
+template <unsigned Flags = kFlags>
 ParseResult parseValid(std::string_view utf8, StringCapture& capture) {
     Builder* target = nullptr;
-    CapturingStream stream(utf8, [&](std::string_view raw) { target->taken(raw); });
+    CapturingStream stream(
+        utf8, [&](std::string_view raw) { target->taken(raw); }, capture);
     Builder builder(&capture, &stream);
     target = &builder;
-    return parseWith(stream, builder);
+    return parseWith<Flags>(stream, builder);
 }
 
 // Malformed UTF-8 sequences read as U+FFFD.
@@ -271,8 +234,9 @@ ParseResult parse(std::string_view utf8) {
     return parseValid(viewOf(repairedUtf8(utf8)));
 }
 
-ParseResult parseValidUtf8(std::string_view utf8, StringCapture& capture) {
-    return parseValid(utf8, capture);
+ParseResult parseCheckingUtf8(std::string_view text, StringCapture& capture) {
+    // Outside strings only ASCII is JSON; the reader checks the strings it reads.
+    return parseValid<kFlags | rapidjson::kParseValidateEncodingFlag>(text, capture);
 }
 
 ParseResult parse(std::string_view utf8, StringCapture& capture) {

@@ -110,6 +110,13 @@ public:
     // the tree: the member or element index at each level from the root. May throw, ending the
     // parse.
     virtual void take(std::string_view rawContent, const std::vector<std::size_t>& place) = 0;
+    // The length of the content of a string it takes, given the text from the content's first
+    // byte to the end, when the capture finds the closing quote itself as it checks the
+    // content in one reading; nothing (the default) has the reader find it.
+    virtual std::optional<std::size_t> contentLength(std::string_view rest) {
+        (void)rest;
+        return std::nullopt;
+    }
 };
 ParseResult parse(std::string_view utf8, StringCapture& capture);
 

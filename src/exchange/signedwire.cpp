@@ -8,10 +8,17 @@
 #include "exchange/envelope.h"
 #include "exchange/signingdigest.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -33,38 +40,51 @@ int32_t unitAt(std::string_view s, std::size_t i) {
     return unit;
 }
 
-constexpr uint64_t kOnes = 0x0101010101010101ULL;
-constexpr uint64_t kHigh = 0x8080808080808080ULL;
+// The bytes a reading stops at: below the space, above 127, a quote, a backslash and, when
+// Solidus, a solidus.
+template <bool Solidus>
+constexpr std::array<bool, 256> kStops = [] {
+    std::array<bool, 256> t{};
+    for (int c = 0; c < 256; ++c)
+        t[std::size_t(c)] = c < 0x20 || c >= 0x80 || c == '"' || c == '\\' || (Solidus && c == '/');
+    return t;
+}();
 
-// Whether a byte of the word is zero (exact for the lowest such byte).
-constexpr uint64_t zeroByte(uint64_t w) {
-    return (w - kOnes) & ~w & kHigh;
+// The first byte from i that is a stop (kStops): sixteen bytes at a time where the processor
+// has SSE2 (every x86-64 does), then one by one.
+template <bool Solidus> std::size_t nextOf(std::string_view s, std::size_t i) {
+#if defined(__SSE2__)
+    const __m128i space = _mm_set1_epi8(0x20);
+    const __m128i quote = _mm_set1_epi8('"');
+    const __m128i backslash = _mm_set1_epi8('\\');
+    const __m128i solidus = _mm_set1_epi8('/');
+    while (s.size() - i >= 16) {
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s.data() + i));
+        // Signed, a byte above 127 is below the space too.
+        __m128i stop =
+            _mm_or_si128(_mm_cmplt_epi8(b, space),
+                         _mm_or_si128(_mm_cmpeq_epi8(b, quote), _mm_cmpeq_epi8(b, backslash)));
+        if constexpr (Solidus)
+            stop = _mm_or_si128(stop, _mm_cmpeq_epi8(b, solidus));
+        if (const auto mask = static_cast<unsigned>(_mm_movemask_epi8(stop)))
+            return i + std::size_t(std::countr_zero(mask));
+        i += 16;
+    }
+#endif
+    while (i < s.size() && !kStops<Solidus>[static_cast<unsigned char>(s[i])])
+        ++i;
+    return i;
 }
 
-// The first byte from i that is below the space or a backslash (eight bytes at a time).
-std::size_t nextControlOrBackslash(std::string_view s, std::size_t i) {
-    while (s.size() - i >= 8) {
-        uint64_t w;
-        std::memcpy(&w, s.data() + i, 8);
-        if (((w - 0x20 * kOnes) & ~w & kHigh) | zeroByte(w ^ ('\\' * kOnes)))
-            break;
-        i += 8;
-    }
-    return i;
+// What a string's content is checked at: kStops without the solidus.
+std::size_t nextStop(std::string_view s, std::size_t i) {
+    return nextOf<false>(s, i);
 }
 
 // The first byte from i that the wire text does not write as it is: above 127, below the
-// space, a quote, a backslash or a solidus (eight bytes at a time, then one by one).
+// space, a quote, a backslash or a solidus.
 std::size_t nextSpecial(std::string_view s, std::size_t i) {
-    while (s.size() - i >= 8) {
-        uint64_t w;
-        std::memcpy(&w, s.data() + i, 8);
-        if ((w & kHigh) | ((w - 0x20 * kOnes) & ~w & kHigh) | zeroByte(w ^ ('"' * kOnes)) |
-            zeroByte(w ^ ('\\' * kOnes)) | zeroByte(w ^ ('/' * kOnes)))
-            break;
-        i += 8;
-    }
-    return i;
+    return nextOf<true>(s, i);
 }
 
 bool isHigh(int32_t unit) {
@@ -74,33 +94,63 @@ bool isLow(int32_t unit) {
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
-// Takes every member's string as it stands in the text, after checking that it reads here
-// exactly as the general reading reads it.
+// Told of the text done with, about kDoneEvery bytes at a time.
+constexpr std::size_t kDoneEvery = std::size_t(1) << 20;
+
+// Takes every member's string as it stands in the text, after checking, in the same reading
+// that finds its end, that it reads here exactly as the general reading reads it.
 class TakeStrings : public json::StringCapture {
 public:
-    explicit TakeStrings(std::string_view text) : m_text(text) {}
+    TakeStrings(std::string_view text, SignedDados::Done done)
+        : m_text(text), m_done(std::move(done)), m_doneUpTo(text.data()),
+          m_doneUntil(text.data() + text.size() / 2) {}
     bool wants(const std::vector<std::string>&) override { return true; }
+    std::optional<std::size_t> contentLength(std::string_view rest) override {
+        return endOfContent(rest);
+    }
     void take(std::string_view raw, const std::vector<std::size_t>& place) override {
         if (raw.data() < m_text.data() || raw.data() + raw.size() > m_text.data() + m_text.size())
             throw NotTaken{}; // not read from the text itself
-        check(raw);
         m_taken.emplace(place, raw);
     }
     const std::string_view* find(const std::vector<std::size_t>& place) const {
         const auto it = m_taken.find(place);
         return it == m_taken.end() ? nullptr : &it->second;
     }
+    const SignedDados::Done& done() const { return m_done; }
+    // The reading is over: the rest of the first half is done with.
+    void readingDone() {
+        if (m_done && m_doneUpTo < m_doneUntil)
+            m_done(std::string_view(m_doneUpTo, std::size_t(m_doneUntil - m_doneUpTo)));
+        m_doneUpTo = m_doneUntil;
+    }
 
 private:
-    // Raw control characters, unknown escapes and surrogates that are not in pairs.
-    static void check(std::string_view raw) {
-        for (std::size_t i = nextControlOrBackslash(raw, 0); i < raw.size();
-             i = nextControlOrBackslash(raw, i + 1)) {
+    // The offset of the closing quote; raw control characters, unknown escapes, surrogates that
+    // are not in pairs, bytes that are not UTF-8 and a missing closing quote are not taken.
+    std::size_t endOfContent(std::string_view raw) {
+        for (std::size_t i = nextStop(raw, 0);; i = nextStop(raw, i)) {
+            if (i >= raw.size())
+                throw NotTaken{};
+            if (m_done && m_doneUpTo < m_doneUntil &&
+                raw.data() + i - m_doneUpTo >= std::ptrdiff_t(kDoneEvery)) {
+                const char* const upTo = std::min(raw.data() + i, m_doneUntil);
+                m_done(std::string_view(m_doneUpTo, std::size_t(upTo - m_doneUpTo)));
+                m_doneUpTo = upTo;
+            }
             const auto c = static_cast<unsigned char>(raw[i]);
+            if (c == '"')
+                return i;
+            if (c >= 0x80) {
+                const int length = json::utf8SequenceLength(raw.substr(i));
+                if (length == 0)
+                    throw NotTaken{};
+                i += std::size_t(length);
+                continue;
+            }
             if (c < 0x20)
                 throw NotTaken{};
-            if (c != '\\')
-                continue;
+            // A backslash.
             if (++i >= raw.size())
                 throw NotTaken{};
             switch (raw[i]) {
@@ -129,10 +179,16 @@ private:
             default:
                 throw NotTaken{};
             }
+            ++i;
         }
     }
 
     std::string_view m_text;
+    SignedDados::Done m_done;
+    const char* m_doneUpTo;
+    // Only the first half is told done with: the writing reads from the start again, and finds
+    // the second half still in memory.
+    const char* m_doneUntil;
     std::map<std::vector<std::size_t>, std::string_view> m_taken;
 };
 
@@ -142,7 +198,8 @@ constexpr char kHex[] = "0123456789ABCDEF";
 // digits of what it writes inside Parametros.
 class Writer {
 public:
-    Writer(json::TextSink& sink, Md5Stream& md5) : m_sink(sink), m_letters(md5) {
+    Writer(json::TextSink& sink, Md5Stream& md5, const SignedDados::Done& done)
+        : m_sink(sink), m_letters(md5), m_done(done) {
         m_buffer.reserve(kChunk + 64);
     }
     ~Writer() { flush(); }
@@ -272,11 +329,15 @@ private:
     // wire text writes its content.
     void rawString(std::string_view raw) {
         put('"');
+        if (!m_doneUpTo)
+            m_doneUpTo = raw.data();
         std::size_t i = 0;
         while (i < raw.size()) {
-            std::size_t j = nextSpecial(raw, i);
-            while (j < raw.size() && kPlain[static_cast<unsigned char>(raw[j])])
-                ++j;
+            if (m_done && raw.data() + i - m_doneUpTo >= std::ptrdiff_t(kDoneEvery)) {
+                m_done(std::string_view(m_doneUpTo, std::size_t(raw.data() + i - m_doneUpTo)));
+                m_doneUpTo = raw.data() + i;
+            }
+            const std::size_t j = nextSpecial(raw, i);
             if (j > i)
                 signed_(raw.substr(i, j - i));
             i = j;
@@ -313,24 +374,18 @@ private:
         put('"');
     }
 
-    // Bytes the wire text writes as they are: ASCII from the space on but the solidus, backslash
-    // and quote.
-    static constexpr std::array<bool, 256> kPlain = [] {
-        std::array<bool, 256> t{};
-        for (int c = 0x20; c < 0x80; ++c)
-            t[std::size_t(c)] = c != '/' && c != '\\' && c != '"';
-        return t;
-    }();
     static constexpr std::size_t kChunk = 64 * 1024;
     json::TextSink& m_sink;
     LettersAndDigitsMd5 m_letters;
+    const SignedDados::Done& m_done;
+    const char* m_doneUpTo = nullptr; // the text before it told done with
     std::string m_buffer;
 };
 
 } // namespace
 
 struct SignedDados::Parsed {
-    explicit Parsed(std::string_view text) : taken(text) {}
+    Parsed(std::string_view text, Done done) : taken(text, std::move(done)) {}
     TakeStrings taken;
     json::JsonValue value;
 };
@@ -340,22 +395,17 @@ SignedDados::SignedDados(SignedDados&&) noexcept = default;
 SignedDados& SignedDados::operator=(SignedDados&&) noexcept = default;
 SignedDados::~SignedDados() = default;
 
-std::optional<SignedDados> SignedDados::fromJson(std::string_view dadosJson) {
-    if (!json::isValidUtf8(dadosJson))
-        return std::nullopt;
-    return fromValidUtf8(dadosJson);
-}
-
-std::optional<SignedDados> SignedDados::fromValidUtf8(std::string_view dadosJson) {
-    auto parsed = std::make_unique<Parsed>(dadosJson);
+std::optional<SignedDados> SignedDados::fromJson(std::string_view dadosJson, Done done) {
+    auto parsed = std::make_unique<Parsed>(dadosJson, std::move(done));
     try {
-        json::ParseResult result = json::parseValidUtf8(dadosJson, parsed->taken);
+        json::ParseResult result = json::parseCheckingUtf8(dadosJson, parsed->taken);
         if (!result.value)
             return std::nullopt;
         parsed->value = std::move(*result.value);
     } catch (const NotTaken&) {
         return std::nullopt;
     }
+    parsed->taken.readingDone();
     return SignedDados(std::move(parsed));
 }
 
@@ -365,7 +415,7 @@ void SignedDados::writeEnvelope(const QString& idText, const QString& companyCod
     const std::string id = std::to_string(sessionIdFromText(idText));
     Md5Stream md5;
     {
-        Writer out(sink, md5);
+        Writer out(sink, md5, m_parsed->taken.done());
         out.put("{\"Parametros\":{\"Id\":");
         out.sign("Id");
         out.signed_(id);

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -16,12 +17,17 @@
 // data>)). The text's bytes must outlive it.
 class SignedDados {
 public:
+    // Told of each part of the text done with, in order, about a mebibyte at a time, so that
+    // the text's owner may give its memory back meanwhile (what is read again is read from where
+    // it lies): by the reading, of the first half of the text only (the writing starts there
+    // again and finds the rest still in memory); by each writing, of all of it.
+    using Done = std::function<void(std::string_view part)>;
+
     // Nothing when the text is not taken this way (it is not JSON or not UTF-8, or a string
     // holds what the general reading reads otherwise, such as a lone surrogate): the caller then
-    // parses it as a value, which also reports the error.
-    static std::optional<SignedDados> fromJson(std::string_view dadosJson);
-    // The same, for a text already known to be valid UTF-8 (json::isValidUtf8).
-    static std::optional<SignedDados> fromValidUtf8(std::string_view dadosJson);
+    // parses it as a value, which also reports the error. The text is read once, its encoding
+    // checked as it is read.
+    static std::optional<SignedDados> fromJson(std::string_view dadosJson, Done done = {});
     SignedDados(SignedDados&&) noexcept;
     SignedDados& operator=(SignedDados&&) noexcept;
     ~SignedDados();

@@ -1,4 +1,7 @@
 #include "common/jsonvalue.h"
+#include "common/utf8valid.h"
+
+#include <QByteArray>
 
 #include <gtest/gtest.h>
 
@@ -99,6 +102,49 @@ TEST(JsonParse, BytesThatAreNotUtf8ReadAsReplacementCharacter) {
     const auto r = json::parse("{\"a\":\"x\xff\xfey\"}");
     ASSERT_TRUE(r.value);
     EXPECT_EQ(r.value->find("a")->text(), "x\xEF\xBF\xBD\xEF\xBF\xBDy");
+}
+
+// Each sequence, well-formed or not, is judged alike wherever it stands: after ASCII runs of
+// every length around the 16-byte blocks the ASCII is skipped in, and before ASCII or the end.
+TEST(Utf8Validity, EverySequenceJudgedAlikeAtEveryPlace) {
+    const struct {
+        const char* bytes;
+        bool valid;
+    } cases[] = {
+        {"\xC3\xA7", true},         // ç
+        {"\xC3\x87\xC3\x9A", true}, // ÇÚ
+        {"\xE2\x82\xAC", true},     // €
+        {"\xF0\x9F\x98\x80", true}, // 😀
+        {"\xF4\x8F\xBF\xBF", true}, // U+10FFFF
+        {"\xEF\xBF\xBF", true},     // U+FFFF
+        {"\xC3", false},            // cut before its end
+        {"\xE2\x82", false},
+        {"\xF0\x9F\x98", false},
+        {"\x80", false},         // a continuation byte alone
+        {"\xC3\xA7\xA7", false}, // one continuation too many
+        {"\xC0\xAF", false},     // overlong
+        {"\xE0\x80\xAF", false},
+        {"\xF0\x80\x80\xAF", false},
+        {"\xED\xA0\x80", false}, // a surrogate
+        {"\xED\xBF\xBF", false},
+        {"\xF4\x90\x80\x80", false}, // past U+10FFFF
+        {"\xF8\x88\x80\x80\x80", false},
+        {"\xFF", false},
+        {"\xC3\x41", false}, // ASCII where a continuation belongs
+    };
+    for (const auto& c : cases) {
+        for (std::size_t before = 0; before <= 40; ++before) {
+            for (const std::size_t after : {0, 1, 15, 16, 17}) {
+                const std::string text =
+                    std::string(before, 'a') + c.bytes + std::string(after, 'z');
+                EXPECT_EQ(json::isValidUtf8(text), c.valid)
+                    << "bytes " << QByteArray(c.bytes).toHex().constData() << " after " << before
+                    << " ASCII, before " << after;
+            }
+        }
+    }
+    EXPECT_TRUE(json::isValidUtf8(""));
+    EXPECT_TRUE(json::isValidUtf8(std::string(1000, 'a')));
 }
 
 // Text that grows far beyond its bytes when escaped (six bytes for one) comes out whole.

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -213,7 +216,13 @@ TEST(Envelope, WrittenFromTheDataBytesIsTheEnvelopeBuiltFromTheValue) {
         "{\"big\":\"" + large + "\",\"after\":\"ok\"}",
         R"(12)",
     };
-    for (const std::string& text : cases) {
+    std::vector<std::string> texts(std::begin(cases), std::end(cases));
+    // Every kind of byte the reading stops at, at every place around the sixteen bytes it
+    // reads at once.
+    for (std::size_t before = 0; before <= 40; ++before)
+        texts.push_back("{\"a\":\"" + std::string(before, 'x') + "ç\\\"\\u00e9/€😀\\n" +
+                        std::string(before % 17, 'y') + "\"}");
+    for (const std::string& text : texts) {
         SCOPED_TRACE(text.substr(0, 200));
         const std::optional<SignedDados> fast = SignedDados::fromJson(text);
         ASSERT_TRUE(fast);
@@ -232,6 +241,18 @@ TEST(Envelope, WrittenFromTheDataBytesIsTheEnvelopeBuiltFromTheValue) {
                              "{\"a\":\"\xC3\"}", "{\"a\":\"\xED\xA0\x80\"}"}) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(SignedDados::fromJson(text));
+    }
+    // Bytes that are not UTF-8 anywhere (a name, outside strings, or deep into a long string at
+    // every place around the bytes read at once) are left to the general reading, which
+    // repairs them.
+    for (const std::string bad : {"\xC3", "\xED\xA0\x80", "\xFF", "\xC3\x41", "\xF4\x90\x80\x80"}) {
+        SCOPED_TRACE(QByteArray::fromStdString(bad).toHex().constData());
+        EXPECT_FALSE(SignedDados::fromJson("{\"" + bad + "\":\"x\"}"));
+        EXPECT_FALSE(SignedDados::fromJson("[1," + bad + "]"));
+        for (std::size_t before = 0; before <= 40; ++before)
+            EXPECT_FALSE(SignedDados::fromJson("{\"a\":\"" + std::string(before, 'x') + bad +
+                                               std::string(before % 3, 'y') + "\"}"))
+                << before;
     }
     // The company code is converted before anything is written.
     CollectingSink sink;

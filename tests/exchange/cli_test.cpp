@@ -56,12 +56,52 @@ TEST(Cli, DataFilesAreReadByMarkThenAsUtf8ThenInTheCodePage) {
         "\xFE\xFF" + QByteArray(QStringEncoder(QStringEncoder::Utf16BE)(dados)),
         "{\"T\":\"a\xE7\xE3o\"}",
     };
+    // A file is read where it lies (mapped), the standard input as it comes: the same rule.
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("dados.json"));
     for (const QByteArray& input : inputs) {
-        const CliRun r = run({"sign", "-"}, input);
-        EXPECT_EQ(r.code, 0) << r.err.constData();
-        EXPECT_TRUE(r.out.startsWith(R"({"Parametros":{"Id":0,"Dados":{"T":"a\u00E7\u00E3o"}})"))
-            << input.toHex().constData() << ": " << r.out.constData();
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(input);
+        f.close();
+        for (const CliRun& r : {run({"sign", "-"}, input), run({"sign", file})}) {
+            EXPECT_EQ(r.code, 0) << r.err.constData();
+            EXPECT_TRUE(
+                r.out.startsWith(R"({"Parametros":{"Id":0,"Dados":{"T":"a\u00E7\u00E3o"}})"))
+                << input.toHex().constData() << ": " << r.out.constData();
+        }
     }
+    // Not JSON, from a file: the place of the error, nothing written.
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("{\"a\":\"ação\",\n \"b\" 2}");
+    f.close();
+    const CliRun bad = run({"sign", file});
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_TRUE(bad.err.contains("linha 2, coluna 6")) << bad.err.constData();
+    EXPECT_TRUE(bad.out.isEmpty());
+}
+
+// A data file of several mebibytes is read where it lies and its memory given back as it is
+// read and written again: the envelope is byte for byte the one signed from the same bytes read.
+TEST(Cli, LargeDataFileIsSignedAsTheSameBytesRead) {
+    QByteArray xml;
+    for (int i = 0; xml.size() < 5 * 1024 * 1024; ++i)
+        xml += QStringLiteral("<det nItem=\\\"%1\\\"><xProd>AÇÚCAR 1KG</xProd></det>\\r\\n")
+                   .arg(i)
+                   .toUtf8();
+    const QByteArray dados = R"({"CNPJ":"11222333000181","XML":")" + xml + R"(","fim":"é"})";
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("dados.json"));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(dados);
+    f.close();
+    const CliRun mapped = run({"sign", "--id", "1001", file});
+    const CliRun read = run({"sign", "--id", "1001", "-"}, dados);
+    EXPECT_EQ(mapped.code, 0) << mapped.err.constData();
+    EXPECT_GT(mapped.out.size(), dados.size());
+    EXPECT_TRUE(mapped.out == read.out);
 }
 
 TEST(Cli, BadInputAndUsageExitWithTwo) {

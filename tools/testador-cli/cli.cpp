@@ -14,6 +14,7 @@
 #include "exchange/session.h"
 #include "exchange/signedwire.h"
 #include "exchange/utf8step.h"
+#include "mappedfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -24,6 +25,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -194,9 +196,32 @@ QByteArray utf8Text(QByteArray bytes) {
                          .arg(maxBytes)};
 }
 
+std::string_view viewOf(const QByteArray& bytes) {
+    return std::string_view(bytes.constData(), std::size_t(bytes.size()));
+}
+
+// The data as it was given: a file's bytes mapped where they lie, or the bytes read (the
+// standard input, a file that cannot be mapped).
+struct DataInput {
+    std::unique_ptr<MappedFile> mapped;
+    QByteArray read;
+
+    std::string_view bytes() const { return mapped ? mapped->bytes() : viewOf(read); }
+    QByteArray copy() const {
+        return mapped ? QByteArray(mapped->bytes().data(), qsizetype(mapped->bytes().size()))
+                      : read;
+    }
+    // What is done with of a mapped file is given back as the data is read and written.
+    SignedDados::Done releaser() const {
+        if (!mapped)
+            return {};
+        return [file = mapped.get()](std::string_view part) { file->release(part); };
+    }
+};
+
 // The bytes of a data file: a regular file only (a device never ends, a pipe without a writer
 // blocks the open), examined through the open descriptor, and never more than maxBytes.
-QByteArray readDataFile(const QString& name, qint64 maxBytes) {
+DataInput readDataFile(const QString& name, qint64 maxBytes) {
     const int fd = ::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const QFileInfo info(name);
@@ -219,22 +244,29 @@ QByteArray readDataFile(const QString& name, qint64 maxBytes) {
                              .arg(name)};
     if (info.st_size > maxBytes)
         refuseTooLarge(name, maxBytes);
+    // Mapped, the file's bytes are read where they lie (what it grows by meanwhile is not
+    // read); a file without size (as those of /proc) or that cannot be mapped is read.
+    DataInput input;
+    input.mapped = MappedFile::map(fd, std::size_t(info.st_size), name);
+    if (input.mapped)
+        return input;
     // The size on disk is not trusted: the file may grow while it is read.
-    QByteArray bytes = f.read(maxBytes + 1);
-    if (bytes.size() > maxBytes)
+    input.read = f.read(maxBytes + 1);
+    if (input.read.size() > maxBytes)
         refuseTooLarge(name, maxBytes);
-    return bytes;
+    return input;
 }
 
-// The data text as UTF-8 (see utf8Text), never more than maxBytes of input.
-QByteArray readInput(const QString& name, const CliIo& io, qint64 maxBytes) {
+// The data as it was given, never more than maxBytes of input.
+DataInput readInput(const QString& name, const CliIo& io, qint64 maxBytes) {
     if (name == QLatin1String("-")) {
-        QByteArray bytes = io.readStdin(maxBytes + 1);
-        if (bytes.size() > maxBytes)
+        DataInput input;
+        input.read = io.readStdin(maxBytes + 1);
+        if (input.read.size() > maxBytes)
             refuseTooLarge(name, maxBytes);
-        return utf8Text(std::move(bytes));
+        return input;
     }
-    return utf8Text(readDataFile(name, maxBytes));
+    return readDataFile(name, maxBytes);
 }
 
 json::JsonValue parseDados(const QByteArray& bytes, const QString& source) {
@@ -269,22 +301,22 @@ private:
     const CliIo& m_io;
 };
 
-std::string_view viewOf(const QByteArray& bytes) {
-    return std::string_view(bytes.constData(), std::size_t(bytes.size()));
-}
-
 int sign(const Options& o, const CliIo& io) {
     if (o.positional.size() > 1)
         throw UsageError{QStringLiteral("sign aceita um só arquivo")};
     const QString source = o.positional.value(0, QStringLiteral("-"));
-    const QByteArray text = readInput(source, io, o.maxDataBytes);
-    OutputSink sink(io);
-    if (const std::optional<SignedDados> signedDados = SignedDados::fromValidUtf8(viewOf(text))) {
-        signedDados->writeEnvelope(o.id, o.empresa, sink);
-    } else {
-        json::JsonValue dados = parseDados(text, source);
-        json::writeWireText(buildEnvelope(o.id, o.empresa, std::move(dados)), sink);
+    const DataInput input = readInput(source, io, o.maxDataBytes);
+    std::optional<SignedDados> signedDados = SignedDados::fromJson(input.bytes(), input.releaser());
+    QByteArray text; // the data read as text (see utf8Text), when the bytes are not taken as such
+    if (!signedDados) {
+        text = utf8Text(input.copy());
+        signedDados = SignedDados::fromJson(viewOf(text));
     }
+    OutputSink sink(io);
+    if (signedDados)
+        signedDados->writeEnvelope(o.id, o.empresa, sink);
+    else
+        json::writeWireText(buildEnvelope(o.id, o.empresa, parseDados(text, source)), sink);
     io.out("\n");
     return 0;
 }
@@ -308,19 +340,28 @@ int call(const Options& o, const CliIo& io) {
         throw UsageError{QStringLiteral("call precisa de SERVICO e aceita um arquivo")};
     const QString service = o.positional[0];
     json::JsonValue dados = json::JsonValue::string(std::string());
-    QByteArray text; // the data text, when it is sent signed straight from its bytes
+    // The data, when it is sent signed straight from its bytes: those given, or the text read
+    // from them (see utf8Text).
+    DataInput input;
+    QByteArray text;
     std::optional<SignedDados> signedDados;
     if (o.positional.size() == 2) {
-        text = readInput(o.positional[1], io, o.maxDataBytes);
+        input = readInput(o.positional[1], io, o.maxDataBytes);
         if (!o.plain)
-            signedDados = SignedDados::fromValidUtf8(viewOf(text));
+            signedDados = SignedDados::fromJson(input.bytes());
         if (!signedDados) {
-            dados = parseDados(text, o.positional[1]);
-            text.clear();
+            text = utf8Text(input.copy());
+            input = DataInput();
+            if (!o.plain)
+                signedDados = SignedDados::fromJson(viewOf(text));
+            if (!signedDados) {
+                dados = parseDados(text, o.positional[1]);
+                text.clear();
+            }
         }
     } else if (!io.inIsTerminal) {
         // A pipe or a file; an empty one (</dev/null) sends the empty text as a terminal does.
-        const QByteArray piped = readInput(QStringLiteral("-"), io, o.maxDataBytes);
+        const QByteArray piped = utf8Text(readInput(QStringLiteral("-"), io, o.maxDataBytes).read);
         if (!piped.trimmed().isEmpty())
             dados = parseDados(piped, QStringLiteral("-"));
     }
@@ -348,7 +389,7 @@ int call(const Options& o, const CliIo& io) {
     }
     QByteArray body;
     if (signedDados) {
-        ByteArraySink sink(text.size());
+        ByteArraySink sink(qsizetype(input.bytes().size()) + text.size());
         signedDados->writeEnvelope(id, o.empresa, sink);
         body = sink.take();
     } else {
