@@ -1,7 +1,6 @@
 #include "app/deskenvironments.h"
 
 #include "app/environmentmanager.h"
-#include "app/exchangehistory.h"
 #include "app/tfrmprincipal.h"
 #include "common/companykeys.h"
 #include "exchange/session.h"
@@ -102,8 +101,7 @@ void DeskEnvironments::choose(const QString& name) {
         timeout->setValue(e->timeoutSeconds);
     m_window.exchange().setCredentials(
         e->user.isEmpty() ? std::nullopt : std::optional(HttpCredentials{e->user, e->password}));
-    if (m_window.history())
-        m_window.history()->setEnvironment(name);
+    m_window.setHistoryEnvironment(name);
     m_bar->setText(u"Ambiente de produção: %1 — documentos autorizados aqui são reais"_s.arg(name));
     m_bar->setVisible(m_production);
     m_environments->setLast(name);

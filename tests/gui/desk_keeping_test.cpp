@@ -84,6 +84,9 @@ TEST_F(DeskKeepingTest, ProductionEnvironmentShowsItsBarAndAsksBeforeEachAction)
     ASSERT_EQ(received().size(), 1u);
     EXPECT_EQ(received()[0].authUser, "loja");
     EXPECT_EQ(received()[0].authPassword, "s3nha");
+    // The history, made with the first exchange, knows the environment chosen before it.
+    ASSERT_FALSE(window->history()->entries().empty());
+    EXPECT_EQ(window->history()->entries().front().environment, u"Produção"_s);
     envs->environments().save({.name = u"Produção"_s,
                                .server = sim.baseUrl(),
                                .companyCode = u"3"_s,
