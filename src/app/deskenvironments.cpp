@@ -66,8 +66,7 @@ DeskEnvironments::DeskEnvironments(TfrmPrincipal& window,
     m_bar = new QLabel(&window);
     m_bar->setObjectName(u"lb_AmbienteProducao"_s);
     m_bar->setAlignment(Qt::AlignCenter);
-    m_bar->setStyleSheet(u"background: #b00020; color: white; font-weight: bold; padding: 3px"_s);
-    m_bar->hide();
+    m_bar->hide(); // its style sheet is set when it first shows (see choose())
     if (auto* layout = qobject_cast<QBoxLayout*>(window.layout()))
         layout->insertWidget(0, m_bar);
 
@@ -103,6 +102,9 @@ void DeskEnvironments::choose(const QString& name) {
         e->user.isEmpty() ? std::nullopt : std::optional(HttpCredentials{e->user, e->password}));
     m_window.setHistoryEnvironment(name);
     m_bar->setText(u"Ambiente de produção: %1 — documentos autorizados aqui são reais"_s.arg(name));
+    if (m_production && m_bar->styleSheet().isEmpty()) // a style of its own costs its widget
+        m_bar->setStyleSheet(
+            u"background: #b00020; color: white; font-weight: bold; padding: 3px"_s);
     m_bar->setVisible(m_production);
     m_environments->setLast(name);
     if (const QString notice = m_environments->takeNotice(); !notice.isEmpty())

@@ -76,6 +76,7 @@ TEST_F(DeskKeepingTest, ProductionEnvironmentShowsItsBarAndAsksBeforeEachAction)
     ASSERT_NE(bar, nullptr);
     EXPECT_FALSE(bar->isHidden());
     EXPECT_TRUE(bar->text().contains(u"Produção"_s));
+    EXPECT_TRUE(bar->styleSheet().contains(u"#b00020"_s)) << "shown in red";
     EXPECT_EQ(text(u"ed_CodigoEmpresa"_s), u"3"_s);
 
     // The environment's credentials go with the requests (the stand-in does not know them).
