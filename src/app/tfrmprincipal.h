@@ -43,8 +43,8 @@ public:
     void ensureBuilt(const QString& pageName);
     bool isBuilt(const QString& pageName) const { return m_built.contains(pageName); }
     SessionFields sessionFields();
-    // The Ctrl+K page finder.
-    PageFinder* finder() const { return m_finder; }
+    // The Ctrl+K page finder, made the first time anything reaches for it.
+    PageFinder* finder();
     // The session's history of exchanges, made the first time anything reaches for it (its
     // window, the first exchange), with the store attached and the environment chosen so far.
     ExchangeHistory* history();

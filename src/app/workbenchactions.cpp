@@ -30,8 +30,6 @@ void TfrmPrincipal::exportCatalogue() {
 }
 
 void TfrmPrincipal::createWorkbenchActions() {
-    m_finder = new PageFinder([] { return finderEntries(pageTree()); },
-                              [this](const QString& name) { return selectPage(name); }, this);
     completeBaseUrlWhenEdited(m_endereco);
 
     const auto action = [this](const QString& name, const QString& text, const QKeySequence& keys,
@@ -45,7 +43,7 @@ void TfrmPrincipal::createWorkbenchActions() {
         return a;
     };
     action(u"ac_LocalizarPagina"_s, u"Localizar página…"_s, QKeySequence(u"Ctrl+K"_s),
-           [this] { m_finder->open(); });
+           [this] { finder()->open(); });
     action(u"ac_Historico"_s, u"Histórico da sessão…"_s, QKeySequence(u"Ctrl+H"_s),
            [this] { history()->open(); });
     action(u"ac_CopiarCurl"_s, u"Copiar como curl"_s, QKeySequence(u"Ctrl+Shift+C"_s),
@@ -61,6 +59,13 @@ void TfrmPrincipal::createWorkbenchActions() {
         strip->setContextMenuPolicy(Qt::ActionsContextMenu);
         strip->addActions(actions());
     }
+}
+
+PageFinder* TfrmPrincipal::finder() {
+    if (!m_finder)
+        m_finder = new PageFinder([] { return finderEntries(pageTree()); },
+                                  [this](const QString& name) { return selectPage(name); }, this);
+    return m_finder;
 }
 
 ExchangeHistory* TfrmPrincipal::history() {
