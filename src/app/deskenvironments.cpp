@@ -1,7 +1,6 @@
 #include "app/deskenvironments.h"
 
 #include "app/environmentmanager.h"
-#include "app/exchangehistory.h"
 #include "app/tfrmprincipal.h"
 #include "common/companykeys.h"
 #include "exchange/session.h"
@@ -67,8 +66,7 @@ DeskEnvironments::DeskEnvironments(TfrmPrincipal& window,
     m_bar = new QLabel(&window);
     m_bar->setObjectName(u"lb_AmbienteProducao"_s);
     m_bar->setAlignment(Qt::AlignCenter);
-    m_bar->setStyleSheet(u"background: #b00020; color: white; font-weight: bold; padding: 3px"_s);
-    m_bar->hide();
+    m_bar->hide(); // its style sheet is set when it first shows (see choose())
     if (auto* layout = qobject_cast<QBoxLayout*>(window.layout()))
         layout->insertWidget(0, m_bar);
 
@@ -102,9 +100,11 @@ void DeskEnvironments::choose(const QString& name) {
         timeout->setValue(e->timeoutSeconds);
     m_window.exchange().setCredentials(
         e->user.isEmpty() ? std::nullopt : std::optional(HttpCredentials{e->user, e->password}));
-    if (m_window.history())
-        m_window.history()->setEnvironment(name);
+    m_window.setHistoryEnvironment(name);
     m_bar->setText(u"Ambiente de produção: %1 — documentos autorizados aqui são reais"_s.arg(name));
+    if (m_production && m_bar->styleSheet().isEmpty()) // a style of its own costs its widget
+        m_bar->setStyleSheet(
+            u"background: #b00020; color: white; font-weight: bold; padding: 3px"_s);
     m_bar->setVisible(m_production);
     m_environments->setLast(name);
     if (const QString notice = m_environments->takeNotice(); !notice.isEmpty())

@@ -18,6 +18,8 @@ const QString kEndereco = u"sessao/endereco"_s;
 const QString kEmpresa = u"sessao/codigoEmpresa"_s;
 const QString kPage = u"janela/ultimaPagina"_s;
 const QString kMaxAnswer = u"troca/maxRespostaBytes"_s;
+const QString kHistoryDays = u"historico/maxDias"_s;
+const QString kHistoryMiB = u"historico/maxMiB"_s;
 
 QLineEdit* lineEdit(TfrmPrincipal& window, const QString& name) {
     return qobject_cast<QLineEdit*>(window.findControl(name));
@@ -73,6 +75,9 @@ void DeskSettings::save(TfrmPrincipal& window) {
     if (const QLineEdit* e = lineEdit(window, u"ed_CodigoEmpresa"_s))
         m_settings->setValue(kEmpresa, e->text());
     m_settings->setValue(kMaxAnswer, window.exchange().maxAnswerBytes());
+    const HistoryLimits limits = historyLimits();
+    m_settings->setValue(kHistoryDays, limits.maxAgeDays);
+    m_settings->setValue(kHistoryMiB, limits.maxBytes / (1024 * 1024));
     const QString page = currentPageName(window);
     if (!page.isEmpty())
         m_settings->setValue(kPage, page);
@@ -91,18 +96,14 @@ QString currentPageName(const TfrmPrincipal& window) {
     return name;
 }
 
-HistoryLimits DeskSettings::historyLimits() {
-    const QString days = u"historico/maxDias"_s;
-    const QString mib = u"historico/maxMiB"_s;
+HistoryLimits DeskSettings::historyLimits() const {
     HistoryLimits limits;
     bool ok = false;
-    const int d = m_settings->value(days).toInt(&ok);
+    const int d = m_settings->value(kHistoryDays).toInt(&ok);
     if (ok && d > 0)
         limits.maxAgeDays = d;
-    const qint64 m = m_settings->value(mib).toLongLong(&ok);
+    const qint64 m = m_settings->value(kHistoryMiB).toLongLong(&ok);
     if (ok && m > 0)
         limits.maxBytes = m * 1024 * 1024;
-    m_settings->setValue(days, limits.maxAgeDays);
-    m_settings->setValue(mib, limits.maxBytes / (1024 * 1024));
     return limits;
 }

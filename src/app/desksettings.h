@@ -30,9 +30,10 @@ public:
     void save(TfrmPrincipal& window);
 
     QSettings& settings() const { return *m_settings; }
-    // How much the stored history keeps ("historico/maxDias", "historico/maxMiB"), written
-    // with their values so that the user finds them in the file.
-    HistoryLimits historyLimits();
+    // How much the stored history keeps ("historico/maxDias", "historico/maxMiB"); save()
+    // writes them with their values so that the user finds them in the file (nothing is
+    // written at start-up: the window shows without waiting for the disk).
+    HistoryLimits historyLimits() const;
 
 private:
     std::unique_ptr<QSettings> m_settings;

@@ -43,14 +43,16 @@ int main(int argc, char** argv) {
     TfrmPrincipal frmPrincipal(dmPrincipal);
     DeskSettings desk; // the window, the server and the page as the user left them
     desk.restoreFrame(frmPrincipal);
+    // The environments' row is in the window before it shows (laid out with the rest); the
+    // last environment is chosen, and the keyring asked, once the window shows.
+    DeskEnvironments* envs = frmPrincipal.attachEnvironments(
+        std::make_unique<Environments>(desk.settings(), systemKeyring()));
     frmPrincipal.show();
     desk.restoreDesk(frmPrincipal);
-    // The stored history opens on its own thread; the keyring is asked once the window shows.
+    // The stored history opens on its own thread when first used.
     frmPrincipal.attachHistoryStore(
         new HistoryStore(HistoryStore::defaultFile(), desk.historyLimits()));
     QTimer::singleShot(0, &frmPrincipal, [&] {
-        DeskEnvironments* envs = frmPrincipal.attachEnvironments(
-            std::make_unique<Environments>(desk.settings(), systemKeyring()));
         const QString last = envs->environments().last();
         if (!last.isEmpty())
             frmPrincipal.runGuarded([&] { envs->choose(last); });

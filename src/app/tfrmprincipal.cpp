@@ -41,11 +41,13 @@ QLineEdit* lineEdit(QWidget* parent, const QString& name, const QString& text = 
     return e;
 }
 
-// A page's description, shown as its tab's tooltip; empty for a group of pages.
-QString pageDescription(const QString& pageName) {
-    const auto& pages = declaredPages();
-    const auto it = pages.find(pageName);
-    return it == pages.end() ? QString() : it->second.description;
+// A page's description, shown as its tab's tooltip (asked for when the pointer first rests on
+// the tab: the declaration is made then if it was not); empty for a group of pages.
+std::function<QString()> pageDescription(const PageNode& node) {
+    return [name = node.objectName] {
+        const kit::Page* page = declaredPage(name);
+        return page ? page->description : QString();
+    };
 }
 
 // Whether the page or page set with this object name sits under the node.
@@ -77,7 +79,7 @@ TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(pare
     servicos->setObjectName(QStringLiteral("pc_Servicos"));
     std::vector<TabSet::Tab> groups;
     for (const PageNode& group : pageTree())
-        groups.push_back({createGroup(group), group.caption, pageDescription(group.objectName)});
+        groups.push_back({createGroup(group), group.caption, pageDescription(group)});
     servicos->addTabs(groups);
     m_servicos = servicos;
     splitter->addWidget(m_servicos);
@@ -92,8 +94,9 @@ TfrmPrincipal::TfrmPrincipal(TdmPrincipal& data, QWidget* parent) : QWidget(pare
     auto* status = new QLabel(CompanyKeys::permissionWarning(), this);
     status->setObjectName(QStringLiteral("lb_Status"));
     status->setContentsMargins(6, 2, 6, 2);
-    status->setStyleSheet(QStringLiteral("color: #a00000"));
     status->setHidden(status->text().isEmpty());
+    if (!status->isHidden()) // a style sheet costs its widget a style of its own
+        status->setStyleSheet(QStringLiteral("color: #a00000"));
     layout->addWidget(status);
 
     m_exchange = std::make_unique<MiddlewareExchange>(MiddlewareExchange::Bindings{
@@ -220,7 +223,7 @@ void TfrmPrincipal::fillGroup(QWidget* container, const PageNode& node) {
             fillGroup(page, child);
         if (child.caption == node.firstShown)
             first = int(children.size());
-        children.push_back({page, child.caption, pageDescription(child.objectName)});
+        children.push_back({page, child.caption, pageDescription(child)});
     }
     tabs->addTabs(children);
     tabs->setCurrentIndex(first);
@@ -276,9 +279,8 @@ void TfrmPrincipal::ensureBuilt(const QString& pageName) {
     m_built.insert(pageName);
     auto* layout = new QVBoxLayout(container);
     layout->setContentsMargins(0, 0, 0, 0);
-    const auto& pages = declaredPages();
-    const auto it = pages.find(pageName);
-    if (it == pages.end()) {
+    const kit::Page* declaration = declaredPage(pageName);
+    if (!declaration) {
         auto* label = new QLabel(
             QStringLiteral("Página ainda não disponível nesta versão do testador."), container);
         label->setAlignment(Qt::AlignCenter);
@@ -286,7 +288,7 @@ void TfrmPrincipal::ensureBuilt(const QString& pageName) {
         layout->addWidget(label);
         return;
     }
-    layout->addWidget(kit::buildPage(it->second, *this, container));
+    layout->addWidget(kit::buildPage(*declaration, *this, container));
 }
 
 QWidget* TfrmPrincipal::findControl(const QString& name) {
@@ -375,6 +377,6 @@ void TfrmPrincipal::closeWhenIdle() {
 
 void TfrmPrincipal::recordExchange(const ExchangeRecord& record) {
     // Everything that shows or keeps finished exchanges is told here.
-    m_history->add(record, currentPageName(*this));
+    history()->add(record, currentPageName(*this));
     m_status->showRecord(record);
 }

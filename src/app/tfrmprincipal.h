@@ -43,9 +43,13 @@ public:
     void ensureBuilt(const QString& pageName);
     bool isBuilt(const QString& pageName) const { return m_built.contains(pageName); }
     SessionFields sessionFields();
-    // The Ctrl+K page finder and the session's history of exchanges.
-    PageFinder* finder() const { return m_finder; }
-    ExchangeHistory* history() const { return m_history; }
+    // The Ctrl+K page finder, made the first time anything reaches for it.
+    PageFinder* finder();
+    // The session's history of exchanges, made the first time anything reaches for it (its
+    // window, the first exchange), with the store attached and the environment chosen so far.
+    ExchangeHistory* history();
+    // The environment the next exchanges run in, for the history.
+    void setHistoryEnvironment(const QString& name);
     // The stored history and the environments (the program gives the user's own, tests their
     // own); without them the history is the session's and there are no environments.
     void attachHistoryStore(HistoryStore* store);
@@ -86,6 +90,8 @@ private:
     QHash<QString, QString> m_controlPage;             // declared control -> its page
     QSet<QString> m_built;
     PageFinder* m_finder = nullptr;
-    ExchangeHistory* m_history = nullptr;
+    ExchangeHistory* m_history = nullptr; // see history()
+    HistoryStore* m_historyStore = nullptr;
+    QString m_historyEnvironment;
     DeskEnvironments* m_environments = nullptr;
 };

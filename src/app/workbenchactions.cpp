@@ -30,13 +30,6 @@ void TfrmPrincipal::exportCatalogue() {
 }
 
 void TfrmPrincipal::createWorkbenchActions() {
-    m_finder = new PageFinder([] { return finderEntries(pageTree()); },
-                              [this](const QString& name) { return selectPage(name); }, this);
-    m_history = new ExchangeHistory(
-        [this](const QString& request, const QString& answer) {
-            m_exchange->setPanes(request, answer);
-        },
-        this);
     completeBaseUrlWhenEdited(m_endereco);
 
     const auto action = [this](const QString& name, const QString& text, const QKeySequence& keys,
@@ -50,13 +43,13 @@ void TfrmPrincipal::createWorkbenchActions() {
         return a;
     };
     action(u"ac_LocalizarPagina"_s, u"Localizar página…"_s, QKeySequence(u"Ctrl+K"_s),
-           [this] { m_finder->open(); });
+           [this] { finder()->open(); });
     action(u"ac_Historico"_s, u"Histórico da sessão…"_s, QKeySequence(u"Ctrl+H"_s),
-           [this] { m_history->open(); });
+           [this] { history()->open(); });
     action(u"ac_CopiarCurl"_s, u"Copiar como curl"_s, QKeySequence(u"Ctrl+Shift+C"_s),
-           [this] { m_history->copyAsCurl(); });
+           [this] { history()->copyAsCurl(); });
     action(u"ac_SalvarEvidencia"_s, u"Salvar evidência…"_s, QKeySequence(u"Ctrl+Shift+E"_s),
-           [this] { m_history->saveEvidence(); });
+           [this] { history()->saveEvidence(); });
     action(u"ac_Cenarios"_s, u"Cenários…"_s, QKeySequence(u"Ctrl+R"_s),
            [this] { openScenarioWindow(*this); });
     action(u"ac_ExportarCatalogo"_s, u"Exportar catálogo…"_s, QKeySequence(),
@@ -68,11 +61,40 @@ void TfrmPrincipal::createWorkbenchActions() {
     }
 }
 
+PageFinder* TfrmPrincipal::finder() {
+    if (!m_finder)
+        m_finder = new PageFinder([] { return finderEntries(pageTree()); },
+                                  [this](const QString& name) { return selectPage(name); }, this);
+    return m_finder;
+}
+
+ExchangeHistory* TfrmPrincipal::history() {
+    if (!m_history) {
+        m_history = new ExchangeHistory(
+            [this](const QString& request, const QString& answer) {
+                m_exchange->setPanes(request, answer);
+            },
+            this);
+        m_history->setEnvironment(m_historyEnvironment);
+        if (m_historyStore)
+            m_history->attachStore(m_historyStore);
+    }
+    return m_history;
+}
+
+void TfrmPrincipal::setHistoryEnvironment(const QString& name) {
+    m_historyEnvironment = name;
+    if (m_history)
+        m_history->setEnvironment(name);
+}
+
 void TfrmPrincipal::attachHistoryStore(HistoryStore* store) {
     store->setParent(this);
     connect(store, &HistoryStore::message, this,
             [](const QString& text) { dialogs().message(text, Dialogs::Kind::Warning); });
-    m_history->attachStore(store);
+    m_historyStore = store;
+    if (m_history)
+        m_history->attachStore(store);
 }
 
 DeskEnvironments* TfrmPrincipal::attachEnvironments(std::unique_ptr<Environments> environments) {

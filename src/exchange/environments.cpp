@@ -99,6 +99,8 @@ QString Environments::last() const {
 }
 
 void Environments::setLast(const QString& name) {
+    if (last() == name)
+        return; // nothing to write (choosing the last one again at start-up)
     m_settings.setValue(kLast, name);
     m_settings.sync();
 }

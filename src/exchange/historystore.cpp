@@ -21,10 +21,7 @@ QString HistoryStore::defaultFile() {
 
 HistoryStore::HistoryStore(QString file, HistoryLimits limits, QObject* parent)
     : QObject(parent), m_file(std::move(file)), m_limits(limits), m_worker(new QObject) {
-    m_worker->moveToThread(&m_thread);
-    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     m_thread.setObjectName(u"historico"_s);
-    m_thread.start(QThread::LowPriority);
     auto* hourly = new QTimer(this);
     hourly->setInterval(kLimitsEveryMs);
     connect(hourly, &QTimer::timeout, this, &HistoryStore::applyLimitsNow);
@@ -32,6 +29,10 @@ HistoryStore::HistoryStore(QString file, HistoryLimits limits, QObject* parent)
 }
 
 HistoryStore::~HistoryStore() {
+    if (!m_thread.isRunning()) { // nothing was ever asked of the store
+        delete m_worker;
+        return;
+    }
     // What is queued is written first; the database is closed on its own thread.
     QMetaObject::invokeMethod(
         m_worker, [this] { m_db.reset(); }, Qt::BlockingQueuedConnection);
@@ -40,6 +41,11 @@ HistoryStore::~HistoryStore() {
 }
 
 void HistoryStore::post(std::function<void(HistoryDb&)> work, bool wait) {
+    if (!m_thread.isRunning()) { // the thread starts with the first work asked of the store
+        m_worker->moveToThread(&m_thread);
+        connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+        m_thread.start(QThread::LowPriority);
+    }
     const auto run = [this, work = std::move(work)] {
         if (!m_db && !m_failed) {
             try {

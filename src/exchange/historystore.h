@@ -11,10 +11,10 @@
 #include <mutex>
 
 // The stored history, run on a thread of its own so that the window never waits for the disk:
-// the database is opened there on first use (a window that records and lists nothing never
-// loads the database's libraries), entries are written in batches, and queries answer through
-// a callback on the asking object's thread. Limits are applied when the database is opened and
-// every hour.
+// the thread starts and the database is opened there on first use (a window that records and lists
+// nothing never loads the database's libraries), entries are written in batches, and queries answer
+// through a callback on the asking object's thread. Limits are applied when the database is opened
+// and every hour.
 class HistoryStore : public QObject {
     Q_OBJECT
 public:

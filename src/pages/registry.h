@@ -33,5 +33,8 @@ std::vector<kit::Page> pafLocalPages();
 
 // Every declaration, in the order the sources give them (duplicates included).
 std::vector<kit::Page> allDeclaredPages();
+// The declared page with this tab's object name, nullptr when none is; only the sources up to
+// the one that declares it are made (GUI thread only, as the next).
+const kit::Page* declaredPage(const QString& name);
 // Every declared page by its tab's object name.
 const std::map<QString, kit::Page>& declaredPages();

@@ -43,7 +43,6 @@ FindBar::FindBar(LargeTextView* view, const QString& namePrefix, QWidget* parent
     setObjectName(namePrefix + QStringLiteral("_localizar"));
     m_field->setObjectName(namePrefix + QStringLiteral("_busca"));
     m_field->setPlaceholderText(QStringLiteral("Localizar"));
-    m_field->setClearButtonEnabled(true);
     m_count->setObjectName(namePrefix + QStringLiteral("_ocorrencias"));
     m_count->setMinimumWidth(110);
     const auto tool = [this](const QString& name, const QString& text, const QString& tip) {
@@ -76,6 +75,14 @@ FindBar::FindBar(LargeTextView* view, const QString& namePrefix, QWidget* parent
     connect(&m_debounce, &QTimer::timeout, this, &FindBar::search);
     connect(m_field, &QLineEdit::textChanged, this, [this] { m_debounce.start(); });
     setVisible(false);
+}
+
+void FindBar::showEvent(QShowEvent* event) {
+    // The field's clear button is made when the bar first shows: its icon is read from an image
+    // file, which has Qt load its image format plugins, and the window's first paint shows no
+    // find bar.
+    m_field->setClearButtonEnabled(true);
+    QWidget::showEvent(event);
 }
 
 void FindBar::open() {

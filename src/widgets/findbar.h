@@ -35,6 +35,7 @@ Q_SIGNALS:
     void searched(); // the matches of the latest query are known
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

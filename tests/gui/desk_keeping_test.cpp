@@ -76,6 +76,7 @@ TEST_F(DeskKeepingTest, ProductionEnvironmentShowsItsBarAndAsksBeforeEachAction)
     ASSERT_NE(bar, nullptr);
     EXPECT_FALSE(bar->isHidden());
     EXPECT_TRUE(bar->text().contains(u"Produção"_s));
+    EXPECT_TRUE(bar->styleSheet().contains(u"#b00020"_s)) << "shown in red";
     EXPECT_EQ(text(u"ed_CodigoEmpresa"_s), u"3"_s);
 
     // The environment's credentials go with the requests (the stand-in does not know them).
@@ -84,6 +85,9 @@ TEST_F(DeskKeepingTest, ProductionEnvironmentShowsItsBarAndAsksBeforeEachAction)
     ASSERT_EQ(received().size(), 1u);
     EXPECT_EQ(received()[0].authUser, "loja");
     EXPECT_EQ(received()[0].authPassword, "s3nha");
+    // The history, made with the first exchange, knows the environment chosen before it.
+    ASSERT_FALSE(window->history()->entries().empty());
+    EXPECT_EQ(window->history()->entries().front().environment, u"Produção"_s);
     envs->environments().save({.name = u"Produção"_s,
                                .server = sim.baseUrl(),
                                .companyCode = u"3"_s,

@@ -14,12 +14,16 @@
 #include "widgets/largetextview.h"
 #include "widgets/textpane.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSettings>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -262,6 +266,28 @@ TEST_F(WindowTest, GroupsAreMadeWhenFirstShownAndReachedFromAnywhere) {
     servicos->setCurrentWidget(window->findChild<QWidget*>(u"ts_TPAFAPI"_s));
     EXPECT_EQ(currentPageName(*window), u"ts_PermiteGeracaoFiscoEstoque"_s);
     EXPECT_TRUE(window->isBuilt(u"ts_PermiteGeracaoFiscoEstoque"_s));
+}
+
+// The last page restored from a group never shown, declared in the last of the page sources,
+// is built whole on the way; its tab's tooltip, the page's description, is there when the
+// pointer rests on the tab.
+TEST_F(WindowTest, LastPageOfAGroupNeverShownIsRestoredWithItsDescription) {
+    const QString ini = workDir.filePath(u"mesa.ini"_s);
+    QSettings(ini, QSettings::IniFormat).setValue(u"janela/ultimaPagina"_s, u"ts_ArquivosPAFECF"_s);
+    DeskSettings(ini).restoreDesk(*window);
+    EXPECT_EQ(currentPageName(*window), u"ts_ArquivosPAFECF"_s);
+    const auto* laudo = window->findChild<QLineEdit*>(u"ed_LaudoPafArquivosPAFECF"_s);
+    ASSERT_NE(laudo, nullptr);
+    EXPECT_EQ(laudo->text(), u"123456"_s);
+
+    auto* tabs = window->findChild<QTabWidget*>(u"pc_TPafLocalAPI"_s);
+    ASSERT_NE(tabs, nullptr);
+    QTabBar* bar = tabs->tabBar();
+    const QPoint onTab = bar->tabRect(0).center();
+    QHelpEvent rest(QEvent::ToolTip, onTab, bar->mapToGlobal(onTab));
+    QApplication::sendEvent(bar, &rest);
+    EXPECT_EQ(tabs->tabToolTip(0), u"Lista os arquivos do PAF-ECF com as extensões dadas nas "
+                                   u"pastas informadas e grava a lista num arquivo"_s);
 }
 
 TEST_F(WindowTest, WhenShownTheSessionPageIsFilledAndTheOutputFolderExists) {

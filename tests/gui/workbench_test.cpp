@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QTest>
@@ -168,7 +169,9 @@ TEST_F(WorkbenchTest, DeskIsRememberedThroughTheSettingsFile) {
         EXPECT_EQ(currentPageName(*window), u"ts_ConectaMiddleware"_s);
         EXPECT_EQ(window->exchange().maxAnswerBytes(),
                   MiddlewareHttpClient::kDefaultMaxAnswerBytes);
+        EXPECT_EQ(firstRun.historyLimits().maxAgeDays, 30);
     }
+    EXPECT_FALSE(QFile::exists(ini)) << "a start-up writes nothing: the window shows at once";
     window->resize(1000, 760);
     auto* splitter = window->findChild<QSplitter*>(u"Splitter1"_s);
     splitter->setSizes({500, 200});
@@ -182,6 +185,10 @@ TEST_F(WorkbenchTest, DeskIsRememberedThroughTheSettingsFile) {
     ASSERT_TRUE(window->selectPage(u"ts_InutilizaCTe"_s));
     window->exchange().setMaxAnswerBytes(4096);
     DeskSettings(ini).save(*window);
+    // The history's limits are in the file with their values, for the user to find and change.
+    const QSettings written(ini, QSettings::IniFormat);
+    EXPECT_EQ(written.value(u"historico/maxDias"_s).toInt(), 30);
+    EXPECT_EQ(written.value(u"historico/maxMiB"_s).toInt(), 1024);
 
     TfrmPrincipal next(*dm);
     const DeskSettings desk(ini);
