@@ -134,6 +134,23 @@ TEST(CliComforts, HelpInputErrorsAndCompanyCodesOutsideTheKeys) {
     EXPECT_TRUE(zero.err.isEmpty());
 }
 
+// Output that cannot be written is a failure the caller hears of, not a success with an empty
+// or cut file.
+TEST(CliComforts, AnOutputThatCannotBeWrittenIsAFailure) {
+    if (!QFile::exists(u"/dev/full"_s))
+        GTEST_SKIP() << "sem /dev/full";
+    QProcess cli;
+    cli.setStandardOutputFile(u"/dev/full"_s);
+    cli.start(QStringLiteral(TESTADOR_CLI_PATH), {u"sign"_s});
+    ASSERT_TRUE(cli.waitForStarted(10000));
+    cli.write("{\"a\": 1}");
+    cli.closeWriteChannel();
+    ASSERT_TRUE(cli.waitForFinished(20000));
+    EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(cli.exitCode(), 2);
+    EXPECT_TRUE(cli.readAllStandardError().contains("não foi possível escrever a saída"));
+}
+
 TEST(StandInBinary, RefusesABusyPortAndLogsWhatItAnswers404) {
     const int port = freePort();
     StandIn first(port);

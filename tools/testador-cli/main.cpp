@@ -6,7 +6,9 @@
 #include <QSettings>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <unistd.h>
 
@@ -33,8 +35,11 @@ int main(int argc, char** argv) {
         }
         return bytes;
     };
-    io.out = [](const QByteArray& b) {
-        std::fwrite(b.constData(), 1, std::size_t(b.size()), stdout);
+    int outError = 0; // the first error writing the output
+    io.out = [&outError](const QByteArray& b) {
+        if (std::fwrite(b.constData(), 1, std::size_t(b.size()), stdout) != std::size_t(b.size()) &&
+            outError == 0)
+            outError = errno;
     };
     io.err = [](const QByteArray& b) {
         std::fwrite(b.constData(), 1, std::size_t(b.size()), stderr);
@@ -51,5 +56,15 @@ int main(int argc, char** argv) {
     io.inIsTerminal = ::isatty(STDIN_FILENO) == 1;
     QStringList args = app.arguments();
     args.removeFirst();
-    return runCli(args, io);
+    const int code = runCli(args, io);
+    // Output that did not reach its destination (a full disk, a closed pipe) is a failure, not a
+    // success: the caller would otherwise take a cut or empty file for the answer.
+    if (std::fflush(stdout) != 0 && outError == 0)
+        outError = errno;
+    if (outError != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "testador-cli: não foi possível escrever a saída: %s\n",
+                     std::strerror(outError != 0 ? outError : EIO));
+        return code == 0 ? 2 : code;
+    }
+    return code;
 }
