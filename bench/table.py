@@ -212,7 +212,7 @@ for name, environ, xserver in platforms:
             xserver.wait()
 
 # --- a file answer saved by the window, click → file complete, beside a streaming pipeline ---
-for mb, n in ((50, pair_count(10)), (200, pair_count(4))) if "save" in groups else ():
+for mb, n in ((50, pair_count(10)), (200, pair_count(10))) if "save" in groups else ():
     data = os.path.join(work, "grande.bin")
     with open(data, "wb") as f:
         f.write(os.urandom(mb * MiB))
