@@ -135,7 +135,7 @@ Page inutilizaCTe() {
                 comboList(u"cb_ModeloInutilizaCTe"_s, u"Modelo"_s, {u"57 - CT-e"_s}, 0)
                     .sends(u"ModeloFiscal"_s, kinds::firstChars(2)),
                 b.gridBox(),
-                button(u"bt_TestarInutilizaCTe"_s, u"Testar"_s, run),
+                button(u"bt_TestarInutilizaCTe"_s, u"Testar"_s, run).keptInSight(),
             },
         .onBuilt = [b](PageContext& page) { b.applyMode(page); },
     };

@@ -317,7 +317,7 @@ Page regerarXMLNaGuarda() {
                 line(serie, u"Código da Série"_s, u"1"_s).sends(u"CODSER"_s),
                 line(nota, u"Número"_s, u"1"_s).sends(u"NUMNOT"_s, kinds::integer()),
                 b.gridBox(),
-                button(u"bt_RegerarXMLNaGuardaXML"_s, u"Testar"_s, run),
+                button(u"bt_RegerarXMLNaGuardaXML"_s, u"Testar"_s, run).keptInSight(),
             },
         .onBuilt = [b](PageContext& page) { b.applyMode(page); },
     };

@@ -104,7 +104,7 @@ Page inutilizaSEFAZ() {
                     .sends(u"NumeroInicial"_s, kinds::integer()),
                 line(final, u"Numeração Final"_s, u"0"_s).sends(u"NumeroFinal"_s, kinds::integer()),
                 b.gridBox(),
-                button(u"bt_TestarInutilizaSEFAZ"_s, u"Testar"_s, run),
+                button(u"bt_TestarInutilizaSEFAZ"_s, u"Testar"_s, run).keptInSight(),
             },
         .keyOrder = {u"CNPJ"_s, u"Justificativa"_s, u"Serie"_s, u"NumeroInicial"_s,
                      u"NumeroFinal"_s, u"ModeloFiscal"_s},

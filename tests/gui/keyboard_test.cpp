@@ -153,13 +153,30 @@ TEST_F(KeyboardTest, APageIsFilledAndSentWithKeysAlone) {
     EXPECT_EQ(sentDados().find("FILIAL")->toQString(), u"002"_s);
 }
 
-// The action below a tall tab set stands below the part of the page that scrolls: at
-// 1366×768 it is seen without scrolling.
-TEST_F(KeyboardTest, ActionBelowATallTabSetIsInSight) {
-    window->resize(1366, 740);
-    ASSERT_TRUE(window->selectPage(u"ts_ProcessaNotaDeTransferencia"_s));
-    QApplication::processEvents();
-    QWidget* button = window->findControl(u"bt_ProcessaNotaDeTransferencia"_s);
-    ASSERT_TRUE(button->isVisible());
-    EXPECT_EQ(button->visibleRegion().boundingRect(), button->rect());
+// The action below a tall tab set, or below a batch's grid once the batch mode is chosen, stands
+// below the part of the page that scrolls: at 1366×768 it is seen without scrolling.
+TEST_F(KeyboardTest, ActionBelowATallPartIsInSight) {
+    struct Case {
+        QString page, modeGroup, button;
+    };
+    for (const Case& c : {
+             Case{u"ts_ProcessaNotaDeTransferencia"_s, {}, u"bt_ProcessaNotaDeTransferencia"_s},
+             Case{u"ts_InutilizaCTe"_s, u"rg_InutilizaCTeTipo"_s, u"bt_TestarInutilizaCTe"_s},
+             Case{u"ts_InutilizaSEFAZ"_s, u"rg_InutilizaSEFAZTipo"_s, u"bt_TestarInutilizaSEFAZ"_s},
+             Case{u"tsRegerarXMLNaGuarda"_s, u"rg_RegerarXMLNaGuardaTipo"_s,
+                  u"bt_RegerarXMLNaGuardaXML"_s},
+         }) {
+        SCOPED_TRACE(c.page.toStdString());
+        window->resize(1366, 740);
+        ASSERT_TRUE(window->selectPage(c.page));
+        if (!c.modeGroup.isEmpty()) {
+            const auto radios = window->findControl(c.modeGroup)->findChildren<QRadioButton*>();
+            ASSERT_GE(radios.size(), 2);
+            radios[1]->click(); // the batch
+        }
+        QApplication::processEvents();
+        QWidget* button = window->findControl(c.button);
+        ASSERT_TRUE(button->isVisible());
+        EXPECT_EQ(button->visibleRegion().boundingRect(), button->rect());
+    }
 }
