@@ -1,4 +1,5 @@
 #include "common/jsonvalue.h"
+#include "common/utf8valid.h"
 
 #include <array>
 #include <cassert>
@@ -73,39 +74,15 @@ template <typename Out> void putUnit(Out& out, uint32_t unit) {
 // Decodes one UTF-8 sequence at s[i]; returns the code point and advances i. A malformed
 // sequence reads as U+FFFD and consumes one byte.
 uint32_t decodeUtf8(std::string_view s, std::size_t& i) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    int len = 0;
-    uint32_t cp = 0;
-    if ((b0 & 0xE0) == 0xC0) {
-        len = 2;
-        cp = b0 & 0x1F;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        len = 3;
-        cp = b0 & 0x0F;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        len = 4;
-        cp = b0 & 0x07;
-    } else {
+    const int len = utf8SequenceLength(s.substr(i));
+    if (len == 0) {
         ++i;
         return 0xFFFD;
     }
-    if (i + std::size_t(len) > s.size()) {
-        ++i;
-        return 0xFFFD;
-    }
-    for (int k = 1; k < len; ++k) {
-        const auto b = static_cast<unsigned char>(s[i + std::size_t(k)]);
-        if ((b & 0xC0) != 0x80) {
-            ++i;
-            return 0xFFFD;
-        }
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    static constexpr uint32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < kMin[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        ++i;
-        return 0xFFFD;
-    }
+    static constexpr unsigned char kLeadBits[] = {0, 0, 0x1F, 0x0F, 0x07};
+    uint32_t cp = static_cast<unsigned char>(s[i]) & kLeadBits[len];
+    for (int k = 1; k < len; ++k)
+        cp = (cp << 6) | (static_cast<unsigned char>(s[i + std::size_t(k)]) & 0x3F);
     i += std::size_t(len);
     return cp;
 }

@@ -19,6 +19,16 @@
 #include <memory>
 #include <thread>
 
+namespace {
+
+// Writes a data file whole, replacing what it held.
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
 TEST(Cli, SignPrintsTheEnvelopeAsTheWindowWouldPostIt) {
     const QByteArray dados = R"({"Texto":"Água\ttab","N":1.50})";
     const CliRun r = run({"sign", "--empresa", "3", "--id", "12", "-"}, dados);
@@ -60,10 +70,7 @@ TEST(Cli, DataFilesAreReadByMarkThenAsUtf8ThenInTheCodePage) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("dados.json"));
     for (const QByteArray& input : inputs) {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(input);
-        f.close();
+        ASSERT_TRUE(writeFile(file, input));
         for (const CliRun& r : {run({"sign", "-"}, input), run({"sign", file})}) {
             EXPECT_EQ(r.code, 0) << r.err.constData();
             EXPECT_TRUE(
@@ -72,10 +79,7 @@ TEST(Cli, DataFilesAreReadByMarkThenAsUtf8ThenInTheCodePage) {
         }
     }
     // Not JSON, from a file: the place of the error, nothing written.
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write("{\"a\":\"ação\",\n \"b\" 2}");
-    f.close();
+    ASSERT_TRUE(writeFile(file, "{\"a\":\"ação\",\n \"b\" 2}"));
     const CliRun bad = run({"sign", file});
     EXPECT_EQ(bad.code, 2);
     EXPECT_TRUE(bad.err.contains("linha 2, coluna 6")) << bad.err.constData();
@@ -93,10 +97,7 @@ TEST(Cli, LargeDataFileIsSignedAsTheSameBytesRead) {
     const QByteArray dados = R"({"CNPJ":"11222333000181","XML":")" + xml + R"(","fim":"é"})";
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("dados.json"));
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(dados);
-    f.close();
+    ASSERT_TRUE(writeFile(file, dados));
     const CliRun mapped = run({"sign", "--id", "1001", file});
     const CliRun read = run({"sign", "--id", "1001", "-"}, dados);
     EXPECT_EQ(mapped.code, 0) << mapped.err.constData();
@@ -130,10 +131,7 @@ TEST(Cli, DataInputIsBoundedAndDevicesAreRefused) {
 
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("dados.json"));
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(dados);
-    f.close();
+    ASSERT_TRUE(writeFile(file, dados));
     const CliRun fileTooLarge = run({"sign", "--max-dados", "10", file});
     EXPECT_EQ(fileTooLarge.code, 2);
     EXPECT_TRUE(fileTooLarge.err.contains("passam de 10 bytes")) << fileTooLarge.err.constData();
