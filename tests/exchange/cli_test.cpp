@@ -103,6 +103,16 @@ TEST(Cli, LargeDataFileIsSignedAsTheSameBytesRead) {
     EXPECT_EQ(mapped.code, 0) << mapped.err.constData();
     EXPECT_GT(mapped.out.size(), dados.size());
     EXPECT_TRUE(mapped.out == read.out);
+
+    // call posts the same bytes, though it gives the file's pages back as it goes.
+    sim::MiddlewareSim sim;
+    sim.start();
+    const CliRun posted =
+        run({"call", "--url", sim.baseUrl(), "--id", "1001", "TConexaoAPI/Sobre", file});
+    EXPECT_EQ(posted.code, 0) << posted.err.constData();
+    ASSERT_EQ(sim.received().size(), 1u);
+    EXPECT_TRUE(QByteArray::fromStdString(sim.received()[0].body) + '\n' == read.out);
+    sim.stop();
 }
 
 TEST(Cli, BadInputAndUsageExitWithTwo) {

@@ -348,7 +348,7 @@ int call(const Options& o, const CliIo& io) {
     if (o.positional.size() == 2) {
         input = readInput(o.positional[1], io, o.maxDataBytes);
         if (!o.plain)
-            signedDados = SignedDados::fromJson(input.bytes());
+            signedDados = SignedDados::fromJson(input.bytes(), input.releaser());
         if (!signedDados) {
             text = utf8Text(input.copy());
             input = DataInput();
@@ -392,6 +392,9 @@ int call(const Options& o, const CliIo& io) {
         ByteArraySink sink(qsizetype(input.bytes().size()) + text.size());
         signedDados->writeEnvelope(id, o.empresa, sink);
         body = sink.take();
+        // The body is all that is sent: the file is no longer held while it is.
+        signedDados.reset();
+        input = DataInput();
     } else {
         body =
             o.plain ? wireBytes(dados) : wireBytes(buildEnvelope(id, o.empresa, std::move(dados)));
