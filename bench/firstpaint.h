@@ -28,6 +28,27 @@ inline long procStatusKb(const char* field) {
     return -1;
 }
 
+// The resident memory of this process, in KiB, without the clean pages of files it maps (the
+// code of its libraries, read from disk; the system drops them when it needs memory and reads
+// them again when touched): what the process holds of its own.
+inline long dirtyResidentKb() {
+    QFile f(QStringLiteral("/proc/self/smaps_rollup"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    long rss = 0;
+    long clean = 0;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        const auto value = [&] {
+            return line.split(':').value(1).trimmed().split(' ').first().toLong();
+        };
+        if (line.startsWith("Rss:"))
+            rss = value();
+        else if (line.startsWith("Shared_Clean:") || line.startsWith("Private_Clean:"))
+            clean += value();
+    }
+    return rss - clean;
+}
+
 inline double monotonicMs() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);

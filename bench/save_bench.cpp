@@ -1,11 +1,12 @@
 // A base64 file answer saved through the real window, from the click to the file complete on
 // disk. The answer comes from a server in another process (the one the reference reads too),
 // so that this process holds only what the window holds. Prints
-// "save_ms stall_ms peak_kb idle_kb held_kb stall_cpu_ms": the wall time, the longest stall of
-// the UI thread meanwhile (the longest gap between the ticks of a 1 ms timer on it), the peak
-// memory of the process, its memory before the click and 5 s after the file was complete, and
-// the time the UI thread ran on a processor during that longest stall (much less than the
-// stall: the thread waited for a processor or a lock, it was not working).
+// "save_ms stall_ms peak_kb idle_kb held_kb stall_cpu_ms idle_dirty_kb held_dirty_kb": the wall
+// time, the longest stall of the UI thread meanwhile (the longest gap between the ticks of a
+// 1 ms timer on it), the peak memory of the process, its memory before the click and 5 s after
+// the file was complete, the time the UI thread ran on a processor during that longest stall
+// (much less than the stall: the thread waited for a processor or a lock, it was not working),
+// and the memory before and after without the clean pages of the libraries it maps.
 // Usage: bench_save BASE_URL FOLDER (the file is saved under FOLDER/Arquivos).
 #include "app/tfrmprincipal.h"
 #include "firstpaint.h"
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
             break;
     settle(300);
     const long idleKb = bench::procStatusKb("VmRSS:");
+    const long idleDirtyKb = bench::dirtyResidentKb();
 
     const auto threadCpuNs = [] {
         timespec t{};
@@ -94,7 +96,8 @@ int main(int argc, char** argv) {
     watchdog.stop();
     const long peakKb = bench::procStatusKb("VmHWM:");
     settle(5000);
-    std::printf("%.1f %.1f %ld %ld %ld %.1f\n", double(total) / 1e6, double(longestGap) / 1e6,
-                peakKb, idleKb, bench::procStatusKb("VmRSS:"), double(longestGapCpu) / 1e6);
+    std::printf("%.1f %.1f %ld %ld %ld %.1f %ld %ld\n", double(total) / 1e6,
+                double(longestGap) / 1e6, peakKb, idleKb, bench::procStatusKb("VmRSS:"),
+                double(longestGapCpu) / 1e6, idleDirtyKb, bench::dirtyResidentKb());
     return 0;
 }

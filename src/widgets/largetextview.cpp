@@ -51,13 +51,10 @@ LargeTextView::LargeTextView(QWidget* parent) : QAbstractScrollArea(parent) {
 LargeTextView::~LargeTextView() = default;
 
 void LargeTextView::reset() {
-    m_pendingText.clear();
-    m_pendingUtf8.clear();
-    m_content.reset();
-    m_rows.reset();
+    // A large text, its index and its rows are freed off the UI thread.
+    releaseOffUiThread(m_pendingText, m_pendingUtf8, m_content, m_rows, m_matches);
     m_scrollOnLayout = 0;
     m_anchor = m_caret = 0;
-    m_matches.reset();
     m_currentMatch = -1;
     m_links.clear();
     ++m_generation;
@@ -102,6 +99,8 @@ template <typename Index> void LargeTextView::indexOffUiThread(Index index) {
         [this, generation = m_generation](std::shared_ptr<const WrappedRows> rows) {
             if (generation == m_generation)
                 takeIndex(rows->text(), rows);
+            else
+                releaseOffUiThread(rows); // a text replaced while it was indexed
         });
 }
 
@@ -122,6 +121,7 @@ void LargeTextView::takeIndex(std::shared_ptr<const IndexedText> content,
 void LargeTextView::takeRows(std::shared_ptr<const WrappedRows> rows) {
     const bool first = !m_rows;
     const qint64 keep = first ? m_scrollOnLayout : firstVisibleOffset();
+    releaseOffUiThread(m_rows); // the rows at the former width
     m_rows = std::move(rows);
     const qint64 total = m_rows->rowCount();
     const qint64 maxFirst = std::max<qint64>(0, total - rowsInSight());
@@ -309,6 +309,7 @@ void LargeTextView::copyRange(qint64 start, qint64 length) const {
 
 void LargeTextView::setHighlights(std::shared_ptr<const std::vector<qint64>> starts, qint64 length,
                                   qint64 current) {
+    releaseOffUiThread(m_matches);
     m_matches = std::move(starts);
     m_matchLength = length;
     m_currentMatch = current;

@@ -26,3 +26,19 @@ void runOffUiThread(QObject* receiver, Work work, Done done) {
             Qt::QueuedConnection);
     });
 }
+
+// Lets go of values on the shared thread pool and leaves them empty. The last reference to a
+// large answer, its index or its formatted view would otherwise be freed on the UI thread, and
+// giving a few hundred megabytes back to the system takes it tens of milliseconds. The values
+// are shared data (Qt's implicitly shared types, shared_ptr to const), so that another holder
+// (the clipboard, a task still reading) keeps reading them unchanged.
+// Once the application is gone (the clipboard's data is freed at exit), they are freed here.
+template <typename... T> void releaseOffUiThread(T&... values) {
+    QThreadPool* const pool =
+        QCoreApplication::instance() ? QThreadPool::globalInstance() : nullptr;
+    if (!pool) {
+        ((values = T{}), ...);
+        return;
+    }
+    pool->start([... held = std::exchange(values, T{})]() mutable { ((held = T{}), ...); });
+}

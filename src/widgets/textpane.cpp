@@ -147,23 +147,24 @@ QByteArray TextPane::utf8() const {
 }
 
 void TextPane::setText(const QString& text) {
-    m_text = text;
-    m_utf8.clear();
+    QString given = text; // before letting go: the text may be the one shown
+    letGoOfAnswer();
+    m_text = std::move(given);
     m_isUtf8 = false;
-    ++m_generation;
-    m_exactIndexed.reset();
-    m_formattedView.reset();
     showCurrent();
 }
 
 void TextPane::setUtf8(const QByteArray& utf8) {
-    m_utf8 = utf8;
-    m_text.clear();
+    QByteArray given = utf8;
+    letGoOfAnswer();
+    m_utf8 = std::move(given);
     m_isUtf8 = true;
-    ++m_generation;
-    m_exactIndexed.reset();
-    m_formattedView.reset();
     showCurrent();
+}
+
+void TextPane::letGoOfAnswer() {
+    ++m_generation;
+    releaseOffUiThread(m_text, m_utf8, m_exactIndexed, m_formattedView);
 }
 
 void TextPane::append(const QString& text) {
@@ -226,8 +227,11 @@ void TextPane::showCurrent() {
             return std::make_shared<const jsonpretty::Formatted>(std::move(f));
         },
         [this, generation](std::shared_ptr<const jsonpretty::Formatted> done) {
-            if (generation != m_generation || m_mode != Mode::Formatted)
+            if (generation != m_generation || m_mode != Mode::Formatted) {
+                releaseOffUiThread(done); // a view nobody waits for any more
                 return;
+            }
+            releaseOffUiThread(m_formattedView); // made by an earlier press, if any
             m_formattedView = std::move(done);
             m_formattedFor = generation;
             showFormatted();

@@ -61,6 +61,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // What was kept of the answer shown is let go of off the UI thread.
+    void letGoOfAnswer();
     void activateLink(int link);
     void fillMenu(QMenu* menu, qint64 offset);
     void showCurrent();

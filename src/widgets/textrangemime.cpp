@@ -1,5 +1,7 @@
 #include "widgets/textrangemime.h"
 
+#include "widgets/offthread.h"
+
 namespace {
 
 const QString kPlain = QStringLiteral("text/plain");
@@ -10,6 +12,10 @@ const QString kPlainUtf8 = QStringLiteral("text/plain;charset=utf-8");
 TextRangeMimeData::TextRangeMimeData(std::shared_ptr<const IndexedText> text, qint64 start,
                                      qint64 length)
     : m_text(std::move(text)), m_start(start), m_length(length) {}
+
+TextRangeMimeData::~TextRangeMimeData() {
+    releaseOffUiThread(m_text);
+}
 
 QStringList TextRangeMimeData::formats() const {
     return {kPlain, kPlainUtf8};

@@ -14,6 +14,9 @@ class TextRangeMimeData : public QMimeData {
     Q_OBJECT
 public:
     TextRangeMimeData(std::shared_ptr<const IndexedText> text, qint64 start, qint64 length);
+    // The text, when this was its last holder, is freed off the UI thread (the clipboard lets
+    // go of this when something else is copied).
+    ~TextRangeMimeData() override;
 
     QStringList formats() const override;
     bool hasFormat(const QString& mimeType) const override;

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QThreadPool>
 #include <QTimer>
 #include <QToolButton>
 
@@ -364,6 +365,42 @@ TEST_F(ExchangeControlTest, FormattedViewOfManyLinesIsWrappedAndKeptInSight) {
     EXPECT_TRUE(QTest::qWaitFor(fits, 10000));
     EXPECT_GE(view->pointOf(lastLong).x(), 0);
     EXPECT_EQ(view->offsetAt(view->pointOf(lastLong + 2) + QPoint(1, 1)), lastLong + 2);
+}
+
+// The next answer replaces a large one while it is being formatted and after it was copied: the
+// pane shows only the new one, its formatted view is the new one's, and the clipboard still
+// gives what was copied until something else is.
+TEST_F(ExchangeControlTest, NextAnswerReplacesALargeOneBeingFormattedAndCopied) {
+    std::string first = R"({"result":{"conteudo":[)";
+    for (int i = 0; i < 40000; ++i)
+        first += R"({"Numero":)" + std::to_string(i) + "},";
+    first += "{}]}}";
+    TextPane* response = pane(u"mm_Response"_s);
+    LargeTextView* view = response->view();
+    response->setUtf8(QByteArray::fromStdString(first));
+    EXPECT_TRUE(QTest::qWaitFor([view] { return view->isIndexed(); }, 10000));
+    view->selectAll();
+    view->copy();
+    response->findChild<QToolButton*>(u"mm_Response_formatado"_s)->click();
+    ASSERT_TRUE(response->isFormatting());
+
+    const QByteArray next = R"({"result":{"conteudo":{"Numero":7}}})";
+    response->setUtf8(next);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !response->isFormatting() && view->isIndexed(); }, 10000));
+    // The first answer's formatting, still running, ends unseen.
+    QThreadPool::globalInstance()->waitForDone(10000);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(view->isIndexed());
+    EXPECT_EQ(response->utf8(), next);
+    EXPECT_TRUE(view->text().contains(u"\"Numero\": 7"_s)) << view->text().toStdString();
+    EXPECT_FALSE(view->text().contains(u"39999"_s));
+    EXPECT_EQ(QApplication::clipboard()->mimeData()->data(u"text/plain"_s),
+              QByteArray::fromStdString(first));
+
+    view->selectAll();
+    view->copy();
+    EXPECT_EQ(QApplication::clipboard()->text(), view->text());
 }
 
 // A batch run cancelled during its first row ends there, the other rows unsent; after a whole
