@@ -1,5 +1,6 @@
 #include "common/indexedtext.h"
 
+#include "common/memorysteps.h"
 #include "common/utf8valid.h"
 
 #include <QStringDecoder>
@@ -51,6 +52,15 @@ QString IndexedText::decode(const QByteArray& utf8) {
 }
 
 IndexedText::IndexedText() : m_lines{0} {}
+
+IndexedText::~IndexedText() {
+    if (!memorysteps::awayFromUiThread())
+        return;
+    memorysteps::giveBack(m_utf16);
+    memorysteps::giveBack(m_utf8);
+    memorysteps::giveBack(m_lines);
+    memorysteps::giveBack(m_blockPositions);
+}
 
 IndexedText::IndexedText(QString text) : m_utf16(std::move(text)), m_size(m_utf16.size()) {
     m_lines.push_back(0);

@@ -16,6 +16,12 @@
 class IndexedText {
 public:
     IndexedText();
+    // Away from the UI thread, a large text gives its memory back in steps.
+    ~IndexedText();
+    IndexedText(const IndexedText&) = default;
+    IndexedText(IndexedText&&) = default;
+    IndexedText& operator=(const IndexedText&) = default;
+    IndexedText& operator=(IndexedText&&) = default;
     explicit IndexedText(QString text);
     // Sequences that are not UTF-8 read as U+FFFD (the bytes kept are then those of the text
     // read); a byte-order mark is a character like any other.

@@ -4,6 +4,7 @@
 #include "common/indexedtext.h"
 #include "common/jsonplace.h"
 #include "common/jsonreader.h"
+#include "common/memorysteps.h"
 #include "common/utf8valid.h"
 
 #include <algorithm>
@@ -20,25 +21,71 @@ bool isNumberChar(char c) {
     return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E';
 }
 
-// The reader refuses numbers beyond the range of a double (1e400, a 400-digit integer) even
-// when it hands numbers over as text. Such numbers are replaced, in a copy, by a harmless
-// number of the same length ("0.000…"), and their text is given back by where they start.
-std::unordered_map<std::size_t, std::string> shieldBigNumbers(QByteArray& utf8) {
+// Levels indented with spaces; deeper ones show their number.
+constexpr qsizetype kIndentedLevels = 16;
+
+// What a line break and its indentation cost at a level, at most.
+qsizetype lineCost(qsizetype level) {
+    return 1 + std::min(level, kIndentedLevels) * 2 + (level > kIndentedLevels ? 16 : 0);
+}
+
+// What the formatting learns of the text before it starts.
+struct Survey {
+    // The reader refuses numbers beyond the range of a double (1e400, a 400-digit integer)
+    // even when it hands numbers over as text. Such numbers are replaced, in a copy, by a
+    // harmless number of the same length ("0.000…"), and their text is given back by where
+    // they start.
     std::unordered_map<std::size_t, std::string> originals;
+    // The characters the formatted text takes at most: the text is written once into room
+    // made for it, instead of being moved to larger room as it grows (a move of hundreds of
+    // megabytes holds the process's memory map, and so any thread that asks for memory).
+    qsizetype room = 0;
+};
+
+Survey survey(QByteArray& utf8) {
+    Survey found;
+    // Every byte at most one character; a line break before each item and each closing
+    // bracket of a container; a space after each colon; a placeholder, when a string is
+    // folded, of a few dozen characters.
+    qsizetype room = utf8.size();
+    qsizetype level = 0;
     const qsizetype n = utf8.size();
     bool inString = false;
+    qsizetype stringStart = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const char c = utf8.at(i);
         if (inString) {
-            if (c == '\\')
+            if (c == '\\') {
                 ++i;
-            else if (c == '"')
+            } else if (c == '"') {
                 inString = false;
+                if (i - stringStart >= 16)
+                    room += 64;
+            }
             continue;
         }
-        if (c == '"') {
+        switch (c) {
+        case '"':
             inString = true;
+            stringStart = i;
             continue;
+        case '{':
+        case '[':
+            ++level;
+            room += lineCost(level) + lineCost(level - 1);
+            continue;
+        case '}':
+        case ']':
+            level = std::max<qsizetype>(0, level - 1);
+            continue;
+        case ',':
+            room += lineCost(level);
+            continue;
+        case ':':
+            ++room;
+            continue;
+        default:
+            break;
         }
         if (c != '-' && (c < '0' || c > '9'))
             continue;
@@ -54,8 +101,8 @@ std::unordered_map<std::size_t, std::string> shieldBigNumbers(QByteArray& utf8) 
         }
         const qsizetype length = end - i;
         if ((exponentDigits >= 3 || length >= 300) && length >= 3) {
-            originals.emplace(std::size_t(i),
-                              std::string(utf8.constData() + i, std::size_t(length)));
+            found.originals.emplace(std::size_t(i),
+                                    std::string(utf8.constData() + i, std::size_t(length)));
             char* p = utf8.data() + i;
             p[0] = '0';
             p[1] = '.';
@@ -63,7 +110,8 @@ std::unordered_map<std::size_t, std::string> shieldBigNumbers(QByteArray& utf8) 
         }
         i = end - 1;
     }
-    return originals;
+    found.room = room;
+    return found;
 }
 
 bool looksLikeBase64(std::string_view s) {
@@ -73,9 +121,6 @@ bool looksLikeBase64(std::string_view s) {
             return false;
     return true;
 }
-
-// Levels indented with spaces; deeper ones show their number.
-constexpr qsizetype kIndentedLevels = 16;
 
 class Writer : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Writer> {
 public:
@@ -259,6 +304,14 @@ private:
 
 } // namespace
 
+Formatted::~Formatted() {
+    if (!memorysteps::awayFromUiThread())
+        return;
+    memorysteps::giveBack(text);
+    for (Fold& f : folds)
+        memorysteps::giveBack(f.value);
+}
+
 QByteArray Fold::bytes() const {
     return base64 ? QByteArray::fromBase64(value) : value;
 }
@@ -270,9 +323,10 @@ Formatted format(const QString& json, const Options& options) {
 Formatted format(QByteArray utf8, const Options& options) {
     if (!json::isValidUtf8(std::string_view(utf8.constData(), std::size_t(utf8.size()))))
         utf8 = IndexedText::decode(utf8).toUtf8(); // as the pane reads it
-    const auto originals = shieldBigNumbers(utf8);
+    const Survey surveyed = survey(utf8);
+    const auto& originals = surveyed.originals;
     Formatted out;
-    out.text.reserve(utf8.size() + utf8.size() / 4);
+    out.text.reserve(surveyed.room);
     rapidjson::MemoryStream stream(utf8.constData(), std::size_t(utf8.size()));
     Writer writer(stream, options, originals, out);
     rapidjson::Reader reader;

@@ -35,6 +35,14 @@ struct Fold {
 };
 
 struct Formatted {
+    Formatted() = default;
+    // Away from the UI thread, a large view gives its memory back in steps.
+    ~Formatted();
+    Formatted(const Formatted&) = default;
+    Formatted(Formatted&&) = default;
+    Formatted& operator=(const Formatted&) = default;
+    Formatted& operator=(Formatted&&) = default;
+
     bool isJson = false;
     QString text;
     std::vector<Fold> folds;
