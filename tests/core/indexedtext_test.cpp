@@ -1,9 +1,12 @@
 #include "common/indexedtext.h"
+#include "common/memorysteps.h"
 #include "common/wrappedrows.h"
 
 #include <gtest/gtest.h>
 
 #include <QRandomGenerator>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -125,4 +128,30 @@ TEST(WrappedRows, RowsAreThoseOfEveryLineWrapped) {
             EXPECT_EQ(rows.rowCount(), row);
         }
     }
+}
+
+// A large text let go of gives its pages back only when nothing else holds them: another
+// reference to the same text, or bytes it merely points at, read on unchanged.
+TEST(MemorySteps, GiveBackOnlyWhatIsHeldAlone) {
+    constexpr qsizetype kSize = qsizetype(16) << 20;
+    QByteArray alone(kSize, 'a');
+    QByteArray shared(kSize, 's');
+    const QByteArray other = shared;
+    std::vector<char> foreign(std::size_t(kSize), 'f');
+    QByteArray pointing = QByteArray::fromRawData(foreign.data(), kSize);
+    QString sharedText(kSize / 2, u'é');
+    const QString otherText = sharedText;
+    std::vector<qint64> lines(std::size_t(kSize / 8), 7);
+
+    memorysteps::giveBack(alone);
+    memorysteps::giveBack(shared);
+    memorysteps::giveBack(pointing);
+    memorysteps::giveBack(sharedText);
+    memorysteps::giveBack(lines);
+
+    EXPECT_TRUE(alone.isEmpty() && shared.isEmpty() && pointing.isEmpty());
+    EXPECT_TRUE(sharedText.isEmpty() && lines.empty());
+    EXPECT_EQ(other.count('s'), kSize);
+    EXPECT_EQ(std::count(foreign.begin(), foreign.end(), 'f'), kSize);
+    EXPECT_EQ(otherText.count(u'é'), kSize / 2);
 }
