@@ -2,6 +2,7 @@
 // scrolling to its end, copying it, searching it and formatting it (the longest gap between
 // two ticks of a 1 ms timer on the UI thread while each runs), and how long the work off the UI
 // thread takes.
+#include "stallwatch.h"
 #include "widgets/findbar.h"
 #include "widgets/largetextview.h"
 #include "widgets/textpane.h"
@@ -12,22 +13,11 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include <ctime>
-
 #include <algorithm>
 #include <cstdio>
 #include <functional>
 
 namespace {
-
-// The time the UI thread has run on a processor, which the longest stall is compared with: a
-// stall much longer than the work done in it is the thread waiting for a processor (a loaded
-// machine) or for a lock, not work.
-qint64 threadCpuUs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return qint64(t.tv_sec) * 1000000 + t.tv_nsec / 1000;
-}
 
 // Times every event handed out on the UI thread (outermost deliveries only) and keeps the
 // slowest since the last reset, so that a long stall says what ran in it.
@@ -79,36 +69,20 @@ void measure(
     const std::function<bool()>& done = [] { return true; }) {
     timing()->resetSlowest();
     QEventLoop loop;
-    QElapsedTimer clock;
-    qint64 lastTick = 0;
-    qint64 longest = 0;
-    qint64 lastCpu = 0;
-    qint64 longestCpu = 0;
     bool finishing = false;
-    QTimer ticks;
-    ticks.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&ticks, &QTimer::timeout, &loop, [&] {
-        const qint64 now = clock.nsecsElapsed() / 1000;
-        const qint64 cpu = threadCpuUs();
-        if (now - lastTick > longest) {
-            longest = now - lastTick;
-            longestCpu = cpu - lastCpu;
-        }
-        lastTick = now;
-        lastCpu = cpu;
+    bench::StallWatch watch([&] {
         if (finishing)
             loop.quit();
         else
             finishing = done();
     });
-    ticks.start(1);
-    lastCpu = threadCpuUs();
-    clock.start();
+    watch.start();
     step();
     loop.exec();
+    const qint64 took = watch.stop();
     std::printf("  %-34s longest UI stall %5lld ms (%4lld ms on a processor), done in %6lld ms; "
                 "slowest event delivered: %s\n",
-                what, longest / 1000, longestCpu / 1000, clock.elapsed(),
+                what, qint64(watch.longestMs()), qint64(watch.longestCpuMs()), took / 1000000,
                 qPrintable(timing()->slowest()));
 }
 

@@ -10,6 +10,7 @@
 // Usage: bench_save BASE_URL FOLDER (the file is saved under FOLDER/Arquivos).
 #include "app/tfrmprincipal.h"
 #include "firstpaint.h"
+#include "stallwatch.h"
 #include "tables/tdmprincipal.h"
 #include "widgets/dialogs.h"
 
@@ -18,8 +19,6 @@
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <ctime>
 
 namespace {
 
@@ -65,39 +64,14 @@ int main(int argc, char** argv) {
     const long idleKb = bench::procStatusKb("VmRSS:");
     const long idleDirtyKb = bench::dirtyResidentKb();
 
-    const auto threadCpuNs = [] {
-        timespec t{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-        return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
-    };
-    QElapsedTimer clock;
-    qint64 lastTick = 0;
-    qint64 longestGap = 0;
-    qint64 lastCpu = threadCpuNs();
-    qint64 longestGapCpu = 0;
-    const auto tick = [&](qint64 now) {
-        const qint64 cpu = threadCpuNs();
-        if (now - lastTick > longestGap) {
-            longestGap = now - lastTick;
-            longestGapCpu = cpu - lastCpu;
-        }
-        lastTick = now;
-        lastCpu = cpu;
-    };
-    QTimer watchdog;
-    watchdog.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&watchdog, &QTimer::timeout, [&] { tick(clock.nsecsElapsed()); });
-    lastCpu = threadCpuNs();
-    clock.start();
-    watchdog.start(1);
+    bench::StallWatch watch;
+    watch.start();
     button->click(); // returns once the answer is read and the file written
-    const qint64 total = clock.nsecsElapsed();
-    tick(total);
-    watchdog.stop();
+    const qint64 total = watch.stop();
     const long peakKb = bench::procStatusKb("VmHWM:");
     settle(5000);
-    std::printf("%.1f %.1f %ld %ld %ld %.1f %ld %ld\n", double(total) / 1e6,
-                double(longestGap) / 1e6, peakKb, idleKb, bench::procStatusKb("VmRSS:"),
-                double(longestGapCpu) / 1e6, idleDirtyKb, bench::dirtyResidentKb());
+    std::printf("%.1f %.1f %ld %ld %ld %.1f %ld %ld\n", double(total) / 1e6, watch.longestMs(),
+                peakKb, idleKb, bench::procStatusKb("VmRSS:"), watch.longestCpuMs(), idleDirtyKb,
+                bench::dirtyResidentKb());
     return 0;
 }
