@@ -63,7 +63,7 @@ size_t onHeader(char* data, size_t size, size_t count, void* user) {
     };
     static constexpr Known known[] = {
         {ECONNREFUSED, 10061, "Connection refused."},
-        {ETIMEDOUT, 10060, "Connection timed out."},
+        {ETIMEDOUT, ESocketError::kTimedOut, "Connection timed out."},
         {ECONNRESET, 10054, "Connection reset by peer."},
         {EHOSTUNREACH, 10065, "No route to host."},
         {ENETUNREACH, 10051, "Network is unreachable."},
@@ -80,7 +80,7 @@ size_t onHeader(char* data, size_t size, size_t count, void* user) {
     case CURLE_GOT_NOTHING:
         throw ESocketError(10054, QStringLiteral("Connection reset by peer."));
     case CURLE_OPERATION_TIMEDOUT:
-        throw ESocketError(10060, QStringLiteral("Connection timed out."));
+        throw ESocketError(ESocketError::kTimedOut, QStringLiteral("Connection timed out."));
     default:
         throw Exception(
             QStringLiteral("Erro de comunicação: %1")

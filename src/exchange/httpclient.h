@@ -36,6 +36,9 @@ private:
 // break and the system's text.
 class ESocketError : public Exception {
 public:
+    // The code of a connection or an answer that did not come in time.
+    static constexpr int kTimedOut = 10060;
+
     ESocketError(int code, const QString& text);
     int code() const { return m_code; }
     QString className() const override { return QStringLiteral("ESocketError"); }

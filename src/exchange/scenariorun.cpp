@@ -165,7 +165,16 @@ StepOutcome ScenarioReplay::runNext() {
         if (!captureError.isEmpty()) {
             out.verdict = Verdict::Error;
             out.error = captureError;
+            out.captureFailed = true;
         }
+    } catch (const ERequestCancelled& e) {
+        out.verdict = Verdict::Error;
+        out.error = QString::fromUtf8(e.what());
+        out.unanswered = true;
+    } catch (const ESocketError& e) {
+        out.verdict = Verdict::Error;
+        out.error = QString::fromUtf8(e.what());
+        out.unanswered = e.code() == ESocketError::kTimedOut;
     } catch (const std::exception& e) {
         out.verdict = Verdict::Error;
         out.error = QString::fromUtf8(e.what());

@@ -42,6 +42,9 @@ struct StepOutcome {
     double elapsedMs = 0;
     bool rejected = false; // the answer's control part says "err":true
     QString rejection;
+    // Sent, but no answer came: the time-out passed or the request was cancelled.
+    bool unanswered = false;
+    bool captureFailed = false; // a capture found nothing in the answer
 };
 
 // One replay of a scenario: the steps run in order on one client, every envelope signed anew

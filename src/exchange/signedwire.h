@@ -6,41 +6,40 @@
 #include <QString>
 
 #include <functional>
-#include <memory>
-#include <optional>
 #include <string_view>
 
-// A data text in JSON ready to be sent in the signed envelope straight from its bytes, in one
-// pass: long strings are read where they stand in the text (never copied into a value), the
-// signature is fed while the text is written, and the text goes to the sink in pieces. The bytes
-// written are exactly those of toWireText(buildEnvelope(idText, companyCodeText, <the parsed
-// data>)). The text's bytes must outlive it.
-class SignedDados {
-public:
-    // Told of each part of the text done with, in order, about a mebibyte at a time, so that
-    // the text's owner may give its memory back meanwhile (what is read again is read from where
-    // it lies): by the reading, of the first half of the text only (the writing starts there
-    // again and finds the rest still in memory); by each writing, of all of it.
+// A data text in JSON written into the signed envelope straight from its bytes, in one pass:
+// RapidJSON's reader reads it, each value is written to the wire text as soon as it is read
+// (members in the order they come, as the envelope built from the value writes them), and the
+// signature is fed as the text is written. No value is built. The bytes written are exactly
+// those of toWireText(buildEnvelope(idText, companyCodeText, <the parsed data>)).
+struct DadosText {
+    // Told of each part of the text read and written, in order, about a mebibyte at a time, so
+    // that the text's owner may give its memory back meanwhile (nothing told is read again).
     using Done = std::function<void(std::string_view part)>;
 
-    // Nothing when the text is not taken this way (it is not JSON or not UTF-8, or a string
-    // holds what the general reading reads otherwise, such as a lone surrogate): the caller then
-    // parses it as a value, which also reports the error. The text is read once, its encoding
-    // checked as it is read.
-    static std::optional<SignedDados> fromJson(std::string_view dadosJson, Done done = {});
-    SignedDados(SignedDados&&) noexcept;
-    SignedDados& operator=(SignedDados&&) noexcept;
-    ~SignedDados();
+    // The text, followed in memory by a zero byte (the reader stops at it).
+    std::string_view bytes;
+    // Set when the text may be changed: a string is then decoded where it lies instead of
+    // being copied, however long it is.
+    char* writable = nullptr;
+    Done done;
 
-    // The company code is converted as buildEnvelope converts it, before anything is written.
-    void writeEnvelope(const QString& idText, const QString& companyCodeText,
-                       json::TextSink& sink) const;
-
-private:
-    struct Parsed;
-    explicit SignedDados(std::unique_ptr<Parsed> parsed);
-    std::unique_ptr<Parsed> m_parsed;
+    static DadosText readOnly(std::string_view bytes) { return DadosText{bytes, nullptr, {}}; }
+    // The bytes of a byte array, which always has its zero byte.
+    static DadosText of(const QByteArray& bytes) {
+        return readOnly(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    }
 };
+
+// Writes the envelope of the data text to the sink. False when the text is not taken this way
+// (it is not JSON, not UTF-8, or nested deeper than json::kMaxDepth): the sink then holds the
+// start of an envelope, to be thrown away, a writable text may have been changed, and the
+// caller parses the text as a value, which also reports the error. The company code is
+// converted as buildEnvelope converts it, before anything is written (a conversion error is
+// raised).
+bool writeSignedEnvelope(const DadosText& dados, const QString& idText,
+                         const QString& companyCodeText, json::TextSink& sink);
 
 // A sink that keeps the text, its memory reserved once for the largest text the data can make.
 class ByteArraySink : public json::TextSink {
@@ -48,6 +47,8 @@ public:
     explicit ByteArraySink(qsizetype dataBytes);
     void write(std::string_view chunk) override;
     QByteArray take() { return std::move(m_bytes); }
+    // Starts again empty, keeping the memory reserved.
+    void clear() { m_bytes.resize(0); }
 
 private:
     QByteArray m_bytes;

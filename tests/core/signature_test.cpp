@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -195,6 +196,40 @@ public:
     std::string text;
     int pieces = 0;
 };
+
+// The envelope written straight from the text's bytes, reading a copy of them or decoding its
+// strings where they lie; nothing when the text is not taken that way.
+std::optional<std::string> signedFromBytes(const std::string& text, const QString& company,
+                                           bool inPlace) {
+    std::string bytes = text; // followed by its zero byte
+    CollectingSink sink;
+    const DadosText dados =
+        inPlace ? DadosText{bytes, bytes.data(), {}} : DadosText::readOnly(bytes);
+    if (!writeSignedEnvelope(dados, QStringLiteral("1001"), company, sink))
+        return std::nullopt;
+    return sink.text;
+}
+
+// Both readings of the text give the envelope built as a value from the parsed text.
+void expectSameEnvelope(const std::string& text) {
+    json::ParseResult parsed = json::parse(text);
+    ASSERT_TRUE(parsed.value);
+    for (const QString& company : {QStringLiteral("0"), QStringLiteral("7")}) {
+        const std::string expected =
+            json::toWireText(buildEnvelope(QStringLiteral("1001"), company, *parsed.value));
+        for (const bool inPlace : {false, true}) {
+            const std::optional<std::string> fast = signedFromBytes(text, company, inPlace);
+            ASSERT_TRUE(fast) << (inPlace ? "in place" : "copied");
+            EXPECT_EQ(*fast, expected) << (inPlace ? "in place" : "copied");
+        }
+    }
+}
+
+void expectNotTaken(const std::string& text) {
+    for (const bool inPlace : {false, true})
+        EXPECT_FALSE(signedFromBytes(text, QStringLiteral("0"), inPlace))
+            << (inPlace ? "in place" : "copied");
+}
 } // namespace
 
 // Written straight from the data's bytes, the envelope is byte for byte the one built as a value
@@ -210,54 +245,158 @@ TEST(Envelope, WrittenFromTheDataBytesIsTheEnvelopeBuiltFromTheValue) {
         "Z1\",\"chave é\":\"v\"}",
         R"({"n":[1,-2.5e3,"texto",{"x":"y","":""},[],{}],"t":true,"f":false,"z":null})",
         R"({"dup":"a","dup":"b","vazio":"","obj":{"inner":{"deep":"z\/z"}}})",
+        R"({"k\u00e9y\n\/":"chave com escapes","\u0000":0})",
         R"("só uma string")",
         R"([ "a" , {"b" : "c"} ])",
         "  {\"espaço\" : \"antes\" }  ",
         "{\"big\":\"" + large + "\",\"after\":\"ok\"}",
         R"(12)",
+        R"(null)",
     };
     std::vector<std::string> texts(std::begin(cases), std::end(cases));
-    // Every kind of byte the reading stops at, at every place around the sixteen bytes it
+    // Every kind of byte the writing stops at, at every place around the sixteen bytes it
     // reads at once.
     for (std::size_t before = 0; before <= 40; ++before)
         texts.push_back("{\"a\":\"" + std::string(before, 'x') + "ç\\\"\\u00e9/€😀\\n" +
                         std::string(before % 17, 'y') + "\"}");
     for (const std::string& text : texts) {
         SCOPED_TRACE(text.substr(0, 200));
-        const std::optional<SignedDados> fast = SignedDados::fromJson(text);
-        ASSERT_TRUE(fast);
-        for (const char* company : {"0", "7"}) {
-            CollectingSink sink;
-            fast->writeEnvelope(QStringLiteral("1001"), QString::fromLatin1(company), sink);
-            json::ParseResult parsed = json::parse(text);
-            ASSERT_TRUE(parsed.value);
-            EXPECT_EQ(sink.text, json::toWireText(buildEnvelope(QStringLiteral("1001"),
-                                                                QString::fromLatin1(company),
-                                                                std::move(*parsed.value))));
-        }
+        expectSameEnvelope(text);
     }
     for (const char* text : {R"({"a":"\uDC00"})", R"({"a":"\uD800x"})", R"({"a":"\uD800\u0041"})",
                              R"({"a":"\q"})", "{\"a\":\"\x01\"}", R"({"a":)", R"({"a":"b")", "",
-                             "{\"a\":\"\xC3\"}", "{\"a\":\"\xED\xA0\x80\"}"}) {
+                             "{\"a\":\"\xC3\"}", "{\"a\":\"\xED\xA0\x80\"}", "{} x", "[1,]"}) {
         SCOPED_TRACE(text);
-        EXPECT_FALSE(SignedDados::fromJson(text));
+        expectNotTaken(text);
     }
+    // A zero byte ends the reading early: the general way decides.
+    expectNotTaken(std::string("{\"a\":1}\0 ", 9));
     // Bytes that are not UTF-8 anywhere (a name, outside strings, or deep into a long string at
     // every place around the bytes read at once) are left to the general reading, which
     // repairs them.
     for (const std::string bad : {"\xC3", "\xED\xA0\x80", "\xFF", "\xC3\x41", "\xF4\x90\x80\x80"}) {
         SCOPED_TRACE(QByteArray::fromStdString(bad).toHex().constData());
-        EXPECT_FALSE(SignedDados::fromJson("{\"" + bad + "\":\"x\"}"));
-        EXPECT_FALSE(SignedDados::fromJson("[1," + bad + "]"));
+        expectNotTaken("{\"" + bad + "\":\"x\"}");
+        expectNotTaken("[1," + bad + "]");
         for (std::size_t before = 0; before <= 40; ++before)
-            EXPECT_FALSE(SignedDados::fromJson("{\"a\":\"" + std::string(before, 'x') + bad +
-                                               std::string(before % 3, 'y') + "\"}"))
-                << before;
+            expectNotTaken("{\"a\":\"" + std::string(before, 'x') + bad +
+                           std::string(before % 3, 'y') + "\"}");
     }
     // The company code is converted before anything is written.
     CollectingSink sink;
-    EXPECT_THROW(SignedDados::fromJson(R"({"a":"b"})")
-                     ->writeEnvelope(QStringLiteral("1"), QStringLiteral("x"), sink),
+    EXPECT_THROW(writeSignedEnvelope(DadosText::readOnly(R"({"a":"b"})"), QStringLiteral("1"),
+                                     QStringLiteral("x"), sink),
                  Exception);
     EXPECT_TRUE(sink.text.empty());
+}
+
+namespace {
+
+// Data shaped as requests are: nested objects and lists, many short members, accents, numbers
+// of every form, and a file's long base64.
+std::string nested(int depth) {
+    std::string open, close;
+    for (int i = 0; i < depth; ++i) {
+        open +=
+            i % 2 ? "[\"nível " + std::to_string(i) + "\"," : "{\"n" + std::to_string(i) + "\":";
+        close.insert(0, i % 2 ? "]" : "}");
+    }
+    return open + "\"fundo ç\"" + close;
+}
+
+std::string manyMembers(int count) {
+    std::string s = "{";
+    for (int i = 0; i < count; ++i)
+        s += (i ? ",\"campo" : "\"campo") + std::to_string(i) + "\":" +
+             (i % 3 == 0   ? "\"valor " + std::to_string(i) + "\""
+              : i % 3 == 1 ? std::to_string(i * 37) + "." + std::to_string(i % 100)
+                           : std::string(i % 2 ? "true" : "null"));
+    return s + "}";
+}
+
+std::string accents() {
+    return R"({"Razão Social":"Padaria São João Ltda","Endereço":{"Logradouro":"Av. Brasília, nº 12",)"
+           R"("Município":"Goiânia","Complemento":"Próximo à estação — bloco Ç"},"Observação":)"
+           R"("Pão de açúcar, maçã, coração; “aspas” € ™ 😀 𝄞","Ãé":["ü","Æ","ß","ñ"]})";
+}
+
+std::string numbers() {
+    return R"({"i":[0,-0,7,-12,2147483648,-9223372036854775809,123456789012345678901234567890],)"
+           R"("d":[0.5,-2.50,1e3,1E+300,-1.5e-300,3.14159265358979323846264338327950288],)"
+           R"("dinheiro":{"vProd":4.99,"vDesc":0.00,"qCom":1.0000}})";
+}
+
+std::string longBase64(std::size_t bytes) {
+    static constexpr char kAlphabet[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string b64;
+    b64.reserve(bytes);
+    uint32_t x = 12345;
+    for (std::size_t i = 0; i < bytes; ++i) {
+        x = x * 1103515245 + 12345;
+        b64 += kAlphabet[(x >> 16) % 64];
+    }
+    return R"({"Arquivo":{"Nome":"nota.pdf","Base64":")" + b64 + R"("},"Tamanho":)" +
+           std::to_string(bytes) + "}";
+}
+
+std::string items(int count) {
+    std::string s = R"({"CNPJ":"11222333000181","Itens":[)";
+    for (int i = 0; i < count; ++i)
+        s += std::string(i ? "," : "") + R"({"nItem":)" + std::to_string(i + 1) + R"(,"cProd":"P)" +
+             std::to_string(1000 + i) + R"(","xProd":"AÇÚCAR CRISTAL 1KG – lote \/)" +
+             std::to_string(i) +
+             R"(","NCM":"17019900","CFOP":"5102","uCom":"UN","qCom":2.0000,"vUnCom":4.99,)"
+             R"("vProd":9.98,"imposto":{"ICMS":{"orig":0,"CST":"00","pICMS":18.00},)"
+             R"("PIS":{"CST":"01","vPIS":0.16}},"obs":null,"ativo":true})";
+    return s + "]}";
+}
+
+} // namespace
+
+// The envelope written straight from the bytes is the one built from the value, for each shape
+// of data users send, both when the text is copied and when it is decoded where it lies.
+TEST(Envelope, WrittenFromTheBytesForEveryShapeOfData) {
+    const struct {
+        const char* shape;
+        std::string text;
+    } shapes[] = {
+        {"nested 40 levels", nested(40)},
+        {"nested to the deepest level taken", nested(json::kMaxDepth)},
+        {"many members", manyMembers(5000)},
+        {"accents in names and values", accents()},
+        {"numbers of every form", numbers()},
+        {"long base64 of a file", longBase64(3 * 1024 * 1024 + 7)},
+        {"items of a sale", items(2000)},
+        {"all of it together", "[" + nested(20) + "," + manyMembers(300) + "," + accents() + "," +
+                                   numbers() + "," + longBase64(70000) + "," + items(50) + "]"},
+    };
+    for (const auto& s : shapes) {
+        SCOPED_TRACE(s.shape);
+        expectSameEnvelope(s.text);
+    }
+    // Deeper than the readers take: left to the general reading, which refuses it.
+    expectNotTaken(nested(json::kMaxDepth + 1));
+    EXPECT_FALSE(json::parse(nested(json::kMaxDepth + 1)).value);
+}
+
+// What is done with is told in order, once, and all of it: the owner may give it back.
+TEST(Envelope, EveryPartOfTheDataIsToldDoneWithOnceInOrder) {
+    const std::string text = items(20000); // several mebibytes
+    std::string bytes = text;
+    std::size_t toldBytes = 0;
+    int parts = 0;
+    const char* next = bytes.data();
+    bool inOrder = true;
+    const DadosText dados{bytes, bytes.data(), [&](std::string_view part) {
+                              inOrder = inOrder && part.data() == next;
+                              next = part.data() + part.size();
+                              toldBytes += part.size();
+                              ++parts;
+                          }};
+    CollectingSink sink;
+    ASSERT_TRUE(writeSignedEnvelope(dados, QStringLiteral("1"), QStringLiteral("0"), sink));
+    EXPECT_TRUE(inOrder);
+    EXPECT_EQ(toldBytes, text.size());
+    EXPECT_GT(parts, 2);
 }

@@ -1,6 +1,7 @@
 // Scenarios recorded with `call --gravar` and replayed with `cenario` against the stand-in:
 // equal runs, learned noise, a scripted difference, ignored paths, captures, a new baseline
 // and the refusals made before anything is sent.
+#include "cenarioload.h"
 #include "clirun.h"
 #include "exchange/scenario.h"
 #include "simserver.h"
@@ -13,6 +14,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <system_error>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -194,6 +198,7 @@ TEST_F(ScenarioCli, RefusalsSendNothing) {
 
 TEST_F(ScenarioCli, LoadReportsFiguresPerStepAndInTotal) {
     ASSERT_EQ(record(u"TConexaoAPI/Sobre"_s, "").code, 0);
+    edit([](Scenario& s) { s.ignore = {u"result.conteudo.date"_s}; });
     const CliRun load = replay({u"--usuarios"_s, u"3"_s, u"--duracao"_s, u"1"_s, u"--json"_s});
     EXPECT_EQ(load.code, 0) << load.err.constData();
     const auto figures = json::parse(load.out.toStdString());
@@ -203,6 +208,189 @@ TEST_F(ScenarioCli, LoadReportsFiguresPerStepAndInTotal) {
     EXPECT_NE(total->find("requisicoes")->text(), "0");
     EXPECT_EQ(total->find("falhas")->text(), "0");
     EXPECT_TRUE(load.err.contains("execuções")) << load.err.constData(); // the progress line
+}
+
+namespace {
+
+// A service of the stand-in that answers the same success after a delay the test chooses.
+sim::ServiceHandler delayed(std::function<std::chrono::milliseconds()> delay) {
+    return [delay = std::move(delay)](const sim::Request&, const json::JsonValue*) {
+        std::this_thread::sleep_for(delay());
+        return sim::resultEnvelope(false, "", u"ok"_s);
+    };
+}
+
+// A load run's figures read from its --json output.
+struct LoadFigures {
+    json::JsonValue root;
+    const json::JsonValue& total() const { return *root.find("total"); }
+    const json::JsonValue& step(std::size_t i) const { return root.find("passos")->at(i); }
+    static double number(const json::JsonValue& o, const char* name) {
+        return std::stod(o.find(name)->text());
+    }
+};
+
+LoadFigures figuresOf(const CliRun& r) {
+    auto parsed = json::parse(r.out.toStdString());
+    if (!parsed.value || !parsed.value->find("total"))
+        throw std::runtime_error("not the figures: " + r.out.toStdString() + r.err.toStdString());
+    return LoadFigures{std::move(*parsed.value)};
+}
+
+} // namespace
+
+// Two steps with known delays, two users: each step's percentiles and the total's show the
+// spread the server made (the total's p50 among the quick answers, its p90 among the slow).
+TEST_F(ScenarioCli, LoadPercentilesFollowTheServersDelays) {
+    using namespace std::chrono_literals;
+    sim.setHandler("TNFeAPI/CancelarNFe", delayed([] { return 20ms; }));
+    sim.setHandler("TNFeAPI/InutilizaSEFAZ", delayed([] { return 150ms; }));
+    ASSERT_EQ(record(u"TNFeAPI/CancelarNFe"_s, R"({"Chave":"1"})").code, 0);
+    ASSERT_EQ(record(u"TNFeAPI/InutilizaSEFAZ"_s, R"({"Ano":"26"})").code, 0);
+    edit([](Scenario& s) { s.ignore = {u"result.conteudo.date"_s}; });
+    const CliRun r = replay({u"--usuarios"_s, u"2"_s, u"--duracao"_s, u"2"_s, u"--json"_s});
+    EXPECT_EQ(r.code, 0) << r.out.constData() << r.err.constData();
+    const LoadFigures f = figuresOf(r);
+    const auto p = [](const json::JsonValue& o, const char* q) {
+        return LoadFigures::number(o, q);
+    };
+    const json::JsonValue& quick = f.step(0);
+    const json::JsonValue& slow = f.step(1);
+    EXPECT_GE(p(quick, "p50"), 20);
+    EXPECT_LT(p(quick, "p99"), 120);
+    EXPECT_GE(p(slow, "p50"), 150);
+    EXPECT_LT(p(slow, "p50"), 400);
+    EXPECT_GE(p(f.total(), "p50"), 20);
+    EXPECT_LT(p(f.total(), "p50"), 120);
+    EXPECT_GE(p(f.total(), "p90"), 150);
+    EXPECT_GE(p(f.total(), "p99"), 150);
+    EXPECT_GE(p(f.total(), "max"), p(slow, "p99"));
+    EXPECT_EQ(p(f.total(), "requisicoes"), p(quick, "requisicoes") + p(slow, "requisicoes"));
+    EXPECT_GE(p(slow, "requisicoes"), 4);
+}
+
+// A paced run while the server stalls for a second: the requests due during the stall wait for
+// it, and their latencies, counted from when they were due, fill the top percentiles.
+TEST_F(ScenarioCli, APacedLoadShowsAServerStallInItsTopPercentiles) {
+    using Clock = std::chrono::steady_clock;
+    const auto first = std::make_shared<std::atomic<Clock::rep>>(0);
+    sim.setHandler("TNFeAPI/CancelarNFe", [first](const sim::Request&, const json::JsonValue*) {
+        const Clock::rep now = Clock::now().time_since_epoch().count();
+        Clock::rep expected = 0;
+        first->compare_exchange_strong(expected, now);
+        // From 0.8 s after the first request, nothing is answered for a second.
+        const Clock::time_point stallFrom{Clock::duration(first->load())};
+        const auto stallStart = stallFrom + std::chrono::milliseconds(800);
+        const auto stallEnd = stallStart + std::chrono::seconds(1);
+        if (Clock::now() >= stallStart && Clock::now() < stallEnd)
+            std::this_thread::sleep_until(stallEnd);
+        return sim::resultEnvelope(false, "", u"ok"_s);
+    });
+    ASSERT_EQ(record(u"TNFeAPI/CancelarNFe"_s, R"({"Chave":"1"})").code, 0);
+    edit([](Scenario& s) { s.ignore = {u"result.conteudo.date"_s}; });
+    first->store(0);
+    const CliRun r = replay(
+        {u"--usuarios"_s, u"2"_s, u"--duracao"_s, u"3"_s, u"--ritmo"_s, u"100"_s, u"--json"_s});
+    EXPECT_EQ(r.code, 0) << r.out.constData() << r.err.constData();
+    const LoadFigures f = figuresOf(r);
+    // About a third of the requests were due during the stall.
+    EXPECT_GE(LoadFigures::number(f.total(), "p90"), 300) << r.out.constData();
+    EXPECT_GE(LoadFigures::number(f.total(), "p99"), 800) << r.out.constData();
+    EXPECT_LT(LoadFigures::number(f.total(), "p50"), 300) << r.out.constData();
+    EXPECT_TRUE(f.root.find("latencias")->text().find("previsto") != std::string::npos);
+}
+
+// Every kind of trouble is counted and makes the exit code 1: a capture that finds nothing, an
+// error status and a step that never answers (its requests time out, their time among the
+// latencies).
+TEST_F(ScenarioCli, ALoadRunWithFailuresCountsThemAndExits1) {
+    ASSERT_EQ(record(u"TConexaoAPI/Sobre"_s, "").code, 0);
+    ASSERT_EQ(record(u"TNFeAPI/SefazOnLine"_s, R"({"UF":"SP"})").code, 0);
+    ASSERT_EQ(record(u"TNFeAPI/CancelarNFe"_s, R"({"Chave":"1"})").code, 0);
+    edit([](Scenario& s) {
+        s.ignore = {u"result.conteudo.date"_s};
+        s.steps[0].captures = {{u"nada"_s, u"result.conteudo.inexistente"_s}};
+    });
+    const auto released = std::make_shared<std::atomic<bool>>(false);
+    sim.setHandler("TNFeAPI/SefazOnLine", [](const sim::Request&, const json::JsonValue*) {
+        return sim::Answer{500, "quebrou", "text/plain"};
+    });
+    sim.setHandler("TNFeAPI/CancelarNFe", [released](const sim::Request&, const json::JsonValue*) {
+        for (int i = 0; i < 100 && !*released; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return sim::resultEnvelope(false, "", u"ok"_s);
+    });
+    const CliRun r = replay(
+        {u"--usuarios"_s, u"2"_s, u"--duracao"_s, u"1"_s, u"--timeout"_s, u"1"_s, u"--json"_s});
+    *released = true;
+    EXPECT_EQ(r.code, 1) << r.out.constData() << r.err.constData();
+    const LoadFigures f = figuresOf(r);
+    const auto n = [&](std::size_t step, const char* name) {
+        return LoadFigures::number(f.step(step), name);
+    };
+    EXPECT_GE(n(0, "capturasFalhas"), 1);
+    EXPECT_EQ(n(0, "capturasFalhas"), n(0, "requisicoes"));
+    EXPECT_EQ(n(1, "statusDeErro"), n(1, "requisicoes"));
+    EXPECT_GE(n(2, "semResposta"), 2);
+    EXPECT_EQ(n(2, "semResposta"), n(2, "requisicoes"));
+    EXPECT_GE(n(2, "p50"), 1000);
+    EXPECT_GE(LoadFigures::number(f.total(), "p99"), 1000);
+}
+
+// Without a time-out, the end waits a few seconds for the requests in flight and counts those
+// that did not finish as without an answer, with their time so far.
+TEST_F(ScenarioCli, ALoadRunCountsRequestsStillInFlightAtItsEnd) {
+    ASSERT_EQ(record(u"TNFeAPI/CancelarNFe"_s, R"({"Chave":"1"})").code, 0);
+    const auto released = std::make_shared<std::atomic<bool>>(false);
+    sim.setHandler("TNFeAPI/CancelarNFe", [released](const sim::Request&, const json::JsonValue*) {
+        for (int i = 0; i < 400 && !*released; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return sim::resultEnvelope(false, "", u"ok"_s);
+    });
+    const auto began = std::chrono::steady_clock::now();
+    const CliRun r = replay({u"--usuarios"_s, u"2"_s, u"--duracao"_s, u"1"_s, u"--json"_s});
+    const auto took = std::chrono::steady_clock::now() - began;
+    *released = true;
+    EXPECT_EQ(r.code, 1) << r.out.constData() << r.err.constData();
+    EXPECT_GE(took, std::chrono::seconds(1 + kLoadEndWaitSeconds));
+    EXPECT_LT(took, std::chrono::seconds(1 + kLoadEndWaitSeconds + 5));
+    const LoadFigures f = figuresOf(r);
+    EXPECT_EQ(LoadFigures::number(f.total(), "requisicoes"), 2);
+    EXPECT_EQ(LoadFigures::number(f.total(), "semResposta"), 2);
+    EXPECT_EQ(LoadFigures::number(f.total(), "falhas"), 0);
+    EXPECT_GE(LoadFigures::number(f.total(), "p50"), 1000.0 * (1 + kLoadEndWaitSeconds) - 100);
+}
+
+// A user that cannot be started ends the run at once: the users started are joined, the
+// figures so far printed, and the error said with exit code 2; too many users are refused.
+TEST_F(ScenarioCli, ALoadRunThatCannotStartItsUsersEndsCleanly) {
+    ASSERT_EQ(record(u"TConexaoAPI/Sobre"_s, "").code, 0);
+    LoadOptions options;
+    options.users = 5;
+    options.seconds = 30;
+    int started = 0;
+    options.startThread = [&](std::function<void()> body) {
+        if (++started > 2)
+            throw std::system_error(
+                std::make_error_code(std::errc::resource_unavailable_try_again));
+        return std::thread(std::move(body));
+    };
+    QByteArray out, err;
+    CliIo io;
+    io.out = [&](const QByteArray& b) { out += b; };
+    io.err = [&](const QByteArray& b) { err += b; };
+    ReplayTarget target;
+    target.baseUrl = sim.baseUrl();
+    const auto began = std::chrono::steady_clock::now();
+    EXPECT_EQ(runLoad(loadScenario(file), target, options, io), 2);
+    EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(10));
+    EXPECT_TRUE(err.contains("só 2 de 5 usuário(s) foram iniciados")) << err.constData();
+    EXPECT_TRUE(out.contains("total:")) << out.constData();
+
+    const CliRun tooMany = replay({u"--usuarios"_s, u"1001"_s, u"--duracao"_s, u"1"_s});
+    EXPECT_EQ(tooMany.code, 2);
+    EXPECT_TRUE(tooMany.err.contains("--usuarios aceita no máximo 1000"))
+        << tooMany.err.constData();
 }
 
 TEST_F(ScenarioCli, FileMembersBytesAreKeptBesideTheFileOnlyWhenAsked) {

@@ -19,16 +19,22 @@ namespace {
 const char* const kScenarioUsage =
     "uso: testador-cli cenario ARQUIVO [--url BASE] [--empresa N] [--keys ARQUIVO]\n"
     "                          [--junit ARQUIVO] [--atualizar] [--ruido [N]]\n"
-    "                          [--guardar-arquivos]\n"
+    "                          [--guardar-arquivos] [--timeout SEGUNDOS]\n"
     "                          [--usuarios N --duracao SEGUNDOS [--ritmo R] [--json]]\n"
     "      executa os passos do cenário em ordem e compara cada resposta com a gravada;\n"
     "      --junit grava um relatório JUnit; --atualizar grava as respostas obtidas como\n"
     "      esperadas; --ruido executa N vezes (padrão 2) e aprende os membros que mudam;\n"
     "      --guardar-arquivos grava ao lado do cenário, na pasta ARQUIVO.arquivos, os\n"
     "      arquivos das respostas gravadas (base64 de 4 KiB ou mais);\n"
-    "      --usuarios executa o cenário em laço por N usuários durante SEGUNDOS, até R\n"
-    "      execuções por segundo, e mostra os números de carga (--json: em JSON)\n"
-    "  saída: 0 tudo igual, 1 alguma diferença, 2 uso, arquivo ou falha de conexão\n";
+    "      --timeout limita cada requisição a SEGUNDOS;\n"
+    "      --usuarios executa o cenário em laço por N usuários (até 1000) durante SEGUNDOS,\n"
+    "      até R execuções por segundo, e mostra os números de carga (--json: em JSON); no\n"
+    "      fim, espera as requisições em andamento até o --timeout (5 s sem ele) e conta as\n"
+    "      que não terminaram como sem resposta; com --ritmo, a latência conta desde o\n"
+    "      horário previsto de cada requisição\n"
+    "  saída: 0 tudo igual, 1 alguma diferença, 2 uso, arquivo ou falha de conexão;\n"
+    "  na carga: 0 tudo respondido e igual, 1 alguma falha, rejeição, diferença ou\n"
+    "  requisição sem resposta, 2 uso\n";
 
 struct Usage {
     QString message;
@@ -82,8 +88,12 @@ ScenarioOptions parse(const QStringList& args) {
                 args[i + 1].toInt(&count);
             if (count)
                 o.noiseRuns = positiveNumber(a, value());
-        } else if (a == QLatin1String("--usuarios"))
+        } else if (a == QLatin1String("--usuarios")) {
             o.load.users = positiveNumber(a, value());
+            if (o.load.users > kMaxLoadUsers)
+                throw Usage{QStringLiteral("--usuarios aceita no máximo %1").arg(kMaxLoadUsers)};
+        } else if (a == QLatin1String("--timeout"))
+            o.target.timeoutSeconds = positiveNumber(a, value());
         else if (a == QLatin1String("--duracao"))
             o.load.seconds = positiveNumber(a, value());
         else if (a == QLatin1String("--ritmo"))

@@ -207,15 +207,21 @@ struct DataInput {
     QByteArray read;
 
     std::string_view bytes() const { return mapped ? mapped->bytes() : viewOf(read); }
-    QByteArray copy() const {
-        return mapped ? QByteArray(mapped->bytes().data(), qsizetype(mapped->bytes().size()))
-                      : read;
-    }
-    // What is done with of a mapped file is given back as the data is read and written.
-    SignedDados::Done releaser() const {
+    // The bytes as they were given, whatever a signing made of them.
+    QByteArray original() const {
         if (!mapped)
-            return {};
-        return [file = mapped.get()](std::string_view part) { file->release(part); };
+            return read;
+        mapped->restore();
+        return QByteArray(mapped->bytes().data(), qsizetype(mapped->bytes().size()));
+    }
+    // The data for a signing straight from the bytes: a mapped file's strings are decoded where
+    // they lie, and what is done with is given back as the signing goes (the bytes read are
+    // kept as they are, for the general reading should the signing not take them).
+    DadosText dadosText() const {
+        if (!mapped)
+            return DadosText::of(read);
+        return DadosText{mapped->bytes(), mapped->writable(),
+                         [file = mapped.get()](std::string_view part) { file->release(part); }};
     }
 };
 
@@ -289,35 +295,50 @@ QByteArray wireBytes(const json::JsonValue& v) {
     return QByteArray::fromStdString(json::toWireText(v));
 }
 
-// Hands the text to the output in pieces as it is written.
-class OutputSink : public json::TextSink {
-public:
-    explicit OutputSink(const CliIo& io) : m_io(io) {}
-    void write(std::string_view chunk) override {
-        m_io.out(QByteArray::fromRawData(chunk.data(), qsizetype(chunk.size())));
+// The envelope of the data: signed straight from the bytes given when they are JSON in UTF-8,
+// else from the text read from them (see utf8Text), else built from the value parsed, which
+// reports what is wrong with them. The input is let go of.
+QByteArray envelopeOf(DataInput& input, const QString& source, const QString& id,
+                      const QString& empresa) {
+    {
+        ByteArraySink sink(qsizetype(input.bytes().size()));
+        if (writeSignedEnvelope(input.dadosText(), id, empresa, sink)) {
+            input = DataInput();
+            return sink.take();
+        }
     }
+    const QByteArray text = utf8Text(input.original());
+    input = DataInput();
+    ByteArraySink sink(text.size());
+    if (writeSignedEnvelope(DadosText::of(text), id, empresa, sink))
+        return sink.take();
+    return wireBytes(buildEnvelope(id, empresa, parseDados(text, source)));
+}
 
-private:
-    const CliIo& m_io;
-};
+// Whether the data will be taken, before anything is sent: read once and written nowhere, the
+// bytes then as given.
+void checkDados(const DataInput& input, const QString& source, const QString& empresa) {
+    class Nowhere : public json::TextSink {
+        void write(std::string_view) override {}
+    } nowhere;
+    if (writeSignedEnvelope(input.dadosText(), QStringLiteral("0"), empresa, nowhere)) {
+        if (input.mapped)
+            input.mapped->restore();
+        return;
+    }
+    const QByteArray text = utf8Text(input.original());
+    if (!writeSignedEnvelope(DadosText::of(text), QStringLiteral("0"), empresa, nowhere))
+        parseDados(text, source);
+}
 
 int sign(const Options& o, const CliIo& io) {
     if (o.positional.size() > 1)
         throw UsageError{QStringLiteral("sign aceita um só arquivo")};
     const QString source = o.positional.value(0, QStringLiteral("-"));
-    const DataInput input = readInput(source, io, o.maxDataBytes);
-    std::optional<SignedDados> signedDados = SignedDados::fromJson(input.bytes(), input.releaser());
-    QByteArray text; // the data read as text (see utf8Text), when the bytes are not taken as such
-    if (!signedDados) {
-        text = utf8Text(input.copy());
-        signedDados = SignedDados::fromJson(viewOf(text));
-    }
-    OutputSink sink(io);
-    if (signedDados)
-        signedDados->writeEnvelope(o.id, o.empresa, sink);
-    else
-        json::writeWireText(buildEnvelope(o.id, o.empresa, parseDados(text, source)), sink);
-    io.out("\n");
+    DataInput input = readInput(source, io, o.maxDataBytes);
+    // Written whole before any of it is shown: bytes that turn out not to be taken straight
+    // are read the general way, which may also refuse them.
+    io.out(envelopeOf(input, source, o.id, o.empresa) + '\n');
     return 0;
 }
 
@@ -340,24 +361,16 @@ int call(const Options& o, const CliIo& io) {
         throw UsageError{QStringLiteral("call precisa de SERVICO e aceita um arquivo")};
     const QString service = o.positional[0];
     json::JsonValue dados = json::JsonValue::string(std::string());
-    // The data, when it is sent signed straight from its bytes: those given, or the text read
-    // from them (see utf8Text).
+    // The data given in a file, when they are signed (and checked: with --conecta, before the
+    // session is opened, by a reading that writes nothing).
     DataInput input;
-    QByteArray text;
-    std::optional<SignedDados> signedDados;
     if (o.positional.size() == 2) {
         input = readInput(o.positional[1], io, o.maxDataBytes);
-        if (!o.plain)
-            signedDados = SignedDados::fromJson(input.bytes(), input.releaser());
-        if (!signedDados) {
-            text = utf8Text(input.copy());
+        if (o.plain) {
+            dados = parseDados(utf8Text(input.original()), o.positional[1]);
             input = DataInput();
-            if (!o.plain)
-                signedDados = SignedDados::fromJson(viewOf(text));
-            if (!signedDados) {
-                dados = parseDados(text, o.positional[1]);
-                text.clear();
-            }
+        } else if (o.conecta) {
+            checkDados(input, o.positional[1], o.empresa);
         }
     } else if (!io.inIsTerminal) {
         // A pipe or a file; an empty one (</dev/null) sends the empty text as a terminal does.
@@ -388,13 +401,9 @@ int call(const Options& o, const CliIo& io) {
         io.err(QStringLiteral("sessão: %1\n").arg(id).toUtf8());
     }
     QByteArray body;
-    if (signedDados) {
-        ByteArraySink sink(qsizetype(input.bytes().size()) + text.size());
-        signedDados->writeEnvelope(id, o.empresa, sink);
-        body = sink.take();
+    if (o.positional.size() == 2 && !o.plain) {
         // The body is all that is sent: the file is no longer held while it is.
-        signedDados.reset();
-        input = DataInput();
+        body = envelopeOf(input, o.positional[1], id, o.empresa);
     } else {
         body =
             o.plain ? wireBytes(dados) : wireBytes(buildEnvelope(id, o.empresa, std::move(dados)));
