@@ -207,20 +207,16 @@ struct DataInput {
     QByteArray read;
 
     std::string_view bytes() const { return mapped ? mapped->bytes() : viewOf(read); }
-    // The bytes as they were given, whatever a signing made of them.
-    QByteArray original() const {
-        if (!mapped)
-            return read;
-        mapped->restore();
-        return QByteArray(mapped->bytes().data(), qsizetype(mapped->bytes().size()));
+    QByteArray copy() const {
+        return mapped ? QByteArray(mapped->bytes().data(), qsizetype(mapped->bytes().size()))
+                      : read;
     }
-    // The data for a signing straight from the bytes: a mapped file's strings are decoded where
-    // they lie, and what is done with is given back as the signing goes (the bytes read are
-    // kept as they are, for the general reading should the signing not take them).
+    // The data for a signing straight from the bytes: what is done with of a mapped file is
+    // given back as the signing goes.
     DadosText dadosText() const {
         if (!mapped)
-            return DadosText::of(read);
-        return DadosText{mapped->bytes(), mapped->writable(),
+            return DadosText{bytes(), {}};
+        return DadosText{bytes(),
                          [file = mapped.get()](std::string_view part) { file->release(part); }};
     }
 };
@@ -307,10 +303,10 @@ QByteArray envelopeOf(DataInput& input, const QString& source, const QString& id
             return sink.take();
         }
     }
-    const QByteArray text = utf8Text(input.original());
+    const QByteArray text = utf8Text(input.copy());
     input = DataInput();
     ByteArraySink sink(text.size());
-    if (writeSignedEnvelope(DadosText::of(text), id, empresa, sink))
+    if (writeSignedEnvelope(DadosText{viewOf(text), {}}, id, empresa, sink))
         return sink.take();
     return wireBytes(buildEnvelope(id, empresa, parseDados(text, source)));
 }
@@ -321,13 +317,10 @@ void checkDados(const DataInput& input, const QString& source, const QString& em
     class Nowhere : public json::TextSink {
         void write(std::string_view) override {}
     } nowhere;
-    if (writeSignedEnvelope(input.dadosText(), QStringLiteral("0"), empresa, nowhere)) {
-        if (input.mapped)
-            input.mapped->restore();
+    if (writeSignedEnvelope(input.dadosText(), QStringLiteral("0"), empresa, nowhere))
         return;
-    }
-    const QByteArray text = utf8Text(input.original());
-    if (!writeSignedEnvelope(DadosText::of(text), QStringLiteral("0"), empresa, nowhere))
+    const QByteArray text = utf8Text(input.copy());
+    if (!writeSignedEnvelope(DadosText{viewOf(text), {}}, QStringLiteral("0"), empresa, nowhere))
         parseDados(text, source);
 }
 
@@ -338,7 +331,8 @@ int sign(const Options& o, const CliIo& io) {
     DataInput input = readInput(source, io, o.maxDataBytes);
     // Written whole before any of it is shown: bytes that turn out not to be taken straight
     // are read the general way, which may also refuse them.
-    io.out(envelopeOf(input, source, o.id, o.empresa) + '\n');
+    io.out(envelopeOf(input, source, o.id, o.empresa));
+    io.out("\n");
     return 0;
 }
 
@@ -367,7 +361,7 @@ int call(const Options& o, const CliIo& io) {
     if (o.positional.size() == 2) {
         input = readInput(o.positional[1], io, o.maxDataBytes);
         if (o.plain) {
-            dados = parseDados(utf8Text(input.original()), o.positional[1]);
+            dados = parseDados(utf8Text(input.copy()), o.positional[1]);
             input = DataInput();
         } else if (o.conecta) {
             checkDados(input, o.positional[1], o.empresa);

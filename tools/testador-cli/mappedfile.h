@@ -6,13 +6,12 @@
 #include <memory>
 #include <string_view>
 
-// The bytes of a regular file mapped privately: read where they lie in the system's file cache,
-// never copied into memory of the program's own until changed (what is changed stays in the
-// program's memory, the file never is), and followed by a zero byte. Pages read can be given back
-// as the reading goes (they are read again from the cache when touched), so that a large file
-// never stays in memory whole. A file cut shorter while it is mapped would end the program with a
-// bus error; instead the program ends with a message naming the file and exit code 2 (what was
-// written before stays written).
+// The bytes of a regular file mapped read-only: read where they lie in the system's file cache,
+// never copied into memory of the program's own. Pages read can be given back as the reading
+// goes (they are read again from the cache when touched), so that a large file never stays in
+// memory whole. A file cut shorter while it is mapped would end the program with a bus error;
+// instead the program ends with a message naming the file and exit code 2 (what was written
+// before stays written).
 class MappedFile {
 public:
     // Null when the descriptor cannot be mapped (an empty file, a file system without
@@ -23,17 +22,11 @@ public:
     MappedFile& operator=(const MappedFile&) = delete;
 
     std::string_view bytes() const { return {m_data, m_size}; }
-    // The same bytes, to be changed in memory.
-    char* writable() const { return m_data; }
-    // Gives back the memory of the pages the part lies on (a part of bytes()); a page changed
-    // and given back reads as the file again.
+    // Gives back the memory of the pages the part lies on (a part of bytes()).
     void release(std::string_view part) const;
-    // Every change undone: the bytes read as the file again.
-    void restore() const;
 
 private:
-    MappedFile(char* data, std::size_t size, std::size_t mapped);
-    char* m_data;
+    MappedFile(const char* data, std::size_t size);
+    const char* m_data;
     std::size_t m_size;
-    std::size_t m_mapped; // the whole mapping: the file's pages and a zero page after them
 };
