@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <functional>
+#include <iterator>
 #include <optional>
 
 namespace json {
@@ -85,6 +86,9 @@ private:
     bool m_armed = false;
 };
 
+// Builds the tree bottom-up: the values of the open containers wait on one stack, and a container
+// is made when it closes, its members moved into memory of exactly their number (no container
+// grows one member at a time).
 class Builder : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Builder> {
 public:
     Builder() = default;
@@ -99,7 +103,7 @@ public:
     bool String(const char* s, rapidjson::SizeType len, bool) {
         return put(JsonValue::string(std::string(s, len)));
     }
-    bool StartObject() { return open(JsonValue::object()); }
+    bool StartObject() { return open(true); }
     bool Key(const char* s, rapidjson::SizeType len, bool) {
         m_key.assign(s, len);
         if (m_capture) {
@@ -111,7 +115,7 @@ public:
         return true;
     }
     bool EndObject(rapidjson::SizeType) { return close(); }
-    bool StartArray() { return open(JsonValue::array()); }
+    bool StartArray() { return open(false); }
     bool EndArray(rapidjson::SizeType) { return close(); }
 
     bool tooDeep() const { return m_depth.tooDeep(); }
@@ -119,50 +123,71 @@ public:
 
     // A string value taken by the capture: its place is the next one of the open container.
     void taken(std::string_view raw) {
-        m_place.push_back(m_stack.back().size());
+        m_place.push_back(filled());
         m_capture->take(raw, m_place);
         m_place.pop_back();
     }
 
 private:
+    struct Open {
+        bool object;
+        std::size_t firstValue; // in m_values
+        std::size_t firstKey;   // in m_keys
+        std::string key;        // its own name in the container around it
+    };
+
+    // The members or elements the innermost open container has so far.
+    std::size_t filled() const { return m_values.size() - m_open.back().firstValue; }
+
     bool put(JsonValue v) {
-        if (m_stack.empty()) {
+        if (m_open.empty()) {
             m_root = std::move(v);
             return true;
         }
-        JsonValue& top = m_stack.back();
-        if (top.isObject())
-            top.add(std::move(m_key), std::move(v));
-        else
-            top.append(std::move(v));
+        if (m_open.back().object)
+            m_keys.push_back(std::move(m_key));
+        m_values.push_back(std::move(v));
         return true;
     }
-    bool open(JsonValue container) {
+    bool open(bool object) {
         if (!m_depth.open())
             return false;
-        if (m_capture && !m_stack.empty()) {
-            m_names.push_back(m_stack.back().isObject() ? m_key : std::string());
-            m_place.push_back(m_stack.back().size());
+        if (m_capture && !m_open.empty()) {
+            m_names.push_back(m_open.back().object ? m_key : std::string());
+            m_place.push_back(filled());
         }
-        m_keys.push_back(std::move(m_key));
-        m_stack.push_back(std::move(container));
+        m_open.push_back(Open{object, m_values.size(), m_keys.size(), std::move(m_key)});
         return true;
     }
     bool close() {
         m_depth.close();
-        JsonValue done = std::move(m_stack.back());
-        m_stack.pop_back();
-        m_key = std::move(m_keys.back());
-        m_keys.pop_back();
-        if (m_capture && !m_stack.empty()) {
+        Open done = std::move(m_open.back());
+        m_open.pop_back();
+        const auto firstValue = m_values.begin() + std::ptrdiff_t(done.firstValue);
+        std::vector<JsonValue> values(std::make_move_iterator(firstValue),
+                                      std::make_move_iterator(m_values.end()));
+        m_values.erase(firstValue, m_values.end());
+        JsonValue container;
+        if (done.object) {
+            const auto firstKey = m_keys.begin() + std::ptrdiff_t(done.firstKey);
+            std::vector<std::string> keys(std::make_move_iterator(firstKey),
+                                          std::make_move_iterator(m_keys.end()));
+            m_keys.erase(firstKey, m_keys.end());
+            container = JsonValue::objectOf(std::move(keys), std::move(values));
+        } else {
+            container = JsonValue::arrayOf(std::move(values));
+        }
+        m_key = std::move(done.key);
+        if (m_capture && !m_open.empty()) {
             m_names.pop_back();
             m_place.pop_back();
         }
-        return put(std::move(done));
+        return put(std::move(container));
     }
 
-    std::vector<JsonValue> m_stack;
-    std::vector<std::string> m_keys;
+    std::vector<Open> m_open;
+    std::vector<JsonValue> m_values; // of the open containers, innermost last
+    std::vector<std::string> m_keys; // of the open objects' members, in step with their values
     std::string m_key;
     JsonValue m_root;
     DepthGuard m_depth;

@@ -50,6 +50,19 @@ JsonValue JsonValue::array() {
     return v;
 }
 
+JsonValue JsonValue::objectOf(std::vector<std::string> keys, std::vector<JsonValue> values) {
+    JsonValue v = object();
+    v.m_keys = std::move(keys);
+    v.m_items = std::move(values);
+    return v;
+}
+
+JsonValue JsonValue::arrayOf(std::vector<JsonValue> elements) {
+    JsonValue v = array();
+    v.m_items = std::move(elements);
+    return v;
+}
+
 QString JsonValue::toQString() const {
     return QString::fromUtf8(m_text.data(), qsizetype(m_text.size()));
 }

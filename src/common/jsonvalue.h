@@ -35,6 +35,10 @@ public:
     static JsonValue string(const QString& text);
     static JsonValue object();
     static JsonValue array();
+    // An object of these members (keys and values in step), or an array of these elements, taken
+    // whole.
+    static JsonValue objectOf(std::vector<std::string> keys, std::vector<JsonValue> values);
+    static JsonValue arrayOf(std::vector<JsonValue> elements);
 
     Type type() const { return m_type; }
     bool isNull() const { return m_type == Type::Null; }
