@@ -344,3 +344,13 @@ HttpAnswer MiddlewareHttpClient::get(const QString& url) {
 QString serviceUrl(const QString& base, const QString& path) {
     return base.trimmed() + path;
 }
+
+QString completedBaseUrl(const QString& base) {
+    const QString text = base.trimmed();
+    if (text.isEmpty() || text.endsWith(u'/'))
+        return text;
+    if (!text.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) &&
+        !text.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
+        return text;
+    return text + u'/';
+}

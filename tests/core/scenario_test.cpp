@@ -170,8 +170,15 @@ TEST(ScenarioFile, RefusesWhatCannotRunWithWhereItIs) {
         const char* where;
     } cases[] = {
         {"{\n  \"passos\": [\n    {\"servico\" \"x\"}\n  ]\n}", "linha 3, coluna 16"},
-        {R"({"passos":[{"nome":"um","servico":"TNFeAPI/NaoExiste"}]})",
-         "passo \"um\": serviço desconhecido"},
+        {R"({"passos":[{"nome":"um","servico":"TConexaoAPI/Sobre/../../../x"}]})",
+         "passo \"um\": serviço inválido"},
+        {R"({"passos":[{"nome":"um","servico":"TConexaoAPI/%2E%2e/x"}]})",
+         "passo \"um\": serviço inválido"},
+        {R"({"passos":[{"nome":"um","servico":"http://outro/x"}]})", "não um endereço"},
+        {R"({"passos":[{"nome":"um","servico":"/datasnap/x"}]})", "não começa com /"},
+        {R"({"passos":[{"nome":"um","servico":"TConexaoAPI/Sobre?x=1"}]})", "serviço inválido"},
+        {R"({"passos":[{"nome":"um","servico":"TConexaoAPI/Sobre","tempo_maximo_ms":0}]})",
+         "tempo_maximo_ms"},
         {R"({"passos":[{"nome":"dois","servico":"TConexaoAPI/Sobre","envio":"pombo"}]})",
          "passo \"dois\": forma de envio desconhecida: pombo"},
         {R"({"passos":[{"nome":"tres","servico":"TConexaoAPI/Sobre","dados":{"P":"${prot}"}}]})",
@@ -191,17 +198,37 @@ TEST(ScenarioFile, RefusesWhatCannotRunWithWhereItIs) {
                 << e.message().toStdString();
         }
     }
-    // A capture made by an earlier step is accepted, and so is a GET with its arguments.
+    // A capture made by an earlier step is accepted, and so is a GET with its arguments and a
+    // service no page calls (the generic page calls any path: the middleware decides).
     EXPECT_NO_THROW(parseScenario(
         R"({"passos":[{"servico":"TConexaoAPI/Sobre","capturar":{"p":"a"}},
                       {"servico":"TConexaoAPI/Sobre","dados":"${p}"}]})"));
+    EXPECT_NO_THROW(parseScenario(R"({"passos":[{"servico":"TNFeAPI/CancelarNFeSefaz"},
+                      {"servico":"TNovaAPI/Inventado/123"}]})"));
 }
 
 TEST(ScenarioCompare, PathsAndPatterns) {
-    EXPECT_TRUE(pathMatches(u"a.l[*].d"_s, u"a.l[12].d"_s));
-    EXPECT_FALSE(pathMatches(u"a.l[*].d"_s, u"a.l[1].e"_s));
-    EXPECT_FALSE(pathMatches(u"a.l"_s, u"a.l[1]"_s));
-    EXPECT_FALSE(pathMatches(u"a.b"_s, u"aXb"_s));
+    const struct {
+        QString pattern;
+        QString path;
+        bool matches;
+    } cases[] = {
+        {u"a.l[*].d"_s, u"a.l[12].d"_s, true},
+        {u"a.l[*].d"_s, u"a.l[1].e"_s, false},
+        {u"a.l"_s, u"a.l[1]"_s, false},
+        {u"a.b"_s, u"aXb"_s, false},
+        // [*] matches from the path's start to its end, one position each.
+        {u"l[*].d"_s, u"x.l[1].d"_s, false},
+        {u"l[*].d"_s, u"l[1].d.e"_s, false},
+        {u"l[*]"_s, u"l[]"_s, false},
+        {u"l[*]"_s, u"l[x]"_s, false},
+        {u"l[*][*]"_s, u"l[3][40]"_s, true},
+        {u"l[*].m[*].n"_s, u"l[0].m[7].n"_s, true},
+        {u"l[*].m[*].n"_s, u"l[0].m.n"_s, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pathMatches(c.pattern, c.path), c.matches)
+            << c.pattern.toStdString() << " ~ " << c.path.toStdString();
     const auto v = json::parse(R"({"r":{"l":[{"s":"x"},{"s":"y"}]}})").value;
     ASSERT_NE(valueAt(*v, u"r.l[1].s"_s), nullptr);
     EXPECT_EQ(valueAt(*v, u"r.l[1].s"_s)->text(), "y");

@@ -170,8 +170,8 @@ TEST_F(ScenarioCli, RefusalsSendNothing) {
         const char* message;
     } cases[] = {
         {"{\"passos\": [\n oops", "linha 2, coluna 2"},
-        {R"({"passos":[{"nome":"a","servico":"TNFeAPI/Inventado"}]})",
-         "passo \"a\": serviço desconhecido"},
+        {R"({"passos":[{"nome":"a","servico":"TConexaoAPI/Sobre/../../../x"}]})",
+         "passo \"a\": serviço inválido"},
         {R"({"passos":[{"nome":"b","servico":"TConexaoAPI/Sobre","envio":"fax"}]})",
          "passo \"b\": forma de envio desconhecida"},
         {R"({"passos":[{"nome":"c","servico":"TConexaoAPI/Sobre","dados":"${nada}"}]})",
