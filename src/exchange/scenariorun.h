@@ -42,6 +42,7 @@ struct StepOutcome {
     double elapsedMs = 0;
     bool rejected = false; // the answer's control part says "err":true
     QString rejection;
+    bool notRun = false; // not sent: its data uses a capture that failed
     // Sent, but no answer came: the time-out passed or the request was cancelled.
     bool unanswered = false;
     bool captureFailed = false; // a capture found nothing in the answer
@@ -65,6 +66,7 @@ public:
     void rewind() {
         m_next = 0;
         m_captured.clear();
+        m_failedCaptures.clear();
     }
     // The session opened first, when the scenario has no session step (an error of it ends
     // the replay: every step reports it).
@@ -83,6 +85,7 @@ private:
     bool m_sessionTried = false;
     QString m_sessionError;
     std::map<QString, QString> m_captured;
+    std::map<QString, std::size_t> m_failedCaptures; // name: the step where it failed
 };
 
 // The step's answer compared with its baseline, the scenario's and the step's ignored paths

@@ -6,6 +6,7 @@
 #include "simhttp.h"
 
 #include "common/companykeys.h"
+#include "common/exception.h"
 #include "common/jsonvalue.h"
 #include "common/regional.h"
 #include "common/texthelpers.h"
@@ -418,7 +419,14 @@ Answer MiddlewareSim::handle(const Request& request) {
 }
 
 Answer MiddlewareSim::handleConecta(const Request& request, const JsonValue& body) {
-    const int company = TJSONUtil::GetInt(&body, QStringLiteral("CodigoEmpresa"), 0);
+    int company = 0;
+    try {
+        company = TJSONUtil::GetInt(&body, QStringLiteral("CodigoEmpresa"), 0);
+    } catch (const EConvertError& e) {
+        // A code that is no integer (1e300, "x") is the request's fault, not the server's.
+        return Answer{400, "CodigoEmpresa inválido: " + e.message().toStdString(),
+                      "text/plain; charset=utf-8"};
+    }
     const QString form = TJSONUtil::GetStr(&body, QStringLiteral("TipoRetorno"));
     const auto allowed = companiesOf(request.authUser, request.authPassword);
     if (std::find(allowed.begin(), allowed.end(), company) == allowed.end())

@@ -33,6 +33,7 @@ struct StepFigures {
     std::atomic<std::uint64_t> rejections = 0;      // "err":true
     std::atomic<std::uint64_t> different = 0;       // compared unlike the recorded answer
     std::atomic<std::uint64_t> captureFailures = 0; // a capture found nothing
+    std::atomic<std::uint64_t> notRun = 0;          // not sent: it uses a capture that failed
     LatencyHistogram latency;
 
     void merge(const StepFigures& o) {
@@ -47,12 +48,16 @@ struct StepFigures {
         latency.merge(o.latency);
     }
     std::uint64_t bad() const {
-        return failed + unanswered + httpErrors + rejections + different + captureFailures;
+        return failed + unanswered + httpErrors + rejections + different + captureFailures + notRun;
     }
 
     // One request's end: when it was due, when it left and what came of it.
     void record(const StepOutcome& out, Clock::time_point due, Clock::time_point left,
                 Clock::time_point ended) {
+        if (out.notRun) {
+            ++notRun;
+            return;
+        }
         ++runs;
         if (out.answer.status == 0) {
             if (out.unanswered) {
@@ -229,6 +234,7 @@ int runLoad(const Scenario& scenario, const ReplayTarget& given, const LoadOptio
             o[QStringLiteral("rejeicoes")] = qint64(f.rejections);
             o[QStringLiteral("diferentes")] = qint64(f.different);
             o[QStringLiteral("capturasFalhas")] = qint64(f.captureFailures);
+            o[QStringLiteral("naoExecutados")] = qint64(f.notRun);
             o[QStringLiteral("p50")] = f.latency.quantile(0.50);
             o[QStringLiteral("p90")] = f.latency.quantile(0.90);
             o[QStringLiteral("p99")] = f.latency.quantile(0.99);
@@ -256,8 +262,8 @@ int runLoad(const Scenario& scenario, const ReplayTarget& given, const LoadOptio
     } else {
         auto line = [&](const QString& name, const StepFigures& f) {
             return QStringLiteral("%1: %2 requisições, %3 falhas, %4 sem resposta, %5 status de "
-                                  "erro, %6 rejeições, %7 diferentes, %8 capturas falhas; p50 %9 "
-                                  "ms, p90 %10 ms, p99 %11 ms, máx %12 ms\n")
+                                  "erro, %6 rejeições, %7 diferentes, %8 capturas falhas, %9 não "
+                                  "executados; p50 %10 ms, p90 %11 ms, p99 %12 ms, máx %13 ms\n")
                 .arg(name)
                 .arg(f.runs.load())
                 .arg(f.failed.load())
@@ -266,6 +272,7 @@ int runLoad(const Scenario& scenario, const ReplayTarget& given, const LoadOptio
                 .arg(f.rejections.load())
                 .arg(f.different.load())
                 .arg(f.captureFailures.load())
+                .arg(f.notRun.load())
                 .arg(ms(f.latency.quantile(0.5)), ms(f.latency.quantile(0.9)),
                      ms(f.latency.quantile(0.99)), ms(f.latency.max()))
                 .toUtf8();

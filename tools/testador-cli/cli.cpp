@@ -1,6 +1,7 @@
 #include "cli.h"
 #include "cenario.h"
 #include "exchange/credentials.h"
+#include "servertarget.h"
 
 #include "common/companykeys.h"
 #include "common/exception.h"
@@ -11,6 +12,7 @@
 #include "exchange/envelope.h"
 #include "exchange/failurehints.h"
 #include "exchange/httpclient.h"
+#include "exchange/scenario.h"
 #include "exchange/session.h"
 #include "exchange/signedwire.h"
 #include "exchange/utf8step.h"
@@ -30,7 +32,7 @@
 
 namespace {
 
-const QString kDefaultBase = QStringLiteral("http://localhost:8080/datasnap/rest/");
+const QString kDefaultBase = ServerTarget::defaultUrl();
 
 const char* const kUsage =
     "uso:\n"
@@ -40,6 +42,7 @@ const char* const kUsage =
     "      UTF-16 com marca de ordem de bytes, e Windows-1252 quando não é UTF-8);\n"
     "      sem ARQUIVO, lê a entrada padrão\n"
     "  testador-cli call [--url BASE] [--empresa N] [--id ID|--conecta] [--plain]\n"
+    "                    [--ambiente NOME [--producao]]\n"
     "                    [--max-resposta BYTES] [--timeout SEGUNDOS] [--keys ARQUIVO]\n"
     "                    [--max-dados BYTES] [--gravar CENARIO [--guardar-arquivos]]\n"
     "                    [--aceitar-rejeicao]\n"
@@ -56,6 +59,7 @@ const char* const kUsage =
     "      --guardar-arquivos, os arquivos da resposta (base64 de 4 KiB ou mais) são gravados\n"
     "      ao lado dele, na pasta CENARIO.arquivos\n"
     "  testador-cli cenario ARQUIVO [--url BASE] [--empresa N] [--keys ARQUIVO] [--junit ARQ]\n"
+    "                       [--ambiente NOME [--producao]] [--timeout SEGUNDOS]\n"
     "                       [--atualizar] [--ruido [N]] [--guardar-arquivos]\n"
     "                       [--usuarios N --duracao S [--ritmo R]]\n"
     "      executa e compara um cenário gravado (testador-cli cenario --help: detalhes)\n"
@@ -66,22 +70,18 @@ const char* const kUsage =
     "      comum (para ler de um pipe, use - e a entrada padrão)\n"
     "  --empresa N: código da empresa, 0 a 13 (outro valor usa a chave 0, com um aviso)\n"
     "  --ambiente NOME: o servidor, a empresa, as credenciais, as chaves e o tempo limite do\n"
-    "      ambiente do testador (as opções dadas valem sobre os do ambiente)\n"
+    "      ambiente do testador (as opções dadas valem sobre os do ambiente); um ambiente\n"
+    "      marcado como produção só recebe pedidos com --producao\n"
     "  saída: 0 sucesso, 1 status HTTP de erro, 2 uso, entrada ou falha de conexão,\n"
-    "         3 pedido recusado pelo middleware (\"err\":true)\n";
+    "         3 pedido recusado pelo middleware (\"err\":true), 4 enviado e respondido, mas\n"
+    "         não gravado no cenário (--gravar)\n";
 
 QByteArray usageText() {
     return QString::fromUtf8(kUsage).arg(kDefaultBase).toUtf8();
 }
 
-struct UsageError {
-    QString message;
-};
-
-// Input the command cannot use (a data file that is not JSON): reported without the usage.
-struct InputError {
-    QString message;
-};
+using UsageError = CliUsageError;
+using InputError = CliInputError;
 
 // Line and column (from 1) of a byte offset in the text.
 std::pair<qsizetype, qsizetype> lineAndColumn(const QByteArray& text, qsizetype offset) {
@@ -103,27 +103,22 @@ void warnOutsideCompanies(const QString& empresa, const CliIo& io) {
 
 struct Options {
     QString command;
-    QString url = kDefaultBase;
-    QString empresa = QStringLiteral("0");
+    ServerTarget server;
     QString id = QStringLiteral("0");
     bool conecta = false;
     bool plain = false;
     bool acceptRejection = false;
     qint64 maxAnswerBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes;
     qint64 maxDataBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes; // the same 1 GiB
-    int timeoutSeconds = 0;
-    QString keys;
     QString record;         // scenario file the exchange is appended to
     bool keepFiles = false; // the answer's file members' bytes kept beside it
     QStringList positional;
-    QString ambiente;
-    QStringList given; // the options given, so that an environment fills the others
-    std::optional<HttpCredentials> credentials;
 };
 
 Options parseOptions(const QStringList& args) {
     Options o;
     o.command = args.first();
+    const bool call = o.command == QLatin1String("call");
     bool idGiven = false;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
@@ -132,30 +127,24 @@ Options parseOptions(const QStringList& args) {
                 throw UsageError{QStringLiteral("falta o valor de %1").arg(a)};
             return args[++i];
         };
-        if (a.startsWith(QLatin1String("--")))
-            o.given << a;
-        if (a == QLatin1String("--ambiente"))
-            o.ambiente = value();
-        else if (a == QLatin1String("--empresa"))
-            o.empresa = value();
-        else if (a == QLatin1String("--id")) {
+        const bool sending = a == QLatin1String("--url") || a == QLatin1String("--timeout") ||
+                             a == QLatin1String("--producao");
+        if ((call || !sending) && o.server.take(a, value))
+            continue;
+        if (a == QLatin1String("--id")) {
             o.id = value();
             idGiven = true;
-        } else if (a == QLatin1String("--keys"))
-            o.keys = value();
-        else if (a == QLatin1String("--url") && o.command == QLatin1String("call"))
-            o.url = value();
-        else if (a == QLatin1String("--gravar") && o.command == QLatin1String("call"))
+        } else if (a == QLatin1String("--gravar") && call)
             o.record = value();
-        else if (a == QLatin1String("--guardar-arquivos") && o.command == QLatin1String("call"))
+        else if (a == QLatin1String("--guardar-arquivos") && call)
             o.keepFiles = true;
-        else if (a == QLatin1String("--conecta") && o.command == QLatin1String("call"))
+        else if (a == QLatin1String("--conecta") && call)
             o.conecta = true;
-        else if (a == QLatin1String("--plain") && o.command == QLatin1String("call"))
+        else if (a == QLatin1String("--plain") && call)
             o.plain = true;
-        else if (a == QLatin1String("--aceitar-rejeicao") && o.command == QLatin1String("call"))
+        else if (a == QLatin1String("--aceitar-rejeicao") && call)
             o.acceptRejection = true;
-        else if (a == QLatin1String("--max-resposta") && o.command == QLatin1String("call")) {
+        else if (a == QLatin1String("--max-resposta") && call) {
             bool ok = false;
             o.maxAnswerBytes = value().toLongLong(&ok);
             if (!ok || o.maxAnswerBytes <= 0)
@@ -165,11 +154,6 @@ Options parseOptions(const QStringList& args) {
             o.maxDataBytes = value().toLongLong(&ok);
             if (!ok || o.maxDataBytes <= 0)
                 throw UsageError{QStringLiteral("--max-dados precisa de um número de bytes")};
-        } else if (a == QLatin1String("--timeout") && o.command == QLatin1String("call")) {
-            bool ok = false;
-            o.timeoutSeconds = value().toInt(&ok);
-            if (!ok || o.timeoutSeconds <= 0)
-                throw UsageError{QStringLiteral("--timeout precisa de um número de segundos")};
         } else if (a.startsWith(QLatin1String("--")))
             throw UsageError{QStringLiteral("opção desconhecida: %1").arg(a)};
         else
@@ -331,7 +315,7 @@ int sign(const Options& o, const CliIo& io) {
     DataInput input = readInput(source, io, o.maxDataBytes);
     // Written whole before any of it is shown: bytes that turn out not to be taken straight
     // are read the general way, which may also refuse them.
-    io.out(envelopeOf(input, source, o.id, o.empresa));
+    io.out(envelopeOf(input, source, o.id, o.server.empresa));
     io.out("\n");
     return 0;
 }
@@ -350,10 +334,55 @@ void reportStatus(const HttpAnswer& a, const CliIo& io) {
     io.err(QStringLiteral("%1 (%2 ms)\n").arg(a.statusLine).arg(a.elapsedMs, 0, 'f', 1).toUtf8());
 }
 
+// Appends the exchange to the scenario file after it happened. The request took effect
+// whatever happens to the file, so a recording that fails does not hide the answer: it is
+// printed, and the failure said after it (exit 4), so that a script does not send it again.
+struct Recording {
+    const Options& o;
+    const QString& service;
+    const QByteArray& body;
+    QString failure;
+
+    void operator()(const HttpAnswer& a) {
+        if (o.record.isEmpty())
+            return;
+        try {
+            appendStepToScenario(o.record,
+                                 stepFromExchange(QStringLiteral("POST"), service, body, true,
+                                                  a.status, a.body, a.contentType),
+                                 o.keepFiles);
+        } catch (const std::exception& e) {
+            failure = QString::fromUtf8(e.what());
+        }
+    }
+    // The exit code after the answer was printed.
+    int finish(int code, const CliIo& io) const {
+        if (failure.isEmpty())
+            return code;
+        io.err(QStringLiteral("testador-cli: a troca foi enviada e respondida (veja acima), mas "
+                              "não foi gravada no cenário: %1\n")
+                   .arg(failure)
+                   .toUtf8());
+        return 4;
+    }
+};
+
 int call(const Options& o, const CliIo& io) {
     if (o.positional.isEmpty() || o.positional.size() > 2)
         throw UsageError{QStringLiteral("call precisa de SERVICO e aceita um arquivo")};
     const QString service = o.positional[0];
+    if (const QString problem = servicePathProblem(service); !problem.isEmpty())
+        throw InputError{problem};
+    // The scenario a recording goes into is read and checked before anything is sent.
+    if (!o.record.isEmpty() && QFileInfo(o.record).size() > 0) {
+        try {
+            loadScenario(o.record);
+        } catch (const std::exception& e) {
+            throw InputError{
+                QStringLiteral("nada foi enviado: %1").arg(QString::fromUtf8(e.what()))};
+        }
+    }
+    const ServerTarget& server = o.server;
     json::JsonValue dados = json::JsonValue::string(std::string());
     // The data given in a file, when they are signed (and checked: with --conecta, before the
     // session is opened, by a reading that writes nothing).
@@ -364,7 +393,7 @@ int call(const Options& o, const CliIo& io) {
             dados = parseDados(utf8Text(input.copy()), o.positional[1]);
             input = DataInput();
         } else if (o.conecta) {
-            checkDados(input, o.positional[1], o.empresa);
+            checkDados(input, o.positional[1], server.empresa);
         }
     } else if (!io.inIsTerminal) {
         // A pipe or a file; an empty one (</dev/null) sends the empty text as a terminal does.
@@ -373,23 +402,25 @@ int call(const Options& o, const CliIo& io) {
             dados = parseDados(piped, QStringLiteral("-"));
     }
 
-    MiddlewareHttpClient client(o.credentials ? *o.credentials
-                                              : credentialsForCompanyText(o.empresa));
+    MiddlewareHttpClient client(server.credentials ? *server.credentials
+                                                   : credentialsForCompanyText(server.empresa));
     client.setMaxAnswerBytes(o.maxAnswerBytes);
-    client.setTimeoutSeconds(o.timeoutSeconds);
+    client.setTimeoutSeconds(server.timeoutSeconds);
     QString id = o.id;
     if (o.conecta) {
         SessionFields fields = SessionFields::defaults();
-        fields.codigoEmpresa = o.empresa;
+        fields.codigoEmpresa = server.empresa;
         const json::JsonValue request =
             buildSessionRequest(fields, TEnumConexaoMiddlewareTipoRetorno_Simples);
-        const QString sessionUrl = serviceUrl(o.url, QString::fromLatin1(kConectaMiddlewarePath));
+        const QString sessionUrl =
+            serviceUrl(server.url, QString::fromLatin1(kConectaMiddlewarePath));
         HttpAnswer a;
         try {
             a = client.post(sessionUrl, wireBytes(request));
         } catch (const ESocketError& e) {
-            throw InputError{connectionFailure(e, sessionUrl, o.timeoutSeconds)};
+            throw InputError{connectionFailure(e, sessionUrl, server.timeoutSeconds)};
         }
+        server.tellProductionSend(sessionUrl, io);
         if (a.status == 200)
             id = sessionIdFromSimpleAnswer(answerDisplayText(a.body, a.contentType));
         io.err(QStringLiteral("sessão: %1\n").arg(id).toUtf8());
@@ -397,63 +428,42 @@ int call(const Options& o, const CliIo& io) {
     QByteArray body;
     if (o.positional.size() == 2 && !o.plain) {
         // The body is all that is sent: the file is no longer held while it is.
-        body = envelopeOf(input, o.positional[1], id, o.empresa);
+        body = envelopeOf(input, o.positional[1], id, server.empresa);
     } else {
-        body =
-            o.plain ? wireBytes(dados) : wireBytes(buildEnvelope(id, o.empresa, std::move(dados)));
+        body = o.plain ? wireBytes(dados)
+                       : wireBytes(buildEnvelope(id, server.empresa, std::move(dados)));
     }
-    const QString url = serviceUrl(o.url, service);
+    const QString url = serviceUrl(server.url, service);
+    Recording record{o, service, body, {}};
     HttpAnswer a;
     try {
         a = client.postRaw(url, body);
     } catch (const ESocketError& e) {
-        throw InputError{connectionFailure(e, url, o.timeoutSeconds)};
+        throw InputError{connectionFailure(e, url, server.timeoutSeconds)};
     } catch (const EHttpStatusError& e) {
-        if (!o.record.isEmpty())
-            recordIntoScenario(o.record, QStringLiteral("POST"), service, body, true,
-                               e.answer().status, e.answer().body, e.answer().contentType,
-                               o.keepFiles);
+        server.tellProductionSend(url, io);
+        record(e.answer());
         io.out(e.answer().body);
         reportStatus(e.answer(), io);
         const QString hint = failureHint(0, e.answer().status, url, 0);
         if (!hint.isEmpty())
             io.err(hint.toUtf8() + '\n');
-        return 1;
+        return record.finish(1, io);
     }
-    if (!o.record.isEmpty())
-        recordIntoScenario(o.record, QStringLiteral("POST"), service, body, true, a.status, a.body,
-                           a.contentType, o.keepFiles);
+    server.tellProductionSend(url, io);
+    record(a);
     io.out(a.body);
     if (!a.body.endsWith('\n'))
         io.out("\n");
     reportStatus(a, io);
     if (a.status < 200 || a.status > 299)
-        return 1;
+        return record.finish(1, io);
     const AnswerVerdict verdict = readAnswerVerdict(a.body);
     if (verdict.rejected && !o.acceptRejection) {
         io.err(QStringLiteral("recusado pelo middleware: %1\n").arg(verdict.message).toUtf8());
-        return 3;
+        return record.finish(3, io);
     }
-    return 0;
-}
-
-// What the options did not say comes from the environment.
-void applyEnvironment(Options& o, const CliIo& io) {
-    const std::optional<Environment> e =
-        io.environment ? io.environment(o.ambiente) : std::optional<Environment>();
-    if (!e)
-        throw InputError{QStringLiteral("ambiente desconhecido: %1").arg(o.ambiente)};
-    const auto unless = [&](const char* option, const QString& value, QString& target) {
-        if (!o.given.contains(QLatin1String(option)) && !value.isEmpty())
-            target = value;
-    };
-    unless("--url", e->server, o.url);
-    unless("--empresa", e->companyCode, o.empresa);
-    unless("--keys", e->keysFile, o.keys);
-    if (!o.given.contains(QLatin1String("--timeout")))
-        o.timeoutSeconds = e->timeoutSeconds;
-    if (!e->user.isEmpty())
-        o.credentials = HttpCredentials{e->user, e->password};
+    return record.finish(0, io);
 }
 
 } // namespace
@@ -476,11 +486,10 @@ int runCli(const QStringList& args, const CliIo& given) {
     }
     try {
         Options o = parseOptions(args);
-        if (!o.ambiente.isEmpty())
-            applyEnvironment(o, io);
-        warnOutsideCompanies(o.empresa, io);
-        if (!o.keys.isEmpty())
-            CompanyKeys::loadFile(o.keys);
+        o.server.settle(io, o.command == QLatin1String("call"));
+        warnOutsideCompanies(o.server.empresa, io);
+        if (!o.server.keys.isEmpty())
+            CompanyKeys::loadFile(o.server.keys);
         if (o.command == QLatin1String("sign"))
             return sign(o, io);
         if (o.command == QLatin1String("call"))
