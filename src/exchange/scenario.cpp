@@ -282,20 +282,27 @@ Scenario parseScenario(const QByteArray& utf8) {
     const JsonValue* steps = member(root, "passos", JsonValue::Type::Array, top);
     if (!steps)
         refuse(top, QStringLiteral("faltam os passos (\"passos\")"));
-    QStringList made;
-    for (std::size_t i = 0; i < steps->size(); ++i) {
-        ScenarioStep step = readStep(steps->at(i), i);
+    for (std::size_t i = 0; i < steps->size(); ++i)
+        scenario.steps.push_back(readStep(steps->at(i), i));
+    checkScenario(scenario);
+    return scenario;
+}
+
+void checkScenario(const Scenario& scenario) {
+    std::set<QString> made;
+    for (std::size_t i = 0; i < scenario.steps.size(); ++i) {
+        const ScenarioStep& step = scenario.steps[i];
+        if (const QString problem = servicePathProblem(step.path); !problem.isEmpty())
+            refuse(stepWhere(step, i), problem);
         QStringList used;
         captureUses(step.dados, used);
         for (const QString& name : used)
-            if (!made.contains(name))
+            if (!made.count(name))
                 refuse(stepWhere(step, i),
                        QStringLiteral("usa ${%1}, que nenhum passo anterior captura").arg(name));
         for (const auto& [name, path] : step.captures)
-            made.append(name);
-        scenario.steps.push_back(std::move(step));
+            made.insert(name);
     }
-    return scenario;
 }
 
 Scenario loadScenario(const QString& fileName, qint64 maxBytes) {
@@ -368,6 +375,8 @@ QString keptFilesFolder(const QString& scenarioFile) {
 }
 
 void saveScenario(const Scenario& scenario, const QString& given, bool keepFiles) {
+    // A file the reader would refuse is never written.
+    checkScenario(scenario);
     // Through a link, the files are kept beside the file it names, which refers to them.
     const QFileInfo info(given);
     const QString fileName = info.isSymLink() && info.exists() ? info.canonicalFilePath() : given;

@@ -77,13 +77,17 @@ inline constexpr qint64 kDefaultMaxScenarioBytes = 256ll * 1024 * 1024;
 // path (see servicePathProblem), an unknown travel, and a capture used before any step makes
 // it (with the step's name). A service no page calls is taken: the middleware decides.
 Scenario parseScenario(const QByteArray& utf8);
+// What the reader checks beyond the form of each member: every service is a path (see
+// servicePathProblem) and every ${name} is captured by an earlier step. Raises EScenarioError.
+void checkScenario(const Scenario& scenario);
 // The file read and checked; a file larger than maxBytes is refused without being read whole.
 Scenario loadScenario(const QString& fileName, qint64 maxBytes = kDefaultMaxScenarioBytes);
 // The file's text: two spaces a level, members always in the same order, UTF-8 kept. With a
 // folder of kept files, every file member whose bytes are held names its file there
 // ("guardado": "FOLDER/SHA256.bin", relative to the scenario file).
 QByteArray scenarioText(const Scenario& scenario, const QString& keptFolder = {});
-// Writes the file whole or not at all. With keepFiles, the bytes of the file members held in
+// Writes the file whole or not at all, and never a file the reader would refuse
+// (checkScenario). With keepFiles, the bytes of the file members held in
 // memory are first written beside it, in keptFilesFolder(fileName), one file each.
 void saveScenario(const Scenario& scenario, const QString& fileName, bool keepFiles = false);
 // Appends the step to the scenario file (made when missing), named anew so that its name is

@@ -82,7 +82,7 @@ void ScenarioReplay::openSession() {
     }
 }
 
-JsonValue ScenarioReplay::substituted(const JsonValue& dados) const {
+JsonValue substituteCaptures(const JsonValue& dados, const std::map<QString, QString>& captured) {
     if (dados.isString()) {
         const std::string& text = dados.text();
         if (text.find("${") == std::string::npos)
@@ -101,9 +101,9 @@ JsonValue ScenarioReplay::substituted(const JsonValue& dados) const {
                 break;
             }
             out.append(text, at, open - at);
-            const auto it = m_captured.find(
+            const auto it = captured.find(
                 QString::fromUtf8(text.data() + open + 2, qsizetype(close - open - 2)));
-            if (it != m_captured.end())
+            if (it != captured.end())
                 out += it->second.toStdString();
             else
                 out.append(text, open, close + 1 - open);
@@ -114,16 +114,20 @@ JsonValue ScenarioReplay::substituted(const JsonValue& dados) const {
     if (dados.isArray()) {
         JsonValue a = JsonValue::array();
         for (std::size_t i = 0; i < dados.size(); ++i)
-            a.append(substituted(dados.at(i)));
+            a.append(substituteCaptures(dados.at(i), captured));
         return a;
     }
     if (dados.isObject()) {
         JsonValue o = JsonValue::object();
         for (std::size_t i = 0; i < dados.size(); ++i)
-            o.add(dados.keyAt(i), substituted(dados.at(i)));
+            o.add(dados.keyAt(i), substituteCaptures(dados.at(i), captured));
         return o;
     }
     return dados;
+}
+
+JsonValue ScenarioReplay::substituted(const JsonValue& dados) const {
+    return substituteCaptures(dados, m_captured);
 }
 
 StepOutcome ScenarioReplay::runNext() {

@@ -116,5 +116,10 @@ QString stepLabel(const Scenario& scenario, std::size_t index);
 // "path: expected → obtained", long values cut, absent ones as "(ausente)".
 QString differenceLine(const Difference& difference);
 
+// The data with each ${name} of a captured value replaced by it, in one pass over the text as
+// written (a value put in is never read again); a name not captured stays as it is.
+json::JsonValue substituteCaptures(const json::JsonValue& dados,
+                                   const std::map<QString, QString>& captured);
+
 // The value a capture takes from an answer: a string's text, else the value's JSON text.
 std::optional<QString> captureValue(const json::JsonValue& answer, const QString& path);

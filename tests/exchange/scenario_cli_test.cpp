@@ -371,3 +371,40 @@ TEST_F(ScenarioCli, RecordingIntoAFileThatCannotBeReadSendsNothing) {
         f.close();
     }
 }
+
+TEST(ServiceCatalogue, EveryPagesPathIsAScenarioStepTheReaderTakes) {
+    const CliRun listed = run({u"servicos"_s, u"--json"_s});
+    if (listed.code == 2 && listed.err.contains("não traz o catálogo"))
+        GTEST_SKIP() << "compilação sem a janela: sem catálogo";
+    ASSERT_EQ(listed.code, 0) << listed.err.constData();
+    const auto pages = json::parse(listed.out.toStdString());
+    ASSERT_TRUE(pages.value && pages.value->isArray());
+    EXPECT_GT(pages.value->size(), 150u);
+    Scenario s;
+    QStringList paths;
+    for (std::size_t i = 0; i < pages.value->size(); ++i) {
+        const json::JsonValue& page = pages.value->at(i);
+        ASSERT_TRUE(page.find("pagina") && page.find("descricao")) << i;
+        for (std::size_t k = 0; k < page.find("servicos")->size(); ++k) {
+            const QString path = page.find("servicos")->at(k).find("caminho")->toQString();
+            if (!path.contains(u'/'))
+                continue; // a path the page builds from its fields
+            paths << path;
+            ScenarioStep step;
+            step.path = path;
+            step.page = page.find("pagina")->toQString();
+            step.name = freshStepName(s, path);
+            step.expected.status = 200;
+            s.steps.push_back(std::move(step));
+        }
+    }
+    EXPECT_TRUE(paths.contains(u"TNFeAPI/CancelarNFeSefaz"_s));
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"todas.json"_s);
+    saveScenario(s, file);
+    EXPECT_EQ(loadScenario(file).steps.size(), s.steps.size());
+    // The plain listing names the same pages.
+    const CliRun plain = run({u"servicos"_s});
+    EXPECT_EQ(plain.code, 0);
+    EXPECT_TRUE(plain.out.contains("ts_ConectaMiddleware (")) << plain.out.left(400).constData();
+}
