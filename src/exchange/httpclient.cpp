@@ -1,6 +1,7 @@
 #include "exchange/httpclient.h"
 
 #include "common/utf8valid.h"
+#include "exchange/answerhead.h"
 
 #include <QElapsedTimer>
 #include <QStringDecoder>
@@ -46,23 +47,17 @@ size_t onBody(char* data, size_t size, size_t count, void* user) noexcept {
 
 size_t onHeader(char* data, size_t size, size_t count, void* user) noexcept try {
     auto* c = static_cast<Collected*>(user);
-    const QByteArray line = QByteArray(data, qsizetype(size * count)).trimmed();
-    if (line.startsWith("HTTP/")) {
-        c->statusLine = line; // the last status line wins (after 100 Continue)
-        c->contentType.clear();
-    } else if (line.toLower().startsWith("content-type:")) {
-        c->contentType = line.mid(13).trimmed();
-    } else if (line.toLower().startsWith("content-length:")) {
-        // The body is received into memory reserved once for it (never more than is allowed).
-        bool ok = false;
-        const qint64 length = line.mid(15).trimmed().toLongLong(&ok);
-        // A length the memory cannot hold is not reserved: the body then grows as it comes,
-        // and fails with a message of its own if it really is that large.
-        if (ok && length > c->body.capacity() && length <= c->maxBody) {
-            try {
-                c->body.reserve(qsizetype(length));
-            } catch (const std::bad_alloc&) {
-            }
+    AnswerHead head{std::move(c->statusLine), std::move(c->contentType), -1};
+    readHeaderLine(QByteArrayView(data, qsizetype(size * count)), head);
+    c->statusLine = std::move(head.statusLine); // the last status line wins (after 100 Continue)
+    c->contentType = std::move(head.contentType);
+    // The body is received into memory reserved once for it (never more than is allowed). A
+    // length the memory cannot hold is not reserved: the body then grows as it comes, and
+    // fails with a message of its own if it really is that large.
+    if (head.contentLength > c->body.capacity() && head.contentLength <= c->maxBody) {
+        try {
+            c->body.reserve(qsizetype(head.contentLength));
+        } catch (const std::bad_alloc&) {
         }
     }
     return size * count;

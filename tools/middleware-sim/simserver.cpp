@@ -160,14 +160,7 @@ MiddlewareSim::MiddlewareSim() : m_server(std::make_unique<Server>()) {
         r.contentType = SimHttpServer::requestContentType();
         readBasicAuth(req, r);
         SimHttpServer::noteBody(r.body.size());
-        Answer a;
-        try {
-            a = handle(r);
-        } catch (const std::exception& e) {
-            // The client learns that it failed, not why: the reason goes to the log.
-            SimHttpServer::noteError(e.what());
-            a = kInternalError;
-        }
+        const Answer a = respond(r);
         res.status = a.status;
         res.set_content(a.body, a.contentType.c_str());
         if (a.status == 401)
@@ -416,6 +409,16 @@ Answer MiddlewareSim::handle(const Request& request) {
     return resultEnvelope(false, "",
                           QStringLiteral("Operação realizada com sucesso (simulador): ") +
                               QString::fromStdString(request.path));
+}
+
+Answer MiddlewareSim::respond(const Request& request) {
+    try {
+        return handle(request);
+    } catch (const std::exception& e) {
+        // The client learns that it failed, not why: the reason goes to the log.
+        SimHttpServer::noteError(e.what());
+        return kInternalError;
+    }
 }
 
 Answer MiddlewareSim::handleConecta(const Request& request, const JsonValue& body) {

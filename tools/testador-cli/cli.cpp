@@ -2,6 +2,7 @@
 #include "cenario.h"
 #include "exchange/credentials.h"
 #include "servertarget.h"
+#include "servicos.h"
 
 #include "common/companykeys.h"
 #include "common/exception.h"
@@ -64,6 +65,8 @@ const char* const kUsage =
     "                       [--usuarios N --duracao S [--ritmo R]]\n"
     "      executa e compara um cenário gravado (testador-cli cenario --help: detalhes)\n"
     "      --aceitar-rejeicao sai com 0 quando o middleware recusa o pedido (\"err\":true)\n"
+    "  testador-cli servicos [--json]\n"
+    "      o catálogo de todas as páginas: descrição, caminhos, forma de envio e chaves\n"
     "  testador-cli --help | -h\n"
     "      mostra este texto\n"
     "  --max-dados BYTES: recusa Dados maiores (padrão: 1 GiB); ARQUIVO deve ser um arquivo\n"
@@ -350,7 +353,7 @@ struct Recording {
             appendStepToScenario(o.record,
                                  stepFromExchange(QStringLiteral("POST"), service, body, true,
                                                   a.status, a.body, a.contentType),
-                                 o.keepFiles);
+                                 o.keepFiles, o.server.empresa.trimmed());
         } catch (const std::exception& e) {
             failure = QString::fromUtf8(e.what());
         }
@@ -476,6 +479,8 @@ int runCli(const QStringList& args, const CliIo& given) {
         io.err = [err = given.err](const QByteArray& b) { err(escapeControls(b, true)); };
     if (!args.isEmpty() && args.first() == QLatin1String("cenario"))
         return runScenarioCommand(args, io);
+    if (!args.isEmpty() && args.first() == QLatin1String("servicos"))
+        return runServicesCommand(args, io);
     if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
         given.out(usageText());
         return 0;
