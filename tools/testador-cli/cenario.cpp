@@ -1,5 +1,6 @@
 #include "cenario.h"
 #include "cenarioload.h"
+#include "tlsoptions.h"
 
 #include "common/companykeys.h"
 #include "exchange/scenario.h"
@@ -28,6 +29,7 @@ const char* const kScenarioUsage =
     "      arquivos das respostas gravadas (base64 de 4 KiB ou mais);\n"
     "      --usuarios executa o cenário em laço por N usuários durante SEGUNDOS, até R\n"
     "      execuções por segundo, e mostra os números de carga (--json: em JSON)\n"
+    "      --ca, --cert, --chave e --inseguro: HTTPS, como em call (testador-cli --help)\n"
     "  saída: 0 tudo igual, 1 alguma diferença, 2 uso, arquivo ou falha de conexão\n";
 
 struct Usage {
@@ -43,6 +45,7 @@ struct ScenarioOptions {
     bool keepFiles = false;
     int noiseRuns = 0;
     LoadOptions load;
+    TlsOptions tls;
 };
 
 int positiveNumber(const QString& option, const QString& text) {
@@ -90,6 +93,8 @@ ScenarioOptions parse(const QStringList& args) {
             o.load.rate = positiveNumber(a, value());
         else if (a == QLatin1String("--json"))
             o.load.json = true;
+        else if (takeTlsOption(a, value, o.tls))
+            continue;
         else if (a.startsWith(QLatin1String("--")))
             throw Usage{QStringLiteral("opção desconhecida: %1").arg(a)};
         else if (o.file.isEmpty())
@@ -109,6 +114,10 @@ ScenarioOptions parse(const QStringList& args) {
         throw Usage{QStringLiteral("use --guardar-arquivos com --atualizar ou --ruido")};
     if (o.update && o.noiseRuns > 0)
         throw Usage{QStringLiteral("use --atualizar ou --ruido, não os dois")};
+    if (const QString refused = settleTlsOptions(o.tls, nullptr); !refused.isEmpty())
+        throw Usage{refused};
+    o.target.tls = o.tls.settings;
+    o.target.clientPassword = o.tls.clientPassword;
     return o;
 }
 
@@ -269,6 +278,7 @@ int runScenarioCommand(const QStringList& args, const CliIo& io) {
         if (!o.keys.isEmpty())
             CompanyKeys::loadFile(o.keys);
         Scenario s = loadScenario(o.file);
+        io.err(tlsReport(o.target.tls, {}));
         if (o.load.users > 0)
             return runLoad(s, o.target, o.load, io);
         if (o.noiseRuns > 0)

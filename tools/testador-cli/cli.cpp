@@ -15,6 +15,7 @@
 #include "exchange/signedwire.h"
 #include "exchange/utf8step.h"
 #include "mappedfile.h"
+#include "tlsoptions.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -67,11 +68,12 @@ const char* const kUsage =
     "  --empresa N: código da empresa, 0 a 13 (outro valor usa a chave 0, com um aviso)\n"
     "  --ambiente NOME: o servidor, a empresa, as credenciais, as chaves e o tempo limite do\n"
     "      ambiente do testador (as opções dadas valem sobre os do ambiente)\n"
+    "%2"
     "  saída: 0 sucesso, 1 status HTTP de erro, 2 uso, entrada ou falha de conexão,\n"
     "         3 pedido recusado pelo middleware (\"err\":true)\n";
 
 QByteArray usageText() {
-    return QString::fromUtf8(kUsage).arg(kDefaultBase).toUtf8();
+    return QString::fromUtf8(kUsage).arg(kDefaultBase, QString::fromUtf8(kTlsUsage)).toUtf8();
 }
 
 struct UsageError {
@@ -119,6 +121,7 @@ struct Options {
     QString ambiente;
     QStringList given; // the options given, so that an environment fills the others
     std::optional<HttpCredentials> credentials;
+    TlsOptions tls;
 };
 
 Options parseOptions(const QStringList& args) {
@@ -143,6 +146,8 @@ Options parseOptions(const QStringList& args) {
             idGiven = true;
         } else if (a == QLatin1String("--keys"))
             o.keys = value();
+        else if (o.command == QLatin1String("call") && takeTlsOption(a, value, o.tls))
+            continue;
         else if (a == QLatin1String("--url") && o.command == QLatin1String("call"))
             o.url = value();
         else if (a == QLatin1String("--gravar") && o.command == QLatin1String("call"))
@@ -335,6 +340,13 @@ void reportStatus(const HttpAnswer& a, const CliIo& io) {
     io.err(QStringLiteral("%1 (%2 ms)\n").arg(a.statusLine).arg(a.elapsedMs, 0, 'f', 1).toUtf8());
 }
 
+// The status, with the TLS of an HTTPS answer.
+void reportStatus(const HttpAnswer& a, const Options& o, const CliIo& io) {
+    reportStatus(a, io);
+    if (o.url.trimmed().startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
+        io.err(tlsReport(o.tls.settings, a.tls));
+}
+
 int call(const Options& o, const CliIo& io) {
     if (o.positional.isEmpty() || o.positional.size() > 2)
         throw UsageError{QStringLiteral("call precisa de SERVICO e aceita um arquivo")};
@@ -370,6 +382,7 @@ int call(const Options& o, const CliIo& io) {
                                               : credentialsForCompanyText(o.empresa));
     client.setMaxAnswerBytes(o.maxAnswerBytes);
     client.setTimeoutSeconds(o.timeoutSeconds);
+    client.setTls(o.tls.settings, o.tls.clientPassword);
     QString id = o.id;
     if (o.conecta) {
         SessionFields fields = SessionFields::defaults();
@@ -411,7 +424,7 @@ int call(const Options& o, const CliIo& io) {
                                e.answer().status, e.answer().body, e.answer().contentType,
                                o.keepFiles);
         io.out(e.answer().body);
-        reportStatus(e.answer(), io);
+        reportStatus(e.answer(), o, io);
         const QString hint = failureHint(0, e.answer().status, url, 0);
         if (!hint.isEmpty())
             io.err(hint.toUtf8() + '\n');
@@ -423,7 +436,7 @@ int call(const Options& o, const CliIo& io) {
     io.out(a.body);
     if (!a.body.endsWith('\n'))
         io.out("\n");
-    reportStatus(a, io);
+    reportStatus(a, o, io);
     if (a.status < 200 || a.status > 299)
         return 1;
     const AnswerVerdict verdict = readAnswerVerdict(a.body);
@@ -451,6 +464,8 @@ void applyEnvironment(Options& o, const CliIo& io) {
         o.timeoutSeconds = e->timeoutSeconds;
     if (!e->user.isEmpty())
         o.credentials = HttpCredentials{e->user, e->password};
+    if (const QString refused = settleTlsOptions(o.tls, &*e); !refused.isEmpty())
+        throw InputError{refused};
 }
 
 } // namespace
@@ -475,6 +490,8 @@ int runCli(const QStringList& args, const CliIo& given) {
         Options o = parseOptions(args);
         if (!o.ambiente.isEmpty())
             applyEnvironment(o, io);
+        else if (const QString refused = settleTlsOptions(o.tls, nullptr); !refused.isEmpty())
+            throw UsageError{refused};
         warnOutsideCompanies(o.empresa, io);
         if (!o.keys.isEmpty())
             CompanyKeys::loadFile(o.keys);
