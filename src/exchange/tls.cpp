@@ -3,7 +3,6 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
-#include <QTimeZone>
 
 #include <openssl/bio.h>
 #include <openssl/x509.h>
@@ -45,7 +44,7 @@ QDateTime timeOf(const ASN1_TIME* time) {
     if (!time || ASN1_TIME_to_tm(time, &t) != 1)
         return {};
     return QDateTime(QDate(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday),
-                     QTime(t.tm_hour, t.tm_min, t.tm_sec), QTimeZone::UTC);
+                     QTime(t.tm_hour, t.tm_min, t.tm_sec), Qt::UTC);
 }
 
 QString addressText(const ASN1_OCTET_STRING* address) {

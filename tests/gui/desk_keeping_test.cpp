@@ -156,7 +156,7 @@ TEST_F(DeskKeepingTest, AnEnvironmentsHttpsAndTheMarkOfTheCheckSwitchedOff) {
     EXPECT_EQ(window->findChild<QLabel*>(u"lb_Inseguro"_s), nullptr); // never made
     window->history()->copyAsCurl();
     EXPECT_TRUE(QApplication::clipboard()->text().contains(
-        u" --cacert '"_s + authority.certificateFile() + u'''))
+        u" --cacert '"_s + authority.certificateFile() + u"'"_s))
         << qPrintable(QApplication::clipboard()->text());
 
     envs->choose(u"Teste"_s);
