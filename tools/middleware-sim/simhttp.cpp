@@ -85,8 +85,19 @@ std::string sslErrorText() {
     return text[0] ? text : "conexão fechada pelo cliente";
 }
 
-// A plain HTTP request came where TLS was expected: it is told so in plain HTTP, and the
-// connection is closed once the client has read it (closing over unread bytes would reset it).
+// Ends the sending side and reads what the client still sends until it closes (a second at
+// most): closing over unread bytes would reset the connection, and the client could lose what
+// it was told last (an alert, an answer) before reading it.
+void closeSendingAndDrain(socket_t sock) {
+    ::shutdown(sock, SHUT_WR);
+    const auto until = Clock::now() + std::chrono::seconds(1);
+    char discard[4096];
+    for (pollfd p{sock, POLLIN, 0}; Clock::now() < until && ::poll(&p, 1, 100) >= 0;)
+        if ((p.revents & POLLIN) && ::recv(sock, discard, sizeof discard, 0) <= 0)
+            break;
+}
+
+// A plain HTTP request came where TLS was expected: it is told so in plain HTTP.
 void answerPlainRequest(socket_t sock) {
     static constexpr std::string_view kBody =
         "Este servidor usa HTTPS: use https:// no endereço do servidor.\n";
@@ -95,14 +106,7 @@ void answerPlainRequest(socket_t sock) {
                                "Connection: close\r\n"
                                "Content-Length: " +
                                std::to_string(kBody.size()) + "\r\n\r\n" + std::string(kBody);
-    if (::send(sock, answer.data(), answer.size(), MSG_NOSIGNAL) != ssize_t(answer.size()))
-        return;
-    ::shutdown(sock, SHUT_WR);
-    const auto until = Clock::now() + std::chrono::seconds(1);
-    char discard[4096];
-    for (pollfd p{sock, POLLIN, 0}; Clock::now() < until && ::poll(&p, 1, 100) >= 0;)
-        if ((p.revents & POLLIN) && ::recv(sock, discard, sizeof discard, 0) <= 0)
-            break;
+    [[maybe_unused]] const auto sent = ::send(sock, answer.data(), answer.size(), MSG_NOSIGNAL);
 }
 
 // A connection's stream for one request: every read waits at most the read time-out and never
@@ -393,6 +397,7 @@ std::unique_ptr<SSL, SimHttpServer::SslFree> SimHttpServer::acceptTls(socket_t s
             m_handshakeLogger(why);
         if (plainHttp)
             answerPlainRequest(sock);
+        closeSendingAndDrain(sock);
         SSL_set_quiet_shutdown(ssl.get(), 1); // no close notice on a failed handshake
         return nullptr;
     }
