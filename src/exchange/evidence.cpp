@@ -87,7 +87,7 @@ QString evidenceSummary(const Evidence& e) {
     line(u"Quando:"_s, e.started.toString(u"dd/MM/yyyy HH:mm:ss.zzz t"_s));
     line(u"Requisição:"_s, e.method + u' ' + e.url);
     if (e.tls.insecure)
-        line(u"ATENÇÃO:"_s, QString::fromUtf8(kInsecureMark) + u" (inseguro)"_s);
+        line(u"ATENÇÃO:"_s, QString::fromUtf8(kInsecureMark));
     if (!e.tlsSession.version.isEmpty())
         line(u"TLS:"_s, e.tlsSession.version);
     if (const TlsCertificate& c = e.tlsSession.server; !c.isNull()) {
