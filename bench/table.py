@@ -1,6 +1,6 @@
 """Measures what the user waits for, each figure beside its reference run interleaved in the
 same run (pairs, median of the pairs' ratios with their range), prints the table and keeps it
-in bench/RESULTS.md. Usage: table.py BUILD_FOLDER [cli] [startup] [save] [pane] (the groups of figures
+in bench/RESULTS.md. Usage: table.py BUILD_FOLDER [cli] [https] [startup] [save] [pane] (the groups of figures
 to measure; all when none is named). BENCH_PAIRS=N takes N pairs for every figure instead of
 its own count (fewer on a shared machine; the table says how many)."""
 import base64
@@ -20,11 +20,11 @@ import tempfile
 import time
 
 build = sys.argv[1]
-all_groups = {"cli", "startup", "save", "pane"}
+all_groups = {"cli", "https", "startup", "save", "pane"}
 groups = set(sys.argv[2:]) or all_groups
 unknown = groups - all_groups
 if unknown:
-    raise SystemExit(f"unknown group of figures: {', '.join(sorted(unknown))} (cli, startup, save, pane)")
+    raise SystemExit(f"unknown group of figures: {', '.join(sorted(unknown))} (cli, https, startup, save, pane)")
 pairs_override = int(os.environ["BENCH_PAIRS"]) if os.environ.get("BENCH_PAIRS") else None
 
 
@@ -171,7 +171,7 @@ finally:
     server.wait()
 
 # --- one signed call over HTTPS, whole processes, beside curl with the same authority file ---
-if "cli" in groups:
+if "https" in groups:
     tls = os.path.join(work, "tls")
     os.makedirs(tls)
     ca, ca_key = os.path.join(tls, "ca.pem"), os.path.join(tls, "ca.key")

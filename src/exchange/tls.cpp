@@ -126,14 +126,17 @@ QString TlsCertificate::details() const {
     return lines.join(u'\n');
 }
 
-QString TlsSession::summary() const {
+QString TlsSession::brief() const {
     QStringList parts;
     if (!version.isEmpty())
         parts << version;
     if (!server.isNull())
-        parts << server.subject << u"emitido por "_s + server.issuer
-              << u"SHA-256 "_s + server.sha256;
+        parts << server.subject << u"emitido por "_s + server.issuer;
     return parts.join(u" · "_s);
+}
+
+QString TlsSession::summary() const {
+    return server.isNull() ? brief() : brief() + u" · SHA-256 "_s + server.sha256;
 }
 
 QString tlsDateText(const QDateTime& utc) {

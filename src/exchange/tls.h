@@ -47,7 +47,9 @@ struct TlsSession {
     bool verified = false; // false when the check was switched off
 
     bool isEmpty() const { return version.isEmpty() && server.isNull(); }
-    // One line: "TLSv1.3 · CN=localhost · emitido por CN=Autoridade · SHA-256 AB:CD:…".
+    // "TLSv1.3 · CN=localhost · emitido por CN=Autoridade"
+    QString brief() const;
+    // The brief, then " · SHA-256 AB:CD:…".
     QString summary() const;
 };
 

@@ -150,7 +150,9 @@ TEST_F(DeskKeepingTest, AnEnvironmentsHttpsAndTheMarkOfTheCheckSwitchedOff) {
     auto* status = window->findChild<QLabel*>(u"lb_Troca"_s);
     EXPECT_TRUE(status->text().startsWith(u"HTTP/1.1 200 OK"_s)) << qPrintable(status->text());
     EXPECT_TRUE(status->text().contains(
-        u"TLSv1.3 · CN=localhost · emitido por CN=Autoridade de teste · SHA-256 "_s))
+        u"TLSv1.3 · CN=localhost · emitido por CN=Autoridade de teste · POST https://"_s))
+        << qPrintable(status->text());
+    EXPECT_TRUE(status->text().contains(u"TConexaoAPI/Sobre · SHA-256 "_s))
         << qPrintable(status->text());
     EXPECT_FALSE(status->text().contains(u"INSEGURO"_s));
     EXPECT_EQ(window->findChild<QLabel*>(u"lb_Inseguro"_s), nullptr); // never made
