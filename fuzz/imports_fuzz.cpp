@@ -1,5 +1,6 @@
 // The import files of the batch pages and the text conversions of their lines: a file read by
-// the text rule, split into lines, each line read into the numbering-range table.
+// the text rule, split into lines, each line read into the numbering-range table and into the
+// regeneration numbers table.
 #include "common/exception.h"
 #include "common/filehelpers.h"
 #include "common/regional.h"
@@ -11,20 +12,27 @@
 #include <QByteArray>
 
 #include <cstdint>
+#include <utility>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static TdmPrincipal tables;
     MemTable& ranges = tables.table(QStringLiteral("vt_InutilizaSEFAZFaixas"));
+    MemTable& numbers = tables.table(QStringLiteral("vt_RegerarXMLSefazNumeros"));
     const QString text =
         decodeText(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     ranges.removeAll();
+    numbers.removeAll();
     for (const QString& line : splitLines(text)) {
-        try {
-            ranges.append();
-            nfe::importRangeLine(line, ranges);
-            ranges.post();
-        } catch (const Exception&) {
-            ranges.cancel();
+        // Both grid imports: the ranges of a disablement and the numbers of a regeneration.
+        for (auto [table, import] : {std::pair{&ranges, &nfe::importRangeLine},
+                                     std::pair{&numbers, &nfe::importNumberLine}}) {
+            try {
+                table->append();
+                import(line, *table);
+                table->post();
+            } catch (const Exception&) {
+                table->cancel();
+            }
         }
         (void)regional::tryStrToDateTime(line);
         (void)regional::Currency::tryFromText(line);

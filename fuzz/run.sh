@@ -13,7 +13,8 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}"
 status=0
 summary=()
-for target in json answers readers zip imports keys signedwire; do
+for target in json answers readers zip imports keys signedwire scenario environments presets \
+    heads standin; do
     mkdir -p "$scratch/$target"
     log="$scratch/$target.log"
     if "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \

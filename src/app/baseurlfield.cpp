@@ -1,5 +1,6 @@
 #include "app/baseurlfield.h"
 
+#include "exchange/httpclient.h"
 #include "widgets/dialogs.h"
 
 #include <QLineEdit>
@@ -8,15 +9,13 @@ using namespace Qt::StringLiterals;
 
 void completeBaseUrlWhenEdited(QLineEdit* field) {
     QObject::connect(field, &QLineEdit::editingFinished, field, [field] {
-        const QString text = field->text().trimmed();
-        if (text.isEmpty() || text.endsWith(u'/'))
-            return;
         // An address without its protocol is not completed: the request itself says what is
         // missing, on the first press.
-        if (!text.startsWith(u"http://"_s, Qt::CaseInsensitive) &&
-            !text.startsWith(u"https://"_s, Qt::CaseInsensitive))
+        const QString text = field->text().trimmed();
+        const QString completed = completedBaseUrl(text);
+        if (completed == text)
             return;
-        field->setText(text + u'/');
+        field->setText(completed);
         static const char* const kTold = "quorvaToldBaseUrl";
         if (field->property(kTold).toBool())
             return;

@@ -1,6 +1,7 @@
 #include "common/base64file.h"
 
 #include "common/exception.h"
+#include "common/filesave.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +9,6 @@
 #include <QTemporaryFile>
 
 #include <cerrno>
-#include <filesystem>
 
 namespace {
 constexpr qsizetype kChunk = 1 << 20; // bytes written to the file at a time
@@ -88,14 +88,7 @@ void Base64File::commit(const QString& destination) {
                                          QFileDevice::ReadGroup | QFileDevice::ReadOther;
     m_file->setPermissions(permissions);
     m_file->close();
-    std::error_code error;
-    std::filesystem::rename(std::filesystem::path(QFile::encodeName(temporary).toStdString()),
-                            std::filesystem::path(QFile::encodeName(destination).toStdString()),
-                            error);
-    if (error == std::errc::no_space_on_device)
-        throw EDiskFull(destination);
-    if (error)
-        cannotWrite(destination, QString::fromStdString(error.message()));
-    m_file->setAutoRemove(false);
-    m_file.reset();
+    m_file->setAutoRemove(false); // placeFile moves or removes it
+    const std::unique_ptr<QTemporaryFile> done = std::move(m_file);
+    placeFile(temporary, destination);
 }

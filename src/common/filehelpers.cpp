@@ -2,12 +2,12 @@
 
 #include "common/charfilter.h"
 #include "common/exception.h"
+#include "common/filesave.h"
 #include "common/texthelpers.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 
@@ -78,10 +78,9 @@ QByteArray readFileBytes(const QString& path) {
 }
 
 void writeFileWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        throw EFileError(
-            QStringLiteral("Não foi possível gravar \"%1\": %2").arg(path, out.errorString()));
+    FileSave out(path);
+    out.write(bytes);
+    out.commit();
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "exchange/evidence.h"
 
 #include "common/exception.h"
+#include "common/filesave.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -155,9 +156,5 @@ void writeEvidence(const Evidence& e, const QString& zipPath) {
         throw EFileError(u"Não foi possível gravar \"%1\": %2"_s.arg(zipPath, why));
     }
     archive.release(); // closed
-    QFile::remove(zipPath);
-    if (!QFile::rename(partial, zipPath)) {
-        QFile::remove(partial);
-        throw EFileError(u"Não foi possível gravar \"%1\""_s.arg(zipPath));
-    }
+    placeFile(partial, zipPath);
 }

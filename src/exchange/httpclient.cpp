@@ -1,6 +1,7 @@
 #include "exchange/httpclient.h"
 
 #include "common/utf8valid.h"
+#include "exchange/answerhead.h"
 #include "exchange/tlsfailure.h"
 #include "exchange/tlswatch.h"
 
@@ -27,39 +28,60 @@ struct Collected {
     QByteArray contentType;
     qint64 maxBody = 0;
     bool tooLarge = false;
+    bool outOfMemory = false;
 };
 
-size_t onBody(char* data, size_t size, size_t count, void* user) {
+// Nothing may be thrown through libcurl's frames: a failure ends the transfer and is told
+// after it.
+size_t onBody(char* data, size_t size, size_t count, void* user) noexcept {
     auto* c = static_cast<Collected*>(user);
     const qint64 n = qint64(size * count);
     if (c->body.size() + n > c->maxBody) {
         c->tooLarge = true;
         return 0; // ends the transfer
     }
-    c->body.append(data, qsizetype(n));
-    return size * count;
-}
-
-size_t onHeader(char* data, size_t size, size_t count, void* user) {
-    auto* c = static_cast<Collected*>(user);
-    const QByteArray line = QByteArray(data, qsizetype(size * count)).trimmed();
-    if (line.startsWith("HTTP/")) {
-        c->statusLine = line; // the last status line wins (after 100 Continue)
-        c->contentType.clear();
-    } else if (line.toLower().startsWith("content-type:")) {
-        c->contentType = line.mid(13).trimmed();
-    } else if (line.toLower().startsWith("content-length:")) {
-        // The body is received into memory reserved once for it (never more than is allowed).
-        bool ok = false;
-        const qint64 length = line.mid(15).trimmed().toLongLong(&ok);
-        if (ok && length > c->body.capacity() && length <= c->maxBody)
-            c->body.reserve(qsizetype(length));
+    try {
+        c->body.append(data, qsizetype(n));
+    } catch (const std::bad_alloc&) {
+        c->outOfMemory = true;
+        return 0;
     }
     return size * count;
 }
 
+size_t onHeader(char* data, size_t size, size_t count, void* user) noexcept try {
+    auto* c = static_cast<Collected*>(user);
+    AnswerHead head{std::move(c->statusLine), std::move(c->contentType), -1};
+    readHeaderLine(QByteArrayView(data, qsizetype(size * count)), head);
+    c->statusLine = std::move(head.statusLine); // the last status line wins (after 100 Continue)
+    c->contentType = std::move(head.contentType);
+    // The body is received into memory reserved once for it (never more than is allowed). A
+    // length the memory cannot hold is not reserved: the body then grows as it comes, and
+    // fails with a message of its own if it really is that large.
+    if (head.contentLength > c->body.capacity() && head.contentLength <= c->maxBody) {
+        try {
+            c->body.reserve(qsizetype(head.contentLength));
+        } catch (const std::bad_alloc&) {
+        }
+    }
+    return size * count;
+} catch (const std::exception&) {
+    static_cast<Collected*>(user)->outOfMemory = true;
+    return 0;
+}
+
 // The host's socket error numbers and texts, as the middleware's users know them.
 [[noreturn]] void raiseConnectionError(CURLcode code, long osErrno, const char* detail) {
+    // A reception that libcurl itself ended (headers past its limit, say) is not a reset by
+    // the server, whatever the socket said afterwards: its own text says what happened.
+    const QString said = QString::fromUtf8(detail ? detail : "");
+    if (code == CURLE_RECV_ERROR && !said.isEmpty() && !said.startsWith(u"Recv failure")) {
+        QString message = QStringLiteral("Erro de comunicação: %1").arg(said);
+        if (said.contains(u"headers", Qt::CaseInsensitive))
+            message += QStringLiteral("\nO servidor mandou cabeçalhos demais ou grandes demais "
+                                      "para uma resposta HTTP.");
+        throw Exception(message);
+    }
     struct Known {
         long err;
         int code;
@@ -381,6 +403,10 @@ HttpAnswer MiddlewareHttpClient::perform(const QString& url, const QByteArray* b
         throw ERequestCancelled(); // an answer that arrived meanwhile is discarded
     if (rc == CURLE_FILESIZE_EXCEEDED || (rc == CURLE_WRITE_ERROR && collected.tooLarge))
         throw EAnswerTooLarge(m_impl->maxAnswerBytes);
+    if (rc == CURLE_WRITE_ERROR && collected.outOfMemory)
+        throw Exception(QStringLiteral("Memória insuficiente para receber a resposta (%1 bytes "
+                                       "recebidos até então).")
+                            .arg(collected.body.size()));
     if (rc != CURLE_OK) {
         const TlsWatch& w = m_impl->watch;
         if (std::optional<ETlsError> e = tlsFailure(
@@ -434,4 +460,14 @@ HttpAnswer MiddlewareHttpClient::get(const QString& url) {
 
 QString serviceUrl(const QString& base, const QString& path) {
     return base.trimmed() + path;
+}
+
+QString completedBaseUrl(const QString& base) {
+    const QString text = base.trimmed();
+    if (text.isEmpty() || text.endsWith(u'/'))
+        return text;
+    if (!text.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) &&
+        !text.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
+        return text;
+    return text + u'/';
 }

@@ -122,3 +122,6 @@ bool answerTextIsItsBytes(const QByteArray& body, const QByteArray& contentType)
 
 // The URL of a service path: the base, trimmed, followed directly by the path.
 QString serviceUrl(const QString& base, const QString& path);
+// The base with its final slash when it is an http:// or https:// address without one (the
+// services are put directly after it); any other text as it is, trimmed.
+QString completedBaseUrl(const QString& base);

@@ -1,5 +1,6 @@
 #include "exchange/scenario.h"
 
+#include "common/filehelpers.h"
 #include "contracts/servicepaths.h"
 #include "exchange/httpclient.h"
 #include "exchange/session.h"
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 // RapidJSON 1.1.0's stack adds to a null pointer before its first allocation, which clang's
 // pointer-overflow check reports (fixed after that release): the check is off for the
@@ -24,7 +24,14 @@
 #pragma clang attribute pop
 #endif
 
+#include <cerrno>
+#include <cstring>
 #include <set>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using json::JsonValue;
 
@@ -83,22 +90,11 @@ QStringList stringList(const JsonValue& object, const char* name, const QString&
     return list;
 }
 
-bool knownService(const QString& path) {
-    static const std::set<QString> known = [] {
-        const QStringList all = servicePaths();
-        std::set<QString> s(all.begin(), all.end());
-        s.insert(QString::fromLatin1(kConectaMiddlewarePath));
-        return s;
-    }();
-    // A GET's path may carry its arguments after the service name.
-    const QStringList parts = path.split(u'/');
-    return parts.size() >= 2 && known.count(parts[0] + u'/' + parts[1]) > 0;
-}
-
-// The ${name} uses in the strings of a value.
 void captureUses(const JsonValue& v, QStringList& names) {
     static const QRegularExpression use(QStringLiteral("\\$\\{([^}]*)\\}"));
     if (v.isString()) {
+        if (v.text().find("${") == std::string::npos)
+            return;
         auto it = use.globalMatch(v.toQString());
         while (it.hasNext())
             names.append(it.next().captured(1));
@@ -122,8 +118,8 @@ ScenarioStep readStep(const JsonValue& s, std::size_t index) {
     if (!path || path->text().empty())
         refuse(where, QStringLiteral("falta o serviço (\"servico\")"));
     step.path = str(*path);
-    if (!knownService(step.path))
-        refuse(where, QStringLiteral("serviço desconhecido: %1").arg(step.path));
+    if (const QString problem = servicePathProblem(step.path); !problem.isEmpty())
+        refuse(where, problem);
     if (const JsonValue* v = member(s, "envio", JsonValue::Type::String, where)) {
         const auto travel = travelFromName(str(*v));
         if (!travel)
@@ -143,6 +139,13 @@ ScenarioStep readStep(const JsonValue& s, std::size_t index) {
         }
     step.ignore = stringList(s, "ignorar", where);
     step.noise = stringList(s, "ruido", where);
+    if (const JsonValue* v = member(s, "tempo_maximo_ms", JsonValue::Type::Number, where)) {
+        bool ok = false;
+        step.maxMs = v->toQString().toInt(&ok);
+        if (!ok || step.maxMs <= 0)
+            refuse(where, QStringLiteral("\"tempo_maximo_ms\" deve ser um número inteiro de "
+                                         "milissegundos maior que zero"));
+    }
     if (const JsonValue* e = member(s, "esperado", JsonValue::Type::Object, where)) {
         if (const JsonValue* st = member(*e, "status", JsonValue::Type::Number, where))
             step.expected.status = st->toQString().toInt();
@@ -279,29 +282,44 @@ Scenario parseScenario(const QByteArray& utf8) {
     const JsonValue* steps = member(root, "passos", JsonValue::Type::Array, top);
     if (!steps)
         refuse(top, QStringLiteral("faltam os passos (\"passos\")"));
-    QStringList made;
-    for (std::size_t i = 0; i < steps->size(); ++i) {
-        ScenarioStep step = readStep(steps->at(i), i);
-        QStringList used;
-        captureUses(step.dados, used);
-        for (const QString& name : used)
-            if (!made.contains(name))
-                refuse(stepWhere(step, i),
-                       QStringLiteral("usa ${%1}, que nenhum passo anterior captura").arg(name));
-        for (const auto& [name, path] : step.captures)
-            made.append(name);
-        scenario.steps.push_back(std::move(step));
-    }
+    for (std::size_t i = 0; i < steps->size(); ++i)
+        scenario.steps.push_back(readStep(steps->at(i), i));
+    checkScenario(scenario);
     return scenario;
 }
 
-Scenario loadScenario(const QString& fileName) {
+void checkScenario(const Scenario& scenario) {
+    std::set<QString> made;
+    for (std::size_t i = 0; i < scenario.steps.size(); ++i) {
+        const ScenarioStep& step = scenario.steps[i];
+        if (const QString problem = servicePathProblem(step.path); !problem.isEmpty())
+            refuse(stepWhere(step, i), problem);
+        QStringList used;
+        captureUses(step.dados, used);
+        for (const QString& name : used)
+            if (!made.count(name))
+                refuse(stepWhere(step, i),
+                       QStringLiteral("usa ${%1}, que nenhum passo anterior captura").arg(name));
+        for (const auto& [name, path] : step.captures)
+            made.insert(name);
+    }
+}
+
+Scenario loadScenario(const QString& fileName, qint64 maxBytes) {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
         throw EFileError(
             QStringLiteral("Não foi possível abrir '%1': %2").arg(fileName, f.errorString()));
+    // The size is not trusted (the file may grow, or be a pipe): never more than the limit
+    // is read.
+    const QByteArray text = f.read(maxBytes + 1);
+    if (text.size() > maxBytes)
+        throw EScenarioError(QStringLiteral("%1: Cenário recusado: o arquivo passa de %2 bytes "
+                                            "(o limite de --max-cenario)")
+                                 .arg(fileName)
+                                 .arg(maxBytes));
     try {
-        return parseScenario(f.readAll());
+        return parseScenario(text);
     } catch (const EScenarioError& e) {
         throw EScenarioError(fileName + QStringLiteral(": ") + e.message());
     }
@@ -329,6 +347,8 @@ QByteArray scenarioText(const Scenario& scenario, const QString& keptFolder) {
         step.add("ignorar", list(s.ignore));
         if (!s.noise.isEmpty())
             step.add("ruido", list(s.noise));
+        if (s.maxMs > 0)
+            step.add("tempo_maximo_ms", JsonValue::integer(s.maxMs));
         JsonValue expected = JsonValue::object();
         expected.add("status", JsonValue::integer(s.expected.status));
         if (s.expected.json && !keptFolder.isEmpty() && !s.expected.files.empty()) {
@@ -354,7 +374,12 @@ QString keptFilesFolder(const QString& scenarioFile) {
     return QFileInfo(scenarioFile).completeBaseName() + QStringLiteral(".arquivos");
 }
 
-void saveScenario(const Scenario& scenario, const QString& fileName, bool keepFiles) {
+void saveScenario(const Scenario& scenario, const QString& given, bool keepFiles) {
+    // A file the reader would refuse is never written.
+    checkScenario(scenario);
+    // Through a link, the files are kept beside the file it names, which refers to them.
+    const QFileInfo info(given);
+    const QString fileName = info.isSymLink() && info.exists() ? info.canonicalFilePath() : given;
     QString folder;
     if (keepFiles) {
         folder = keptFilesFolder(fileName);
@@ -368,17 +393,10 @@ void saveScenario(const Scenario& scenario, const QString& fileName, bool keepFi
                 if (!dir.mkpath(QStringLiteral(".")))
                     throw EFileError(
                         QStringLiteral("Não foi possível criar a pasta '%1'").arg(dir.path()));
-                QSaveFile kept(name);
-                if (!kept.open(QIODevice::WriteOnly) || kept.write(bytes) != bytes.size() ||
-                    !kept.commit())
-                    throw EFileError(QStringLiteral("Não foi possível gravar '%1': %2")
-                                         .arg(name, kept.errorString()));
+                writeFileWhole(name, bytes);
             }
     }
-    QSaveFile f(fileName);
-    if (!f.open(QIODevice::WriteOnly) || f.write(scenarioText(scenario, folder)) < 0 || !f.commit())
-        throw EFileError(
-            QStringLiteral("Não foi possível gravar '%1': %2").arg(fileName, f.errorString()));
+    writeFileWhole(fileName, scenarioText(scenario, folder));
 }
 
 ExpectedAnswer expectedFrom(int status, const QByteArray& body, const QByteArray& contentType) {
@@ -428,6 +446,99 @@ ScenarioStep stepFromExchange(const QString& method, const QString& path, const 
     }
     step.expected = expectedFrom(status, answer, contentType);
     return step;
+}
+
+namespace {
+
+struct Descriptor {
+    int fd = -1;
+    ~Descriptor() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+[[noreturn]] void cannotRecord(const QString& fileName, int error) {
+    throw EFileError(QStringLiteral("Não foi possível gravar o cenário '%1': %2")
+                         .arg(fileName, QString::fromLocal8Bit(std::strerror(error))));
+}
+
+} // namespace
+
+void appendStepToScenario(const QString& given, ScenarioStep step, bool keepFiles) {
+    const QFileInfo info(given);
+    const QString fileName = info.isSymLink() && info.exists() ? info.canonicalFilePath() : given;
+    const QByteArray native = QFile::encodeName(fileName);
+    for (;;) {
+        Descriptor lock;
+        bool created = false;
+        lock.fd = ::open(native.constData(), O_RDWR | O_CLOEXEC);
+        if (lock.fd < 0 && errno == ENOENT) {
+            lock.fd = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+            created = lock.fd >= 0;
+            if (lock.fd < 0 && errno == EEXIST)
+                continue; // another recorder made it meanwhile
+        }
+        if (lock.fd < 0)
+            cannotRecord(fileName, errno);
+        while (::flock(lock.fd, LOCK_EX) != 0)
+            if (errno != EINTR)
+                cannotRecord(fileName, errno);
+        // The file locked must still be the file of that name: a recorder that held the lock
+        // before put a new file in its place.
+        struct stat held {
+        }, named{};
+        if (::fstat(lock.fd, &held) != 0)
+            cannotRecord(fileName, errno);
+        if (::stat(native.constData(), &named) != 0 || held.st_ino != named.st_ino ||
+            held.st_dev != named.st_dev)
+            continue;
+        try {
+            Scenario s;
+            if (held.st_size == 0)
+                s.name = QFileInfo(given).completeBaseName();
+            else
+                s = loadScenario(fileName);
+            step.name = freshStepName(s, step.path);
+            s.steps.push_back(std::move(step));
+            saveScenario(s, fileName, keepFiles);
+        } catch (...) {
+            if (created)
+                ::unlink(native.constData()); // still the empty file made above: it is locked
+            throw;
+        }
+        return;
+    }
+}
+
+QString servicePathProblem(const QString& path) {
+    if (path.isEmpty())
+        return QStringLiteral("falta o serviço (\"servico\")");
+    const auto bad = [&](const QString& why) {
+        return QStringLiteral("serviço inválido \"%1\": %2").arg(path, why);
+    };
+    if (path.startsWith(u'/'))
+        return bad(QStringLiteral("o caminho é relativo ao endereço do servidor e não começa "
+                                  "com /"));
+    for (const QChar c : path)
+        if (c.isSpace() || c.category() == QChar::Other_Control || c == u'\\' || c == u'?' ||
+            c == u'#')
+            return bad(QStringLiteral("só um caminho, sem espaços, \\, ? ou #"));
+    if (path.section(u'/', 0, 0).contains(u':'))
+        return bad(QStringLiteral("só um caminho, não um endereço"));
+    for (const QString& segment : path.split(u'/')) {
+        const QString decoded =
+            QString::fromUtf8(QByteArray::fromPercentEncoding(segment.toUtf8()));
+        if (decoded == QLatin1String(".") || decoded == QLatin1String(".."))
+            return bad(QStringLiteral("segmentos . e .. sairiam da base dos serviços"));
+    }
+    return {};
+}
+
+QStringList captureNames(const JsonValue& dados) {
+    QStringList names;
+    captureUses(dados, names);
+    return names;
 }
 
 QString freshStepName(const Scenario& scenario, const QString& path) {

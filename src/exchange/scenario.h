@@ -46,6 +46,7 @@ struct ScenarioStep {
     std::vector<std::pair<QString, QString>> captures; // name, answer path
     QStringList ignore;                                // typed by hand
     QStringList noise;                                 // learned by repeated runs
+    int maxMs = 0; // an answer slower than this is a difference; 0: no limit
     ExpectedAnswer expected;
 };
 
@@ -68,18 +69,31 @@ inline constexpr qsizetype kFileMemberBytes = 4096;
 // The session service: a step to it opens the session the later steps use.
 bool isSessionStep(const ScenarioStep& step);
 
+// The largest scenario file read unless told otherwise.
+inline constexpr qint64 kDefaultMaxScenarioBytes = 256ll * 1024 * 1024;
+
 // Reads a scenario file's text, refusing (EScenarioError) text that is not JSON (with its line
-// and column), a member of the wrong kind, a step with no service, an unknown service or
-// travel, and a capture used before any step makes it (with the step's name).
+// and column), a member of the wrong kind, a step with no service or a service that is not a
+// path (see servicePathProblem), an unknown travel, and a capture used before any step makes
+// it (with the step's name). A service no page calls is taken: the middleware decides.
 Scenario parseScenario(const QByteArray& utf8);
-Scenario loadScenario(const QString& fileName);
+// What the reader checks beyond the form of each member: every service is a path (see
+// servicePathProblem) and every ${name} is captured by an earlier step. Raises EScenarioError.
+void checkScenario(const Scenario& scenario);
+// The file read and checked; a file larger than maxBytes is refused without being read whole.
+Scenario loadScenario(const QString& fileName, qint64 maxBytes = kDefaultMaxScenarioBytes);
 // The file's text: two spaces a level, members always in the same order, UTF-8 kept. With a
 // folder of kept files, every file member whose bytes are held names its file there
 // ("guardado": "FOLDER/SHA256.bin", relative to the scenario file).
 QByteArray scenarioText(const Scenario& scenario, const QString& keptFolder = {});
-// Writes the file whole or not at all. With keepFiles, the bytes of the file members held in
+// Writes the file whole or not at all, and never a file the reader would refuse
+// (checkScenario). With keepFiles, the bytes of the file members held in
 // memory are first written beside it, in keptFilesFolder(fileName), one file each.
 void saveScenario(const Scenario& scenario, const QString& fileName, bool keepFiles = false);
+// Appends the step to the scenario file (made when missing), named anew so that its name is
+// not used yet. The file is read, changed and written under an exclusive lock on it, so that
+// recorders running at once each add their step. Raises as loadScenario and saveScenario do.
+void appendStepToScenario(const QString& fileName, ScenarioStep step, bool keepFiles = false);
 // "NAME.arquivos" for the scenario file NAME.json: where its file members' bytes are kept.
 QString keptFilesFolder(const QString& scenarioFile);
 
@@ -94,5 +108,12 @@ ExpectedAnswer expectedFrom(int status, std::optional<json::JsonValue> parsed,
 ScenarioStep stepFromExchange(const QString& method, const QString& path, const QByteArray& request,
                               bool authenticated, int status, const QByteArray& answer,
                               const QByteArray& contentType);
+// Why a service path cannot be sent to (empty when it can): it must be a path below the
+// service base, without ".", ".." (also percent-encoded) or empty-named climbs, a query, a
+// fragment, a scheme, spaces or control characters.
+QString servicePathProblem(const QString& path);
+// The names a step's data uses as ${name}, in order.
+QStringList captureNames(const json::JsonValue& dados);
+
 // A step name not used yet in the scenario, from the service name.
 QString freshStepName(const Scenario& scenario, const QString& path);

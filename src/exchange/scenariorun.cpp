@@ -9,10 +9,14 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <set>
 
 using json::JsonValue;
 
 namespace {
+
+// The socket error of a request that ran out of time.
+constexpr int kTimedOutCode = 10060;
 
 QByteArray wire(const JsonValue& v) {
     return QByteArray::fromStdString(json::toWireText(v));
@@ -79,38 +83,80 @@ void ScenarioReplay::openSession() {
     }
 }
 
-JsonValue ScenarioReplay::substituted(const JsonValue& dados) const {
+JsonValue substituteCaptures(const JsonValue& dados, const std::map<QString, QString>& captured) {
     if (dados.isString()) {
-        const QString text = dados.toQString();
-        if (!text.contains(QLatin1String("${")))
+        const std::string& text = dados.text();
+        if (text.find("${") == std::string::npos)
             return dados;
-        QString out = text;
-        for (const auto& [name, value] : m_captured)
-            out.replace(QStringLiteral("${%1}").arg(name), value);
-        return JsonValue::string(out);
+        // One pass over the text as written: a value put in is never read again, so a
+        // captured value holding "${x}" goes out as it came.
+        std::string out;
+        out.reserve(text.size());
+        std::size_t at = 0;
+        for (;;) {
+            const std::size_t open = text.find("${", at);
+            const std::size_t close =
+                open == std::string::npos ? std::string::npos : text.find('}', open + 2);
+            if (close == std::string::npos) {
+                out.append(text, at, std::string::npos);
+                break;
+            }
+            out.append(text, at, open - at);
+            const auto it = captured.find(
+                QString::fromUtf8(text.data() + open + 2, qsizetype(close - open - 2)));
+            if (it != captured.end())
+                out += it->second.toStdString();
+            else
+                out.append(text, open, close + 1 - open);
+            at = close + 1;
+        }
+        return JsonValue::string(std::move(out));
     }
     if (dados.isArray()) {
         JsonValue a = JsonValue::array();
         for (std::size_t i = 0; i < dados.size(); ++i)
-            a.append(substituted(dados.at(i)));
+            a.append(substituteCaptures(dados.at(i), captured));
         return a;
     }
     if (dados.isObject()) {
         JsonValue o = JsonValue::object();
         for (std::size_t i = 0; i < dados.size(); ++i)
-            o.add(dados.keyAt(i), substituted(dados.at(i)));
+            o.add(dados.keyAt(i), substituteCaptures(dados.at(i), captured));
         return o;
     }
     return dados;
 }
 
+JsonValue ScenarioReplay::substituted(const JsonValue& dados) const {
+    return substituteCaptures(dados, m_captured);
+}
+
 StepOutcome ScenarioReplay::runNext() {
-    const ScenarioStep& step = m_scenario.steps[m_next++];
+    const std::size_t index = m_next++;
+    const ScenarioStep& step = m_scenario.steps[index];
     StepOutcome out;
+    // What this step would capture fails with it unless it runs to the end.
+    const auto failCaptures = [&] {
+        for (const auto& [name, path] : step.captures) {
+            m_captured.erase(name);
+            m_failedCaptures.insert_or_assign(name, index);
+        }
+    };
+    // A step whose data uses a capture that failed is not sent: it would send the placeholder.
+    for (const QString& name : captureNames(step.dados))
+        if (const auto failed = m_failedCaptures.find(name); failed != m_failedCaptures.end()) {
+            out.notRun = true;
+            out.error = QStringLiteral("não executado: a captura %1 falhou no passo %2")
+                            .arg(name)
+                            .arg(failed->second + 1);
+            failCaptures();
+            return out;
+        }
     if (!m_sessionTried)
         openSession();
     if (!m_sessionError.isEmpty()) {
         out.error = m_sessionError;
+        failCaptures();
         return out;
     }
     try {
@@ -154,22 +200,37 @@ StepOutcome ScenarioReplay::runNext() {
             if (!value) {
                 captureError =
                     QStringLiteral("a captura \"%1\" não achou %2 na resposta").arg(name, path);
+                m_captured.erase(name);
+                m_failedCaptures.insert_or_assign(name, index);
                 continue;
             }
             m_captured[name] = *value;
+            m_failedCaptures.erase(name);
         }
         out.answer = expectedFrom(a.status, std::move(parsed), a.body, a.contentType);
         if (isSessionStep(step) && a.status >= 200 && a.status <= 299)
             m_sessionId = sessionIdOf(a.body, a.contentType);
         out.comparison = compareStep(m_scenario, step, out.answer);
+        if (step.maxMs > 0 && out.elapsedMs > step.maxMs)
+            out.comparison.differences.push_back(
+                {QStringLiteral("(tempo)"), QStringLiteral("até %1 ms").arg(step.maxMs),
+                 QStringLiteral("%1 ms").arg(out.elapsedMs, 0, 'f', 0)});
         out.verdict = out.comparison.equal() ? Verdict::Equal : Verdict::Different;
         if (!captureError.isEmpty()) {
             out.verdict = Verdict::Error;
             out.error = captureError;
         }
+    } catch (const ESocketError& e) {
+        out.verdict = Verdict::Error;
+        out.error = e.code() == kTimedOutCode && m_target.timeoutSeconds > 0
+                        ? QStringLiteral("tempo esgotado: sem resposta em %1 s")
+                              .arg(m_target.timeoutSeconds)
+                        : QString(e.message()).replace(QLatin1String("\r\n"), QLatin1String(" "));
+        failCaptures();
     } catch (const std::exception& e) {
         out.verdict = Verdict::Error;
         out.error = QString::fromUtf8(e.what());
+        failCaptures();
     }
     return out;
 }
@@ -210,16 +271,22 @@ std::vector<QStringList> learnNoise(Scenario& scenario,
         ScenarioStep& step = scenario.steps[i];
         QStringList ignore = scenario.ignore;
         ignore += step.ignore;
-        const auto ignored = [&](const QString& path) {
-            return std::any_of(ignore.cbegin(), ignore.cend(),
-                               [&](const QString& p) { return pathMatches(p, path); });
-        };
+        const PathPatterns ignored(ignore);
+        const PathPatterns known(step.noise);
+        QStringList differing;
+        std::set<QString> seen;
         for (std::size_t r = 1; r < runs.size(); ++r)
             for (const QString& path : differingPaths(runs[0][i].answer, runs[r][i].answer))
-                if (!step.noise.contains(path) && !ignored(path)) {
-                    step.noise.append(path);
-                    learned[i].append(path);
-                }
+                if (seen.insert(path).second)
+                    differing.append(path);
+        // A list whose every element changes one member is learned as one [*] path.
+        if (runs[0][i].answer.json)
+            differing = generaliseListPaths(differing, *runs[0][i].answer.json);
+        for (const QString& path : differing)
+            if (!known.matches(path) && !ignored.matches(path)) {
+                step.noise.append(path);
+                learned[i].append(path);
+            }
     }
     return learned;
 }

@@ -45,6 +45,7 @@ struct StepOutcome {
     double elapsedMs = 0;
     bool rejected = false; // the answer's control part says "err":true
     QString rejection;
+    bool notRun = false; // not sent: its data uses a capture that failed
 };
 
 // One replay of a scenario: the steps run in order on one client, every envelope signed anew
@@ -65,6 +66,7 @@ public:
     void rewind() {
         m_next = 0;
         m_captured.clear();
+        m_failedCaptures.clear();
     }
     // The session opened first, when the scenario has no session step (an error of it ends
     // the replay: every step reports it).
@@ -83,6 +85,7 @@ private:
     bool m_sessionTried = false;
     QString m_sessionError;
     std::map<QString, QString> m_captured;
+    std::map<QString, std::size_t> m_failedCaptures; // name: the step where it failed
 };
 
 // The step's answer compared with its baseline, the scenario's and the step's ignored paths
@@ -115,6 +118,11 @@ QString verdictName(Verdict verdict);
 QString stepLabel(const Scenario& scenario, std::size_t index);
 // "path: expected → obtained", long values cut, absent ones as "(ausente)".
 QString differenceLine(const Difference& difference);
+
+// The data with each ${name} of a captured value replaced by it, in one pass over the text as
+// written (a value put in is never read again); a name not captured stays as it is.
+json::JsonValue substituteCaptures(const json::JsonValue& dados,
+                                   const std::map<QString, QString>& captured);
 
 // The value a capture takes from an answer: a string's text, else the value's JSON text.
 std::optional<QString> captureValue(const json::JsonValue& answer, const QString& path);

@@ -64,8 +64,10 @@ Page conectaMiddleware() {
 
 // The typed echo: the values that came back fill the right column.
 void readEcho(PageContext& page, const HttpAnswer& answer) {
-    const auto parsed =
-        TJSONUtil::ParseJSONValue(answerDisplayText(answer.body, answer.contentType));
+    const QString text = answerDisplayText(answer.body, answer.contentType);
+    const auto parsed = TJSONUtil::ParseJSONValue(text);
+    if (!parsed && json::parse(text.toStdString()).tooDeep())
+        throw Exception(json::tooDeepMessage());
     const JsonValue* result = answerResult(parsed ? &*parsed : nullptr);
     if (!result || !result->isObject())
         throw Exception(

@@ -37,5 +37,7 @@ kit::BatchRun disablementRun(const QString& table, const QString& path,
                              const QStringList& singleControls);
 // One imported line "first;last", trimmed before it is split.
 void importRangeLine(const QString& line, MemTable& row);
+// One imported line "Filial,ECF,Série,Número" of the XML regeneration run.
+void importNumberLine(const QString& line, MemTable& row);
 
 } // namespace nfe

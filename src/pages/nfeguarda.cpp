@@ -12,6 +12,24 @@ using namespace Qt::StringLiterals;
 using namespace kit;
 using namespace nfe;
 
+// One imported line "Filial,ECF,Série,Número": the line is trimmed before it is split, each
+// piece is trimmed, a missing piece is empty, and the text fields keep their width.
+void nfe::importNumberLine(const QString& line, MemTable& row) {
+    QString rest = line.trimmed();
+    for (const QString& field : {u"Filial"_s, u"ECF"_s, u"Serie"_s}) {
+        const qsizetype p = rest.indexOf(u',');
+        if (p < 0) {
+            row.setValue(field, QString());
+            continue;
+        }
+        row.setValue(field, rest.left(p).trimmed());
+        rest = rest.mid(p + 1);
+    }
+    const QString numero = rest.trimmed();
+    if (!numero.isEmpty())
+        row.setValue(u"Numero"_s, Str2Int(numero));
+}
+
 namespace {
 
 const QString kProtocoloEvento = u"135240000123456"_s;
@@ -252,24 +270,6 @@ Page geraPDFPeloXML() {
         .description =
             u"Gera o DANFE em PDF a partir do XML autorizado de uma nota e mostra o PDF sem gravá-lo"_s,
         .controls = std::move(controls)};
-}
-
-// One imported line "Filial,ECF,Série,Número": the line is trimmed before it is split, each
-// piece is trimmed, a missing piece is empty, and the text fields keep their width.
-void importNumberLine(const QString& line, MemTable& row) {
-    QString rest = line.trimmed();
-    for (const QString& field : {u"Filial"_s, u"ECF"_s, u"Serie"_s}) {
-        const qsizetype p = rest.indexOf(u',');
-        if (p < 0) {
-            row.setValue(field, QString());
-            continue;
-        }
-        row.setValue(field, rest.left(p).trimmed());
-        rest = rest.mid(p + 1);
-    }
-    const QString numero = rest.trimmed();
-    if (!numero.isEmpty())
-        row.setValue(u"Numero"_s, Str2Int(numero));
 }
 
 Page regerarXMLNaGuarda() {

@@ -1,6 +1,7 @@
 #include "widgets/textpane.h"
 
 #include "common/bytesize.h"
+#include "common/filesave.h"
 #include "common/xmltext.h"
 #include "widgets/busywait.h"
 #include "widgets/dialogs.h"
@@ -17,7 +18,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -32,17 +32,11 @@ const std::vector<jsonpretty::Fold> kNoFolds;
 // Writes the bytes under a temporary name and puts the file in place only once all of them
 // are written, so that a failed or cancelled save leaves no partial file.
 void writeWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        throw Exception(
-            QStringLiteral("Não foi possível gravar %1: %2").arg(path, file.errorString()));
-    if (cancelRequested()) {
-        file.cancelWriting();
-        return;
-    }
-    if (!file.commit())
-        throw Exception(
-            QStringLiteral("Não foi possível gravar %1: %2").arg(path, file.errorString()));
+    FileSave file(path);
+    file.write(bytes);
+    if (cancelRequested())
+        return; // nothing is put in place
+    file.commit();
 }
 
 void saveInBackground(const QString& path, const std::function<QByteArray()>& bytes) {

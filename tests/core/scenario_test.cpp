@@ -4,6 +4,10 @@
 #include "exchange/scenariocompare.h"
 
 #include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -76,6 +80,35 @@ TEST(ScenarioCompare, ReportsExactlyThePathsThatDiffer) {
          {"n"},
          0,
          0},
+        // Noise may change its value, never whether it is there.
+        {"noise that vanished", R"({"a":1,"n":7})", R"({"a":1})", {}, {"n"}, {"n"}, 0, 0},
+        {"noise that appeared", R"({"a":1})", R"({"a":1,"n":7})", {}, {"n"}, {"n"}, 0, 0},
+        {"noise element that vanished",
+         R"({"l":[{"d":"1"},{"d":"2"}]})",
+         R"({"l":[{"d":"3"}]})",
+         {},
+         {"l[*].d"},
+         {"l[1]"},
+         0,
+         1},
+        // Repeated names (some writers emit them) are compared in order, with a note.
+        {"repeated names unchanged",
+         R"({"dup":1,"dup":2})",
+         R"({"dup":1,"dup":2})",
+         {},
+         {},
+         {},
+         0,
+         1},
+        {"repeated name, second changed",
+         R"({"dup":1,"dup":2})",
+         R"({"dup":1,"dup":3})",
+         {},
+         {},
+         {"dup"},
+         0,
+         1},
+        {"repeated name, one gone", R"({"d":1,"d":2})", R"({"d":1})", {}, {}, {"d"}, 0, 1},
     };
     for (const auto& c : cases) {
         const Comparison got =
@@ -98,6 +131,66 @@ TEST(ScenarioCompare, ReportsExactlyThePathsThatDiffer) {
     ASSERT_EQ(long_.differences.size(), 1u);
     EXPECT_EQ(long_.differences[0].expected, u"\"a\""_s);
     EXPECT_TRUE(shortValue(long_.differences[0].actual).endsWith(u"(102 caracteres)"_s));
+}
+
+TEST(ScenarioCompare, LargeObjectsAreComparedByNameAsSmallOnesAre) {
+    // Past a few members, members are found through an index: the same answers as the search.
+    std::string e = "{", a = "{";
+    for (int i = 0; i < 400; ++i) {
+        const std::string n = std::to_string(i);
+        e += (i ? "," : "") + ("\"m" + n + "\":" + n);
+        if (i == 7)
+            continue; // gone
+        // Reversed order, one value changed, one repeated name.
+        a = (i == 399 ? "" : ",") + ("\"m" + n + "\":" + (i == 200 ? "0" : n)) + a.substr(1);
+        a = "{" + a;
+    }
+    e += ",\"m5\":55}";
+    a += ",\"m5\":56,\"novo\":1}";
+    const Comparison got =
+        compareAnswer(answer(e.c_str()), answer(a.c_str()), {u"m3"_s}, {u"m4"_s});
+    EXPECT_EQ(paths(got), (QStringList{u"m7"_s, u"m200"_s, u"m5"_s, u"novo"_s}));
+    EXPECT_EQ(got.ignored, 1);
+    EXPECT_EQ(got.notes.size(), 2) << got.notes.join(u'|').toStdString(); // order, repetition
+}
+
+TEST(ScenarioCompare, ANoisyListIsLearnedAsOnePattern) {
+    const auto answer = json::parse(
+        R"({"l":[{"d":1,"k":1},{"d":2,"k":2},{"d":3,"k":3}],
+            "m":[{"n":[{"t":1},{"t":2}]},{"n":[{"t":3},{"t":4}]}],
+            "p":[{"d":1},{"d":2}]})");
+    ASSERT_TRUE(answer.value);
+    const QStringList differing{u"l[0].d"_s,      u"l[1].d"_s,      u"l[2].d"_s,
+                                u"l[1].k"_s,      u"m[0].n[0].t"_s, u"m[0].n[1].t"_s,
+                                u"m[1].n[0].t"_s, u"m[1].n[1].t"_s, u"p[0].d"_s};
+    // Every element's d and t changed: one pattern each; k and p changed in one element only.
+    EXPECT_EQ(generaliseListPaths(differing, *answer.value),
+              (QStringList{u"l[*].d"_s, u"l[1].k"_s, u"m[*].n[*].t"_s, u"p[0].d"_s}));
+}
+
+TEST(ScenarioFile, KeptFilesLieBesideTheFileALinkNames) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(u"real"_s);
+    const QString target = dir.filePath(u"real/dia.json"_s);
+    const QString link = dir.filePath(u"atalho.json"_s);
+    Scenario s;
+    s.steps.push_back(stepFromExchange(u"POST"_s, u"TNFeAPI/Imprime"_s, "{}", true, 200,
+                                       "{\"pdf\":\"" + QByteArray(5000, 'p').toBase64() + "\"}",
+                                       "application/json"));
+    saveScenario(s, target);
+    ASSERT_TRUE(QFile::link(target, link));
+    saveScenario(s, link, true);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(QDir(dir.filePath(u"real/dia.arquivos"_s)).exists());
+    EXPECT_FALSE(QDir(dir.filePath(u"atalho.arquivos"_s)).exists());
+    EXPECT_EQ(loadScenario(link).steps.size(), 1u);
+    // Larger than the limit: refused before it is read whole.
+    try {
+        loadScenario(target, 100);
+        ADD_FAILURE() << "a file past the limit was read";
+    } catch (const EScenarioError& e) {
+        EXPECT_TRUE(e.message().contains(u"--max-cenario"_s)) << e.message().toStdString();
+    }
 }
 
 TEST(ScenarioCompare, FileMembersByTheirSizeAndDigest) {
@@ -170,8 +263,15 @@ TEST(ScenarioFile, RefusesWhatCannotRunWithWhereItIs) {
         const char* where;
     } cases[] = {
         {"{\n  \"passos\": [\n    {\"servico\" \"x\"}\n  ]\n}", "linha 3, coluna 16"},
-        {R"({"passos":[{"nome":"um","servico":"TNFeAPI/NaoExiste"}]})",
-         "passo \"um\": serviço desconhecido"},
+        {R"({"passos":[{"nome":"um","servico":"TConexaoAPI/Sobre/../../../x"}]})",
+         "passo \"um\": serviço inválido"},
+        {R"({"passos":[{"nome":"um","servico":"TConexaoAPI/%2E%2e/x"}]})",
+         "passo \"um\": serviço inválido"},
+        {R"({"passos":[{"nome":"um","servico":"http://outro/x"}]})", "não um endereço"},
+        {R"({"passos":[{"nome":"um","servico":"/datasnap/x"}]})", "não começa com /"},
+        {R"({"passos":[{"nome":"um","servico":"TConexaoAPI/Sobre?x=1"}]})", "serviço inválido"},
+        {R"({"passos":[{"nome":"um","servico":"TConexaoAPI/Sobre","tempo_maximo_ms":0}]})",
+         "tempo_maximo_ms"},
         {R"({"passos":[{"nome":"dois","servico":"TConexaoAPI/Sobre","envio":"pombo"}]})",
          "passo \"dois\": forma de envio desconhecida: pombo"},
         {R"({"passos":[{"nome":"tres","servico":"TConexaoAPI/Sobre","dados":{"P":"${prot}"}}]})",
@@ -191,17 +291,37 @@ TEST(ScenarioFile, RefusesWhatCannotRunWithWhereItIs) {
                 << e.message().toStdString();
         }
     }
-    // A capture made by an earlier step is accepted, and so is a GET with its arguments.
+    // A capture made by an earlier step is accepted, and so is a GET with its arguments and a
+    // service no page calls (the generic page calls any path: the middleware decides).
     EXPECT_NO_THROW(parseScenario(
         R"({"passos":[{"servico":"TConexaoAPI/Sobre","capturar":{"p":"a"}},
                       {"servico":"TConexaoAPI/Sobre","dados":"${p}"}]})"));
+    EXPECT_NO_THROW(parseScenario(R"({"passos":[{"servico":"TNFeAPI/CancelarNFeSefaz"},
+                      {"servico":"TNovaAPI/Inventado/123"}]})"));
 }
 
 TEST(ScenarioCompare, PathsAndPatterns) {
-    EXPECT_TRUE(pathMatches(u"a.l[*].d"_s, u"a.l[12].d"_s));
-    EXPECT_FALSE(pathMatches(u"a.l[*].d"_s, u"a.l[1].e"_s));
-    EXPECT_FALSE(pathMatches(u"a.l"_s, u"a.l[1]"_s));
-    EXPECT_FALSE(pathMatches(u"a.b"_s, u"aXb"_s));
+    const struct {
+        QString pattern;
+        QString path;
+        bool matches;
+    } cases[] = {
+        {u"a.l[*].d"_s, u"a.l[12].d"_s, true},
+        {u"a.l[*].d"_s, u"a.l[1].e"_s, false},
+        {u"a.l"_s, u"a.l[1]"_s, false},
+        {u"a.b"_s, u"aXb"_s, false},
+        // [*] matches from the path's start to its end, one position each.
+        {u"l[*].d"_s, u"x.l[1].d"_s, false},
+        {u"l[*].d"_s, u"l[1].d.e"_s, false},
+        {u"l[*]"_s, u"l[]"_s, false},
+        {u"l[*]"_s, u"l[x]"_s, false},
+        {u"l[*][*]"_s, u"l[3][40]"_s, true},
+        {u"l[*].m[*].n"_s, u"l[0].m[7].n"_s, true},
+        {u"l[*].m[*].n"_s, u"l[0].m.n"_s, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pathMatches(c.pattern, c.path), c.matches)
+            << c.pattern.toStdString() << " ~ " << c.path.toStdString();
     const auto v = json::parse(R"({"r":{"l":[{"s":"x"},{"s":"y"}]}})").value;
     ASSERT_NE(valueAt(*v, u"r.l[1].s"_s), nullptr);
     EXPECT_EQ(valueAt(*v, u"r.l[1].s"_s)->text(), "y");

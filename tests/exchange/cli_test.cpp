@@ -286,6 +286,61 @@ TEST(Cli, EnvironmentGivesWhatTheOptionsDoNotSay) {
     EXPECT_TRUE(unknown.err.contains("ambiente desconhecido: Nenhum")) << unknown.err.constData();
 }
 
+TEST(Cli, ProductionIsSentToOnlyWhenAskedAndTheAddressGetsItsSlash) {
+    sim::MiddlewareSim sim;
+    sim.start();
+    const auto environments = [&](const QString& name) -> std::optional<Environment> {
+        return Environment{.name = name, .server = sim.baseUrl(), .production = name == "Prod"};
+    };
+    QTemporaryDir dir;
+    const QString scenario = dir.filePath(QStringLiteral("s.json"));
+    {
+        QFile f(scenario);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(R"({"passos":[{"servico":"TConexaoAPI/Sobre","esperado":{"status":200}}]})");
+    }
+    const struct {
+        QStringList args;
+        int code;
+        std::size_t sent;
+        const char* said;
+    } cases[] = {
+        {{"call", "--ambiente", "Prod", "TConexaoAPI/Sobre"}, 2, 0, "é de produção"},
+        {{"cenario", scenario, "--ambiente", "Prod"}, 2, 0, "é de produção"},
+        {{"call", "--ambiente", "Prod", "--producao", "TConexaoAPI/Sobre"},
+         0,
+         1,
+         "enviado ao ambiente de produção \"Prod\": http://"},
+        {{"call", "--ambiente", "Homologação", "TConexaoAPI/Sobre"}, 0, 1, ""},
+        // The signing command sends nothing: a production environment's keys are fine.
+        {{"sign", "--ambiente", "Prod"}, 0, 0, ""},
+    };
+    for (const auto& c : cases) {
+        sim.clearReceived();
+        const CliRun r = run(c.args, "{}", false, true, environments);
+        EXPECT_EQ(r.code, c.code) << c.args.join(' ').toStdString() << r.err.constData();
+        EXPECT_EQ(sim.received().size(), c.sent) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(c.said)) << r.err.constData();
+    }
+    // An address without its final slash is completed, and said so, for call and cenario.
+    QString bare = sim.baseUrl();
+    bare.chop(1);
+    for (const QStringList& args : {QStringList{"call", "--url", bare, "TConexaoAPI/Sobre"},
+                                    QStringList{"cenario", scenario, "--url", bare}}) {
+        sim.clearReceived();
+        const CliRun r = run(args);
+        ASSERT_FALSE(sim.received().empty()) << r.err.constData();
+        EXPECT_EQ(sim.received().back().path, "TConexaoAPI/Sobre");
+        EXPECT_EQ(r.err.count("completado com a barra final"), 1) << r.err.constData();
+    }
+    // A service path that would leave the service base is refused before anything is sent.
+    sim.clearReceived();
+    const CliRun climb = run({"call", "--url", sim.baseUrl(), "TConexaoAPI/Sobre/../../../x"});
+    EXPECT_EQ(climb.code, 2);
+    EXPECT_TRUE(climb.err.contains("serviço inválido")) << climb.err.constData();
+    EXPECT_TRUE(sim.received().empty());
+}
+
 // On a terminal what the server sent is shown with its control characters escaped, so that it
 // cannot drive the terminal; into a pipe or a file the answer goes byte for byte.
 TEST(Cli, AnswerIsEscapedOnlyOnATerminal) {

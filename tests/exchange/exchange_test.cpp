@@ -127,6 +127,22 @@ TEST(Exchange, ServerClosingMidAnswerIsAnError) {
     }
 }
 
+TEST(Exchange, HeadersPastTheClientsLimitAreSaidSoNotAsAReset) {
+    std::string head = "HTTP/1.1 200 OK\r\n";
+    for (int i = 0; i < 100000; ++i)
+        head += "X-H" + std::to_string(i) + ": v\r\n";
+    OneShotServer server(head + "Content-Length: 2\r\n\r\n{}");
+    MiddlewareHttpClient client(credentialsForCompany(0));
+    try {
+        client.post(QStringLiteral("http://127.0.0.1:%1/x/y").arg(server.port()), "{}");
+        ADD_FAILURE();
+    } catch (const ESocketError& e) {
+        ADD_FAILURE() << e.what();
+    } catch (const Exception& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("cabeçalhos demais"))) << e.what();
+    }
+}
+
 TEST_F(ExchangeTest, LargeAnswerArrivesWhole) {
     const std::string big = std::string(R"({"result":{"conteudo":{"str":")") +
                             std::string(100 * 1024 * 1024, 'A') + "\"}}}";

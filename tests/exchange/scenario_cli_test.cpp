@@ -8,11 +8,16 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -170,8 +175,8 @@ TEST_F(ScenarioCli, RefusalsSendNothing) {
         const char* message;
     } cases[] = {
         {"{\"passos\": [\n oops", "linha 2, coluna 2"},
-        {R"({"passos":[{"nome":"a","servico":"TNFeAPI/Inventado"}]})",
-         "passo \"a\": serviço desconhecido"},
+        {R"({"passos":[{"nome":"a","servico":"TConexaoAPI/Sobre/../../../x"}]})",
+         "passo \"a\": serviço inválido"},
         {R"({"passos":[{"nome":"b","servico":"TConexaoAPI/Sobre","envio":"fax"}]})",
          "passo \"b\": forma de envio desconhecida"},
         {R"({"passos":[{"nome":"c","servico":"TConexaoAPI/Sobre","dados":"${nada}"}]})",
@@ -247,4 +252,159 @@ TEST_F(ScenarioCli, FileMembersBytesAreKeptBesideTheFileOnlyWhenAsked) {
     r = replay();
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.out.contains("result.pdf: ")) << r.out.constData();
+}
+
+TEST_F(ScenarioCli, CapturesAreSubstitutedOnceAndAFailedOneStopsTheStepsUsingIt) {
+    ASSERT_EQ(record(u"TCommerceAPI/ProximoCodigo"_s, R"({"CodigoTabela":"9"})").code, 0);
+    ASSERT_EQ(record(u"TConexaoAPI/TestaComunicacao"_s, R"({"Ref":"x"})", true).code, 0);
+    ASSERT_EQ(record(u"TConexaoAPI/Sobre"_s, "").code, 0);
+    edit([](Scenario& s) {
+        s.steps[0].captures = {{u"codigo"_s, u"result.conteudo.livre.Codigo"_s},
+                               {u"b"_s, u"result.conteudo.livre.B"_s}};
+        s.steps[1].dados = *json::parse(R"({"Ref":"${codigo}|${b}"})").value;
+    });
+    // A captured value holding ${b} goes out as it came: it is not read again.
+    sim.enqueue("TCommerceAPI/ProximoCodigo",
+                sim::resultEnvelope(false, "", u"ok"_s,
+                                    *json::parse(R"({"Codigo":"x${b}y","B":"zz"})").value));
+    sim.clearReceived();
+    replay();
+    ASSERT_GE(sim.received().size(), 3u);
+    EXPECT_EQ(sim.received()[2].body, R"({"Ref":"x${b}y|zz"})");
+
+    // Nothing to capture: the step that uses it is not sent, the others are; exit 2.
+    sim.enqueue("TCommerceAPI/ProximoCodigo",
+                sim::resultEnvelope(false, "", u"ok"_s, *json::parse(R"({"B":"zz"})").value));
+    sim.clearReceived();
+    const CliRun failed = replay();
+    EXPECT_EQ(failed.code, 2);
+    EXPECT_TRUE(failed.out.contains(
+        "[2] TestaComunicacao: erro: não executado: a captura codigo falhou no passo 1\n"))
+        << failed.out.constData();
+    EXPECT_TRUE(failed.out.contains("[3] Sobre: ")) << failed.out.constData();
+    for (const sim::Request& r : sim.received())
+        EXPECT_NE(r.path, "TConexaoAPI/TestaComunicacao") << r.body;
+}
+
+TEST_F(ScenarioCli, AHungServerTimesOutAndTheReportIsJunitACiReads) {
+    ASSERT_EQ(record(u"TConexaoAPI/Sobre"_s, "").code, 0);
+    ASSERT_EQ(record(u"TCommerceAPI/ProximoCodigo"_s, R"({"CodigoTabela":"9"})").code, 0);
+    ASSERT_EQ(record(u"TConexaoAPI/TestaComunicacao"_s, R"({"Ref":"x"})", true).code, 0);
+    ASSERT_EQ(record(u"TConexaoAPI/Sobre"_s, "").code, 0);
+    edit([](Scenario& s) {
+        s.ignore = {u"result.conteudo.date"_s};
+        s.steps[0].name = u"sobre"_s;
+        s.steps[3].name = u"sobre"_s; // repeated: made unique in the report
+        s.steps[1].expected.json = *json::parse(R"({"r":"x\u0001","z":1})").value;
+    });
+    // The code answers with a control character; the echo hangs until the test ends.
+    sim.enqueue("TCommerceAPI/ProximoCodigo",
+                sim::Answer{200, R"({"z":1,"r":"x"})", "application/json"});
+    std::atomic<bool> release = false;
+    sim.setHandler("TConexaoAPI/TestaComunicacao",
+                   [&](const sim::Request&, const json::JsonValue*) {
+                       for (int i = 0; i < 600 && !release; ++i)
+                           std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                       return sim::Answer{200, "{}", "application/json"};
+                   });
+    const QString junit = dir.filePath(u"relatorio.xml"_s);
+    const auto started = std::chrono::steady_clock::now();
+    const CliRun r = replay({u"--timeout"_s, u"2"_s, u"--junit"_s, junit});
+    const auto took = std::chrono::steady_clock::now() - started;
+    release = true;
+    EXPECT_LT(took, std::chrono::seconds(20)); // the hang lasts 30 s
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.out.contains("[1] sobre: igual\n")) << r.out.constData();
+    EXPECT_TRUE(r.out.contains("[3] TestaComunicacao: erro: tempo esgotado")) << r.out.constData();
+    EXPECT_TRUE(r.out.contains("[4] sobre: igual\n")) << r.out.constData();
+
+    QFile report(junit);
+    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+    QXmlStreamReader x(&report);
+    QStringList cases;
+    QString failureMessage, errorType, systemOut;
+    while (!x.atEnd()) {
+        if (x.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (x.name() == u"testcase")
+            cases << x.attributes().value(QLatin1String("name")).toString();
+        else if (x.name() == u"failure") {
+            EXPECT_EQ(x.attributes().value(QLatin1String("type")), u"diferente");
+            failureMessage = x.attributes().value(QLatin1String("message")).toString();
+        } else if (x.name() == u"error")
+            errorType = x.attributes().value(QLatin1String("type")).toString();
+        else if (x.name() == u"system-out")
+            systemOut = x.readElementText();
+    }
+    EXPECT_FALSE(x.hasError()) << x.errorString().toStdString();
+    EXPECT_EQ(cases,
+              (QStringList{u"sobre"_s, u"ProximoCodigo"_s, u"TestaComunicacao"_s, u"sobre (2)"_s}));
+    // The first difference with both values, its control character escaped.
+    EXPECT_TRUE(failureMessage.startsWith(u"r: \"x\\x01\" → \"x\""_s))
+        << failureMessage.toStdString();
+    EXPECT_EQ(errorType, u"erro"_s);
+    EXPECT_TRUE(systemOut.contains(u"[ProximoCodigo] nota: "_s)) << systemOut.toStdString();
+
+    const QString schema = QStringLiteral(JUNIT_XSD);
+    if (!QFile::exists(schema) || QStandardPaths::findExecutable(u"xmllint"_s).isEmpty())
+        GTEST_SKIP() << "sem o esquema JUnit (" << schema.toStdString() << ") ou sem xmllint";
+    QProcess lint;
+    lint.start(u"xmllint"_s, {u"--noout"_s, u"--schema"_s, schema, junit});
+    ASSERT_TRUE(lint.waitForFinished(30000));
+    EXPECT_EQ(lint.exitCode(), 0) << lint.readAllStandardError().constData();
+}
+
+TEST_F(ScenarioCli, RecordingIntoAFileThatCannotBeReadSendsNothing) {
+    for (const QByteArray& broken :
+         {QByteArray("não é JSON"), QByteArray(R"({"passos":[{"servico":"a/../../b"}]})")}) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(broken);
+        f.close();
+        sim.clearReceived();
+        const CliRun r = record(u"TConexaoAPI/Sobre"_s, "");
+        EXPECT_EQ(r.code, 2);
+        EXPECT_TRUE(r.err.contains("nada foi enviado")) << r.err.constData();
+        EXPECT_TRUE(sim.received().empty());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), broken);
+        f.close();
+    }
+}
+
+TEST(ServiceCatalogue, EveryPagesPathIsAScenarioStepTheReaderTakes) {
+    const CliRun listed = run({u"servicos"_s, u"--json"_s});
+    if (listed.code == 2 && listed.err.contains("não traz o catálogo"))
+        GTEST_SKIP() << "compilação sem a janela: sem catálogo";
+    ASSERT_EQ(listed.code, 0) << listed.err.constData();
+    const auto pages = json::parse(listed.out.toStdString());
+    ASSERT_TRUE(pages.value && pages.value->isArray());
+    EXPECT_GT(pages.value->size(), 150u);
+    Scenario s;
+    QStringList paths;
+    for (std::size_t i = 0; i < pages.value->size(); ++i) {
+        const json::JsonValue& page = pages.value->at(i);
+        ASSERT_TRUE(page.find("pagina") && page.find("descricao")) << i;
+        for (std::size_t k = 0; k < page.find("servicos")->size(); ++k) {
+            const QString path = page.find("servicos")->at(k).find("caminho")->toQString();
+            if (!path.contains(u'/'))
+                continue; // a path the page builds from its fields
+            paths << path;
+            ScenarioStep step;
+            step.path = path;
+            step.page = page.find("pagina")->toQString();
+            step.name = freshStepName(s, path);
+            step.expected.status = 200;
+            s.steps.push_back(std::move(step));
+        }
+    }
+    EXPECT_TRUE(paths.contains(u"TNFeAPI/CancelarNFeSefaz"_s));
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"todas.json"_s);
+    saveScenario(s, file);
+    EXPECT_EQ(loadScenario(file).steps.size(), s.steps.size());
+    // The plain listing names the same pages.
+    const CliRun plain = run({u"servicos"_s});
+    EXPECT_EQ(plain.code, 0);
+    EXPECT_TRUE(plain.out.contains("ts_ConectaMiddleware (")) << plain.out.left(400).constData();
 }

@@ -113,6 +113,16 @@ TEST_F(StandInTest, EachServiceTakesOnlyTheBodyItsExchangeSends) {
 // A signature is checked with the key of the company the request speaks for: the session's
 // company when the Id names an open session, else the companies of the credentials. Another
 // company's key is refused, even one that shares the credentials.
+TEST_F(StandInTest, ACompanyCodeThatIsNoIntegerIsRefusedAsTheRequestsFault) {
+    MiddlewareHttpClient client(credentialsForCompany(0));
+    for (const char* code : {"1e300", "2.5"}) {
+        const HttpAnswer a = client.postRaw(url("TConexaoAPI/ConectaMiddleware"),
+                                            QByteArray(R"({"CodigoEmpresa":)") + code + "}");
+        EXPECT_EQ(a.status, 400) << code << a.body.constData();
+        EXPECT_TRUE(a.body.contains("CodigoEmpresa")) << a.body.constData();
+    }
+}
+
 TEST_F(StandInTest, SignatureWithAnotherCompanysKeyIsRefused) {
     const auto openSession = [&](int company) {
         MiddlewareHttpClient client(credentialsForCompany(company));

@@ -363,10 +363,13 @@ TEST_F(TlsTest, TheCommandLineSpeaksHttpsAsTold) {
     EXPECT_EQ(fromEnvironment.code, 0) << fromEnvironment.err.constData();
     sim->clearReceived();
     const CliRun production =
-        run(QStringList{u"call"_s, u"--ambiente"_s, u"Matriz"_s, u"--inseguro"_s} + echo, "{}",
-            false, true, environments);
+        run(QStringList{u"call"_s, u"--ambiente"_s, u"Matriz"_s, u"--producao"_s, u"--inseguro"_s} +
+                echo,
+            "{}", false, true, environments);
     EXPECT_EQ(production.code, 2);
-    EXPECT_TRUE(production.err.contains("é de produção")) << production.err.constData();
+    EXPECT_TRUE(production.err.contains(
+        "a verificação do certificado do servidor só é desligada nele quando marcada"))
+        << production.err.constData();
     EXPECT_TRUE(sim->received().empty());
 
     // A scenario recorded over HTTPS is replayed over it.

@@ -1,5 +1,6 @@
 // The command-line companion's help and input errors, the stand-in binary on a busy port, the
 // curl command of a request replayed against the stand-in, and the evidence file.
+#include "../fulldisk.h"
 #include "clirun.h"
 #include "common/companykeys.h"
 #include "exchange/credentials.h"
@@ -7,6 +8,7 @@
 #include "exchange/envelope.h"
 #include "exchange/evidence.h"
 #include "exchange/httpclient.h"
+#include "exchange/scenario.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -21,7 +23,12 @@
 #include <unistd.h>
 #include <zip.h>
 
+#include <fcntl.h>
+#include <sys/wait.h>
+
 #include <map>
+#include <memory>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -286,4 +293,75 @@ TEST(Evidence, RedactsPasswordsInAnyCaseAndInsideJsonText) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(redactPasswords(QByteArray(c.request)), QByteArray(c.redacted)) << c.request;
+}
+
+TEST(ScenarioRecording, RecordersAtOnceEachAddTheirStepAndAFullDiskLosesNoAnswer) {
+    StandIn standIn(freePort());
+    ASSERT_TRUE(standIn.listening()) << standIn.log().constData();
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"dia.json"_s);
+    // Twenty recorders into one file at once: every step is there, none lost.
+    std::vector<std::unique_ptr<QProcess>> recorders;
+    for (int i = 0; i < 20; ++i) {
+        auto p = std::make_unique<QProcess>();
+        p->setStandardInputFile(QProcess::nullDevice());
+        p->start(QStringLiteral(TESTADOR_CLI_PATH), {u"call"_s, u"--url"_s, standIn.baseUrl(),
+                                                     u"--gravar"_s, file, u"TConexaoAPI/Sobre"_s});
+        recorders.push_back(std::move(p));
+    }
+    for (auto& p : recorders) {
+        ASSERT_TRUE(p->waitForFinished(30000));
+        EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardError().constData();
+    }
+    EXPECT_EQ(loadScenario(file).steps.size(), 20u);
+
+    // The disk fills between the check and the recording: the answer is printed all the same,
+    // the failure said after it (exit 4), and the file is as it was.
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+    QTemporaryDir full, outside;
+    const QString scenario = full.filePath(u"dia.json"_s);
+    const QByteArray cli = TESTADOR_CLI_PATH;
+    const QByteArray url = standIn.baseUrl().toUtf8();
+    const QByteArray scenarioPath = QFile::encodeName(scenario);
+    const QByteArray outPath = QFile::encodeName(outside.filePath(u"saida"_s));
+    const QByteArray errPath = QFile::encodeName(outside.filePath(u"erros"_s));
+    const int code = testing_support::onFullDisk(
+        full.path(), 256 * 1024,
+        [&] {
+            QFile old(scenario);
+            if (old.open(QIODevice::WriteOnly))
+                old.write(before);
+        },
+        [&] {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                const int in = ::open("/dev/null", O_RDONLY);
+                const int out = ::open(outPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+                const int err = ::open(errPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+                ::dup2(in, 0);
+                ::dup2(out, 1);
+                ::dup2(err, 2);
+                ::execl(cli.constData(), "testador-cli", "call", "--url", url.constData(),
+                        "--gravar", scenarioPath.constData(), "TConexaoAPI/Sobre", nullptr);
+                ::_exit(127);
+            }
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            QFile kept(scenario);
+            if (!kept.open(QIODevice::ReadOnly) || kept.readAll() != before)
+                return 100; // the old file was not kept whole
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 101;
+        });
+    if (code == testing_support::kNoFullDisk)
+        GTEST_SKIP() << "sem como montar um sistema de arquivos pequeno aqui";
+    QFile out(outside.filePath(u"saida"_s)), err(outside.filePath(u"erros"_s));
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(err.open(QIODevice::ReadOnly));
+    const QByteArray said = err.readAll();
+    EXPECT_EQ(code, 4) << said.constData();
+    EXPECT_TRUE(out.readAll().contains("\"result\"")) << said.constData();
+    EXPECT_TRUE(said.contains("não foi gravada no cenário")) << said.constData();
 }

@@ -6,6 +6,7 @@
 #include "simhttp.h"
 
 #include "common/companykeys.h"
+#include "common/exception.h"
 #include "common/jsonvalue.h"
 #include "common/regional.h"
 #include "common/texthelpers.h"
@@ -159,14 +160,7 @@ MiddlewareSim::MiddlewareSim() : m_server(std::make_unique<Server>()) {
         r.contentType = SimHttpServer::requestContentType();
         readBasicAuth(req, r);
         SimHttpServer::noteBody(r.body.size());
-        Answer a;
-        try {
-            a = handle(r);
-        } catch (const std::exception& e) {
-            // The client learns that it failed, not why: the reason goes to the log.
-            SimHttpServer::noteError(e.what());
-            a = kInternalError;
-        }
+        const Answer a = respond(r);
         res.status = a.status;
         res.set_content(a.body, a.contentType.c_str());
         if (a.status == 401)
@@ -434,8 +428,25 @@ Answer MiddlewareSim::handle(const Request& request) {
                               QString::fromStdString(request.path));
 }
 
+Answer MiddlewareSim::respond(const Request& request) {
+    try {
+        return handle(request);
+    } catch (const std::exception& e) {
+        // The client learns that it failed, not why: the reason goes to the log.
+        SimHttpServer::noteError(e.what());
+        return kInternalError;
+    }
+}
+
 Answer MiddlewareSim::handleConecta(const Request& request, const JsonValue& body) {
-    const int company = TJSONUtil::GetInt(&body, QStringLiteral("CodigoEmpresa"), 0);
+    int company = 0;
+    try {
+        company = TJSONUtil::GetInt(&body, QStringLiteral("CodigoEmpresa"), 0);
+    } catch (const EConvertError& e) {
+        // A code that is no integer (1e300, "x") is the request's fault, not the server's.
+        return Answer{400, "CodigoEmpresa inválido: " + e.message().toStdString(),
+                      "text/plain; charset=utf-8"};
+    }
     const QString form = TJSONUtil::GetStr(&body, QStringLiteral("TipoRetorno"));
     const auto allowed = companiesOf(request.authUser, request.authPassword);
     if (std::find(allowed.begin(), allowed.end(), company) == allowed.end())

@@ -106,6 +106,9 @@ public:
     std::optional<int> sessionCompany(int64_t sessionId) const;
     // The Id of the next session opened (1001 at start).
     void setNextSessionId(int64_t id);
+    // What the stand-in answers a request that arrived whole, as its server does (a failure
+    // of its own is a 500 whose reason goes to the log).
+    Answer respond(const Request& request);
 
 private:
     Answer handle(const Request& request);

@@ -1,17 +1,17 @@
 #include "cenario.h"
 #include "cenarioload.h"
-#include "tlsoptions.h"
+#include "servertarget.h"
 
 #include "common/companykeys.h"
+#include "exchange/junitreport.h"
 #include "exchange/scenario.h"
 #include "exchange/scenariorun.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QThread>
-#include <QXmlStreamWriter>
 
 #include <set>
 
@@ -19,33 +19,38 @@ namespace {
 
 const char* const kScenarioUsage =
     "uso: testador-cli cenario ARQUIVO [--url BASE] [--empresa N] [--keys ARQUIVO]\n"
+    "                          [--ambiente NOME [--producao]] [--timeout SEGUNDOS]\n"
     "                          [--junit ARQUIVO] [--atualizar] [--ruido [N]]\n"
-    "                          [--guardar-arquivos]\n"
+    "                          [--guardar-arquivos] [--max-cenario BYTES]\n"
     "                          [--usuarios N --duracao SEGUNDOS [--ritmo R] [--json]]\n"
-    "      executa os passos do cenário em ordem e compara cada resposta com a gravada;\n"
+    "      executa os passos do cenário em ordem e compara cada resposta com a gravada,\n"
+    "      uma linha por passo assim que ele termina;\n"
+    "      --timeout desiste de um pedido depois de tantos segundos (erro: tempo esgotado);\n"
+    "      --ambiente usa o servidor, a empresa, as credenciais, as chaves e o tempo limite\n"
+    "      de um ambiente do testador; um ambiente de produção exige --producao;\n"
     "      --junit grava um relatório JUnit; --atualizar grava as respostas obtidas como\n"
     "      esperadas; --ruido executa N vezes (padrão 2) e aprende os membros que mudam;\n"
     "      --guardar-arquivos grava ao lado do cenário, na pasta ARQUIVO.arquivos, os\n"
     "      arquivos das respostas gravadas (base64 de 4 KiB ou mais);\n"
+    "      --max-cenario recusa um arquivo de cenário maior (padrão: 256 MiB);\n"
     "      --usuarios executa o cenário em laço por N usuários durante SEGUNDOS, até R\n"
     "      execuções por segundo, e mostra os números de carga (--json: em JSON)\n"
     "      --ca, --cert, --chave e --inseguro: HTTPS, como em call (testador-cli --help)\n"
-    "  saída: 0 tudo igual, 1 alguma diferença, 2 uso, arquivo ou falha de conexão\n";
+    "  saída: 0 tudo igual, 1 alguma diferença, 2 uso, arquivo, falha de conexão, tempo\n"
+    "         esgotado ou passo não executado\n";
 
-struct Usage {
-    QString message;
-};
+using Usage = CliUsageError;
 
 struct ScenarioOptions {
     QString file;
+    ServerTarget server;
     ReplayTarget target;
-    QString keys;
     QString junit;
     bool update = false;
     bool keepFiles = false;
     int noiseRuns = 0;
+    qint64 maxScenarioBytes = kDefaultMaxScenarioBytes;
     LoadOptions load;
-    TlsOptions tls;
 };
 
 int positiveNumber(const QString& option, const QString& text) {
@@ -58,7 +63,6 @@ int positiveNumber(const QString& option, const QString& text) {
 
 ScenarioOptions parse(const QStringList& args) {
     ScenarioOptions o;
-    o.target.baseUrl = QStringLiteral("http://localhost:8080/datasnap/rest/");
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
         auto value = [&]() -> QString {
@@ -66,13 +70,9 @@ ScenarioOptions parse(const QStringList& args) {
                 throw Usage{QStringLiteral("falta o valor de %1").arg(a)};
             return args[++i];
         };
-        if (a == QLatin1String("--url"))
-            o.target.baseUrl = value();
-        else if (a == QLatin1String("--empresa"))
-            o.target.companyCode = value();
-        else if (a == QLatin1String("--keys"))
-            o.keys = value();
-        else if (a == QLatin1String("--junit"))
+        if (o.server.take(a, value))
+            continue;
+        if (a == QLatin1String("--junit"))
             o.junit = value();
         else if (a == QLatin1String("--atualizar"))
             o.update = true;
@@ -93,9 +93,12 @@ ScenarioOptions parse(const QStringList& args) {
             o.load.rate = positiveNumber(a, value());
         else if (a == QLatin1String("--json"))
             o.load.json = true;
-        else if (takeTlsOption(a, value, o.tls))
-            continue;
-        else if (a.startsWith(QLatin1String("--")))
+        else if (a == QLatin1String("--max-cenario")) {
+            bool ok = false;
+            o.maxScenarioBytes = value().toLongLong(&ok);
+            if (!ok || o.maxScenarioBytes <= 0)
+                throw Usage{QStringLiteral("--max-cenario precisa de um número de bytes")};
+        } else if (a.startsWith(QLatin1String("--")))
             throw Usage{QStringLiteral("opção desconhecida: %1").arg(a)};
         else if (o.file.isEmpty())
             o.file = a;
@@ -114,72 +117,33 @@ ScenarioOptions parse(const QStringList& args) {
         throw Usage{QStringLiteral("use --guardar-arquivos com --atualizar ou --ruido")};
     if (o.update && o.noiseRuns > 0)
         throw Usage{QStringLiteral("use --atualizar ou --ruido, não os dois")};
-    if (const QString refused = settleTlsOptions(o.tls, nullptr); !refused.isEmpty())
-        throw Usage{refused};
-    o.target.tls = o.tls.settings;
-    o.target.clientPassword = o.tls.clientPassword;
     return o;
 }
 
-// The failure text of a step: its differences, one a line, or its error.
-QString failureText(const StepOutcome& out) {
-    if (out.verdict == Verdict::Error)
-        return out.error;
-    QStringList lines;
-    for (const Difference& d : out.comparison.differences)
-        lines.append(differenceLine(d));
-    return lines.join(u'\n');
+// Where the options and the environment say to send.
+void settleTarget(ScenarioOptions& o, const CliIo& io) {
+    o.server.settle(io);
+    o.target.baseUrl = o.server.url;
+    o.target.companyCode = o.server.empresa;
+    o.target.timeoutSeconds = o.server.timeoutSeconds;
+    o.target.credentials = o.server.credentials;
+    o.target.tls = o.server.tls.settings;
+    o.target.clientPassword = o.server.tls.clientPassword;
+    io.err(tlsReport(o.target.tls, {}));
 }
 
-void writeJunit(const QString& fileName, const Scenario& s,
-                const std::vector<StepOutcome>& outcomes) {
-    QSaveFile f(fileName);
-    if (!f.open(QIODevice::WriteOnly))
-        throw EFileError(
-            QStringLiteral("Não foi possível gravar '%1': %2").arg(fileName, f.errorString()));
-    int failures = 0, errors = 0;
-    double total = 0;
-    for (const StepOutcome& o : outcomes) {
-        failures += o.verdict == Verdict::Different;
-        errors += o.verdict == Verdict::Error;
-        total += o.elapsedMs;
-    }
-    const QString suite = s.name.isEmpty() ? QFileInfo(fileName).baseName() : s.name;
-    QXmlStreamWriter x(&f);
-    x.setAutoFormatting(true);
-    x.writeStartDocument();
-    x.writeStartElement(QStringLiteral("testsuites"));
-    x.writeStartElement(QStringLiteral("testsuite"));
-    x.writeAttribute(QStringLiteral("name"), suite);
-    x.writeAttribute(QStringLiteral("tests"), QString::number(outcomes.size()));
-    x.writeAttribute(QStringLiteral("failures"), QString::number(failures));
-    x.writeAttribute(QStringLiteral("errors"), QString::number(errors));
-    x.writeAttribute(QStringLiteral("time"), QString::number(total / 1000, 'f', 3));
-    for (std::size_t i = 0; i < outcomes.size(); ++i) {
-        const StepOutcome& o = outcomes[i];
-        x.writeStartElement(QStringLiteral("testcase"));
-        x.writeAttribute(QStringLiteral("classname"), suite);
-        x.writeAttribute(QStringLiteral("name"),
-                         QStringLiteral("%1 %2").arg(i + 1).arg(stepLabel(s, i)));
-        x.writeAttribute(QStringLiteral("time"), QString::number(o.elapsedMs / 1000, 'f', 3));
-        if (o.verdict != Verdict::Equal) {
-            const bool error = o.verdict == Verdict::Error;
-            x.writeStartElement(error ? QStringLiteral("error") : QStringLiteral("failure"));
-            x.writeAttribute(
-                QStringLiteral("message"),
-                error ? o.error
-                      : QStringLiteral("%1 diferença(s)").arg(o.comparison.differences.size()));
-            x.writeCharacters(failureText(o));
-            x.writeEndElement();
-        }
-        x.writeEndElement();
-    }
-    x.writeEndElement();
-    x.writeEndElement();
-    x.writeEndDocument();
-    if (!f.commit())
-        throw EFileError(
-            QStringLiteral("Não foi possível gravar '%1': %2").arg(fileName, f.errorString()));
+// The step's verdict line with its differences and notes, as printed.
+QString stepReport(const Scenario& s, std::size_t i, const StepOutcome& out) {
+    QString line =
+        QStringLiteral("[%1] %2: %3").arg(i + 1).arg(stepLabel(s, i), verdictName(out.verdict));
+    if (out.verdict == Verdict::Error)
+        line += QStringLiteral(": ") + out.error;
+    line += u'\n';
+    for (const Difference& d : out.comparison.differences)
+        line += QStringLiteral("    ") + differenceLine(d) + u'\n';
+    for (const QString& note : out.comparison.notes)
+        line += QStringLiteral("    nota: ") + note + u'\n';
+    return line;
 }
 
 // Runs the scenario as many times as asked and learns, per step, the members that differed
@@ -220,25 +184,26 @@ int learnNoiseCommand(Scenario& s, const ScenarioOptions& o, const CliIo& io) {
 }
 
 int replayAndCompare(Scenario& s, const ScenarioOptions& o, const CliIo& io) {
-    const std::vector<StepOutcome> outcomes = replayScenario(s, o.target);
+    const QDateTime started = QDateTime::currentDateTime();
+    std::vector<StepOutcome> outcomes;
     int equal = 0, different = 0, errors = 0, ignored = 0, noise = 0;
-    for (std::size_t i = 0; i < outcomes.size(); ++i) {
-        const StepOutcome& out = outcomes[i];
-        equal += out.verdict == Verdict::Equal;
-        different += out.verdict == Verdict::Different;
-        errors += out.verdict == Verdict::Error;
-        ignored += out.comparison.ignored;
-        noise += out.comparison.noiseSkipped;
-        QString line =
-            QStringLiteral("[%1] %2: %3").arg(i + 1).arg(stepLabel(s, i), verdictName(out.verdict));
-        if (out.verdict == Verdict::Error)
-            line += QStringLiteral(": ") + out.error;
-        line += u'\n';
-        for (const Difference& d : out.comparison.differences)
-            line += QStringLiteral("    ") + differenceLine(d) + u'\n';
-        for (const QString& note : out.comparison.notes)
-            line += QStringLiteral("    nota: ") + note + u'\n';
-        io.out(line.toUtf8());
+    {
+        // Each step's verdict is printed as soon as it is known: a job killed on a hung server
+        // still shows how far the replay got.
+        ScenarioReplay replay(s, o.target);
+        while (replay.hasNext()) {
+            const std::size_t i = replay.nextIndex();
+            outcomes.push_back(replay.runNext());
+            const StepOutcome& out = outcomes.back();
+            equal += out.verdict == Verdict::Equal;
+            different += out.verdict == Verdict::Different;
+            errors += out.verdict == Verdict::Error;
+            ignored += out.comparison.ignored;
+            noise += out.comparison.noiseSkipped;
+            io.out(stepReport(s, i, out).toUtf8());
+            if (io.flush)
+                io.flush();
+        }
     }
     io.out(QStringLiteral("%1 passo(s): %2 igual(is), %3 diferente(s), %4 erro(s); %5 membro(s) "
                           "ignorado(s), %6 ruído(s) aprendido(s)\n")
@@ -249,8 +214,10 @@ int replayAndCompare(Scenario& s, const ScenarioOptions& o, const CliIo& io) {
                .arg(ignored)
                .arg(noise)
                .toUtf8());
-    if (!o.junit.isEmpty())
-        writeJunit(o.junit, s, outcomes);
+    if (!o.junit.isEmpty()) {
+        const QString name = s.name.isEmpty() ? QFileInfo(o.file).baseName() : s.name;
+        writeJunitReport(o.junit, {JunitSuite{name, &s, &outcomes, started, o.target.baseUrl}});
+    }
     if (o.update) {
         int updated = 0;
         for (std::size_t i = 0; i < outcomes.size(); ++i)
@@ -274,11 +241,11 @@ int runScenarioCommand(const QStringList& args, const CliIo& io) {
         return 0;
     }
     try {
-        const ScenarioOptions o = parse(args);
-        if (!o.keys.isEmpty())
-            CompanyKeys::loadFile(o.keys);
-        Scenario s = loadScenario(o.file);
-        io.err(tlsReport(o.target.tls, {}));
+        ScenarioOptions o = parse(args);
+        settleTarget(o, io);
+        if (!o.server.keys.isEmpty())
+            CompanyKeys::loadFile(o.server.keys);
+        Scenario s = loadScenario(o.file, o.maxScenarioBytes);
         if (o.load.users > 0)
             return runLoad(s, o.target, o.load, io);
         if (o.noiseRuns > 0)
@@ -288,23 +255,11 @@ int runScenarioCommand(const QStringList& args, const CliIo& io) {
         io.err("testador-cli: " + e.message.toUtf8() + '\n');
         io.err(kScenarioUsage);
         return 2;
+    } catch (const CliInputError& e) {
+        io.err("testador-cli: " + e.message.toUtf8() + '\n');
+        return 2;
     } catch (const std::exception& e) {
         io.err(QByteArray("testador-cli: ") + e.what() + '\n');
         return 2;
     }
-}
-
-void recordIntoScenario(const QString& fileName, const QString& method, const QString& path,
-                        const QByteArray& request, bool authenticated, int status,
-                        const QByteArray& answer, const QByteArray& contentType, bool keepFiles) {
-    Scenario s;
-    if (QFileInfo::exists(fileName))
-        s = loadScenario(fileName);
-    else
-        s.name = QFileInfo(fileName).baseName();
-    ScenarioStep step =
-        stepFromExchange(method, path, request, authenticated, status, answer, contentType);
-    step.name = freshStepName(s, path);
-    s.steps.push_back(std::move(step));
-    saveScenario(s, fileName, keepFiles);
 }

@@ -1,6 +1,8 @@
 #include "cli.h"
 #include "cenario.h"
 #include "exchange/credentials.h"
+#include "servertarget.h"
+#include "servicos.h"
 
 #include "common/companykeys.h"
 #include "common/exception.h"
@@ -11,11 +13,11 @@
 #include "exchange/envelope.h"
 #include "exchange/failurehints.h"
 #include "exchange/httpclient.h"
+#include "exchange/scenario.h"
 #include "exchange/session.h"
 #include "exchange/signedwire.h"
 #include "exchange/utf8step.h"
 #include "mappedfile.h"
-#include "tlsoptions.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -31,7 +33,7 @@
 
 namespace {
 
-const QString kDefaultBase = QStringLiteral("http://localhost:8080/datasnap/rest/");
+const QString kDefaultBase = ServerTarget::defaultUrl();
 
 const char* const kUsage =
     "uso:\n"
@@ -41,6 +43,7 @@ const char* const kUsage =
     "      UTF-16 com marca de ordem de bytes, e Windows-1252 quando não é UTF-8);\n"
     "      sem ARQUIVO, lê a entrada padrão\n"
     "  testador-cli call [--url BASE] [--empresa N] [--id ID|--conecta] [--plain]\n"
+    "                    [--ambiente NOME [--producao]]\n"
     "                    [--max-resposta BYTES] [--timeout SEGUNDOS] [--keys ARQUIVO]\n"
     "                    [--max-dados BYTES] [--gravar CENARIO [--guardar-arquivos]]\n"
     "                    [--aceitar-rejeicao]\n"
@@ -57,33 +60,32 @@ const char* const kUsage =
     "      --guardar-arquivos, os arquivos da resposta (base64 de 4 KiB ou mais) são gravados\n"
     "      ao lado dele, na pasta CENARIO.arquivos\n"
     "  testador-cli cenario ARQUIVO [--url BASE] [--empresa N] [--keys ARQUIVO] [--junit ARQ]\n"
+    "                       [--ambiente NOME [--producao]] [--timeout SEGUNDOS]\n"
     "                       [--atualizar] [--ruido [N]] [--guardar-arquivos]\n"
     "                       [--usuarios N --duracao S [--ritmo R]]\n"
     "      executa e compara um cenário gravado (testador-cli cenario --help: detalhes)\n"
     "      --aceitar-rejeicao sai com 0 quando o middleware recusa o pedido (\"err\":true)\n"
+    "  testador-cli servicos [--json]\n"
+    "      o catálogo de todas as páginas: descrição, caminhos, forma de envio e chaves\n"
     "  testador-cli --help | -h\n"
     "      mostra este texto\n"
     "  --max-dados BYTES: recusa Dados maiores (padrão: 1 GiB); ARQUIVO deve ser um arquivo\n"
     "      comum (para ler de um pipe, use - e a entrada padrão)\n"
     "  --empresa N: código da empresa, 0 a 13 (outro valor usa a chave 0, com um aviso)\n"
     "  --ambiente NOME: o servidor, a empresa, as credenciais, as chaves e o tempo limite do\n"
-    "      ambiente do testador (as opções dadas valem sobre os do ambiente)\n"
+    "      ambiente do testador (as opções dadas valem sobre os do ambiente); um ambiente\n"
+    "      marcado como produção só recebe pedidos com --producao\n"
     "%2"
     "  saída: 0 sucesso, 1 status HTTP de erro, 2 uso, entrada ou falha de conexão,\n"
-    "         3 pedido recusado pelo middleware (\"err\":true)\n";
+    "         3 pedido recusado pelo middleware (\"err\":true), 4 enviado e respondido, mas\n"
+    "         não gravado no cenário (--gravar)\n";
 
 QByteArray usageText() {
     return QString::fromUtf8(kUsage).arg(kDefaultBase, QString::fromUtf8(kTlsUsage)).toUtf8();
 }
 
-struct UsageError {
-    QString message;
-};
-
-// Input the command cannot use (a data file that is not JSON): reported without the usage.
-struct InputError {
-    QString message;
-};
+using UsageError = CliUsageError;
+using InputError = CliInputError;
 
 // Line and column (from 1) of a byte offset in the text.
 std::pair<qsizetype, qsizetype> lineAndColumn(const QByteArray& text, qsizetype offset) {
@@ -105,28 +107,22 @@ void warnOutsideCompanies(const QString& empresa, const CliIo& io) {
 
 struct Options {
     QString command;
-    QString url = kDefaultBase;
-    QString empresa = QStringLiteral("0");
+    ServerTarget server;
     QString id = QStringLiteral("0");
     bool conecta = false;
     bool plain = false;
     bool acceptRejection = false;
     qint64 maxAnswerBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes;
     qint64 maxDataBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes; // the same 1 GiB
-    int timeoutSeconds = 0;
-    QString keys;
     QString record;         // scenario file the exchange is appended to
     bool keepFiles = false; // the answer's file members' bytes kept beside it
     QStringList positional;
-    QString ambiente;
-    QStringList given; // the options given, so that an environment fills the others
-    std::optional<HttpCredentials> credentials;
-    TlsOptions tls;
 };
 
 Options parseOptions(const QStringList& args) {
     Options o;
     o.command = args.first();
+    const bool call = o.command == QLatin1String("call");
     bool idGiven = false;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
@@ -135,32 +131,24 @@ Options parseOptions(const QStringList& args) {
                 throw UsageError{QStringLiteral("falta o valor de %1").arg(a)};
             return args[++i];
         };
-        if (a.startsWith(QLatin1String("--")))
-            o.given << a;
-        if (a == QLatin1String("--ambiente"))
-            o.ambiente = value();
-        else if (a == QLatin1String("--empresa"))
-            o.empresa = value();
-        else if (a == QLatin1String("--id")) {
+        const bool sending = a == QLatin1String("--url") || a == QLatin1String("--timeout") ||
+                             a == QLatin1String("--producao") || isTlsOption(a);
+        if ((call || !sending) && o.server.take(a, value))
+            continue;
+        if (a == QLatin1String("--id")) {
             o.id = value();
             idGiven = true;
-        } else if (a == QLatin1String("--keys"))
-            o.keys = value();
-        else if (o.command == QLatin1String("call") && takeTlsOption(a, value, o.tls))
-            continue;
-        else if (a == QLatin1String("--url") && o.command == QLatin1String("call"))
-            o.url = value();
-        else if (a == QLatin1String("--gravar") && o.command == QLatin1String("call"))
+        } else if (a == QLatin1String("--gravar") && call)
             o.record = value();
-        else if (a == QLatin1String("--guardar-arquivos") && o.command == QLatin1String("call"))
+        else if (a == QLatin1String("--guardar-arquivos") && call)
             o.keepFiles = true;
-        else if (a == QLatin1String("--conecta") && o.command == QLatin1String("call"))
+        else if (a == QLatin1String("--conecta") && call)
             o.conecta = true;
-        else if (a == QLatin1String("--plain") && o.command == QLatin1String("call"))
+        else if (a == QLatin1String("--plain") && call)
             o.plain = true;
-        else if (a == QLatin1String("--aceitar-rejeicao") && o.command == QLatin1String("call"))
+        else if (a == QLatin1String("--aceitar-rejeicao") && call)
             o.acceptRejection = true;
-        else if (a == QLatin1String("--max-resposta") && o.command == QLatin1String("call")) {
+        else if (a == QLatin1String("--max-resposta") && call) {
             bool ok = false;
             o.maxAnswerBytes = value().toLongLong(&ok);
             if (!ok || o.maxAnswerBytes <= 0)
@@ -170,11 +158,6 @@ Options parseOptions(const QStringList& args) {
             o.maxDataBytes = value().toLongLong(&ok);
             if (!ok || o.maxDataBytes <= 0)
                 throw UsageError{QStringLiteral("--max-dados precisa de um número de bytes")};
-        } else if (a == QLatin1String("--timeout") && o.command == QLatin1String("call")) {
-            bool ok = false;
-            o.timeoutSeconds = value().toInt(&ok);
-            if (!ok || o.timeoutSeconds <= 0)
-                throw UsageError{QStringLiteral("--timeout precisa de um número de segundos")};
         } else if (a.startsWith(QLatin1String("--")))
             throw UsageError{QStringLiteral("opção desconhecida: %1").arg(a)};
         else
@@ -319,9 +302,9 @@ int sign(const Options& o, const CliIo& io) {
     }
     OutputSink sink(io);
     if (signedDados)
-        signedDados->writeEnvelope(o.id, o.empresa, sink);
+        signedDados->writeEnvelope(o.id, o.server.empresa, sink);
     else
-        json::writeWireText(buildEnvelope(o.id, o.empresa, parseDados(text, source)), sink);
+        json::writeWireText(buildEnvelope(o.id, o.server.empresa, parseDados(text, source)), sink);
     io.out("\n");
     return 0;
 }
@@ -341,16 +324,61 @@ void reportStatus(const HttpAnswer& a, const CliIo& io) {
 }
 
 // The status, with the TLS of an HTTPS answer.
-void reportStatus(const HttpAnswer& a, const Options& o, const CliIo& io) {
+void reportStatus(const HttpAnswer& a, const ServerTarget& server, const CliIo& io) {
     reportStatus(a, io);
-    if (o.url.trimmed().startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
-        io.err(tlsReport(o.tls.settings, a.tls));
+    if (server.url.trimmed().startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
+        io.err(tlsReport(server.tls.settings, a.tls));
 }
+
+// Appends the exchange to the scenario file after it happened. The request took effect
+// whatever happens to the file, so a recording that fails does not hide the answer: it is
+// printed, and the failure said after it (exit 4), so that a script does not send it again.
+struct Recording {
+    const Options& o;
+    const QString& service;
+    const QByteArray& body;
+    QString failure;
+
+    void operator()(const HttpAnswer& a) {
+        if (o.record.isEmpty())
+            return;
+        try {
+            appendStepToScenario(o.record,
+                                 stepFromExchange(QStringLiteral("POST"), service, body, true,
+                                                  a.status, a.body, a.contentType),
+                                 o.keepFiles);
+        } catch (const std::exception& e) {
+            failure = QString::fromUtf8(e.what());
+        }
+    }
+    // The exit code after the answer was printed.
+    int finish(int code, const CliIo& io) const {
+        if (failure.isEmpty())
+            return code;
+        io.err(QStringLiteral("testador-cli: a troca foi enviada e respondida (veja acima), mas "
+                              "não foi gravada no cenário: %1\n")
+                   .arg(failure)
+                   .toUtf8());
+        return 4;
+    }
+};
 
 int call(const Options& o, const CliIo& io) {
     if (o.positional.isEmpty() || o.positional.size() > 2)
         throw UsageError{QStringLiteral("call precisa de SERVICO e aceita um arquivo")};
     const QString service = o.positional[0];
+    if (const QString problem = servicePathProblem(service); !problem.isEmpty())
+        throw InputError{problem};
+    // The scenario a recording goes into is read and checked before anything is sent.
+    if (!o.record.isEmpty() && QFileInfo(o.record).size() > 0) {
+        try {
+            loadScenario(o.record);
+        } catch (const std::exception& e) {
+            throw InputError{
+                QStringLiteral("nada foi enviado: %1").arg(QString::fromUtf8(e.what()))};
+        }
+    }
+    const ServerTarget& server = o.server;
     json::JsonValue dados = json::JsonValue::string(std::string());
     // The data, when it is sent signed straight from its bytes: those given, or the text read
     // from them (see utf8Text).
@@ -378,24 +406,26 @@ int call(const Options& o, const CliIo& io) {
             dados = parseDados(piped, QStringLiteral("-"));
     }
 
-    MiddlewareHttpClient client(o.credentials ? *o.credentials
-                                              : credentialsForCompanyText(o.empresa));
+    MiddlewareHttpClient client(server.credentials ? *server.credentials
+                                                   : credentialsForCompanyText(server.empresa));
     client.setMaxAnswerBytes(o.maxAnswerBytes);
-    client.setTimeoutSeconds(o.timeoutSeconds);
-    client.setTls(o.tls.settings, o.tls.clientPassword);
+    client.setTimeoutSeconds(server.timeoutSeconds);
+    client.setTls(server.tls.settings, server.tls.clientPassword);
     QString id = o.id;
     if (o.conecta) {
         SessionFields fields = SessionFields::defaults();
-        fields.codigoEmpresa = o.empresa;
+        fields.codigoEmpresa = server.empresa;
         const json::JsonValue request =
             buildSessionRequest(fields, TEnumConexaoMiddlewareTipoRetorno_Simples);
-        const QString sessionUrl = serviceUrl(o.url, QString::fromLatin1(kConectaMiddlewarePath));
+        const QString sessionUrl =
+            serviceUrl(server.url, QString::fromLatin1(kConectaMiddlewarePath));
         HttpAnswer a;
         try {
             a = client.post(sessionUrl, wireBytes(request));
         } catch (const ESocketError& e) {
-            throw InputError{connectionFailure(e, sessionUrl, o.timeoutSeconds)};
+            throw InputError{connectionFailure(e, sessionUrl, server.timeoutSeconds)};
         }
+        server.tellProductionSend(sessionUrl, io);
         if (a.status == 200)
             id = sessionIdFromSimpleAnswer(answerDisplayText(a.body, a.contentType));
         io.err(QStringLiteral("sessão: %1\n").arg(id).toUtf8());
@@ -403,69 +433,46 @@ int call(const Options& o, const CliIo& io) {
     QByteArray body;
     if (signedDados) {
         ByteArraySink sink(qsizetype(input.bytes().size()) + text.size());
-        signedDados->writeEnvelope(id, o.empresa, sink);
+        signedDados->writeEnvelope(id, server.empresa, sink);
         body = sink.take();
         // The body is all that is sent: the file is no longer held while it is.
         signedDados.reset();
         input = DataInput();
     } else {
-        body =
-            o.plain ? wireBytes(dados) : wireBytes(buildEnvelope(id, o.empresa, std::move(dados)));
+        body = o.plain ? wireBytes(dados)
+                       : wireBytes(buildEnvelope(id, server.empresa, std::move(dados)));
     }
-    const QString url = serviceUrl(o.url, service);
+    const QString url = serviceUrl(server.url, service);
+    Recording record{o, service, body, {}};
     HttpAnswer a;
     try {
         a = client.postRaw(url, body);
     } catch (const ESocketError& e) {
-        throw InputError{connectionFailure(e, url, o.timeoutSeconds)};
+        throw InputError{connectionFailure(e, url, server.timeoutSeconds)};
     } catch (const EHttpStatusError& e) {
-        if (!o.record.isEmpty())
-            recordIntoScenario(o.record, QStringLiteral("POST"), service, body, true,
-                               e.answer().status, e.answer().body, e.answer().contentType,
-                               o.keepFiles);
+        server.tellProductionSend(url, io);
+        record(e.answer());
         io.out(e.answer().body);
-        reportStatus(e.answer(), o, io);
+        reportStatus(e.answer(), server, io);
         const QString hint = failureHint(0, e.answer().status, url, 0);
         if (!hint.isEmpty())
             io.err(hint.toUtf8() + '\n');
-        return 1;
+        return record.finish(1, io);
     }
-    if (!o.record.isEmpty())
-        recordIntoScenario(o.record, QStringLiteral("POST"), service, body, true, a.status, a.body,
-                           a.contentType, o.keepFiles);
+    server.tellProductionSend(url, io);
+    record(a);
     io.out(a.body);
     if (!a.body.endsWith('\n'))
         io.out("\n");
-    reportStatus(a, o, io);
+    reportStatus(a, server, io);
     if (a.status < 200 || a.status > 299)
-        return 1;
+        return record.finish(1, io);
     const AnswerVerdict verdict = readAnswerVerdict(a.body);
     if (verdict.rejected && !o.acceptRejection) {
         io.err(QStringLiteral("recusado pelo middleware: %1\n").arg(verdict.message).toUtf8());
-        return 3;
+        return record.finish(3, io);
     }
-    return 0;
-}
-
-// What the options did not say comes from the environment.
-void applyEnvironment(Options& o, const CliIo& io) {
-    const std::optional<Environment> e =
-        io.environment ? io.environment(o.ambiente) : std::optional<Environment>();
-    if (!e)
-        throw InputError{QStringLiteral("ambiente desconhecido: %1").arg(o.ambiente)};
-    const auto unless = [&](const char* option, const QString& value, QString& target) {
-        if (!o.given.contains(QLatin1String(option)) && !value.isEmpty())
-            target = value;
-    };
-    unless("--url", e->server, o.url);
-    unless("--empresa", e->companyCode, o.empresa);
-    unless("--keys", e->keysFile, o.keys);
-    if (!o.given.contains(QLatin1String("--timeout")))
-        o.timeoutSeconds = e->timeoutSeconds;
-    if (!e->user.isEmpty())
-        o.credentials = HttpCredentials{e->user, e->password};
-    if (const QString refused = settleTlsOptions(o.tls, &*e); !refused.isEmpty())
-        throw InputError{refused};
+    return record.finish(0, io);
 }
 
 } // namespace
@@ -478,6 +485,8 @@ int runCli(const QStringList& args, const CliIo& given) {
         io.err = [err = given.err](const QByteArray& b) { err(escapeControls(b, true)); };
     if (!args.isEmpty() && args.first() == QLatin1String("cenario"))
         return runScenarioCommand(args, io);
+    if (!args.isEmpty() && args.first() == QLatin1String("servicos"))
+        return runServicesCommand(args, io);
     if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
         given.out(usageText());
         return 0;
@@ -488,13 +497,10 @@ int runCli(const QStringList& args, const CliIo& given) {
     }
     try {
         Options o = parseOptions(args);
-        if (!o.ambiente.isEmpty())
-            applyEnvironment(o, io);
-        else if (const QString refused = settleTlsOptions(o.tls, nullptr); !refused.isEmpty())
-            throw UsageError{refused};
-        warnOutsideCompanies(o.empresa, io);
-        if (!o.keys.isEmpty())
-            CompanyKeys::loadFile(o.keys);
+        o.server.settle(io, o.command == QLatin1String("call"));
+        warnOutsideCompanies(o.server.empresa, io);
+        if (!o.server.keys.isEmpty())
+            CompanyKeys::loadFile(o.server.keys);
         if (o.command == QLatin1String("sign"))
             return sign(o, io);
         if (o.command == QLatin1String("call"))

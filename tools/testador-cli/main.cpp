@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
             outError == 0)
             outError = errno;
     };
+    io.flush = [] { std::fflush(stdout); };
     io.err = [](const QByteArray& b) {
         std::fwrite(b.constData(), 1, std::size_t(b.size()), stderr);
     };

@@ -11,6 +11,11 @@ const char* const kTlsUsage =
     "  --inseguro: não verifica o certificado do servidor (recusado num ambiente de produção\n"
     "      que não o tenha marcado)\n";
 
+bool isTlsOption(const QString& option) {
+    return option == u"--ca"_s || option == u"--cert"_s || option == u"--chave"_s ||
+           option == u"--inseguro"_s;
+}
+
 bool takeTlsOption(const QString& option, const std::function<QString()>& value, TlsOptions& into) {
     TlsSettings& s = into.settings;
     if (option == u"--ca"_s)

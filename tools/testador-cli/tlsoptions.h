@@ -19,6 +19,8 @@ struct TlsOptions {
 // The options' lines of the usage text.
 extern const char* const kTlsUsage;
 
+// Whether the option is one of them.
+bool isTlsOption(const QString& option);
 // Takes the option, its value read through `value`, when it is one of them; false otherwise.
 bool takeTlsOption(const QString& option, const std::function<QString()>& value, TlsOptions& into);
 

@@ -19,7 +19,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 namespace kit::readings {
@@ -112,11 +111,8 @@ Reading bankSlipFiles(std::function<bool(PageContext&)> packed) {
             }
             QDir().mkpath(outputFolder());
             for (std::size_t n = 0; n < slips.size(); ++n) {
-                QSaveFile out(QDir(outputFolder()).filePath(QString::number(n) + extension));
-                if (!out.open(QIODevice::WriteOnly) || out.write(slips[n]) != slips[n].size() ||
-                    !out.commit())
-                    throw EFileError(QStringLiteral("Não foi possível gravar \"%1\": %2")
-                                         .arg(out.fileName(), out.errorString()));
+                writeFileWhole(QDir(outputFolder()).filePath(QString::number(n) + extension),
+                               slips[n]);
             }
             return slips.size();
         });
