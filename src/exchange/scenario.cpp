@@ -104,6 +104,27 @@ void captureUses(const JsonValue& v, QStringList& names) {
         captureUses(v.at(i), names);
 }
 
+std::vector<ListRule> listRules(const JsonValue& object, const QString& where) {
+    std::vector<ListRule> rules;
+    if (const JsonValue* l = member(object, "listas", JsonValue::Type::Object, where))
+        for (std::size_t i = 0; i < l->size(); ++i) {
+            if (!l->at(i).isString() || l->at(i).text().empty())
+                refuse(where,
+                       QStringLiteral("\"listas\": o caminho %1 pede o nome de um membro "
+                                      "ou \"%2\"")
+                           .arg(QString::fromStdString(l->keyAt(i)), QLatin1String(kWithoutOrder)));
+            rules.push_back({QString::fromStdString(l->keyAt(i)), str(l->at(i))});
+        }
+    return rules;
+}
+
+JsonValue listRulesValue(const std::vector<ListRule>& rules) {
+    JsonValue o = JsonValue::object();
+    for (const ListRule& r : rules)
+        o.add(r.path.toStdString(), JsonValue::string(r.key));
+    return o;
+}
+
 ScenarioStep readStep(const JsonValue& s, std::size_t index) {
     ScenarioStep step;
     QString where = QStringLiteral("passo %1").arg(index + 1);
@@ -139,6 +160,8 @@ ScenarioStep readStep(const JsonValue& s, std::size_t index) {
         }
     step.ignore = stringList(s, "ignorar", where);
     step.noise = stringList(s, "ruido", where);
+    step.numeric = stringList(s, "numericos", where);
+    step.lists = listRules(s, where);
     if (const JsonValue* v = member(s, "tempo_maximo_ms", JsonValue::Type::Number, where)) {
         bool ok = false;
         step.maxMs = v->toQString().toInt(&ok);
@@ -149,6 +172,8 @@ ScenarioStep readStep(const JsonValue& s, std::size_t index) {
     if (const JsonValue* e = member(s, "esperado", JsonValue::Type::Object, where)) {
         if (const JsonValue* st = member(*e, "status", JsonValue::Type::Number, where))
             step.expected.status = st->toQString().toInt();
+        if (const JsonValue* t = member(*e, "tipo", JsonValue::Type::String, where))
+            step.expected.contentType = str(*t);
         if (const JsonValue* j = e->find("json"))
             step.expected.json = *j;
         else if (const JsonValue* t = member(*e, "texto", JsonValue::Type::String, where))
@@ -259,6 +284,12 @@ std::optional<Travel> travelFromName(const QString& name) {
     return std::nullopt;
 }
 
+bool isGeneratedValue(const QString& name) {
+    return name == QLatin1String("agora") || name.startsWith(QLatin1String("agora:")) ||
+           name == QLatin1String("hoje") || name == QLatin1String("uuid") ||
+           name == QLatin1String("sequencia");
+}
+
 bool isSessionStep(const ScenarioStep& step) {
     return step.path == QLatin1String(kConectaMiddlewarePath);
 }
@@ -278,7 +309,21 @@ Scenario parseScenario(const QByteArray& utf8) {
     Scenario scenario;
     if (const JsonValue* v = member(root, "nome", JsonValue::Type::String, top))
         scenario.name = str(*v);
+    if (const JsonValue* v = root.find("empresa"); v && !v->isNull()) {
+        if (!v->isString() && !v->isNumber())
+            refuse(top, QStringLiteral("o membro \"empresa\" é de outro tipo"));
+        scenario.company = str(*v);
+    }
+    if (const JsonValue* v = member(root, "sequencia", JsonValue::Type::Number, top)) {
+        bool ok = false;
+        scenario.sequence = v->toQString().toLongLong(&ok);
+        if (!ok || scenario.sequence < 0)
+            refuse(top, QStringLiteral("\"sequencia\" deve ser um número inteiro"));
+    }
+    scenario.parameters = stringList(root, "parametros", top);
     scenario.ignore = stringList(root, "ignorar", top);
+    scenario.numeric = stringList(root, "numericos", top);
+    scenario.lists = listRules(root, top);
     const JsonValue* steps = member(root, "passos", JsonValue::Type::Array, top);
     if (!steps)
         refuse(top, QStringLiteral("faltam os passos (\"passos\")"));
@@ -289,7 +334,7 @@ Scenario parseScenario(const QByteArray& utf8) {
 }
 
 void checkScenario(const Scenario& scenario) {
-    std::set<QString> made;
+    std::set<QString> made(scenario.parameters.begin(), scenario.parameters.end());
     for (std::size_t i = 0; i < scenario.steps.size(); ++i) {
         const ScenarioStep& step = scenario.steps[i];
         if (const QString problem = servicePathProblem(step.path); !problem.isEmpty())
@@ -297,7 +342,7 @@ void checkScenario(const Scenario& scenario) {
         QStringList used;
         captureUses(step.dados, used);
         for (const QString& name : used)
-            if (!made.count(name))
+            if (!made.count(name) && !isGeneratedValue(name))
                 refuse(stepWhere(step, i),
                        QStringLiteral("usa ${%1}, que nenhum passo anterior captura").arg(name));
         for (const auto& [name, path] : step.captures)
@@ -328,7 +373,17 @@ Scenario loadScenario(const QString& fileName, qint64 maxBytes) {
 QByteArray scenarioText(const Scenario& scenario, const QString& keptFolder) {
     JsonValue root = JsonValue::object();
     root.add("nome", JsonValue::string(scenario.name));
+    if (!scenario.company.isEmpty())
+        root.add("empresa", JsonValue::string(scenario.company));
+    if (scenario.sequence > 0)
+        root.add("sequencia", JsonValue::integer(scenario.sequence));
+    if (!scenario.parameters.isEmpty())
+        root.add("parametros", list(scenario.parameters));
     root.add("ignorar", list(scenario.ignore));
+    if (!scenario.numeric.isEmpty())
+        root.add("numericos", list(scenario.numeric));
+    if (!scenario.lists.empty())
+        root.add("listas", listRulesValue(scenario.lists));
     JsonValue steps = JsonValue::array();
     for (const ScenarioStep& s : scenario.steps) {
         JsonValue step = JsonValue::object();
@@ -347,10 +402,16 @@ QByteArray scenarioText(const Scenario& scenario, const QString& keptFolder) {
         step.add("ignorar", list(s.ignore));
         if (!s.noise.isEmpty())
             step.add("ruido", list(s.noise));
+        if (!s.numeric.isEmpty())
+            step.add("numericos", list(s.numeric));
+        if (!s.lists.empty())
+            step.add("listas", listRulesValue(s.lists));
         if (s.maxMs > 0)
             step.add("tempo_maximo_ms", JsonValue::integer(s.maxMs));
         JsonValue expected = JsonValue::object();
         expected.add("status", JsonValue::integer(s.expected.status));
+        if (!s.expected.contentType.isEmpty())
+            expected.add("tipo", JsonValue::string(s.expected.contentType));
         if (s.expected.json && !keptFolder.isEmpty() && !s.expected.files.empty()) {
             JsonValue answer = *s.expected.json;
             nameKeptFiles(answer, s.expected.files, keptFolder);
@@ -407,6 +468,7 @@ ExpectedAnswer expectedFrom(int status, std::optional<JsonValue> parsed, const Q
                             const QByteArray& contentType) {
     ExpectedAnswer e;
     e.status = status;
+    e.contentType = QString::fromLatin1(contentType);
     if (parsed) {
         reduceFiles(*parsed, e.files);
         e.json = std::move(*parsed);
@@ -465,7 +527,8 @@ struct Descriptor {
 
 } // namespace
 
-void appendStepToScenario(const QString& given, ScenarioStep step, bool keepFiles) {
+void appendStepToScenario(const QString& given, ScenarioStep step, bool keepFiles,
+                          const QString& company) {
     const QFileInfo info(given);
     const QString fileName = info.isSymLink() && info.exists() ? info.canonicalFilePath() : given;
     const QByteArray native = QFile::encodeName(fileName);
@@ -495,9 +558,10 @@ void appendStepToScenario(const QString& given, ScenarioStep step, bool keepFile
             continue;
         try {
             Scenario s;
-            if (held.st_size == 0)
+            if (held.st_size == 0) {
                 s.name = QFileInfo(given).completeBaseName();
-            else
+                s.company = company;
+            } else
                 s = loadScenario(fileName);
             step.name = freshStepName(s, step.path);
             s.steps.push_back(std::move(step));

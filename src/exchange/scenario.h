@@ -30,12 +30,21 @@ std::optional<Travel> travelFromName(const QString& name);
 // kFileMemberBytes or more as {"$arquivo":{"tamanho":N,"sha256":"…"}}), other text as text.
 struct ExpectedAnswer {
     int status = 0;
+    QString contentType; // as the server sent it; empty when not known (older files)
     std::optional<json::JsonValue> json;
     QString text; // when the body is not JSON
     // The bytes of the file members reduced above, by their SHA-256 in hex: held in memory
     // only, written beside the scenario file when asked.
     std::map<QString, QByteArray> files;
 };
+
+// A list compared by a member of its elements ("Chave") or, with kWithoutOrder, without
+// regard to order; path is a path pattern ([*] allowed).
+struct ListRule {
+    QString path;
+    QString key;
+};
+inline constexpr const char* kWithoutOrder = "sem_ordem";
 
 struct ScenarioStep {
     QString name;
@@ -46,15 +55,27 @@ struct ScenarioStep {
     std::vector<std::pair<QString, QString>> captures; // name, answer path
     QStringList ignore;                                // typed by hand
     QStringList noise;                                 // learned by repeated runs
-    int maxMs = 0; // an answer slower than this is a difference; 0: no limit
+    QStringList numeric;         // paths compared as numbers, whatever their text
+    std::vector<ListRule> lists; // lists matched by a member or without order
+    int maxMs = 0;               // an answer slower than this is a difference; 0: no limit
     ExpectedAnswer expected;
 };
 
 struct Scenario {
     QString name;
-    QStringList ignore; // for every step
+    QString company;        // the company code it was recorded with; empty: not known
+    qint64 sequence = 0;    // the last ${sequencia} a run sent
+    QStringList parameters; // ${name}s taken from a data table (cenario --dados)
+    QStringList ignore;     // for every step
+    QStringList numeric;    // for every step
+    std::vector<ListRule> lists;
     std::vector<ScenarioStep> steps;
 };
+
+// Whether ${name} is a value the replay makes itself: "agora" or "agora:FORMAT" (the date and
+// time, dd/MM/yyyy HH:mm:ss unless a Qt format is given), "hoje" (dd/MM/yyyy), "uuid" and
+// "sequencia" (a number one larger on every run, kept in the file).
+bool isGeneratedValue(const QString& name);
 
 // The file's refusal: where it is (line and column, or the step's name) and what is wrong.
 class EScenarioError : public Exception {
@@ -92,8 +113,10 @@ QByteArray scenarioText(const Scenario& scenario, const QString& keptFolder = {}
 void saveScenario(const Scenario& scenario, const QString& fileName, bool keepFiles = false);
 // Appends the step to the scenario file (made when missing), named anew so that its name is
 // not used yet. The file is read, changed and written under an exclusive lock on it, so that
-// recorders running at once each add their step. Raises as loadScenario and saveScenario do.
-void appendStepToScenario(const QString& fileName, ScenarioStep step, bool keepFiles = false);
+// recorders running at once each add their step. A new file keeps the company code given.
+// Raises as loadScenario and saveScenario do.
+void appendStepToScenario(const QString& fileName, ScenarioStep step, bool keepFiles = false,
+                          const QString& company = {});
 // "NAME.arquivos" for the scenario file NAME.json: where its file members' bytes are kept.
 QString keptFilesFolder(const QString& scenarioFile);
 

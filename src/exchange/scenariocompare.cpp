@@ -1,10 +1,15 @@
 #include "exchange/scenariocompare.h"
 
+#include "common/xmltext.h"
+#include "common/xmltree.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <optional>
+#include <set>
 #include <string_view>
 #include <unordered_map>
 
@@ -101,10 +106,58 @@ private:
     bool m_repeated = false;
 };
 
+// The number a number's text stands for, written one way: sign, digits without leading or
+// trailing zeros, and the place of the decimal point ("10.50", "1.05E1" and "10.5" alike).
+std::string canonicalNumber(const std::string& text) {
+    std::string digits;
+    long long point = 0; // where the decimal point is, counted in digits from the left
+    bool negative = false, seenPoint = false;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        negative = text[i++] == '-';
+    for (; i < text.size() && text[i] != 'e' && text[i] != 'E'; ++i) {
+        if (text[i] == '.')
+            seenPoint = true;
+        else {
+            digits += text[i];
+            point += seenPoint ? 0 : 1;
+        }
+    }
+    if (i < text.size())
+        point += std::strtoll(text.c_str() + i + 1, nullptr, 10);
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return "0";
+    point -= static_cast<long long>(first);
+    digits.erase(0, first);
+    digits.erase(digits.find_last_not_of('0') + 1);
+    return (negative ? "-" : "") + digits + 'e' + std::to_string(point);
+}
+
+// The path of an element of an XML document inside a member: "member⟨root/child⟩".
+QString xmlPath(const QString& member, const QString& inner) {
+    return member + u'⟨' + inner + u'⟩';
+}
+
+QString xmlText(const XmlElement& e) {
+    QString out = u'<' + e.name;
+    for (const XmlElement::Attribute& a : e.attributes)
+        out += u' ' + a.name + QStringLiteral("=\"") + a.value + u'"';
+    if (e.children.empty() && e.text.isEmpty())
+        return out + QStringLiteral("/>");
+    out += u'>' + e.text;
+    for (const XmlElement& c : e.children)
+        out += xmlText(c);
+    return out + QStringLiteral("</") + e.name + u'>';
+}
+
 class Comparer {
 public:
-    Comparer(const QStringList& ignore, const QStringList& noise, Comparison& out)
-        : m_ignore(ignore), m_noise(noise), m_out(out) {}
+    Comparer(const CompareRules& rules, Comparison& out)
+        : m_ignore(rules.ignore), m_noise(rules.noise), m_numeric(rules.numeric), m_out(out) {
+        for (const ListRule& r : rules.lists)
+            m_lists.emplace_back(PathPattern(r.path), r.key);
+    }
 
     void compare(const JsonValue& e, const JsonValue& a, const QString& path) {
         if (m_ignore.matches(path)) {
@@ -135,19 +188,24 @@ public:
         case JsonValue::Type::Object:
             compareObjects(e, a, path);
             return;
-        case JsonValue::Type::Array: {
-            const std::size_t n = std::max(e.size(), a.size());
-            for (std::size_t i = 0; i < n; ++i) {
-                const QString p = path + u'[' + QString::number(i) + u']';
-                if (i >= e.size())
-                    missingOrAdded(p, nullptr, &a.at(i));
-                else if (i >= a.size())
-                    missingOrAdded(p, &e.at(i), nullptr);
-                else
-                    compare(e.at(i), a.at(i), p);
-            }
+        case JsonValue::Type::Array:
+            compareArrays(e, a, path);
             return;
-        }
+        case JsonValue::Type::Number:
+            if (e.text() == a.text())
+                return;
+            if (canonicalNumber(e.text()) != canonicalNumber(a.text()))
+                differ(path, e, a);
+            else if (!m_numeric.matches(path))
+                differ(path, e, a, QStringLiteral("mesmo número, outro texto"));
+            return;
+        case JsonValue::Type::String:
+            if (e.text() == a.text())
+                return;
+            if (compareAsXml(e, a, path))
+                return;
+            differ(path, e, a);
+            return;
         default:
             if (!same(e, a))
                 differ(path, e, a);
@@ -162,8 +220,9 @@ private:
             return e.text() == a.text();
         return json::toSigningText(e) == json::toSigningText(a);
     }
-    void differ(const QString& path, const JsonValue& e, const JsonValue& a) {
-        m_out.differences.push_back({path, textOf(e), textOf(a)});
+    void differ(const QString& path, const JsonValue& e, const JsonValue& a,
+                const QString& label = {}) {
+        m_out.differences.push_back({path, textOf(e), textOf(a), label});
     }
     static QString join(const QString& path, const std::string& key) {
         const QString name = QString::fromStdString(key);
@@ -176,7 +235,8 @@ private:
             ++m_out.ignored;
             return;
         }
-        m_out.differences.push_back({path, e ? textOf(*e) : QString(), a ? textOf(*a) : QString()});
+        m_out.differences.push_back(
+            {path, e ? textOf(*e) : QString(), a ? textOf(*a) : QString(), {}});
     }
     void compareObjects(const JsonValue& e, const JsonValue& a, const QString& path) {
         const MemberIndex inE(e), inA(a);
@@ -210,8 +270,206 @@ private:
                     .arg(where));
     }
 
+    // Arrays by position, unless a rule says they are matched by a member or without order.
+    void compareArrays(const JsonValue& e, const JsonValue& a, const QString& path) {
+        for (const auto& [pattern, key] : m_lists)
+            if (pattern.matches(path)) {
+                if (key == QLatin1String(kWithoutOrder))
+                    compareWithoutOrder(e, a, path);
+                else if (!compareByKey(e, a, path, key.toStdString()))
+                    break;
+                return;
+            }
+        const std::size_t n = std::max(e.size(), a.size());
+        for (std::size_t i = 0; i < n; ++i) {
+            const QString p = path + u'[' + QString::number(i) + u']';
+            if (i >= e.size())
+                missingOrAdded(p, nullptr, &a.at(i));
+            else if (i >= a.size())
+                missingOrAdded(p, &e.at(i), nullptr);
+            else
+                compare(e.at(i), a.at(i), p);
+        }
+    }
+
+    // The elements' keys: each an object holding the member, no key twice. Nothing when a
+    // list does not have them.
+    static std::optional<std::vector<std::string>> keysOf(const JsonValue& list,
+                                                          const std::string& key) {
+        std::vector<std::string> keys;
+        std::set<std::string> seen;
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            const JsonValue* k = list.at(i).isObject() ? list.at(i).find(key) : nullptr;
+            if (!k)
+                return std::nullopt;
+            keys.push_back(k->isString() ? k->text() : json::toSigningText(*k));
+            if (!seen.insert(keys.back()).second)
+                return std::nullopt;
+        }
+        return keys;
+    }
+
+    bool compareByKey(const JsonValue& e, const JsonValue& a, const QString& path,
+                      const std::string& key) {
+        const auto keysE = keysOf(e, key), keysA = keysOf(a, key);
+        if (!keysE || !keysA) {
+            m_out.notes.append(
+                QStringLiteral("%1: comparada por posição: nem todo elemento tem \"%2\" único")
+                    .arg(path, QString::fromStdString(key)));
+            return false;
+        }
+        std::map<std::string, std::size_t> placeInA;
+        for (std::size_t j = 0; j < keysA->size(); ++j)
+            placeInA.emplace((*keysA)[j], j);
+        const QString name = QString::fromStdString(key);
+        const auto at = [&](const std::string& k) {
+            return path + u'[' + name + u'=' + QString::fromStdString(k) + u']';
+        };
+        std::vector<std::size_t> orderInA;
+        std::set<std::size_t> matched;
+        for (std::size_t i = 0; i < keysE->size(); ++i) {
+            const auto it = placeInA.find((*keysE)[i]);
+            if (it == placeInA.end()) {
+                missingOrAdded(at((*keysE)[i]), &e.at(i), nullptr);
+                continue;
+            }
+            matched.insert(it->second);
+            orderInA.push_back(it->second);
+            compare(e.at(i), a.at(it->second), at((*keysE)[i]));
+        }
+        for (std::size_t j = 0; j < keysA->size(); ++j)
+            if (!matched.count(j))
+                missingOrAdded(at((*keysA)[j]), nullptr, &a.at(j));
+        if (!std::is_sorted(orderInA.begin(), orderInA.end()))
+            m_out.notes.append(QStringLiteral("%1: a ordem dos elementos mudou").arg(path));
+        return true;
+    }
+
+    // Each element of one list matched with an equal one of the other: what is left is
+    // reported removed (by its place in the expected list) or added (in the one obtained).
+    void compareWithoutOrder(const JsonValue& e, const JsonValue& a, const QString& path) {
+        std::map<std::string, std::vector<std::size_t>> inA;
+        for (std::size_t j = a.size(); j-- > 0;)
+            inA[json::toSigningText(a.at(j))].push_back(j);
+        std::vector<bool> matched(a.size(), false);
+        for (std::size_t i = 0; i < e.size(); ++i) {
+            auto it = inA.find(json::toSigningText(e.at(i)));
+            if (it == inA.end() || it->second.empty()) {
+                missingOrAdded(path + u'[' + QString::number(i) + u']', &e.at(i), nullptr);
+                continue;
+            }
+            matched[it->second.back()] = true;
+            it->second.pop_back();
+        }
+        for (std::size_t j = 0; j < a.size(); ++j)
+            if (!matched[j])
+                missingOrAdded(path + u'[' + QString::number(j) + u']', nullptr, &a.at(j));
+    }
+
+    // Two strings that both hold an XML document are compared as documents: paths into them,
+    // whitespace between elements not counted. False when either is not XML.
+    bool compareAsXml(const JsonValue& e, const JsonValue& a, const QString& path) {
+        if (!xmltext::isXml(QString::fromUtf8(
+                e.text().data(), qsizetype(std::min<std::size_t>(e.text().size(), 64)))) ||
+            !xmltext::isXml(QString::fromUtf8(
+                a.text().data(), qsizetype(std::min<std::size_t>(a.text().size(), 64)))))
+            return false;
+        const std::optional<XmlElement> xe = readXmlTree(e.toQString());
+        if (!xe)
+            return false;
+        const std::optional<XmlElement> xa = readXmlTree(a.toQString());
+        if (!xa)
+            return false;
+        const std::size_t before = m_out.differences.size();
+        const int skipped = m_out.ignored + m_out.noiseSkipped;
+        compareXml(*xe, *xa, path, xe->name, {}, {});
+        if (m_out.differences.size() == before && m_out.ignored + m_out.noiseSkipped == skipped)
+            m_out.notes.append(QStringLiteral("%1: o mesmo XML, escrito de outro modo").arg(path));
+        return true;
+    }
+
+    void xmlDiffer(const QString& path, const QString& e, const QString& a, const QString& label) {
+        if (m_ignore.matches(path)) {
+            ++m_out.ignored;
+            return;
+        }
+        if (m_noise.matches(path) && !e.isEmpty() && !a.isEmpty() && shapeOf(e) == shapeOf(a)) {
+            ++m_out.noiseSkipped;
+            m_out.notes.append(QStringLiteral("%1: ignorado: ruído aprendido").arg(path));
+            return;
+        }
+        m_out.differences.push_back({path, e, a, label});
+    }
+
+    // The namespaces are said where they change: a default namespace declared once differs
+    // for its whole subtree, and is reported on the element that declares it.
+    void compareXml(const XmlElement& e, const XmlElement& a, const QString& member,
+                    const QString& inner, const QString& parentNsE, const QString& parentNsA) {
+        const QString path = xmlPath(member, inner);
+        if (m_ignore.matches(path)) {
+            ++m_out.ignored;
+            return;
+        }
+        if (e.name != a.name) {
+            xmlDiffer(path, u'<' + e.name + u'>', u'<' + a.name + u'>', QStringLiteral("elemento"));
+            return;
+        }
+        if (e.namespaceUri != a.namespaceUri &&
+            (e.namespaceUri != parentNsE || a.namespaceUri != parentNsA))
+            xmlDiffer(path, e.namespaceUri, a.namespaceUri, QStringLiteral("namespace"));
+        // Attributes by namespace and name, in any order.
+        std::vector<bool> seen(a.attributes.size(), false);
+        for (const XmlElement::Attribute& x : e.attributes) {
+            const QString p = xmlPath(member, inner + u'@' + x.name);
+            const auto it = std::find_if(a.attributes.begin(), a.attributes.end(), [&](auto& y) {
+                return y.name == x.name && y.namespaceUri == x.namespaceUri;
+            });
+            if (it == a.attributes.end()) {
+                xmlDiffer(p, x.value, QString(), QStringLiteral("atributo"));
+                continue;
+            }
+            seen[std::size_t(it - a.attributes.begin())] = true;
+            if (it->value != x.value)
+                xmlDiffer(p, x.value, it->value, QStringLiteral("atributo"));
+        }
+        for (std::size_t j = 0; j < a.attributes.size(); ++j)
+            if (!seen[j])
+                xmlDiffer(xmlPath(member, inner + u'@' + a.attributes[j].name), QString(),
+                          a.attributes[j].value, QStringLiteral("atributo"));
+        if (e.text != a.text)
+            xmlDiffer(path, e.text, a.text, QString());
+        // Children by name, the n-th of a name with the n-th: "det[2]" when a name repeats.
+        std::map<QString, std::size_t> countE, countA;
+        for (const XmlElement& c : e.children)
+            ++countE[c.name];
+        for (const XmlElement& c : a.children)
+            ++countA[c.name];
+        std::map<QString, std::vector<const XmlElement*>> byNameA;
+        for (const XmlElement& c : a.children)
+            byNameA[c.name].push_back(&c);
+        std::map<QString, std::size_t> taken;
+        const auto segment = [&](const QString& name, std::size_t n) {
+            const bool repeated = std::max(countE[name], countA[name]) > 1;
+            return inner + u'/' + name + (repeated ? u'[' + QString::number(n) + u']' : QString());
+        };
+        for (const XmlElement& c : e.children) {
+            const std::size_t n = taken[c.name]++;
+            const auto& others = byNameA[c.name];
+            if (n < others.size())
+                compareXml(c, *others[n], member, segment(c.name, n), e.namespaceUri,
+                           a.namespaceUri);
+            else
+                xmlDiffer(xmlPath(member, segment(c.name, n)), xmlText(c), QString(), {});
+        }
+        for (const auto& [name, others] : byNameA)
+            for (std::size_t n = countE[name]; n < others.size(); ++n)
+                xmlDiffer(xmlPath(member, segment(name, n)), QString(), xmlText(*others[n]), {});
+    }
+
     const PathPatterns m_ignore;
     const PathPatterns m_noise;
+    const PathPatterns m_numeric;
+    std::vector<std::pair<PathPattern, QString>> m_lists;
     Comparison& m_out;
 };
 
@@ -229,18 +487,17 @@ PathPattern::PathPattern(const QString& pattern) {
 bool PathPattern::matches(QStringView path) const {
     if (m_pieces.size() == 1)
         return path == m_pieces.front();
-    // Each [*] takes one position ("[" digits "]") between the pieces, which must follow each
-    // other exactly from the start of the path to its end.
+    // Each [*] takes one position ("[3]", or "[Chave=x]" in a list matched by a member)
+    // between the pieces, which must follow each other exactly from the start of the path to
+    // its end.
     for (std::size_t k = 0; k < m_pieces.size(); ++k) {
         if (k > 0) {
             if (!path.startsWith(u'['))
                 return false;
-            qsizetype digits = 1;
-            while (digits < path.size() && path[digits].isDigit())
-                ++digits;
-            if (digits == 1 || digits >= path.size() || path[digits] != u']')
+            const qsizetype close = path.indexOf(u']');
+            if (close < 2)
                 return false;
-            path = path.mid(digits + 1);
+            path = path.mid(close + 1);
         }
         if (!path.startsWith(m_pieces[k]))
             return false;
@@ -267,8 +524,41 @@ bool PathPatterns::matches(const QString& path) const {
 
 Comparison compareAnswer(const ExpectedAnswer& expected, const ExpectedAnswer& actual,
                          const QStringList& ignore, const QStringList& noise) {
+    return compareAnswer(expected, actual, CompareRules{ignore, noise, {}, {}});
+}
+
+namespace {
+
+QString mediaType(const QString& contentType) {
+    return contentType.section(u';', 0, 0).trimmed().toLower();
+}
+
+// The parameters (charset, …) as one text: lower case, without blanks.
+QString typeParameters(const QString& contentType) {
+    QString p = contentType.section(u';', 1).toLower();
+    p.remove(u' ');
+    return p;
+}
+
+} // namespace
+
+Comparison compareAnswer(const ExpectedAnswer& expected, const ExpectedAnswer& actual,
+                         const CompareRules& rules) {
     Comparison out;
-    Comparer comparer(ignore, noise, out);
+    Comparer comparer(rules, out);
+    // The content type, when the baseline knows it: another media type is a difference (the
+    // same body as HTML is not the same answer); other parameters, a note.
+    if (!expected.contentType.isEmpty() && !actual.contentType.isEmpty() &&
+        !PathPatterns(rules.ignore).matches(QStringLiteral("(tipo de conteúdo)"))) {
+        if (mediaType(expected.contentType) != mediaType(actual.contentType))
+            out.differences.push_back({QStringLiteral("(tipo de conteúdo)"),
+                                       expected.contentType,
+                                       actual.contentType,
+                                       {}});
+        else if (typeParameters(expected.contentType) != typeParameters(actual.contentType))
+            out.notes.append(QStringLiteral("(tipo de conteúdo): %1 → %2")
+                                 .arg(expected.contentType, actual.contentType));
+    }
     if (expected.status != actual.status)
         comparer.compare(JsonValue::integer(expected.status), JsonValue::integer(actual.status),
                          QStringLiteral("(status HTTP)"));
@@ -281,7 +571,7 @@ Comparison compareAnswer(const ExpectedAnswer& expected, const ExpectedAnswer& a
         const QString a =
             actual.json ? QString::fromStdString(json::toSigningText(*actual.json)) : actual.text;
         if (e != a)
-            out.differences.push_back({QStringLiteral("(resposta)"), e, a});
+            out.differences.push_back({QStringLiteral("(resposta)"), e, a, {}});
     }
     return out;
 }
@@ -303,7 +593,8 @@ std::optional<std::pair<qsizetype, qsizetype>> lastPosition(const QString& path)
         if (open < 0)
             return std::nullopt;
         const QStringView inside = QStringView(path).mid(open + 1, close - open - 1);
-        if (!inside.isEmpty() && inside != u"*")
+        if (!inside.isEmpty() &&
+            std::all_of(inside.begin(), inside.end(), [](QChar c) { return c.isDigit(); }))
             return std::make_pair(open, close - open + 1);
     }
     return std::nullopt;
@@ -347,6 +638,30 @@ QStringList generaliseListPaths(const QStringList& paths, const JsonValue& answe
             return current;
         current = next;
     }
+}
+
+QString differenceExcerpt(const QString& e, const QString& a, qsizetype context) {
+    const qsizetype shorter = std::min(e.size(), a.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && e[prefix] == a[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix && e[e.size() - 1 - suffix] == a[a.size() - 1 - suffix])
+        ++suffix;
+    QString out;
+    if (prefix > context)
+        out += QStringLiteral("… (%1 caracteres iguais) ").arg(prefix - context) +
+               e.mid(prefix - context, context);
+    else
+        out += e.left(prefix);
+    out += u'[' + shortValue(e.mid(prefix, e.size() - prefix - suffix), 200) + u'→' +
+           shortValue(a.mid(prefix, a.size() - prefix - suffix), 200) + u']';
+    if (suffix > context)
+        out += e.mid(e.size() - suffix, context) +
+               QStringLiteral(" … (%1 iguais)").arg(suffix - context);
+    else
+        out += e.right(suffix);
+    return out;
 }
 
 QString shortValue(const QString& text, qsizetype limit) {

@@ -14,8 +14,8 @@
 // their exact text, file members by size and SHA-256. Ignored paths are skipped and counted;
 // learned noise is skipped too, but its kind and shape must still match (a date stays a date).
 
-// A path in an answer: member names joined with '.', array positions as [n]; a pattern may
-// hold [*] for any position.
+// A path in an answer: member names joined with '.', array positions as [n] (as [Key=value] in a
+// list matched by a member); a pattern may hold [*] for any position.
 bool pathMatches(const QString& pattern, const QString& path);
 
 // One pattern, read once and matched against many paths without building anything.
@@ -43,6 +43,16 @@ struct Difference {
     QString path;
     QString expected; // the value's JSON text ("" when absent)
     QString actual;
+    QString label; // what kind of difference, when the values alone do not say it
+};
+
+// What a comparison skips and how it reads: paths never compared, learned noise, numbers
+// compared by value, lists matched by a member or without order.
+struct CompareRules {
+    QStringList ignore;
+    QStringList noise;
+    QStringList numeric;
+    std::vector<ListRule> lists;
 };
 
 struct Comparison {
@@ -53,8 +63,14 @@ struct Comparison {
     bool equal() const { return differences.empty(); }
 };
 
-// Compares the answer that came back with the expected one; ignore holds the scenario's and the
-// step's paths.
+// Compares the answer that came back with the expected one. Strings that both hold an XML
+// document are compared as XML (paths "member⟨root/child⟩", "…⟨root@attribute⟩"); numbers
+// with the same value in another text are a difference labelled so, none on a numeric path;
+// the content types, when the baseline has one, by media type (a difference) and parameters
+// (a note).
+Comparison compareAnswer(const ExpectedAnswer& expected, const ExpectedAnswer& actual,
+                         const CompareRules& rules);
+// The same with only ignored paths and noise.
 Comparison compareAnswer(const ExpectedAnswer& expected, const ExpectedAnswer& actual,
                          const QStringList& ignore, const QStringList& noise);
 
@@ -66,6 +82,11 @@ QStringList differingPaths(const ExpectedAnswer& a, const ExpectedAnswer& b);
 // lists' sizes are read in the answer. A list where some element kept its value keeps its
 // paths one by one.
 QStringList generaliseListPaths(const QStringList& paths, const json::JsonValue& answer);
+
+// Where two long values differ: the common start and end elided with their lengths, the
+// differing stretch in full (each side cut past 200 characters) with a little context:
+// "… (58 caracteres iguais) infProt><xMotivo>Autorizado o uso da NF-[e→E]</xMotivo> … (62 iguais)".
+QString differenceExcerpt(const QString& expected, const QString& actual, qsizetype context = 30);
 
 // A value's text for a report, cut past limit characters with its whole length shown.
 QString shortValue(const QString& text, qsizetype limit = 60);

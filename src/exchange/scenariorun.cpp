@@ -6,7 +6,9 @@
 #include "exchange/httpclient.h"
 #include "exchange/utf8step.h"
 
+#include <QDateTime>
 #include <QRegularExpression>
+#include <QUuid>
 
 #include <algorithm>
 #include <set>
@@ -51,7 +53,8 @@ ScenarioReplay::ScenarioReplay(const Scenario& scenario, ReplayTarget target)
       m_client(std::make_unique<MiddlewareHttpClient>(
           m_target.credentials ? *m_target.credentials
                                : credentialsForCompanyText(m_target.companyCode))),
-      m_anonymous(std::make_unique<MiddlewareHttpClient>(std::nullopt)) {
+      m_anonymous(std::make_unique<MiddlewareHttpClient>(std::nullopt)),
+      m_sequence(scenario.sequence + 1) {
     for (MiddlewareHttpClient* c : {m_client.get(), m_anonymous.get()}) {
         c->setCancelFlag(m_target.cancel);
         c->setTimeoutSeconds(m_target.timeoutSeconds);
@@ -84,6 +87,13 @@ void ScenarioReplay::openSession() {
 }
 
 JsonValue substituteCaptures(const JsonValue& dados, const std::map<QString, QString>& captured) {
+    return substituteValues(dados, [&](const QString& name) -> std::optional<QString> {
+        const auto it = captured.find(name);
+        return it == captured.end() ? std::nullopt : std::optional<QString>(it->second);
+    });
+}
+
+JsonValue substituteValues(const JsonValue& dados, const ValueLookup& lookup) {
     if (dados.isString()) {
         const std::string& text = dados.text();
         if (text.find("${") == std::string::npos)
@@ -102,10 +112,10 @@ JsonValue substituteCaptures(const JsonValue& dados, const std::map<QString, QSt
                 break;
             }
             out.append(text, at, open - at);
-            const auto it = captured.find(
-                QString::fromUtf8(text.data() + open + 2, qsizetype(close - open - 2)));
-            if (it != captured.end())
-                out += it->second.toStdString();
+            const std::optional<QString> value =
+                lookup(QString::fromUtf8(text.data() + open + 2, qsizetype(close - open - 2)));
+            if (value)
+                out += value->toStdString();
             else
                 out.append(text, open, close + 1 - open);
             at = close + 1;
@@ -115,20 +125,39 @@ JsonValue substituteCaptures(const JsonValue& dados, const std::map<QString, QSt
     if (dados.isArray()) {
         JsonValue a = JsonValue::array();
         for (std::size_t i = 0; i < dados.size(); ++i)
-            a.append(substituteCaptures(dados.at(i), captured));
+            a.append(substituteValues(dados.at(i), lookup));
         return a;
     }
     if (dados.isObject()) {
         JsonValue o = JsonValue::object();
         for (std::size_t i = 0; i < dados.size(); ++i)
-            o.add(dados.keyAt(i), substituteCaptures(dados.at(i), captured));
+            o.add(dados.keyAt(i), substituteValues(dados.at(i), lookup));
         return o;
     }
     return dados;
 }
 
 JsonValue ScenarioReplay::substituted(const JsonValue& dados) const {
-    return substituteCaptures(dados, m_captured);
+    // Values made anew for each step: every ${uuid} of one step is the same.
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString uuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    return substituteValues(dados, [&](const QString& name) -> std::optional<QString> {
+        if (const auto it = m_captured.find(name); it != m_captured.end())
+            return it->second;
+        if (const auto it = m_target.parameters.find(name); it != m_target.parameters.end())
+            return it->second;
+        if (name == QLatin1String("agora"))
+            return now.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+        if (name.startsWith(QLatin1String("agora:")))
+            return now.toString(name.mid(6));
+        if (name == QLatin1String("hoje"))
+            return now.toString(QStringLiteral("dd/MM/yyyy"));
+        if (name == QLatin1String("uuid"))
+            return uuid;
+        if (name == QLatin1String("sequencia"))
+            return QString::number(m_sequence);
+        return std::nullopt;
+    });
 }
 
 StepOutcome ScenarioReplay::runNext() {
@@ -237,9 +266,10 @@ StepOutcome ScenarioReplay::runNext() {
 
 Comparison compareStep(const Scenario& scenario, const ScenarioStep& step,
                        const ExpectedAnswer& answer) {
-    QStringList ignore = scenario.ignore;
-    ignore += step.ignore;
-    return compareAnswer(step.expected, answer, ignore, step.noise);
+    CompareRules rules{scenario.ignore + step.ignore, step.noise, scenario.numeric + step.numeric,
+                       step.lists};
+    rules.lists.insert(rules.lists.end(), scenario.lists.begin(), scenario.lists.end());
+    return compareAnswer(step.expected, answer, rules);
 }
 
 void recompare(const Scenario& scenario, std::size_t index, StepOutcome& outcome) {
@@ -312,6 +342,13 @@ QString differenceLine(const Difference& difference) {
     const auto side = [](const QString& v) {
         return v.isEmpty() ? QStringLiteral("(ausente)") : shortValue(v);
     };
-    return QStringLiteral("%1: %2 → %3")
-        .arg(difference.path, side(difference.expected), side(difference.actual));
+    const QString& e = difference.expected;
+    const QString& a = difference.actual;
+    // A long value shows where it changed, not its start on both sides.
+    QString line = !e.isEmpty() && !a.isEmpty() && std::max(e.size(), a.size()) > 60
+                       ? QStringLiteral("%1: %2").arg(difference.path, differenceExcerpt(e, a))
+                       : QStringLiteral("%1: %2 → %3").arg(difference.path, side(e), side(a));
+    if (!difference.label.isEmpty())
+        line += QStringLiteral(" (%1)").arg(difference.label);
+    return line;
 }

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -26,9 +27,11 @@ struct ReplayTarget {
     int timeoutSeconds = 0;
     // The HTTP credentials of a chosen environment, in place of the company code's own.
     std::optional<HttpCredentials> credentials;
-    TlsSettings tls;                           // of an HTTPS address
-    QString clientPassword;                    // of the client certificate
-    qint64 maxAnswerBytes = 0;                 // 0: the client's own limit
+    TlsSettings tls;           // of an HTTPS address
+    QString clientPassword;    // of the client certificate
+    qint64 maxAnswerBytes = 0; // 0: the client's own limit
+    // The values of a data table's row, used as ${column} (cenario --dados).
+    std::map<QString, QString> parameters;
     const std::atomic<bool>* cancel = nullptr; // raised: the running request ends at once
 };
 
@@ -67,7 +70,10 @@ public:
         m_next = 0;
         m_captured.clear();
         m_failedCaptures.clear();
+        ++m_sequence;
     }
+    // The ${sequencia} this run sends: the scenario's last one and one.
+    qint64 sequence() const { return m_sequence; }
     // The session opened first, when the scenario has no session step (an error of it ends
     // the replay: every step reports it).
     const QString& sessionId() const { return m_sessionId; }
@@ -86,6 +92,7 @@ private:
     QString m_sessionError;
     std::map<QString, QString> m_captured;
     std::map<QString, std::size_t> m_failedCaptures; // name: the step where it failed
+    qint64 m_sequence = 1;
 };
 
 // The step's answer compared with its baseline, the scenario's and the step's ignored paths
@@ -123,6 +130,9 @@ QString differenceLine(const Difference& difference);
 // written (a value put in is never read again); a name not captured stays as it is.
 json::JsonValue substituteCaptures(const json::JsonValue& dados,
                                    const std::map<QString, QString>& captured);
+// The same with each name's value given by the lookup (nothing: the text stays as it is).
+using ValueLookup = std::function<std::optional<QString>(const QString& name)>;
+json::JsonValue substituteValues(const json::JsonValue& dados, const ValueLookup& lookup);
 
 // The value a capture takes from an answer: a string's text, else the value's JSON text.
 std::optional<QString> captureValue(const json::JsonValue& answer, const QString& path);

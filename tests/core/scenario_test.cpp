@@ -2,6 +2,7 @@
 #include "exchange/envelope.h"
 #include "exchange/scenario.h"
 #include "exchange/scenariocompare.h"
+#include "exchange/scenariorun.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -131,6 +132,152 @@ TEST(ScenarioCompare, ReportsExactlyThePathsThatDiffer) {
     ASSERT_EQ(long_.differences.size(), 1u);
     EXPECT_EQ(long_.differences[0].expected, u"\"a\""_s);
     EXPECT_TRUE(shortValue(long_.differences[0].actual).endsWith(u"(102 caracteres)"_s));
+}
+
+TEST(ScenarioCompare, XmlInsideStringsListsByKeyAndNumbers) {
+    const char* nfe =
+        R"({"x":"<nfeProc versao=\"4.00\" xmlns=\"http://www.portalfiscal.inf.br/nfe\"><protNFe><infProt><cStat>100</cStat><xMotivo>Autorizado</xMotivo></infProt></protNFe></nfeProc>"})";
+    const auto xml = [](const char* inner) { return "{\"x\":\"" + std::string(inner) + "\"}"; };
+    const struct {
+        const char* name;
+        std::string expected;
+        std::string actual;
+        CompareRules rules;
+        QStringList differing;
+        QStringList labels;
+        int notes;
+    } cases[] = {
+        {"xml: one element's text",
+         nfe,
+         QByteArray(nfe).replace("<cStat>100", "<cStat>101").toStdString(),
+         {},
+         {u"x⟨nfeProc/protNFe/infProt/cStat⟩"_s},
+         {u""_s},
+         0},
+        {"xml: attribute and namespace",
+         nfe,
+         QByteArray(nfe).replace("4.00", "4.01").replace("/nfe\\\"", "/nfe2\\\"").toStdString(),
+         {},
+         {u"x⟨nfeProc⟩"_s, u"x⟨nfeProc@versao⟩"_s},
+         {u"namespace"_s, u"atributo"_s},
+         0},
+        {"xml: blanks between elements do not count",
+         nfe,
+         QByteArray(nfe).replace("<protNFe>", "\\n  <protNFe>").toStdString(),
+         {},
+         {},
+         {},
+         1},
+        {"xml: ignored and learned inside",
+         nfe,
+         QByteArray(nfe)
+             .replace("<cStat>100", "<cStat>101")
+             .replace("Autorizado", "Negado")
+             .toStdString(),
+         {{u"x⟨nfeProc/protNFe/infProt/xMotivo⟩"_s},
+          {u"x⟨nfeProc/protNFe/infProt/cStat⟩"_s},
+          {},
+          {}},
+         {},
+         {},
+         1},
+        {"xml: repeated elements by their order",
+         xml("<l><i>1</i><i>2</i></l>"),
+         xml("<l><i>1</i><i>3</i><i>4</i></l>"),
+         {},
+         {u"x⟨l/i[1]⟩"_s, u"x⟨l/i[2]⟩"_s},
+         {u""_s, u""_s},
+         0},
+        {"not well-formed stays a string",
+         xml("<a><b></a>"),
+         xml("<a><c></a>"),
+         {},
+         {u"x"_s},
+         {u""_s},
+         0},
+        {"list by key, reversed",
+         R"({"l":[{"C":1,"n":"a"},{"C":2,"n":"b"},{"C":3,"n":"c"}]})",
+         R"({"l":[{"C":3,"n":"c"},{"C":2,"n":"b"},{"C":1,"n":"a"}]})",
+         {{}, {}, {}, {{u"l"_s, u"C"_s}}},
+         {},
+         {},
+         1},
+        {"list by key, one inserted in front and one changed",
+         R"({"l":[{"C":1,"n":"a"},{"C":2,"n":"b"}]})",
+         R"({"l":[{"C":0,"n":"z"},{"C":1,"n":"a"},{"C":2,"n":"B"}]})",
+         {{}, {}, {}, {{u"l"_s, u"C"_s}}},
+         {u"l[C=2].n"_s, u"l[C=0]"_s},
+         {u""_s, u""_s},
+         0},
+        {"list without order",
+         R"({"l":[1,2,3,3]})",
+         R"({"l":[3,1,3,4]})",
+         {{}, {}, {}, {{u"l"_s, u"sem_ordem"_s}}},
+         {u"l[1]"_s, u"l[3]"_s},
+         {u""_s, u""_s},
+         0},
+        {"same number, other text",
+         R"({"v":10.50})",
+         R"({"v":10.5})",
+         {},
+         {u"v"_s},
+         {u"mesmo número, outro texto"_s},
+         0},
+        {"a numeric path",
+         R"({"v":10.50,"w":1e2})",
+         R"({"v":10.5,"w":100})",
+         {{}, {}, {u"v"_s, u"w"_s}, {}},
+         {},
+         {},
+         0},
+        {"another number",
+         R"({"v":10.50})",
+         R"({"v":10.05})",
+         {{}, {}, {u"v"_s}, {}},
+         {u"v"_s},
+         {u""_s},
+         0},
+        // A noisy counter keeps its shape from 9 to 10.
+        {"noise 9 to 10", R"({"c":"n9"})", R"({"c":"n10"})", {{}, {u"c"_s}, {}, {}}, {}, {}, 1},
+    };
+    for (const auto& c : cases) {
+        const Comparison got =
+            compareAnswer(answer(c.expected.c_str()), answer(c.actual.c_str()), c.rules);
+        EXPECT_EQ(paths(got), c.differing) << c.name;
+        QStringList labels;
+        for (const Difference& d : got.differences)
+            labels << d.label;
+        EXPECT_EQ(labels, c.labels) << c.name;
+        EXPECT_EQ(got.notes.size(), c.notes)
+            << c.name << ": " << got.notes.join(u'|').toStdString();
+    }
+}
+
+TEST(ScenarioCompare, ContentTypeAndLongValuesShowWhatChanged) {
+    // Another media type with the same body is a difference; another charset, a note.
+    const auto typed = [](const char* type) { return expectedFrom(200, "{}", type); };
+    EXPECT_EQ(paths(compareAnswer(typed("application/json"), typed("text/html"), {}, {})),
+              QStringList{u"(tipo de conteúdo)"_s});
+    const Comparison charset = compareAnswer(typed("application/json; charset=utf-8"),
+                                             typed("application/json;charset=iso-8859-1"), {}, {});
+    EXPECT_TRUE(charset.equal());
+    EXPECT_EQ(charset.notes.size(), 1);
+    // A baseline of an older file, without a type, does not compare it.
+    ExpectedAnswer older = typed("application/json");
+    older.contentType.clear();
+    EXPECT_TRUE(compareAnswer(older, typed("text/html"), {}, {}).equal());
+
+    // A change deep in a long value is shown where it is, with what is equal around it.
+    const QString start(58, u'a'), end(62, u'z');
+    const Difference d{u"result.XML"_s,
+                       u'"' + start + u"NF-e"_s + end + u'"',
+                       u'"' + start + u"NF-E"_s + end + u'"',
+                       {}};
+    const QString line = differenceLine(d);
+    EXPECT_TRUE(line.contains(u"NF-[e→E]zzz"_s)) << line.toStdString();
+    EXPECT_TRUE(line.contains(u"caracteres iguais"_s)) << line.toStdString();
+    EXPECT_TRUE(line.contains(u"iguais)"_s)) << line.toStdString();
+    EXPECT_LT(line.size(), 160) << line.toStdString();
 }
 
 TEST(ScenarioCompare, LargeObjectsAreComparedByNameAsSmallOnesAre) {
@@ -314,7 +461,7 @@ TEST(ScenarioCompare, PathsAndPatterns) {
         {u"l[*].d"_s, u"x.l[1].d"_s, false},
         {u"l[*].d"_s, u"l[1].d.e"_s, false},
         {u"l[*]"_s, u"l[]"_s, false},
-        {u"l[*]"_s, u"l[x]"_s, false},
+        {u"l[*]"_s, u"l[C=x]"_s, true}, // an element of a list matched by a member
         {u"l[*][*]"_s, u"l[3][40]"_s, true},
         {u"l[*].m[*].n"_s, u"l[0].m[7].n"_s, true},
         {u"l[*].m[*].n"_s, u"l[0].m.n"_s, false},

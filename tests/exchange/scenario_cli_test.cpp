@@ -2,10 +2,12 @@
 // equal runs, learned noise, a scripted difference, ignored paths, captures, a new baseline
 // and the refusals made before anything is sent.
 #include "clirun.h"
+#include "exchange/credentials.h"
 #include "exchange/scenario.h"
 #include "simserver.h"
 
 #include <QCryptographicHash>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -83,7 +85,8 @@ TEST_F(ScenarioCli, RecordedExchangesReplayEqualAndADifferenceIsReportedByItsPat
     const CliRun different = replay({u"--junit"_s, junit});
     EXPECT_EQ(different.code, 1);
     EXPECT_TRUE(
-        different.out.contains("[3] TestaComunicacao: diferente\n    result.eco[1]: 2.50 → 2.5\n"))
+        different.out.contains("[3] TestaComunicacao: diferente\n    result.eco[1]: 2.50 → 2.5 "
+                               "(mesmo número, outro texto)\n"))
         << different.out.constData();
     EXPECT_EQ(different.out.count("    result."), 1) << different.out.constData();
     QFile report(junit);
@@ -407,4 +410,61 @@ TEST(ServiceCatalogue, EveryPagesPathIsAScenarioStepTheReaderTakes) {
     const CliRun plain = run({u"servicos"_s});
     EXPECT_EQ(plain.code, 0);
     EXPECT_TRUE(plain.out.contains("ts_ConectaMiddleware (")) << plain.out.left(400).constData();
+}
+
+TEST_F(ScenarioCli, GeneratedValuesTheCompanyKeptAndARunPerRowOfATable) {
+    const CliRun recorded =
+        run({u"call"_s, u"--url"_s, sim.baseUrl(), u"--empresa"_s, u"3"_s, u"--plain"_s,
+             u"--gravar"_s, file, u"TConexaoAPI/TestaComunicacao"_s, u"-"_s},
+            R"({"Ref":"x"})");
+    ASSERT_EQ(recorded.code, 0) << recorded.err.constData();
+    EXPECT_EQ(loadScenario(file).company, u"3"_s);
+    edit([](Scenario& s) {
+        s.parameters = {u"cnpj"_s};
+        s.steps[0].dados =
+            *json::parse(R"({"Ref":"${cnpj}|${sequencia}|${hoje}|${uuid}|${agora:yyyy}"})").value;
+    });
+    // Parameters need their table.
+    const CliRun without = replay();
+    EXPECT_EQ(without.code, 2);
+    EXPECT_TRUE(without.err.contains("--dados")) << without.err.constData();
+
+    const QString table = dir.filePath(u"tabela.csv"_s);
+    {
+        QFile f(table);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("cnpj;nome\r\n111;Ana\r\n\"22;2\";\"B\xEA\"\r\n"); // Windows-1252
+    }
+    sim.clearReceived();
+    const QString junit = dir.filePath(u"linhas.xml"_s);
+    const CliRun rows = replay({u"--dados"_s, table, u"--junit"_s, junit});
+    EXPECT_EQ(rows.code, 1) << rows.out.constData(); // the echo differs from the recording
+    EXPECT_TRUE(rows.out.contains("== linha 2: cnpj=22;2, nome=Bê\n")) << rows.out.constData();
+    std::vector<sim::Request> got;
+    for (const sim::Request& r : sim.received())
+        if (r.path == "TConexaoAPI/TestaComunicacao")
+            got.push_back(r);
+    ASSERT_EQ(got.size(), 2u);
+    const QString today = QDate::currentDate().toString(u"dd/MM/yyyy"_s);
+    const QString year = QString::number(QDate::currentDate().year());
+    for (std::size_t i = 0; i < 2; ++i) {
+        const auto sent = json::parse(got[i].body).value;
+        ASSERT_TRUE(sent) << got[i].body;
+        const QStringList parts = sent->find("Ref")->toQString().split(u'|');
+        ASSERT_EQ(parts.size(), 5) << got[i].body;
+        EXPECT_EQ(parts[0], i == 0 ? u"111"_s : u"22;2"_s);
+        EXPECT_EQ(parts[1], QString::number(i + 1));
+        EXPECT_EQ(parts[2], today);
+        EXPECT_EQ(parts[3].size(), 36);
+        EXPECT_EQ(parts[4], year);
+        // The company the scenario was recorded with.
+        EXPECT_EQ(QString::fromStdString(got[i].authUser), credentialsForCompany(3).user);
+    }
+    // The sequence goes on from the file on the next run.
+    EXPECT_EQ(loadScenario(file).sequence, 2);
+    QFile report(junit);
+    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+    const QByteArray xml = report.readAll();
+    EXPECT_TRUE(xml.contains("name=\"cenario [linha 1]\"")) << xml.constData();
+    EXPECT_TRUE(xml.contains("name=\"cenario [linha 2]\"")) << xml.constData();
 }

@@ -3,6 +3,8 @@
 #include "servertarget.h"
 
 #include "common/companykeys.h"
+#include "common/csvtable.h"
+#include "common/exception.h"
 #include "exchange/junitreport.h"
 #include "exchange/scenario.h"
 #include "exchange/scenariorun.h"
@@ -13,6 +15,7 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <map>
 #include <set>
 
 namespace {
@@ -21,7 +24,7 @@ const char* const kScenarioUsage =
     "uso: testador-cli cenario ARQUIVO [--url BASE] [--empresa N] [--keys ARQUIVO]\n"
     "                          [--ambiente NOME [--producao]] [--timeout SEGUNDOS]\n"
     "                          [--junit ARQUIVO] [--atualizar] [--ruido [N]]\n"
-    "                          [--guardar-arquivos] [--max-cenario BYTES]\n"
+    "                          [--guardar-arquivos] [--max-cenario BYTES] [--dados TABELA.csv]\n"
     "                          [--usuarios N --duracao SEGUNDOS [--ritmo R] [--json]]\n"
     "      executa os passos do cenário em ordem e compara cada resposta com a gravada,\n"
     "      uma linha por passo assim que ele termina;\n"
@@ -33,6 +36,8 @@ const char* const kScenarioUsage =
     "      --guardar-arquivos grava ao lado do cenário, na pasta ARQUIVO.arquivos, os\n"
     "      arquivos das respostas gravadas (base64 de 4 KiB ou mais);\n"
     "      --max-cenario recusa um arquivo de cenário maior (padrão: 256 MiB);\n"
+    "      --dados executa o cenário uma vez por linha da tabela CSV (cabeçalho, ; ou ,),\n"
+    "      com as colunas como ${coluna}; cada linha é uma suíte no relatório JUnit;\n"
     "      --usuarios executa o cenário em laço por N usuários durante SEGUNDOS, até R\n"
     "      execuções por segundo, e mostra os números de carga (--json: em JSON)\n"
     "      --ca, --cert, --chave e --inseguro: HTTPS, como em call (testador-cli --help)\n"
@@ -50,6 +55,7 @@ struct ScenarioOptions {
     bool keepFiles = false;
     int noiseRuns = 0;
     qint64 maxScenarioBytes = kDefaultMaxScenarioBytes;
+    QString dataTable; // --dados: a run per row
     LoadOptions load;
 };
 
@@ -93,6 +99,8 @@ ScenarioOptions parse(const QStringList& args) {
             o.load.rate = positiveNumber(a, value());
         else if (a == QLatin1String("--json"))
             o.load.json = true;
+        else if (a == QLatin1String("--dados"))
+            o.dataTable = value();
         else if (a == QLatin1String("--max-cenario")) {
             bool ok = false;
             o.maxScenarioBytes = value().toLongLong(&ok);
@@ -117,6 +125,8 @@ ScenarioOptions parse(const QStringList& args) {
         throw Usage{QStringLiteral("use --guardar-arquivos com --atualizar ou --ruido")};
     if (o.update && o.noiseRuns > 0)
         throw Usage{QStringLiteral("use --atualizar ou --ruido, não os dois")};
+    if (!o.dataTable.isEmpty() && (o.update || o.noiseRuns > 0 || o.load.users > 0))
+        throw Usage{QStringLiteral("--dados não se usa com --atualizar, --ruido ou --usuarios")};
     return o;
 }
 
@@ -156,6 +166,7 @@ int learnNoiseCommand(Scenario& s, const ScenarioOptions& o, const CliIo& io) {
             QThread::msleep(static_cast<unsigned long>(noiseRunPauseMs(sinceLastRun.elapsed())));
         sinceLastRun.start();
         runs.push_back(replayScenario(s, o.target));
+        ++s.sequence; // each run sends the next ${sequencia}
         for (std::size_t i = 0; i < runs.back().size(); ++i)
             if (runs.back()[i].verdict == Verdict::Error) {
                 io.err(QStringLiteral("[%1] %2: erro: %3\n")
@@ -183,54 +194,142 @@ int learnNoiseCommand(Scenario& s, const ScenarioOptions& o, const CliIo& io) {
     return 0;
 }
 
-int replayAndCompare(Scenario& s, const ScenarioOptions& o, const CliIo& io) {
-    const QDateTime started = QDateTime::currentDateTime();
+// The counts of one or more replays.
+struct Tally {
+    int equal = 0, different = 0, errors = 0, ignored = 0, noise = 0, steps = 0;
+    void add(const StepOutcome& out) {
+        ++steps;
+        equal += out.verdict == Verdict::Equal;
+        different += out.verdict == Verdict::Different;
+        errors += out.verdict == Verdict::Error;
+        ignored += out.comparison.ignored;
+        noise += out.comparison.noiseSkipped;
+    }
+};
+
+// One replay, each step's verdict printed as soon as it is known: a job killed on a hung
+// server still shows how far the replay got.
+std::vector<StepOutcome> replayPrinting(Scenario& s, const ReplayTarget& target, Tally& tally,
+                                        const CliIo& io) {
     std::vector<StepOutcome> outcomes;
-    int equal = 0, different = 0, errors = 0, ignored = 0, noise = 0;
-    {
-        // Each step's verdict is printed as soon as it is known: a job killed on a hung server
-        // still shows how far the replay got.
-        ScenarioReplay replay(s, o.target);
-        while (replay.hasNext()) {
-            const std::size_t i = replay.nextIndex();
-            outcomes.push_back(replay.runNext());
-            const StepOutcome& out = outcomes.back();
-            equal += out.verdict == Verdict::Equal;
-            different += out.verdict == Verdict::Different;
-            errors += out.verdict == Verdict::Error;
-            ignored += out.comparison.ignored;
-            noise += out.comparison.noiseSkipped;
-            io.out(stepReport(s, i, out).toUtf8());
-            if (io.flush)
-                io.flush();
+    ScenarioReplay replay(s, target);
+    while (replay.hasNext()) {
+        const std::size_t i = replay.nextIndex();
+        outcomes.push_back(replay.runNext());
+        tally.add(outcomes.back());
+        io.out(stepReport(s, i, outcomes.back()).toUtf8());
+        if (io.flush)
+            io.flush();
+    }
+    s.sequence = replay.sequence();
+    return outcomes;
+}
+
+// The rows of the data table, each the values of the scenario's parameters; one empty row
+// when the scenario takes none.
+std::vector<std::map<QString, QString>> dataRows(const Scenario& s, const ScenarioOptions& o) {
+    if (o.dataTable.isEmpty()) {
+        if (!s.parameters.isEmpty())
+            throw CliInputError{QStringLiteral("o cenário usa os parâmetros %1: dê --dados "
+                                               "TABELA.csv com uma coluna para cada um")
+                                    .arg(s.parameters.join(QStringLiteral(", ")))};
+        return {{}};
+    }
+    QFile f(o.dataTable);
+    if (!f.open(QIODevice::ReadOnly))
+        throw CliInputError{
+            QStringLiteral("Não foi possível abrir '%1': %2").arg(o.dataTable, f.errorString())};
+    const QByteArray bytes = f.read(o.maxScenarioBytes + 1);
+    if (bytes.size() > o.maxScenarioBytes)
+        throw CliInputError{QStringLiteral("a tabela %1 passa de %2 bytes (o limite de "
+                                           "--max-cenario)")
+                                .arg(o.dataTable)
+                                .arg(o.maxScenarioBytes)};
+    CsvTable table;
+    try {
+        table = readCsvTable(bytes);
+    } catch (const Exception& e) {
+        throw CliInputError{o.dataTable + QStringLiteral(": ") + e.message()};
+    }
+    QStringList missing;
+    for (const QString& p : s.parameters)
+        if (!table.columns.contains(p))
+            missing << p;
+    if (!missing.isEmpty())
+        throw CliInputError{QStringLiteral("a tabela %1 não tem as colunas %2")
+                                .arg(o.dataTable, missing.join(QStringLiteral(", ")))};
+    std::vector<std::map<QString, QString>> rows;
+    for (const QStringList& row : table.rows) {
+        std::map<QString, QString> values;
+        for (qsizetype c = 0; c < table.columns.size(); ++c)
+            values[table.columns[c]] = row[c];
+        rows.push_back(std::move(values));
+    }
+    if (rows.empty())
+        throw CliInputError{QStringLiteral("a tabela %1 não tem linhas").arg(o.dataTable)};
+    return rows;
+}
+
+bool usesSequence(const Scenario& s) {
+    for (const ScenarioStep& step : s.steps)
+        if (captureNames(step.dados).contains(QLatin1String("sequencia")))
+            return true;
+    return false;
+}
+
+int replayAndCompare(Scenario& s, const ScenarioOptions& o, const CliIo& io) {
+    const std::vector<std::map<QString, QString>> rows = dataRows(s, o);
+    const QString name = s.name.isEmpty() ? QFileInfo(o.file).baseName() : s.name;
+    Tally tally;
+    std::vector<std::vector<StepOutcome>> runs;
+    std::vector<QDateTime> started;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        ReplayTarget target = o.target;
+        target.parameters = rows[r];
+        if (!o.dataTable.isEmpty()) {
+            QStringList values;
+            for (const auto& [column, value] : rows[r])
+                values << column + u'=' + value;
+            io.out(QStringLiteral("== linha %1: %2\n")
+                       .arg(r + 1)
+                       .arg(values.join(QStringLiteral(", ")))
+                       .toUtf8());
         }
+        started.push_back(QDateTime::currentDateTime());
+        runs.push_back(replayPrinting(s, target, tally, io));
     }
     io.out(QStringLiteral("%1 passo(s): %2 igual(is), %3 diferente(s), %4 erro(s); %5 membro(s) "
                           "ignorado(s), %6 ruído(s) aprendido(s)\n")
-               .arg(outcomes.size())
-               .arg(equal)
-               .arg(different)
-               .arg(errors)
-               .arg(ignored)
-               .arg(noise)
+               .arg(tally.steps)
+               .arg(tally.equal)
+               .arg(tally.different)
+               .arg(tally.errors)
+               .arg(tally.ignored)
+               .arg(tally.noise)
                .toUtf8());
     if (!o.junit.isEmpty()) {
-        const QString name = s.name.isEmpty() ? QFileInfo(o.file).baseName() : s.name;
-        writeJunitReport(o.junit, {JunitSuite{name, &s, &outcomes, started, o.target.baseUrl}});
+        std::vector<JunitSuite> suites;
+        for (std::size_t r = 0; r < runs.size(); ++r)
+            suites.push_back(JunitSuite{
+                o.dataTable.isEmpty() ? name : QStringLiteral("%1 [linha %2]").arg(name).arg(r + 1),
+                &s, &runs[r], started[r], o.target.baseUrl});
+        writeJunitReport(o.junit, suites);
     }
     if (o.update) {
         int updated = 0;
-        for (std::size_t i = 0; i < outcomes.size(); ++i)
-            updated += acceptAnswer(s.steps[i], outcomes[i]);
+        for (std::size_t i = 0; i < runs.front().size(); ++i)
+            updated += acceptAnswer(s.steps[i], runs.front()[i]);
         saveScenario(s, o.file, o.keepFiles);
         io.out(QStringLiteral("%1 resposta(s) esperada(s) atualizada(s) em %2\n")
                    .arg(updated)
                    .arg(o.file)
                    .toUtf8());
+    } else if (usesSequence(s)) {
+        saveScenario(s, o.file); // the sequence goes on from here next time
     }
-    if (errors > 0)
+    if (tally.errors > 0)
         return 2;
-    return different > 0 ? 1 : 0;
+    return tally.different > 0 ? 1 : 0;
 }
 
 } // namespace
@@ -246,6 +345,9 @@ int runScenarioCommand(const QStringList& args, const CliIo& io) {
         if (!o.server.keys.isEmpty())
             CompanyKeys::loadFile(o.server.keys);
         Scenario s = loadScenario(o.file, o.maxScenarioBytes);
+        // The company the scenario was recorded with, unless one is given.
+        if (!o.server.given.contains(QLatin1String("--empresa")) && !s.company.isEmpty())
+            o.target.companyCode = s.company;
         if (o.load.users > 0)
             return runLoad(s, o.target, o.load, io);
         if (o.noiseRuns > 0)

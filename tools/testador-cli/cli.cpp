@@ -346,7 +346,7 @@ struct Recording {
             appendStepToScenario(o.record,
                                  stepFromExchange(QStringLiteral("POST"), service, body, true,
                                                   a.status, a.body, a.contentType),
-                                 o.keepFiles);
+                                 o.keepFiles, o.server.empresa.trimmed());
         } catch (const std::exception& e) {
             failure = QString::fromUtf8(e.what());
         }
