@@ -1,7 +1,7 @@
 """Measures what the user waits for, each figure beside its reference run interleaved in the
 same run (pairs, median of the pairs' ratios with their range), prints the table and keeps it
-in bench/RESULTS.md. Usage: table.py BUILD_FOLDER [cli] [cenarios] [startup] [save] [pane] (the
-groups of figures to measure; all when none is named). BENCH_PAIRS=N takes N pairs for every figure instead of
+in bench/RESULTS.md. Usage: table.py BUILD_FOLDER [cli] [cenarios] [https] [startup] [save] [pane]
+(the groups of figures to measure; all when none is named). BENCH_PAIRS=N takes N pairs for every figure instead of
 its own count (fewer on a shared machine; the table says how many)."""
 import base64
 import datetime
@@ -20,12 +20,12 @@ import tempfile
 import time
 
 build = sys.argv[1]
-all_groups = {"cli", "cenarios", "startup", "save", "pane"}
+all_groups = {"cli", "cenarios", "https", "startup", "save", "pane"}
 groups = set(sys.argv[2:]) or all_groups
 unknown = groups - all_groups
 if unknown:
     raise SystemExit(f"unknown group of figures: {', '.join(sorted(unknown))} "
-                     "(cli, cenarios, startup, save, pane)")
+                     "(cli, cenarios, https, startup, save, pane)")
 pairs_override = int(os.environ["BENCH_PAIRS"]) if os.environ.get("BENCH_PAIRS") else None
 
 
@@ -146,9 +146,12 @@ def realistic_dados(size):
             "Anexo": {"Nome": "nota.pdf", "Base64": b64}}
 
 
+# A line of an NF-e's items, as the XML members carry them.
+unit = "<det nItem=\"1\"><prod><xProd>AÇÚCAR CRISTAL 1KG</xProd><vProd>4.99</vProd></prod></det>\r\n"
+
+
 def long_string_dados(size):
     """The data as one long string of text: the reading's fastest case."""
-    unit = "<det nItem=\"1\"><prod><xProd>AÇÚCAR CRISTAL 1KG</xProd><vProd>4.99</vProd></prod></det>\r\n"
     return {"CNPJ": "11222333000181", "XML": unit * (size // len(unit.encode()))}
 
 
@@ -334,6 +337,58 @@ if "cenarios" in groups:
     finally:
         sim.terminate()
         sim.wait()
+
+# --- one signed call over HTTPS, whole processes, beside curl with the same authority file ---
+if "https" in groups:
+    tls = os.path.join(work, "tls")
+    os.makedirs(tls)
+    ca, ca_key = os.path.join(tls, "ca.pem"), os.path.join(tls, "ca.key")
+    cert, key = os.path.join(tls, "servidor.pem"), os.path.join(tls, "servidor.key")
+    ec = ["-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:P-256", "-nodes", "-days", "2"]
+    subprocess.run(["openssl", "req", "-x509"] + ec + ["-subj", "/CN=Autoridade de teste", "-keyout", ca_key,
+                    "-out", ca], check=True, stderr=subprocess.DEVNULL)
+    subprocess.run(["openssl", "req", "-x509", "-CA", ca, "-CAkey", ca_key] + ec +
+                   ["-subj", "/CN=localhost", "-addext", "subjectAltName=DNS:localhost,IP:127.0.0.1",
+                    "-addext", "basicConstraints=critical,CA:FALSE", "-keyout", key, "-out", cert],
+                   check=True, stderr=subprocess.DEVNULL)
+    port = free_port()
+    standin = subprocess.Popen([os.path.join(build, "tools", "middleware-sim", "middleware-sim"), "--port",
+                                str(port), "--tls", cert, key], env=env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    try:
+        for _ in range(200):
+            with socket.socket() as s:
+                if s.connect_ex(("127.0.0.1", port)) == 0:
+                    break
+            time.sleep(0.05)
+        base = f"https://127.0.0.1:{port}/datasnap/rest/"
+        # Shaped like a real request: a sale's items with accents and numbers, and one long
+        # base64 member (a signed XML).
+        dados = os.path.join(work, "dados-https.json")
+        with open(dados, "w", encoding="utf-8") as f:
+            json.dump({"CNPJ": "11222333000181", "Serie": 1, "Itens": [
+                {"Codigo": i, "Descricao": f"AÇÚCAR CRISTAL {i} KG", "Quantidade": 2, "Valor": 4.99,
+                 "NCM": "17019900", "CFOP": "5102"} for i in range(40)],
+                "XML": base64.b64encode(unit.encode() * 60).decode()}, f, ensure_ascii=False)
+        envelope = os.path.join(work, "envelope-https.json")
+        with open(envelope, "wb") as f:
+            f.write(run([cli, "sign", "--id", "1001", dados], stdout=subprocess.PIPE)[2].rstrip(b"\n"))
+        call = lambda: run([cli, "call", "--url", base, "--ca", ca, "--id", "1001", "TConexaoAPI/Sobre", dados])
+        curl = lambda: run(["curl", "-sf", "-o", "/dev/null", "--cacert", ca, "--http1.1", "-u", "quorva:908070",
+                            "-H", "Content-Type: application/json;charset=UTF-8", "-H", "Expect:",
+                            "--data-binary", "@" + envelope, base + "TConexaoAPI/Sobre"])
+        call(), curl()
+        n = pair_count(15)
+        rc, rk = pairs(call, curl, n)
+        ratios = [c[0] / k[0] for c, k in zip(rc, rk)]
+        row(f"`call` over HTTPS, `--ca` ({os.path.getsize(dados) // 1024} KB `Dados`, {n} pairs)",
+            f"{med(c[0] for c in rc):.1f} ms, peak {med(c[1] for c in rc) / 1024:.0f} MiB",
+            f"`curl --cacert` of the signed bytes {med(k[0] for k in rk):.1f} ms, "
+            f"peak {med(k[1] for k in rk) / 1024:.0f} MiB",
+            ratio_text(ratios), "≤ 1.3×", med(ratios) <= 1.3)
+    finally:
+        standin.terminate()
+        standin.wait()
 
 # --- the window from its own main to the end of the first paint, beside a bare Qt program ---
 probe, bare = os.path.join(bench, "bench_startup_probe"), os.path.join(bench, "bench_bare_window")

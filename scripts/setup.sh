@@ -11,7 +11,7 @@ packages=(
   libcurl4-openssl-dev libssl-dev libzip-dev zlib1g-dev
   rapidjson-dev libcpp-httplib-dev
   libgtest-dev libgmock-dev
-  curl xvfb xauth imagemagick ccache libxml2-utils
+  curl openssl xvfb xauth imagemagick ccache libxml2-utils
 )
 
 missing=()

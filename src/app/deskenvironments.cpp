@@ -100,6 +100,8 @@ void DeskEnvironments::choose(const QString& name) {
         timeout->setValue(e->timeoutSeconds);
     m_window.exchange().setCredentials(
         e->user.isEmpty() ? std::nullopt : std::optional(HttpCredentials{e->user, e->password}));
+    m_window.exchange().setTls(e->tls, e->clientPassword);
+    showInsecureMark(e->tls.insecure);
     m_window.setHistoryEnvironment(name);
     m_bar->setText(u"Ambiente de produção: %1 — documentos autorizados aqui são reais"_s.arg(name));
     if (m_production && m_bar->styleSheet().isEmpty()) // a style of its own costs its widget
@@ -138,6 +140,24 @@ void DeskEnvironments::manage() {
         m_current.clear();
     if (!m_current.isEmpty())
         choose(m_current); // its fields may have changed
+}
+
+void DeskEnvironments::showInsecureMark(bool shown) {
+    if (!shown && !m_insecureMark)
+        return;
+    if (!m_insecureMark) {
+        auto* box = m_window.findChild<QWidget*>(u"gb_WebService"_s);
+        auto* row = qobject_cast<QBoxLayout*>(box->layout());
+        m_insecureMark = new QLabel(u"⚠ inseguro"_s, box);
+        m_insecureMark->setObjectName(u"lb_Inseguro"_s);
+        m_insecureMark->setStyleSheet(u"color: #b00020; font-weight: bold"_s);
+        m_insecureMark->setToolTip(
+            u"Não verificar o certificado do servidor (inseguro): o certificado do servidor "
+            u"deste ambiente não é verificado. As evidências e os comandos curl levam a marca."_s);
+        const int at = row->indexOf(m_window.findControl(u"ed_EnderecoWS"_s));
+        row->insertWidget(at + 1, m_insecureMark);
+    }
+    m_insecureMark->setVisible(shown);
 }
 
 void DeskEnvironments::beforeSending(const QString& path) {

@@ -13,7 +13,8 @@ class TfrmPrincipal;
 
 // The window's environments: the list "Ambiente" beside the server, its menu ("Salvar no
 // ambiente", "Gerenciar ambientes…"), the bar of a production environment and the question
-// before each of its actions.
+// before each of its actions, and the mark beside the server of an environment whose server
+// certificate is not checked.
 class DeskEnvironments : public QObject {
     Q_OBJECT
 public:
@@ -32,6 +33,8 @@ public:
 
 private:
     void beforeSending(const QString& path);
+    // The mark beside the server address while the server's certificate is not checked.
+    void showInsecureMark(bool shown);
 
     TfrmPrincipal& m_window;
     std::unique_ptr<Environments> m_environments;
@@ -40,4 +43,5 @@ private:
     QSet<QString> m_notAsked; // production environments the user asked not to be asked about
     QComboBox* m_list;
     QLabel* m_bar;
+    QLabel* m_insecureMark = nullptr; // made the first time it shows
 };

@@ -24,6 +24,23 @@ template <typename W> W* named(W* w, const QString& name) {
     return w;
 }
 
+// A file field with its "…" button, which picks the file.
+QWidget* fileRow(QLineEdit* field, const QString& buttonName, const QString& title,
+                 const QString& filter, QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(field, 1);
+    auto* pick = named(new QPushButton(u"…"_s, row), buttonName);
+    pick->setFixedWidth(28);
+    layout->addWidget(pick);
+    QObject::connect(pick, &QPushButton::clicked, field, [field, title, filter] {
+        if (const QString f = dialogs().openFile(title, filter, field->text()); !f.isEmpty())
+            field->setText(f);
+    });
+    return row;
+}
+
 } // namespace
 
 EnvironmentManager::EnvironmentManager(DeskEnvironments& desk, QWidget* parent)
@@ -51,6 +68,17 @@ EnvironmentManager::EnvironmentManager(DeskEnvironments& desk, QWidget* parent)
     m_timeout->setSuffix(u" s"_s);
     m_production = named(new QCheckBox(u"Produção (pergunta antes de cada envio)"_s, this),
                          u"cb_AmbienteProducao"_s);
+    m_authority = named(new QLineEdit(this), u"ed_AmbienteCA"_s);
+    m_authority->setPlaceholderText(u"vazio: só as autoridades do sistema"_s);
+    m_certificate = named(new QLineEdit(this), u"ed_AmbienteCertificado"_s);
+    m_certificate->setPlaceholderText(u"vazio: nenhum (PEM, ou PKCS#12 .p12/.pfx)"_s);
+    m_key = named(new QLineEdit(this), u"ed_AmbienteChave"_s);
+    m_key->setPlaceholderText(u"vazio: no mesmo arquivo do certificado"_s);
+    m_certificatePassword = named(new QLineEdit(this), u"ed_AmbienteSenhaCertificado"_s);
+    m_certificatePassword->setEchoMode(QLineEdit::Password);
+    m_certificatePassword->setPlaceholderText(u"do PKCS#12 ou da chave, guardada no chaveiro"_s);
+    m_insecure = named(new QCheckBox(u"Não verificar o certificado do servidor (inseguro)"_s, this),
+                       u"cb_AmbienteInseguro"_s);
     form->addRow(u"Servidor"_s, m_server);
     form->addRow(u"Código da empresa"_s, m_company);
     form->addRow(u"Usuário HTTP"_s, m_user);
@@ -58,6 +86,16 @@ EnvironmentManager::EnvironmentManager(DeskEnvironments& desk, QWidget* parent)
     form->addRow(u"Arquivo de chaves"_s, m_keys);
     form->addRow(u"Tempo limite"_s, m_timeout);
     form->addRow(QString(), m_production);
+    const QString pem = u"Certificados (*.pem *.crt *.cer);;Todos (*)"_s;
+    form->addRow(u"Autoridade (CA)"_s, fileRow(m_authority, u"bt_AmbienteCA"_s,
+                                               u"Arquivo da autoridade (CA)"_s, pem, this));
+    form->addRow(u"Certificado do cliente"_s,
+                 fileRow(m_certificate, u"bt_AmbienteCertificado"_s, u"Certificado do cliente"_s,
+                         u"Certificados (*.pem *.crt *.p12 *.pfx);;Todos (*)"_s, this));
+    form->addRow(u"Chave do cliente"_s, fileRow(m_key, u"bt_AmbienteChave"_s, u"Chave do cliente"_s,
+                                                u"Chaves (*.pem *.key);;Todos (*)"_s, this));
+    form->addRow(u"Senha do certificado"_s, m_certificatePassword);
+    form->addRow(QString(), m_insecure);
     auto* buttons = new QHBoxLayout;
     outer->addLayout(buttons);
     const auto button = [&](const QString& name, const QString& caption, auto slot) {
@@ -115,6 +153,11 @@ void EnvironmentManager::showChosen() {
     m_keys->setText(shown.keysFile);
     m_timeout->setValue(shown.timeoutSeconds);
     m_production->setChecked(shown.production);
+    m_authority->setText(shown.tls.authorityFile);
+    m_certificate->setText(shown.tls.clientCertificate);
+    m_key->setText(shown.tls.clientKey);
+    m_certificatePassword->setText(shown.clientPassword);
+    m_insecure->setChecked(shown.tls.insecure);
 }
 
 void EnvironmentManager::add(const QString& name) {
@@ -174,12 +217,30 @@ void EnvironmentManager::removeChosen() {
 void EnvironmentManager::saveChosen() {
     if (chosen().isEmpty())
         return;
-    m_desk.environments().save(Environment{.name = chosen(),
-                                           .server = m_server->text().trimmed(),
-                                           .companyCode = m_company->text().trimmed(),
-                                           .user = m_user->text(),
-                                           .password = m_password->text(),
-                                           .keysFile = m_keys->text().trimmed(),
-                                           .timeoutSeconds = m_timeout->value(),
-                                           .production = m_production->isChecked()});
+    Environment e{.name = chosen(),
+                  .server = m_server->text().trimmed(),
+                  .companyCode = m_company->text().trimmed(),
+                  .user = m_user->text(),
+                  .password = m_password->text(),
+                  .keysFile = m_keys->text().trimmed(),
+                  .timeoutSeconds = m_timeout->value(),
+                  .production = m_production->isChecked(),
+                  .tls = {.authorityFile = m_authority->text().trimmed(),
+                          .clientCertificate = m_certificate->text().trimmed(),
+                          .clientKey = m_key->text().trimmed(),
+                          .insecure = m_insecure->isChecked()},
+                  .clientPassword = m_certificatePassword->text()};
+    // In production the check goes off only when confirmed here, and once: a saved environment
+    // that already has it is not asked again.
+    const std::optional<Environment> before = m_desk.environments().get(e.name);
+    const bool confirmedBefore = before && before->production && before->tls.insecure;
+    if (e.production && e.tls.insecure && !confirmedBefore &&
+        !dialogs().confirm(
+            u"\"%1\" é um ambiente de produção. Não verificar o certificado do servidor deixa "
+            u"qualquer um no caminho ler e alterar as trocas, senhas incluídas.\n\nNão verificar "
+            u"o certificado neste ambiente mesmo assim?"_s.arg(e.name))) {
+        e.tls.insecure = false;
+        m_insecure->setChecked(false);
+    }
+    m_desk.environments().save(e);
 }

@@ -8,8 +8,9 @@ class QLineEdit;
 class QListWidget;
 class QSpinBox;
 
-// "Gerenciar ambientes…": the environments listed, the chosen one's fields beside, and add,
-// rename, duplicate, remove. Each change is saved at once.
+// "Gerenciar ambientes…": the environments listed, the chosen one's fields beside (its HTTPS
+// among them), and add, rename, duplicate, remove. Each change is saved at once. Switching the
+// check of the server's certificate off in a production environment is asked first.
 class EnvironmentManager : public QDialog {
     Q_OBJECT
 public:
@@ -38,4 +39,9 @@ private:
     QLineEdit* m_keys;
     QSpinBox* m_timeout;
     QCheckBox* m_production;
+    QLineEdit* m_authority;
+    QLineEdit* m_certificate;
+    QLineEdit* m_key;
+    QLineEdit* m_certificatePassword;
+    QCheckBox* m_insecure;
 };

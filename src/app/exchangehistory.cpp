@@ -100,6 +100,7 @@ ReplayRequest replayOf(const ExchangeRecord& r) {
         replay.password = c.password;
     }
     replay.body = r.request;
+    replay.tls = r.tls;
     return replay;
 }
 
@@ -508,6 +509,8 @@ Evidence ExchangeHistory::evidenceOf(const HistoryEntry& e) const {
     ev.request = r.request;
     ev.answer = r.answer;
     ev.answerContentType = r.contentType;
+    ev.tls = r.tls;
+    ev.tlsSession = r.tlsSession;
     // A stored entry knows its files; one of this session is looked at now.
     const QStringList files = e.files.isEmpty() ? filesSavedBy(e, nextOf(e)) : e.files;
     for (const QString& path : files)

@@ -206,6 +206,8 @@ ReplayTarget ScenarioWindow::target() const {
     t.companyCode = t.session.codigoEmpresa;
     t.timeoutSeconds = exchange.timeoutSeconds();
     t.credentials = exchange.credentials();
+    t.tls = exchange.tls();
+    t.clientPassword = exchange.clientPassword();
     t.maxAnswerBytes = exchange.maxAnswerBytes();
     t.cancel = cancelFlag();
     return t;

@@ -9,8 +9,12 @@ namespace {
 const QString kGroup = u"ambientes"_s;
 const QString kLast = u"ambientes/ultimo"_s;
 
+// The keyring keys of the HTTP password and of the client certificate's.
 QString keyOf(const QString& name) {
     return u"ambiente/"_s + name;
+}
+QString certificateKeyOf(const QString& name) {
+    return u"certificado/"_s + name;
 }
 
 // Names become settings groups: kept readable, with "/" and "\" (group separators) encoded.
@@ -48,11 +52,18 @@ std::optional<Environment> Environments::get(const QString& name) {
     e.keysFile = m_settings.value(u"chaves"_s).toString();
     e.timeoutSeconds = m_settings.value(u"tempoLimite"_s, 0).toInt();
     e.production = m_settings.value(u"producao"_s, false).toBool();
+    e.tls.authorityFile = m_settings.value(u"ca"_s).toString();
+    e.tls.clientCertificate = m_settings.value(u"certificado"_s).toString();
+    e.tls.clientKey = m_settings.value(u"chave"_s).toString();
+    e.tls.insecure = m_settings.value(u"inseguro"_s, false).toBool();
     m_settings.endGroup();
     // The password goes with the user: without one the keyring is not asked (on a machine
-    // without a keyring, asking would warn at every start-up about nothing).
+    // without a keyring, asking would warn at every start-up about nothing). So does the
+    // certificate's with the certificate.
     if (!e.user.isEmpty())
-        e.password = readPassword(name);
+        e.password = readPassword(keyOf(name));
+    if (!e.tls.clientCertificate.isEmpty())
+        e.clientPassword = readPassword(certificateKeyOf(name));
     return e;
 }
 
@@ -64,9 +75,15 @@ void Environments::save(const Environment& e) {
     m_settings.setValue(u"chaves"_s, e.keysFile);
     m_settings.setValue(u"tempoLimite"_s, e.timeoutSeconds);
     m_settings.setValue(u"producao"_s, e.production);
+    m_settings.setValue(u"ca"_s, e.tls.authorityFile);
+    m_settings.setValue(u"certificado"_s, e.tls.clientCertificate);
+    m_settings.setValue(u"chave"_s, e.tls.clientKey);
+    m_settings.setValue(u"inseguro"_s, e.tls.insecure);
     m_settings.endGroup();
     m_settings.sync();
-    writePassword(e.name, e.password);
+    writePassword(keyOf(e.name), e.password);
+    writePassword(certificateKeyOf(e.name),
+                  e.tls.clientCertificate.isEmpty() ? QString() : e.clientPassword);
 }
 
 bool Environments::rename(const QString& from, const QString& to) {
@@ -91,7 +108,8 @@ bool Environments::duplicate(const QString& from, const QString& to) {
 void Environments::remove(const QString& name) {
     m_settings.remove(groupOf(name));
     m_settings.sync();
-    removePassword(name);
+    removePassword(keyOf(name));
+    removePassword(certificateKeyOf(name));
 }
 
 QString Environments::last() const {
@@ -118,33 +136,33 @@ void Environments::keyringMissing() {
                "guardadas só até o testador ser fechado."_s;
 }
 
-QString Environments::readPassword(const QString& name) {
-    if (const auto it = m_sessionPasswords.find(name); it != m_sessionPasswords.end())
+QString Environments::readPassword(const QString& key) {
+    if (const auto it = m_sessionPasswords.find(key); it != m_sessionPasswords.end())
         return it->second;
     if (m_keyringMissing)
         return {};
     bool unavailable = false;
-    const std::optional<QString> password = m_keyring->read(keyOf(name), &unavailable);
+    const std::optional<QString> password = m_keyring->read(key, &unavailable);
     if (unavailable)
         keyringMissing();
     return password.value_or(QString());
 }
 
-void Environments::writePassword(const QString& name, const QString& password) {
+void Environments::writePassword(const QString& key, const QString& password) {
     if (password.isEmpty()) {
-        removePassword(name);
+        removePassword(key);
         return;
     }
-    if (!m_keyringMissing && m_keyring->write(keyOf(name), password)) {
-        m_sessionPasswords.erase(name);
+    if (!m_keyringMissing && m_keyring->write(key, password)) {
+        m_sessionPasswords.erase(key);
         return;
     }
     keyringMissing();
-    m_sessionPasswords[name] = password;
+    m_sessionPasswords[key] = password;
 }
 
-void Environments::removePassword(const QString& name) {
-    m_sessionPasswords.erase(name);
+void Environments::removePassword(const QString& key) {
+    m_sessionPasswords.erase(key);
     if (!m_keyringMissing)
-        m_keyring->remove(keyOf(name));
+        m_keyring->remove(key);
 }

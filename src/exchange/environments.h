@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exchange/keyring.h"
+#include "exchange/tls.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,7 +12,7 @@
 class QSettings;
 
 // A named place to test against: the server, the company, the HTTP credentials, the company
-// keys and the time-out.
+// keys, the time-out and how its HTTPS is spoken.
 struct Environment {
     QString name;
     QString server; // base URL, ending in "/"
@@ -21,6 +22,8 @@ struct Environment {
     QString keysFile; // company keys; empty: the ones loaded at start
     int timeoutSeconds = 0;
     bool production = false; // every action but the session request and the test is confirmed
+    TlsSettings tls;
+    QString clientPassword; // of the client certificate; kept in the keyring only
 };
 
 // The environments in the settings file ("ambientes/…"), their passwords in the keyring. When
@@ -46,9 +49,9 @@ public:
     QString takeNotice();
 
 private:
-    QString readPassword(const QString& name);
-    void writePassword(const QString& name, const QString& password);
-    void removePassword(const QString& name);
+    QString readPassword(const QString& key);
+    void writePassword(const QString& key, const QString& password);
+    void removePassword(const QString& key);
     void keyringMissing();
 
     QSettings& m_settings;
@@ -56,5 +59,5 @@ private:
     bool m_keyringMissing = false;
     bool m_noticeGiven = false;
     QString m_notice;
-    std::map<QString, QString> m_sessionPasswords; // when there is no keyring
+    std::map<QString, QString> m_sessionPasswords; // by keyring key, when there is no keyring
 };

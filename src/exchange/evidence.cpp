@@ -87,6 +87,20 @@ QString evidenceSummary(const Evidence& e) {
     line(u"Serviço:"_s, e.servicePath);
     line(u"Quando:"_s, e.started.toString(u"dd/MM/yyyy HH:mm:ss.zzz t"_s));
     line(u"Requisição:"_s, e.method + u' ' + e.url);
+    if (e.tls.insecure)
+        line(u"ATENÇÃO:"_s, QString::fromUtf8(kInsecureMark));
+    if (!e.tlsSession.version.isEmpty())
+        line(u"TLS:"_s, e.tlsSession.version);
+    if (const TlsCertificate& c = e.tlsSession.server; !c.isNull()) {
+        line(u"Certificado servidor:"_s, c.subject);
+        line(u"Emitido por:"_s, c.issuer);
+        line(u"Válido até:"_s, tlsDateText(c.notAfter));
+        line(u"SHA-256 certificado:"_s, c.sha256);
+    }
+    if (!e.tls.authorityFile.isEmpty())
+        line(u"Autoridade (CA):"_s, e.tls.authorityFile);
+    if (!e.tls.clientCertificate.isEmpty())
+        line(u"Certificado cliente:"_s, e.tls.clientCertificate);
     line(u"Código da empresa:"_s,
          e.companyCode.isEmpty() ? u"(sem autenticação)"_s : e.companyCode);
     if (!e.user.isEmpty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exchange/tls.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -28,14 +30,17 @@ struct Evidence {
     };
     std::vector<File> files; // the files the action saved
     QString programVersion;
+    TlsSettings tls;       // as set for an HTTPS address
+    TlsSession tlsSession; // as the connection was made
 };
 
 // The text with the values of password members ("Senha…", "…Password…", any case) replaced
 // by "***", in JSON and in JSON carried inside a JSON string; every other byte stays.
 QByteArray redactPasswords(const QByteArray& json);
 
-// The readable summary: what, when, where, status, timings, sizes and the SHA-256 of the
-// request as sent, the answer and every file.
+// The readable summary: what, when, where, the TLS of an HTTPS exchange (its version, the server's
+// certificate, the files set, and a mark when the certificate was not checked), status, timings,
+// sizes and the SHA-256 of the request as sent, the answer and every file.
 QString evidenceSummary(const Evidence& evidence);
 
 // Writes a ZIP archive holding "resumo.txt" (the summary), "requisicao.txt" (the request,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exchange/tls.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -23,4 +25,6 @@ struct ExchangeRecord {
     bool cancelled = false; // the user cancelled it; whatever came back was discarded
     bool rejected = false;  // the answer's control part says "err":true
     QString rejection;      // and its "msg"
+    TlsSettings tls;        // as set for an HTTPS address (never the certificate's password)
+    TlsSession tlsSession;  // as the connection was made (empty for HTTP or none made)
 };

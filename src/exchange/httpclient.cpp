@@ -2,8 +2,12 @@
 
 #include "common/utf8valid.h"
 #include "exchange/answerhead.h"
+#include "exchange/tlsfailure.h"
+#include "exchange/tlswatch.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <curl/curl.h>
@@ -148,6 +152,17 @@ CURLcode transfer(CURL* easy, const std::atomic<bool>* cancel, CURLM*& multi) {
     return CURLE_FAILED_INIT;
 }
 
+// A file the TLS settings name must be there to be read (its content is checked by the handshake).
+void requireReadable(const QString& path, const QString& what) {
+    if (path.isEmpty())
+        return;
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw EFileError(QStringLiteral("O %1 \"%2\" não foi encontrado.").arg(what, path));
+    if (!info.isFile() || !info.isReadable())
+        throw EFileError(QStringLiteral("O %1 \"%2\" não pode ser lido.").arg(what, path));
+}
+
 // windows-1252 differs from ISO-8859-1 only in 0x80 to 0x9F.
 QString decodeWindows1252(const QByteArray& body) {
     static constexpr char16_t high[32] = {
@@ -229,6 +244,56 @@ struct MiddlewareHttpClient::Impl {
     qint64 maxAnswerBytes = kDefaultMaxAnswerBytes;
     const std::atomic<bool>* cancel = nullptr;
     int timeoutSeconds = 0;
+    TlsSettings tls;
+    QByteArray clientPassword;
+    QByteArray authorityFile; // the file names, in the system's encoding
+    QByteArray clientCertificate;
+    QByteArray clientKey;
+    TlsWatch watch;
+    // The server's certificate as last read, so that a reused connection reads it once.
+    QByteArray shownDer;
+    TlsCertificate shown;
+    TlsSession session() {
+        if (watch.serverDer != shownDer) {
+            shownDer = watch.serverDer;
+            shown = TlsCertificate::fromDer(shownDer);
+        }
+        return TlsSession{watch.version, shown, !tls.insecure};
+    }
+    void setTlsOptions(CURL* c) {
+        requireReadable(tls.authorityFile, QStringLiteral("arquivo da autoridade (CA)"));
+        requireReadable(tls.clientCertificate, QStringLiteral("certificado do cliente"));
+        requireReadable(tls.clientKey, QStringLiteral("arquivo da chave do cliente"));
+        watch.clearRequest();
+        // The authority file is trusted beside the system's authorities. Where libcurl finds
+        // those in a folder, one by one as a chain needs them, the file takes the place of the
+        // system's bundle (as curl's --cacert does), which is then not read at every connection;
+        // otherwise the hook adds it to the store the bundle was read into.
+        watch.authorityFile.clear();
+        if (!authorityFile.isEmpty()) {
+            char* folder = nullptr;
+            if (curl_easy_getinfo(c, CURLINFO_CAPATH, &folder) == CURLE_OK && folder && *folder)
+                curl_easy_setopt(c, CURLOPT_CAINFO, authorityFile.constData());
+            else
+                watch.authorityFile = authorityFile;
+        }
+        curl_easy_setopt(c, CURLOPT_SSL_CTX_FUNCTION, &watchTlsContext);
+        curl_easy_setopt(c, CURLOPT_SSL_CTX_DATA, &watch);
+        // The middleware's clients speak HTTP/1.1 (libcurl would offer HTTP/2 over TLS).
+        curl_easy_setopt(c, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_1));
+        if (tls.insecure) {
+            curl_easy_setopt(c, CURLOPT_SSL_VERIFYPEER, 0L);
+            curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 0L);
+        }
+        if (!clientCertificate.isEmpty()) {
+            curl_easy_setopt(c, CURLOPT_SSLCERT, clientCertificate.constData());
+            curl_easy_setopt(c, CURLOPT_SSLCERTTYPE, tls.clientIsPkcs12() ? "P12" : "PEM");
+        }
+        if (!clientKey.isEmpty())
+            curl_easy_setopt(c, CURLOPT_SSLKEY, clientKey.constData());
+        if (!clientPassword.isEmpty())
+            curl_easy_setopt(c, CURLOPT_KEYPASSWD, clientPassword.constData());
+    }
     // libcurl is loaded, and the handle made, by the first request: on the thread that performs
     // it, so that the window, which makes its clients on the UI thread and performs their
     // requests on a helper thread, never waits for the library to load.
@@ -276,6 +341,14 @@ void MiddlewareHttpClient::setTimeoutSeconds(int seconds) {
     m_impl->timeoutSeconds = seconds > 0 ? seconds : 0;
 }
 
+void MiddlewareHttpClient::setTls(const TlsSettings& settings, const QString& clientPassword) {
+    m_impl->tls = settings;
+    m_impl->clientPassword = clientPassword.toUtf8();
+    m_impl->authorityFile = QFile::encodeName(settings.authorityFile);
+    m_impl->clientCertificate = QFile::encodeName(settings.clientCertificate);
+    m_impl->clientKey = QFile::encodeName(settings.clientKey);
+}
+
 HttpAnswer MiddlewareHttpClient::perform(const QString& url, const QByteArray* body) {
     const QString trimmedUrl = url.trimmed();
     const QString lower = trimmedUrl.toLower();
@@ -284,6 +357,7 @@ HttpAnswer MiddlewareHttpClient::perform(const QString& url, const QByteArray* b
         throw EInvalidUrl(
             QStringLiteral("Endereço inválido: '%1'. Informe o protocolo (http:// ou https://).")
                 .arg(trimmedUrl));
+    const bool https = lower.startsWith(QStringLiteral("https://"));
     CURL* c = m_impl->handle();
     curl_easy_reset(c);
     Collected collected;
@@ -318,6 +392,8 @@ HttpAnswer MiddlewareHttpClient::perform(const QString& url, const QByteArray* b
     } else {
         curl_easy_setopt(c, CURLOPT_HTTPGET, 1L);
     }
+    if (https)
+        m_impl->setTlsOptions(c);
     QElapsedTimer timer;
     timer.start();
     const CURLcode rc = transfer(c, m_impl->cancel, m_impl->multi);
@@ -332,6 +408,19 @@ HttpAnswer MiddlewareHttpClient::perform(const QString& url, const QByteArray* b
                                        "recebidos até então).")
                             .arg(collected.body.size()));
     if (rc != CURLE_OK) {
+        const TlsWatch& w = m_impl->watch;
+        if (std::optional<ETlsError> e = tlsFailure(
+                {.curlCode = int(rc),
+                 .curlText = QString::fromUtf8(*errorBuffer ? errorBuffer : curl_easy_strerror(rc)),
+                 .url = trimmedUrl,
+                 .settings = m_impl->tls,
+                 .session = https ? m_impl->session() : TlsSession{},
+                 .verifyError = w.verifyError,
+                 .verifyErrorDepth = w.verifyErrorDepth,
+                 .clientCertificateAsked = w.clientCertificateAsked,
+                 .alertReceived = w.alertReceived,
+                 .authorityUnreadable = w.authorityUnreadable}))
+            throw *e;
         long osErrno = 0;
         curl_easy_getinfo(c, CURLINFO_OS_ERRNO, &osErrno);
         raiseConnectionError(rc, osErrno, errorBuffer);
@@ -342,6 +431,8 @@ HttpAnswer MiddlewareHttpClient::perform(const QString& url, const QByteArray* b
     answer.statusLine = QString::fromLatin1(collected.statusLine);
     answer.contentType = std::move(collected.contentType);
     answer.body = std::move(collected.body);
+    if (https)
+        answer.tls = m_impl->session();
     return answer;
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/exception.h"
 #include "exchange/credentials.h"
+#include "exchange/tls.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,6 +18,7 @@ struct HttpAnswer {
     QByteArray contentType; // the Content-Type header, empty when absent
     QByteArray body;
     double elapsedMs = 0;
+    TlsSession tls; // of the connection the answer came on; empty for plain HTTP
 };
 
 // The server answered with an error status; the message is the status line it sent.
@@ -91,6 +93,11 @@ public:
     void setCancelFlag(const std::atomic<bool>* flag);
     // The longest a request may take as a whole, in seconds; 0: no limit (the default).
     void setTimeoutSeconds(int seconds);
+    // How HTTPS addresses are spoken to (plain HTTP ignores it): the authority file trusted beside
+    // the system's, the client certificate with its key and password, or no check of the server's
+    // certificate at all. A TLS failure raises ETlsError (exchange/tlsfailure.h); a file that
+    // cannot be read, EFileError.
+    void setTls(const TlsSettings& settings, const QString& clientPassword = {});
 
     // POST of the body; raises EHttpStatusError for any status other than 2xx.
     HttpAnswer post(const QString& url, const QByteArray& body);

@@ -55,6 +55,7 @@ ScenarioReplay::ScenarioReplay(const Scenario& scenario, ReplayTarget target)
     for (MiddlewareHttpClient* c : {m_client.get(), m_anonymous.get()}) {
         c->setCancelFlag(m_target.cancel);
         c->setTimeoutSeconds(m_target.timeoutSeconds);
+        c->setTls(m_target.tls, m_target.clientPassword);
         if (m_target.maxAnswerBytes > 0)
             c->setMaxAnswerBytes(m_target.maxAnswerBytes);
     }

@@ -4,6 +4,7 @@
 #include "exchange/scenario.h"
 #include "exchange/scenariocompare.h"
 #include "exchange/session.h"
+#include "exchange/tls.h"
 
 #include <QByteArray>
 #include <QString>
@@ -26,6 +27,8 @@ struct ReplayTarget {
     int timeoutSeconds = 0;
     // The HTTP credentials of a chosen environment, in place of the company code's own.
     std::optional<HttpCredentials> credentials;
+    TlsSettings tls;           // of an HTTPS address
+    QString clientPassword;    // of the client certificate
     qint64 maxAnswerBytes = 0; // 0: the client's own limit
     // The values of a data table's row, used as ${column} (cenario --dados).
     std::map<QString, QString> parameters;

@@ -164,7 +164,13 @@ void ExchangeStatus::showRecord(const ExchangeRecord& record) {
             parts << QStringLiteral("Falhou: %1").arg(firstLine(record.failure.simplified()));
         bad = true;
     }
+    if (record.tls.insecure)
+        parts << QString::fromUtf8(kInsecureMark);
+    if (!record.tlsSession.isEmpty())
+        parts << record.tlsSession.brief();
     parts << record.method + u' ' + record.url;
+    if (!record.tlsSession.server.isNull())
+        parts << QStringLiteral("SHA-256 ") + record.tlsSession.server.sha256;
     m_text->setText(parts.join(QStringLiteral(" · ")));
     m_text->setToolTip(m_text->text());
     m_text->setStyleSheet(bad ? QStringLiteral("color: #a00000") : QString());

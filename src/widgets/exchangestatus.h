@@ -12,7 +12,9 @@ class QSpinBox;
 
 // The line above the panes that says what the exchange is doing: while a request waits, the
 // URL with the time elapsed and the "Cancelar" button; once it ends, its HTTP status, time and
-// sizes, whether the middleware rejected it, then its method and URL.
+// sizes, whether the middleware rejected it, over HTTPS the TLS version and the server's
+// certificate (marked when it was not checked), then its method and URL, and last the
+// certificate's fingerprint.
 // What the status line is told besides exchanges: files saved and the outcome of runs. Any
 // layer above the widgets announces through it; the window's status line shows it.
 class StatusAnnouncements : public QObject {

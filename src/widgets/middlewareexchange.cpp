@@ -4,6 +4,7 @@
 #include "exchange/credentials.h"
 #include "exchange/envelope.h"
 #include "exchange/failurehints.h"
+#include "exchange/tlsfailure.h"
 #include "exchange/utf8step.h"
 #include "widgets/busywait.h"
 #include "widgets/textpane.h"
@@ -42,6 +43,7 @@ std::unique_ptr<MiddlewareHttpClient> MiddlewareExchange::getWS(bool authenticat
     client->setMaxAnswerBytes(m_maxAnswerBytes);
     client->setCancelFlag(cancelFlag());
     client->setTimeoutSeconds(m_timeoutSeconds);
+    client->setTls(m_tls, m_clientPassword);
     return client;
 }
 
@@ -166,12 +168,16 @@ HttpAnswer MiddlewareExchange::perform(const QString& method, const QString& pat
     if (authenticated)
         record.companyCode = m_bindings.sessionFields().codigoEmpresa;
     record.request = body;
+    if (record.url.trimmed().startsWith(u"https://"_s, Qt::CaseInsensitive))
+        record.tls = m_tls;
     std::optional<AnswerVerdict> verdict;
     const auto tell = [&](const HttpAnswer& answer) {
         record.status = answer.status;
         record.statusLine = answer.statusLine;
         record.contentType = answer.contentType;
         record.answer = answer.body;
+        if (!answer.tls.isEmpty())
+            record.tlsSession = answer.tls;
         record.elapsedMs = answer.elapsedMs > 0
                                ? answer.elapsedMs
                                : double(record.started.msecsTo(QDateTime::currentDateTime()));
@@ -214,6 +220,11 @@ HttpAnswer MiddlewareExchange::perform(const QString& method, const QString& pat
         record.failure = located.message();
         tell(HttpAnswer{});
         throw located;
+    } catch (const ETlsError& e) {
+        record.failure = e.message();
+        record.tlsSession = e.session();
+        tell(HttpAnswer{});
+        throw;
     } catch (const Exception& e) {
         record.failure = e.message();
         tell(HttpAnswer{});

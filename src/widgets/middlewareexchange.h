@@ -78,6 +78,14 @@ public:
         m_credentials = std::move(credentials);
     }
     const std::optional<HttpCredentials>& credentials() const { return m_credentials; }
+    // How HTTPS addresses are spoken to (the chosen environment's), with the client
+    // certificate's password.
+    void setTls(const TlsSettings& settings, const QString& clientPassword) {
+        m_tls = settings;
+        m_clientPassword = clientPassword;
+    }
+    const TlsSettings& tls() const { return m_tls; }
+    const QString& clientPassword() const { return m_clientPassword; }
     // The address typed in ed_EnderecoWS.
     QString baseUrl() const;
     // Every request passes here first, with its service path; throwing stops it.
@@ -105,5 +113,7 @@ private:
     qint64 m_maxAnswerBytes = MiddlewareHttpClient::kDefaultMaxAnswerBytes;
     int m_timeoutSeconds = 0;
     std::optional<HttpCredentials> m_credentials;
+    TlsSettings m_tls;
+    QString m_clientPassword;
     std::function<void(const QString& path)> m_beforeSending;
 };

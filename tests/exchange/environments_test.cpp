@@ -43,7 +43,11 @@ Environment homologacao() {
             .password = u"s3gr3d0-forte"_s,
             .keysFile = u"/opt/chaves.txt"_s,
             .timeoutSeconds = 45,
-            .production = true};
+            .production = true,
+            .tls = {.authorityFile = u"/opt/ca.pem"_s,
+                    .clientCertificate = u"/opt/caixa.p12"_s,
+                    .insecure = true},
+            .clientPassword = u"p12-s3nh4"_s};
 }
 
 class EnvironmentsTest : public ::testing::Test {
@@ -66,8 +70,10 @@ TEST_F(EnvironmentsTest, RoundTripKeepsThePasswordInTheKeyringOnly) {
     }
     QFile file(ini());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_FALSE(file.readAll().contains("s3gr3d0")); // never in the settings file
-    EXPECT_EQ(keyring.size(), 1u);
+    const QByteArray written = file.readAll();
+    EXPECT_FALSE(written.contains("s3gr3d0")); // never in the settings file
+    EXPECT_FALSE(written.contains("p12-s3nh4"));
+    EXPECT_EQ(keyring.size(), 2u); // the HTTP password and the certificate's
 
     QSettings settings(ini(), QSettings::IniFormat);
     Environments envs(settings, std::make_unique<FakeKeyring>(&keyring, false));
@@ -83,6 +89,8 @@ TEST_F(EnvironmentsTest, RoundTripKeepsThePasswordInTheKeyringOnly) {
     EXPECT_EQ(e->keysFile, want.keysFile);
     EXPECT_EQ(e->timeoutSeconds, 45);
     EXPECT_TRUE(e->production);
+    EXPECT_EQ(e->tls, want.tls);
+    EXPECT_EQ(e->clientPassword, want.clientPassword);
 
     // Rename, duplicate and remove carry the password along (and take it away).
     ASSERT_TRUE(envs.rename(u"Homologação/2"_s, u"Homologação"_s));
@@ -91,9 +99,15 @@ TEST_F(EnvironmentsTest, RoundTripKeepsThePasswordInTheKeyringOnly) {
     EXPECT_FALSE(envs.duplicate(u"Local"_s, u"  "_s));
     ASSERT_TRUE(envs.duplicate(u"Homologação"_s, u"Produção"_s));
     EXPECT_EQ(envs.get(u"Produção"_s)->password, want.password);
+    EXPECT_EQ(envs.get(u"Produção"_s)->clientPassword, want.clientPassword);
     envs.remove(u"Homologação"_s);
     EXPECT_EQ(envs.names(), (QStringList{u"Local"_s, u"Produção"_s}));
     EXPECT_FALSE(envs.get(u"Homologação"_s));
+    EXPECT_EQ(keyring.size(), 2u);
+    // Without a client certificate its password is not kept.
+    std::optional<Environment> plain = envs.get(u"Produção"_s);
+    plain->tls.clientCertificate.clear();
+    envs.save(*plain);
     EXPECT_EQ(keyring.size(), 1u);
 }
 

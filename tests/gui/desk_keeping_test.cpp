@@ -2,18 +2,24 @@
 // history stored between sessions.
 #include "harness.h"
 
+#include "../testauthority.h"
 #include "app/deskenvironments.h"
+#include "app/environmentmanager.h"
 #include "app/exchangehistory.h"
 #include "exchange/historystore.h"
 #include "pages/kit/pagepresets.h"
 #include "tables/memtable.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -118,6 +124,75 @@ TEST_F(DeskKeepingTest, ProductionEnvironmentShowsItsBarAndAsksBeforeEachAction)
     click(u"bt_TestarSobre"_s);
     EXPECT_EQ(recorded->confirmations.size(), 2u);
     EXPECT_EQ(received().size(), 5u);
+}
+
+// An environment's HTTPS goes with its requests and the status line tells the TLS and the
+// server's certificate. With the check off, the mark shows beside the server and the curl command
+// starts with -k; in a production environment the switch is saved only when confirmed.
+TEST_F(DeskKeepingTest, AnEnvironmentsHttpsAndTheMarkOfTheCheckSwitchedOff) {
+    QTemporaryDir files;
+    const TestAuthority authority(files.path(), u"ca"_s, u"Autoridade de teste"_s);
+    const auto certificate =
+        authority.issue(u"servidor"_s, u"localhost"_s, {u"localhost"_s, u"127.0.0.1"_s});
+    sim::MiddlewareSim secure;
+    secure.setTls(QFile::encodeName(certificate.certificate).toStdString(),
+                  QFile::encodeName(certificate.key).toStdString());
+    secure.start();
+    attachEnvironments();
+    envs->environments().save({.name = u"Loja"_s,
+                               .server = secure.baseUrl(),
+                               .tls = {.authorityFile = authority.certificateFile()}});
+    envs->environments().save(
+        {.name = u"Teste"_s, .server = secure.baseUrl(), .tls = {.insecure = true}});
+    envs->reloadNames();
+    envs->choose(u"Loja"_s);
+    click(u"bt_TestarSobre"_s);
+    auto* status = window->findChild<QLabel*>(u"lb_Troca"_s);
+    EXPECT_TRUE(status->text().startsWith(u"HTTP/1.1 200 OK"_s)) << qPrintable(status->text());
+    EXPECT_TRUE(status->text().contains(
+        u"TLSv1.3 · CN=localhost · emitido por CN=Autoridade de teste · POST https://"_s))
+        << qPrintable(status->text());
+    EXPECT_TRUE(status->text().contains(u"TConexaoAPI/Sobre · SHA-256 "_s))
+        << qPrintable(status->text());
+    EXPECT_FALSE(status->text().contains(u"INSEGURO"_s));
+    EXPECT_EQ(window->findChild<QLabel*>(u"lb_Inseguro"_s), nullptr); // never made
+    window->history()->copyAsCurl();
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(u" --cacert '"_s +
+                                                           authority.certificateFile() + u"'"_s))
+        << qPrintable(QApplication::clipboard()->text());
+
+    envs->choose(u"Teste"_s);
+    auto* mark = window->findChild<QLabel*>(u"lb_Inseguro"_s);
+    ASSERT_NE(mark, nullptr);
+    EXPECT_FALSE(mark->isHidden());
+    click(u"bt_TestarSobre"_s);
+    EXPECT_TRUE(status->text().contains(QString::fromUtf8(kInsecureMark)))
+        << qPrintable(status->text());
+    window->history()->copyAsCurl();
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(u"| curl -k --silent "_s))
+        << qPrintable(QApplication::clipboard()->text());
+    envs->choose(u"Loja"_s);
+    EXPECT_TRUE(mark->isHidden());
+
+    // Production: asked when saved; declined, the check stays on.
+    EnvironmentManager manager(*envs, window.get());
+    const auto items = manager.list()->findItems(u"Loja"_s, Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1);
+    manager.list()->setCurrentItem(items.front());
+    manager.findChild<QCheckBox*>(u"cb_AmbienteProducao"_s)->setChecked(true);
+    manager.findChild<QCheckBox*>(u"cb_AmbienteInseguro"_s)->setChecked(true);
+    recorded->confirmAnswers.push_back(false);
+    manager.saveChosen();
+    ASSERT_EQ(recorded->confirmations.size(), 1u);
+    EXPECT_TRUE(recorded->confirmations[0].contains(u"ambiente de produção"_s));
+    EXPECT_FALSE(envs->environments().get(u"Loja"_s)->tls.insecure);
+    EXPECT_TRUE(envs->environments().get(u"Loja"_s)->production);
+    manager.findChild<QCheckBox*>(u"cb_AmbienteInseguro"_s)->setChecked(true);
+    recorded->confirmAnswers.push_back(true);
+    manager.saveChosen();
+    EXPECT_TRUE(envs->environments().get(u"Loja"_s)->tls.insecure);
+    manager.saveChosen(); // confirmed once: not asked again
+    EXPECT_EQ(recorded->confirmations.size(), 2u);
 }
 
 TEST_F(DeskKeepingTest, HistoryIsStoredFilteredPagedAndFoundAfterARestart) {

@@ -4,11 +4,13 @@
 #include "simserver.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QStringList>
 
 #include <csignal>
 #include <cstdio>
 #include <pthread.h>
+#include <string>
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -16,6 +18,7 @@ int main(int argc, char** argv) {
     int port = 8080;
     QString keysFile;
     qint64 firstSession = 1001;
+    std::string tlsCertificate, tlsKey, tlsClientAuthority;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == QLatin1String("--port") && i + 1 < args.size()) {
@@ -35,11 +38,23 @@ int main(int argc, char** argv) {
                              qPrintable(args[i]));
                 return 2;
             }
+        } else if (a == QLatin1String("--tls") && i + 2 < args.size()) {
+            tlsCertificate = QFile::encodeName(args[++i]).toStdString();
+            tlsKey = QFile::encodeName(args[++i]).toStdString();
+        } else if (a == QLatin1String("--tls-cliente") && i + 1 < args.size()) {
+            tlsClientAuthority = QFile::encodeName(args[++i]).toStdString();
         } else {
             std::fprintf(stderr,
-                         "uso: middleware-sim [--port N] [--keys ARQUIVO] [--first-session ID]\n");
+                         "uso: middleware-sim [--port N] [--keys ARQUIVO] [--first-session ID]\n"
+                         "                    [--tls CERTIFICADO CHAVE [--tls-cliente CA]]\n"
+                         "  --tls: HTTPS com o certificado (PEM, com a cadeia) e a chave\n"
+                         "  --tls-cliente: exige dos clientes um certificado emitido pela CA\n");
             return 2;
         }
+    }
+    if (!tlsClientAuthority.empty() && tlsCertificate.empty()) {
+        std::fprintf(stderr, "middleware-sim: --tls-cliente precisa de --tls\n");
+        return 2;
     }
     try {
         if (!keysFile.isEmpty())
@@ -53,11 +68,14 @@ int main(int argc, char** argv) {
         sigaddset(&stopSignals, SIGTERM);
         pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
         sim::MiddlewareSim server;
+        if (!tlsCertificate.empty())
+            server.setTls(tlsCertificate, tlsKey, tlsClientAuthority);
         server.setLogging(true);
         server.setNextSessionId(firstSession);
         server.start(port);
-        std::fprintf(stderr, "middleware-sim: ouvindo em %s%s\n", qPrintable(server.baseUrl()),
-                     CompanyKeys::usingDevelopmentKeys() ? " (chaves de desenvolvimento)" : "");
+        std::fprintf(stderr, "middleware-sim: ouvindo em %s%s%s\n", qPrintable(server.baseUrl()),
+                     CompanyKeys::usingDevelopmentKeys() ? " (chaves de desenvolvimento)" : "",
+                     tlsClientAuthority.empty() ? "" : " (exige certificado de cliente)");
         int received = 0;
         sigwait(&stopSignals, &received);
         server.stop();

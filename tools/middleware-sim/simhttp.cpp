@@ -1,6 +1,10 @@
 #include "simhttp.h"
 
+#include <openssl/err.h>
+#include <openssl/ssl.h>
+
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -12,6 +16,7 @@
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <string_view>
 #include <thread>
 
 namespace sim {
@@ -52,21 +57,76 @@ int portOf(const sockaddr_storage& a) {
     return -1;
 }
 
+// Waits for the socket to become ready, in slices so that a stopping server is noticed at once,
+// until the time given; false when it did not.
+bool waitUntil(socket_t sock, short events, Clock::time_point until,
+               const std::atomic<socket_t>& server) {
+    for (;;) {
+        if (server == INVALID_SOCKET)
+            return false;
+        const auto left = until - Clock::now();
+        if (left <= Clock::duration::zero())
+            return false;
+        const auto slice = std::min<Clock::duration>(left, kSlice);
+        pollfd p{sock, events, 0};
+        const int r = ::poll(
+            &p, 1, int(std::chrono::duration_cast<std::chrono::milliseconds>(slice).count()) + 1);
+        if (r > 0)
+            return true;
+        if (r < 0 && errno != EINTR)
+            return false;
+    }
+}
+
+// The text of OpenSSL's last error, or of the TLS alert the client sent.
+std::string sslErrorText() {
+    char text[256] = {};
+    ERR_error_string_n(ERR_peek_last_error(), text, sizeof text);
+    return text[0] ? text : "conexão fechada pelo cliente";
+}
+
+// Ends the sending side and reads what the client still sends until it closes (a second at
+// most): closing over unread bytes would reset the connection, and the client could lose what
+// it was told last (an alert, an answer) before reading it.
+void closeSendingAndDrain(socket_t sock) {
+    ::shutdown(sock, SHUT_WR);
+    const auto until = Clock::now() + std::chrono::seconds(1);
+    char discard[4096];
+    for (pollfd p{sock, POLLIN, 0}; Clock::now() < until && ::poll(&p, 1, 100) >= 0;)
+        if ((p.revents & POLLIN) && ::recv(sock, discard, sizeof discard, 0) <= 0)
+            break;
+}
+
+// A plain HTTP request came where TLS was expected: it is told so in plain HTTP.
+void answerPlainRequest(socket_t sock) {
+    static constexpr std::string_view kBody =
+        "Este servidor usa HTTPS: use https:// no endereço do servidor.\n";
+    const std::string answer = "HTTP/1.1 400 Bad Request\r\n"
+                               "Content-Type: text/plain; charset=utf-8\r\n"
+                               "Connection: close\r\n"
+                               "Content-Length: " +
+                               std::to_string(kBody.size()) + "\r\n\r\n" + std::string(kBody);
+    [[maybe_unused]] const auto sent = ::send(sock, answer.data(), answer.size(), MSG_NOSIGNAL);
+}
+
 // A connection's stream for one request: every read waits at most the read time-out and never
 // past the request's deadline; reads are buffered (the library reads the head byte by byte).
+// Over TLS the socket does not block, and a read or write waits for whichever way the TLS
+// record layer needs.
 class DeadlineStream : public httplib::Stream {
 public:
-    DeadlineStream(socket_t sock, Clock::time_point deadline, const std::atomic<socket_t>& server)
-        : m_sock(sock), m_deadline(deadline), m_server(server) {}
+    DeadlineStream(socket_t sock, SSL* ssl, Clock::time_point deadline,
+                   const std::atomic<socket_t>& server)
+        : m_sock(sock), m_ssl(ssl), m_deadline(deadline), m_server(server) {}
 
-    bool is_readable() const override { return m_used < m_filled || wait(POLLIN, kReadTimeout); }
+    bool is_readable() const override {
+        return m_used < m_filled || (m_ssl && SSL_pending(m_ssl) > 0) || wait(POLLIN, kReadTimeout);
+    }
     bool is_writable() const override { return wait(POLLOUT, kWriteTimeout); }
 
     ssize_t read(char* ptr, size_t size) override {
         if (m_used == m_filled) {
-            if (!wait(POLLIN, kReadTimeout))
-                return -1;
-            const ssize_t n = ::recv(m_sock, m_buffer, sizeof m_buffer, 0);
+            const ssize_t n = m_ssl ? readTls() : readPlain();
             if (n <= 0)
                 return n;
             m_used = 0;
@@ -80,9 +140,23 @@ public:
     }
 
     ssize_t write(const char* ptr, size_t size) override {
-        if (!wait(POLLOUT, kWriteTimeout))
+        if (!m_ssl) {
+            if (!wait(POLLOUT, kWriteTimeout))
+                return -1;
+            return ::send(m_sock, ptr, size, MSG_NOSIGNAL);
+        }
+        // Retried with the same bytes until the record layer took them all.
+        for (;;) {
+            const int n = SSL_write(m_ssl, ptr, int(std::min<size_t>(size, 1 << 30)));
+            if (n > 0)
+                return n;
+            const int error = SSL_get_error(m_ssl, n);
+            if (error == SSL_ERROR_WANT_WRITE && wait(POLLOUT, kWriteTimeout))
+                continue;
+            if (error == SSL_ERROR_WANT_READ && wait(POLLIN, kWriteTimeout))
+                continue;
             return -1;
-        return ::send(m_sock, ptr, size, MSG_NOSIGNAL);
+        }
     }
 
     void get_remote_ip_and_port(std::string& ip, int& port) const override {
@@ -110,33 +184,40 @@ private:
     static constexpr auto kReadTimeout = std::chrono::seconds(5);
     static constexpr auto kWriteTimeout = std::chrono::seconds(5);
 
+    ssize_t readPlain() {
+        if (!wait(POLLIN, kReadTimeout))
+            return -1;
+        return ::recv(m_sock, m_buffer, sizeof m_buffer, 0);
+    }
+
+    ssize_t readTls() {
+        for (;;) {
+            const int n = SSL_read(m_ssl, m_buffer, int(sizeof m_buffer));
+            if (n > 0)
+                return n;
+            const int error = SSL_get_error(m_ssl, n);
+            if (error == SSL_ERROR_WANT_READ && wait(POLLIN, kReadTimeout))
+                continue;
+            if (error == SSL_ERROR_WANT_WRITE && wait(POLLOUT, kWriteTimeout))
+                continue;
+            return error == SSL_ERROR_ZERO_RETURN ? 0 : -1;
+        }
+    }
+
     // Whether the socket becomes ready within the time-out; reading also stops at the deadline.
     bool wait(short events, std::chrono::milliseconds timeout) const {
         auto until = Clock::now() + timeout;
         if (events == POLLIN && m_deadline < until)
             until = m_deadline;
-        for (;;) {
-            if (m_server == INVALID_SOCKET)
-                return false;
-            const auto left = until - Clock::now();
-            if (left <= Clock::duration::zero()) {
-                if (events == POLLIN && Clock::now() >= m_deadline)
-                    m_expired = true;
-                return false;
-            }
-            const auto slice = std::min<Clock::duration>(left, kSlice);
-            pollfd p{m_sock, events, 0};
-            const int r = ::poll(
-                &p, 1,
-                int(std::chrono::duration_cast<std::chrono::milliseconds>(slice).count()) + 1);
-            if (r > 0)
-                return true;
-            if (r < 0 && errno != EINTR)
-                return false;
-        }
+        if (waitUntil(m_sock, events, until, m_server))
+            return true;
+        if (events == POLLIN && Clock::now() >= m_deadline)
+            m_expired = true;
+        return false;
     }
 
     socket_t m_sock;
+    SSL* m_ssl; // nullptr for plain HTTP
     Clock::time_point m_deadline;
     const std::atomic<socket_t>& m_server;
     char m_buffer[16 * 1024];
@@ -251,27 +332,93 @@ void SimHttpServer::setRequestLogger(httplib::Logger logger) {
         });
 }
 
-bool SimHttpServer::waitForRequest(socket_t sock) const {
-    const auto until = Clock::now() + std::chrono::seconds(keep_alive_timeout_sec_);
-    while (svr_sock_ != INVALID_SOCKET && Clock::now() < until) {
-        pollfd p{sock, POLLIN, 0};
-        const int r = ::poll(&p, 1, int(kSlice.count()));
-        if (r > 0)
-            return true;
-        if (r < 0 && errno != EINTR)
-            return false;
+bool SimHttpServer::waitForRequest(socket_t sock, SSL* ssl) const {
+    if (ssl && SSL_pending(ssl) > 0)
+        return true;
+    return waitUntil(sock, POLLIN, Clock::now() + std::chrono::seconds(keep_alive_timeout_sec_),
+                     svr_sock_);
+}
+
+void SimHttpServer::SslFree::operator()(SSL* ssl) const {
+    SSL_shutdown(ssl); // the close notice, when the connection still takes it
+    SSL_free(ssl);
+}
+
+std::string SimHttpServer::enableTls(const std::string& certificate, const std::string& key,
+                                     const std::string& clientAuthority) {
+    const auto readable = [](const std::string& path) { return ::access(path.c_str(), R_OK) == 0; };
+    if (!readable(certificate))
+        return "não foi possível ler o certificado " + certificate;
+    if (!readable(key))
+        return "não foi possível ler a chave " + key;
+    if (!clientAuthority.empty() && !readable(clientAuthority))
+        return "não foi possível ler a autoridade dos clientes " + clientAuthority;
+    ERR_clear_error();
+    auto tls = std::make_unique<httplib::SSLServer>(
+        certificate.c_str(), key.c_str(),
+        clientAuthority.empty() ? nullptr : clientAuthority.c_str());
+    if (!tls->is_valid())
+        return "o certificado " + certificate + " e a chave " + key +
+               " não servem juntos: " + sslErrorText();
+    if (!clientAuthority.empty()) {
+        SSL_CTX* context = tls->ssl_context();
+        // The library's server does not say whether the authority could be read.
+        if (SSL_CTX_load_verify_locations(context, clientAuthority.c_str(), nullptr) != 1)
+            return "a autoridade dos clientes " + clientAuthority +
+                   " não traz certificados PEM: " + sslErrorText();
+        // The certificate request names it, so that a client can choose its certificate.
+        SSL_CTX_set_client_CA_list(context, SSL_load_client_CA_file(clientAuthority.c_str()));
     }
-    return false;
+    m_tls = std::move(tls);
+    return {};
+}
+
+std::unique_ptr<SSL, SimHttpServer::SslFree> SimHttpServer::acceptTls(socket_t sock) {
+    const auto started = Clock::now();
+    std::unique_ptr<SSL, SslFree> ssl(SSL_new(m_tls->ssl_context()));
+    ::fcntl(sock, F_SETFL, ::fcntl(sock, F_GETFL) | O_NONBLOCK);
+    if (!ssl || SSL_set_fd(ssl.get(), sock) != 1)
+        return nullptr;
+    const auto deadline = started + std::chrono::milliseconds(m_deadlineMs);
+    for (;;) {
+        ERR_clear_error();
+        const int r = SSL_accept(ssl.get());
+        if (r == 1)
+            return ssl;
+        const int error = SSL_get_error(ssl.get(), r);
+        if ((error == SSL_ERROR_WANT_READ && waitUntil(sock, POLLIN, deadline, svr_sock_)) ||
+            (error == SSL_ERROR_WANT_WRITE && waitUntil(sock, POLLOUT, deadline, svr_sock_)))
+            continue;
+        const bool plainHttp = ERR_GET_REASON(ERR_peek_last_error()) == SSL_R_HTTP_REQUEST;
+        const std::string why = error == SSL_ERROR_WANT_READ || error == SSL_ERROR_WANT_WRITE
+                                    ? "prazo da negociação esgotado"
+                                    : sslErrorText();
+        if (m_handshakeLogger)
+            m_handshakeLogger(why);
+        if (plainHttp)
+            answerPlainRequest(sock);
+        closeSendingAndDrain(sock);
+        SSL_set_quiet_shutdown(ssl.get(), 1); // no close notice on a failed handshake
+        return nullptr;
+    }
 }
 
 // The library's connection loop, with a deadline per request and bodies of any content type
-// read alike.
+// read alike, over TLS when it is on.
 bool SimHttpServer::process_and_close_socket(socket_t sock) {
     bool ret = false;
-    for (std::size_t left = keep_alive_max_count_; left > 0 && waitForRequest(sock); --left) {
+    std::unique_ptr<SSL, SslFree> ssl;
+    if (m_tls && !(ssl = acceptTls(sock))) {
+        ::shutdown(sock, SHUT_RDWR);
+        ::close(sock);
+        return false;
+    }
+    for (std::size_t left = keep_alive_max_count_; left > 0 && waitForRequest(sock, ssl.get());
+         --left) {
         t_request = RequestScope{};
         t_request.started = Clock::now();
-        DeadlineStream stream(sock, t_request.started + std::chrono::milliseconds(m_deadlineMs),
+        DeadlineStream stream(sock, ssl.get(),
+                              t_request.started + std::chrono::milliseconds(m_deadlineMs),
                               svr_sock_);
         bool connectionClosed = false;
         ret = process_request(stream, left == 1, connectionClosed, [](httplib::Request& req) {
@@ -290,6 +437,7 @@ bool SimHttpServer::process_and_close_socket(socket_t sock) {
         if (!ret || connectionClosed || t_request.closeAfter)
             break;
     }
+    ssl.reset(); // its close notice goes before the socket closes
     ::shutdown(sock, SHUT_RDWR);
     ::close(sock);
     return ret;

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <semaphore>
 #include <string>
 
@@ -15,7 +16,9 @@ namespace sim {
 // nothing, or a byte now and then, holds only its own thread, never one of the workers), a
 // fixed number of workers that take a request once it has arrived whole, a budget for the
 // bodies being received at once, a long listen queue, and every body read alike, whatever its
-// content type, up to one size limit.
+// content type, up to one size limit. It speaks TLS when told to: the context is that of the
+// library's SSL server, and the handshake is made by the same connection loop, within the same
+// deadline.
 class SimHttpServer : public httplib::Server {
 public:
     using Clock = std::chrono::steady_clock;
@@ -32,6 +35,17 @@ public:
 
     void setRequestDeadline(std::chrono::milliseconds deadline) { m_deadlineMs = deadline.count(); }
     void setIncompleteLogger(IncompleteLogger logger) { m_incompleteLogger = std::move(logger); }
+
+    // Speaks TLS with the certificate (PEM, its chain after it) and its key; with a client
+    // authority (PEM), every client must show a certificate it issued. Before listening. Returns
+    // why the files cannot be used, empty when they can.
+    std::string enableTls(const std::string& certificate, const std::string& key,
+                          const std::string& clientAuthority);
+    bool tlsEnabled() const { return m_tls != nullptr; }
+    // Told why a TLS handshake failed.
+    void setHandshakeLogger(std::function<void(const std::string& why)> logger) {
+        m_handshakeLogger = std::move(logger);
+    }
 
     // Of the request this thread is serving: when its first byte arrived, and the content
     // type it was sent with (the library is shown none, so that it treats every body alike).
@@ -82,7 +96,12 @@ public:
 
 private:
     bool process_and_close_socket(socket_t sock) override;
-    bool waitForRequest(socket_t sock) const;
+    bool waitForRequest(socket_t sock, SSL* ssl) const;
+    // The TLS handshake of a new connection, within the request deadline; nullptr when it failed.
+    struct SslFree {
+        void operator()(SSL* ssl) const;
+    };
+    std::unique_ptr<SSL, SslFree> acceptTls(socket_t sock);
 
 public:
     // Of request bodies being received at once (1 GiB at start).
@@ -92,6 +111,8 @@ private:
     std::counting_semaphore<kWorkers> m_workers{kWorkers};
     std::atomic<long long> m_deadlineMs{10'000};
     IncompleteLogger m_incompleteLogger;
+    std::unique_ptr<httplib::SSLServer> m_tls; // holds the context; never listens itself
+    std::function<void(const std::string& why)> m_handshakeLogger;
 };
 
 } // namespace sim

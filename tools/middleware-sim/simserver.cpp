@@ -240,6 +240,13 @@ MiddlewareSim::MiddlewareSim() : m_server(std::make_unique<Server>()) {
                       why.c_str(), bytes, ms);
         writeLogLine(line);
     });
+    http.setHandshakeLogger([this](const std::string& why) {
+        if (!m_logging)
+            return;
+        char line[320];
+        std::snprintf(line, sizeof line, "- - conexão TLS recusada: %s\n", why.c_str());
+        writeLogLine(line);
+    });
     // Answers go out at once instead of waiting for the client's delayed acknowledgement.
     http.set_tcp_nodelay(true);
 }
@@ -286,7 +293,17 @@ void MiddlewareSim::stop() {
 }
 
 QString MiddlewareSim::baseUrl() const {
-    return QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(QLatin1String(kBasePath));
+    return QStringLiteral("%1://127.0.0.1:%2%3")
+        .arg(m_server->http.tlsEnabled() ? QLatin1String("https") : QLatin1String("http"))
+        .arg(m_port)
+        .arg(QLatin1String(kBasePath));
+}
+
+void MiddlewareSim::setTls(const std::string& certificate, const std::string& key,
+                           const std::string& clientAuthority) {
+    if (const std::string why = m_server->http.enableTls(certificate, key, clientAuthority);
+        !why.empty())
+        throw std::runtime_error(why);
 }
 
 void MiddlewareSim::setHandler(const std::string& path, ServiceHandler handler) {

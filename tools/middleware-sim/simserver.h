@@ -74,8 +74,13 @@ public:
     int start(int port = 0);
     void stop();
     int port() const { return m_port; }
-    // "http://127.0.0.1:<port>/datasnap/rest/"
+    // "http://127.0.0.1:<port>/datasnap/rest/", or https:// with TLS.
     QString baseUrl() const;
+    // Speaks HTTPS with the certificate (PEM, its chain after it) and its key; with a client
+    // authority (PEM), a client must show a certificate it issued, or the handshake is refused.
+    // Before start(). Raises std::runtime_error when the files cannot be used.
+    void setTls(const std::string& certificate, const std::string& key,
+                const std::string& clientAuthority = {});
 
     // Writes one line per request to standard error, the refused and the incomplete ones
     // included; what the client sent is shown with its control characters escaped.

@@ -42,7 +42,8 @@ const char* const kScenarioUsage =
     "      até R execuções por segundo, e mostra os números de carga (--json: em JSON); no\n"
     "      fim, espera as requisições em andamento até o --timeout (5 s sem ele) e conta as\n"
     "      que não terminaram como sem resposta; com --ritmo, a latência conta desde o\n"
-    "      horário previsto de cada requisição\n"
+    "      horário previsto de cada requisição;\n"
+    "      --ca, --cert, --chave e --inseguro: HTTPS, como em call (testador-cli --help)\n"
     "  saída: 0 tudo igual, 1 alguma diferença, 2 uso, arquivo, falha de conexão, tempo\n"
     "         esgotado ou passo não executado; na carga: 0 tudo respondido e igual, 1 alguma\n"
     "         falha, rejeição, diferença ou requisição sem resposta, 2 uso\n";
@@ -142,6 +143,9 @@ void settleTarget(ScenarioOptions& o, const CliIo& io) {
     o.target.companyCode = o.server.empresa;
     o.target.timeoutSeconds = o.server.timeoutSeconds;
     o.target.credentials = o.server.credentials;
+    o.target.tls = o.server.tls.settings;
+    o.target.clientPassword = o.server.tls.clientPassword;
+    io.err(tlsReport(o.target.tls, {}));
 }
 
 // The step's verdict line with its differences and notes, as printed.

@@ -75,12 +75,13 @@ const char* const kUsage =
     "  --ambiente NOME: o servidor, a empresa, as credenciais, as chaves e o tempo limite do\n"
     "      ambiente do testador (as opções dadas valem sobre os do ambiente); um ambiente\n"
     "      marcado como produção só recebe pedidos com --producao\n"
+    "%2"
     "  saída: 0 sucesso, 1 status HTTP de erro, 2 uso, entrada ou falha de conexão,\n"
     "         3 pedido recusado pelo middleware (\"err\":true), 4 enviado e respondido, mas\n"
     "         não gravado no cenário (--gravar)\n";
 
 QByteArray usageText() {
-    return QString::fromUtf8(kUsage).arg(kDefaultBase).toUtf8();
+    return QString::fromUtf8(kUsage).arg(kDefaultBase, QString::fromUtf8(kTlsUsage)).toUtf8();
 }
 
 using UsageError = CliUsageError;
@@ -131,7 +132,7 @@ Options parseOptions(const QStringList& args) {
             return args[++i];
         };
         const bool sending = a == QLatin1String("--url") || a == QLatin1String("--timeout") ||
-                             a == QLatin1String("--producao");
+                             a == QLatin1String("--producao") || isTlsOption(a);
         if ((call || !sending) && o.server.take(a, value))
             continue;
         if (a == QLatin1String("--id")) {
@@ -337,6 +338,13 @@ void reportStatus(const HttpAnswer& a, const CliIo& io) {
     io.err(QStringLiteral("%1 (%2 ms)\n").arg(a.statusLine).arg(a.elapsedMs, 0, 'f', 1).toUtf8());
 }
 
+// The status, with the TLS of an HTTPS answer.
+void reportStatus(const HttpAnswer& a, const ServerTarget& server, const CliIo& io) {
+    reportStatus(a, io);
+    if (server.url.trimmed().startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
+        io.err(tlsReport(server.tls.settings, a.tls));
+}
+
 // Appends the exchange to the scenario file after it happened. The request took effect
 // whatever happens to the file, so a recording that fails does not hide the answer: it is
 // printed, and the failure said after it (exit 4), so that a script does not send it again.
@@ -409,6 +417,7 @@ int call(const Options& o, const CliIo& io) {
                                                    : credentialsForCompanyText(server.empresa));
     client.setMaxAnswerBytes(o.maxAnswerBytes);
     client.setTimeoutSeconds(server.timeoutSeconds);
+    client.setTls(server.tls.settings, server.tls.clientPassword);
     QString id = o.id;
     if (o.conecta) {
         SessionFields fields = SessionFields::defaults();
@@ -447,7 +456,7 @@ int call(const Options& o, const CliIo& io) {
         server.tellProductionSend(url, io);
         record(e.answer());
         io.out(e.answer().body);
-        reportStatus(e.answer(), io);
+        reportStatus(e.answer(), server, io);
         const QString hint = failureHint(0, e.answer().status, url, 0);
         if (!hint.isEmpty())
             io.err(hint.toUtf8() + '\n');
@@ -458,7 +467,7 @@ int call(const Options& o, const CliIo& io) {
     io.out(a.body);
     if (!a.body.endsWith('\n'))
         io.out("\n");
-    reportStatus(a, io);
+    reportStatus(a, server, io);
     if (a.status < 200 || a.status > 299)
         return record.finish(1, io);
     const AnswerVerdict verdict = readAnswerVerdict(a.body);

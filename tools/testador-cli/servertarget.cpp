@@ -3,6 +3,8 @@
 #include "exchange/httpclient.h"
 
 bool ServerTarget::take(const QString& option, const std::function<QString()>& next) {
+    if (takeTlsOption(option, next, tls))
+        return true;
     if (option == QLatin1String("--url"))
         url = next();
     else if (option == QLatin1String("--empresa"))
@@ -25,6 +27,7 @@ bool ServerTarget::take(const QString& option, const std::function<QString()>& n
 }
 
 void ServerTarget::settle(const CliIo& io, bool sends) {
+    std::optional<Environment> chosen;
     if (!ambiente.isEmpty()) {
         const std::optional<Environment> e =
             io.environment ? io.environment(ambiente) : std::optional<Environment>();
@@ -47,9 +50,13 @@ void ServerTarget::settle(const CliIo& io, bool sends) {
                 QStringLiteral("o ambiente \"%1\" é de produção (%2): nada foi enviado; para "
                                "enviar a ele, dê também --producao")
                     .arg(ambiente, url)};
+        chosen = e;
     }
     if (!sends)
         return;
+    if (const QString refused = settleTlsOptions(tls, chosen ? &*chosen : nullptr);
+        !refused.isEmpty())
+        throw CliInputError{refused};
     const QString completed = completedBaseUrl(url);
     if (completed != url.trimmed())
         io.err(QStringLiteral("testador-cli: o endereço foi completado com a barra final: %1\n")

@@ -2,6 +2,7 @@
 
 #include "cli.h"
 #include "exchange/credentials.h"
+#include "tlsoptions.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,14 +33,16 @@ struct ServerTarget {
     bool production = false;        // the environment is marked production
     bool productionAllowed = false; // --producao
     QStringList given;              // the options given: an environment fills the others
+    TlsOptions tls;                 // --ca, --cert, --chave, --inseguro
 
     // Takes one of the options every sending command shares (--url, --empresa, --keys,
-    // --timeout, --ambiente, --producao); false when the option is another. next() gives the
-    // option's value.
+    // --timeout, --ambiente, --producao and the HTTPS ones); false when the option is another.
+    // next() gives the option's value.
     bool take(const QString& option, const std::function<QString()>& next);
-    // Fills what the options did not say from the environment, refuses a production
-    // environment without --producao, and completes the address's final slash; what it did is
-    // said on standard error. A command that sends nothing (sends false) takes only the
+    // Fills what the options did not say from the environment (its HTTPS too), refuses a
+    // production environment without --producao (and --inseguro for one that was not made
+    // insecure itself), and completes the address's final slash; what it did is said on
+    // standard error. A command that sends nothing (sends false) takes only the
     // environment's values.
     void settle(const CliIo& io, bool sends = true);
     // Said on standard error after a request went to a production environment.
