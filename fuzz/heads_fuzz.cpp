@@ -3,6 +3,7 @@
 #include "exchange/answerhead.h"
 
 #include <QByteArray>
+#include <QList>
 
 #include <cstdint>
 #include <cstdlib>
